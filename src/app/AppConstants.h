@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// String constants and helpers shared by several subsystems.
+namespace AppConstants {
+
+inline const QString projectFileName = QStringLiteral("prj.xml");
+inline const QString styleFileName = QStringLiteral("settings.xml");
+inline const QString infoFileName = QStringLiteral("info.xml");
+inline const QString dummyFileName = QStringLiteral("dummy.tmp");
+inline const QString thumbFileNamePattern = QStringLiteral("%1_thumb.png");
+inline const QString longDurationFormat = QStringLiteral("h:mm:ss");
+inline const QString shortDurationFormat = QStringLiteral("m:ss");
+inline const QString standardKind = QStringLiteral("standard");
+inline const QString animatedKind = QStringLiteral("animated");
+inline const QString colorKind = QStringLiteral("color");
+inline const QString defaultBackgroundId = animatedKind + QStringLiteral("00001");
+inline const QString backgroundPackagesPath = QStringLiteral("/app/2/");
+inline const QString slideStubId = QStringLiteral("slideStub");
+
+} // namespace AppConstants
+
+// "%1_thumb.png" filled with name.
+QString thumbFileName(const QString &name);
+
+// The background video matching an output resolution: 0 -> "-720p.mp4", 2 -> "-2160p.mp4", else unchanged.
+QString resolutionVariantPath(const QString &path, int resolution);
+
+// Server addresses: the environment variable of the same name wins over the build setting.
+QString reportServerUrl();
+QString contentServerUrl();

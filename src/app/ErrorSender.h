@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Posts one error report from a thread of its own.
+class ErrorSender : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ErrorSender(const QString &message);
+    ~ErrorSender() override;
+
+    // The full address the report goes to, or an empty string when none is configured.
+    static QString endpoint();
+
+public Q_SLOTS:
+    void send();
+    void httpFinished(QNetworkReply *reply);
+
+Q_SIGNALS:
+    void finished();
+
+private:
+    QString m_message;
+    QSharedPointer<QNetworkAccessManager> m_network;
+};

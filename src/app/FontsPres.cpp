@@ -1,0 +1,8 @@
+#include "app/FontsPres.h"
+
+#include <QFontDatabase>
+
+FontsPres::FontsPres()
+    : m_families(QFontDatabase().families(QFontDatabase::Any))
+{
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QPixmap>
+#include <QSharedPointer>
+
+using ImageSharedPointer = QSharedPointer<QImage>;
+using PixmapSharedPointer = QSharedPointer<QPixmap>;
+
+Q_DECLARE_METATYPE(QSharedPointer<QImage>)
+Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
+
+// Registers the types that travel through queued signals (see initPictoviaCore); may be called again.
+void registerMetaTypes();

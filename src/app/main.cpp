@@ -1,0 +1,42 @@
+#include "app/AppPaths.h"
+#include "app/CoreInit.h"
+#include "app/PresenterRegistry.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    initPictoviaCore();
+
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setOrganizationName(QStringLiteral("OOO Velmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pictovia"));
+
+    QApplication app(argc, argv);
+
+    QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Times New Roman"));
+    QApplication::setFont(QFont(QStringLiteral("Segoe UI"), 16, QFont::Normal, false));
+
+    QTranslator translator;
+    if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
+        QCoreApplication::installTranslator(&translator);
+
+    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+
+    QQmlApplicationEngine engine;
+
+    AppPaths::setup();
+    engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"),
+                                             QVariant(QCoreApplication::applicationDirPath()));
+    PresenterRegistry::registerImageProviders(engine);
+    PresenterRegistry::publishPresenters(engine);
+
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    return app.exec();
+}

@@ -1,0 +1,125 @@
+#include "support/TestSupport.h"
+
+#include "app/AppConstants.h"
+#include "app/AppPaths.h"
+#include "app/AppSettingsPres.h"
+#include "app/FontsPres.h"
+#include "app/Singleton.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtConcurrent>
+
+#include <atomic>
+
+namespace {
+std::atomic<int> constructions{0};
+
+class SlowToBuild
+{
+public:
+    SlowToBuild()
+    {
+        ++constructions;
+        QThread::msleep(50); // widen the window in which other threads arrive
+    }
+};
+} // namespace
+
+class TestAppShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void singletonUnderConcurrentFirstCalls()
+    {
+        QVector<QFuture<SlowToBuild *>> calls;
+        for (int i = 0; i < 8; ++i)
+            calls << QtConcurrent::run([] { return Singleton<SlowToBuild>::instance(); });
+        SlowToBuild *first = calls.first().result();
+        QVERIFY(first);
+        for (auto &call : calls)
+            QCOMPARE(call.result(), first);
+        QCOMPARE(constructions.load(), 1);
+        QCOMPARE(Singleton<SlowToBuild>::instance(), first);
+    }
+
+    void resolutionVariantPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("720p") << "/bg/1/bg.mp4" << 0 << "/bg/1/bg-720p.mp4";
+        QTest::newRow("1080p") << "/bg/1/bg.mp4" << 1 << "/bg/1/bg.mp4";
+        QTest::newRow("2160p") << "/bg/1/bg.mp4" << 2 << "/bg/1/bg-2160p.mp4";
+        QTest::newRow("other") << "/bg/1/bg.mp4" << 7 << "/bg/1/bg.mp4";
+        QTest::newRow("every occurrence") << "/a.mp4/b.mp4" << 0 << "/a-720p.mp4/b-720p.mp4";
+        QTest::newRow("case-sensitive") << "/bg/BG.MP4" << 0 << "/bg/BG.MP4";
+        QTest::newRow("no video 720p") << "/bg/bg.jpg" << 0 << "/bg/bg.jpg";
+        QTest::newRow("no video 2160p") << "/bg/bg.jpg" << 2 << "/bg/bg.jpg";
+    }
+
+    void resolutionVariantPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, resolution);
+        QFETCH(QString, expected);
+        QCOMPARE(::resolutionVariantPath(path, resolution), expected);
+    }
+
+    void thumbFileNames()
+    {
+        QCOMPARE(thumbFileName(QStringLiteral("abc")), QStringLiteral("abc_thumb.png"));
+        QCOMPARE(thumbFileName(QString::number(3)), QStringLiteral("3_thumb.png"));
+        QCOMPARE(AppConstants::defaultBackgroundId, QStringLiteral("animated00001"));
+    }
+
+    void pathConstants()
+    {
+        QCOMPARE(AppPaths::templatesDir, QStringLiteral("./templates/"));
+        QVERIFY(AppPaths::projectsDir.endsWith(QStringLiteral("/Pictovia/projects/")));
+        QCOMPARE(AppPaths::customBackgroundsFile, AppPaths::appDataDir + QStringLiteral("/custombgs.xml"));
+        QVERIFY(AppPaths::downloadedBackgroundsDir.startsWith(AppPaths::appDataDir));
+        // Tests must never touch the user's own data folder.
+        QVERIFY(AppPaths::appDataDir.contains(QStringLiteral("qttest")));
+    }
+
+    void startsInProgramFolderWhenWorkingDirectoryHasNoData()
+    {
+        QTemporaryDir elsewhere;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(elsewhere.path());
+        AppPaths::setup();
+        const QString after = QDir::currentPath();
+        QDir::setCurrent(before);
+        AppPaths::setup();
+        QCOMPARE(QDir(after).canonicalPath(), QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+        QVERIFY(AppPaths::hasInstalledData(after));
+    }
+
+    void settingsFlagsPersist()
+    {
+        AppSettingsPres *settings = AppSettingsPres::instance();
+        const QString key = QStringLiteral("dontShowTipsSetting");
+        settings->remove(key);
+        QVERIFY(!settings->contains(key));
+        settings->set(key);
+        settings->set(key);
+        QVERIFY(settings->contains(key));
+        // A new settings object (as after a restart) sees the same store, with one key.
+        QSettings reopened;
+        QVERIFY(reopened.contains(key));
+        QCOMPARE(reopened.allKeys().count(key), 1);
+        settings->remove(key);
+        QVERIFY(!settings->contains(key));
+        QVERIFY(!QSettings().contains(key));
+    }
+
+    void fontFamiliesListed()
+    {
+        QVERIFY(!FontsPres::instance()->families().isEmpty());
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestAppShell)
+#include "tst_appshell.moc"
