@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSharedPointer>
+#include <QString>
+
+enum SlideType { ImageSlideType = 1, TextSlideType = 2 };
+enum DurationType { CommonDuration = 1, OwnDuration = 2 };
+// The kinds QML sees; numbered differently from SlideType.
+enum SlideKind { SeparatorKind = 1, ImageKind = 2, TextKind = 3 };
+
+// One slide, shared by the project's slide list and the slide's presenter.
+struct Slide
+{
+    int type = ImageSlideType;
+    int durationType = CommonDuration;
+    double duration = 0.0; // seconds; meaningful only for OwnDuration
+    QString content;       // image path, or the slide text
+    int rotation = 0;      // quarter turns clockwise, never normalised
+};
+using SlidePtr = QSharedPointer<Slide>;

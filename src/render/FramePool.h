@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMap>
+#include <QMutex>
+#include <QSharedPointer>
+
+#include <deque>
+
+struct AVFrame;
+
+// Recycles the output-sized BGRA frames of one render (32-byte aligned rows) and counts,
+// per owner, how many are handed out, so producers can hold back when far ahead.
+class FramePool
+{
+public:
+    FramePool(int width, int height);
+    ~FramePool();
+    FramePool(const FramePool &) = delete;
+    FramePool &operator=(const FramePool &) = delete;
+
+    // A frame of width x height recording owner; reuses a released frame when there is one.
+    AVFrame *acquire(const void *owner);
+    int outstanding(const void *owner) const;
+    // Gives the frame back; the count of the owner recorded in the frame goes down.
+    void release(AVFrame *frame);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+private:
+    std::deque<AVFrame *> m_free;
+    mutable QMutex m_lock;
+    QMap<const void *, int> m_counts;
+    int m_width;
+    int m_height;
+};
+using FramePoolPtr = QSharedPointer<FramePool>;

@@ -1,0 +1,15 @@
+#pragma once
+
+struct AVFrame;
+
+// A background source that produces output-sized BGRA pool frames on a thread of its own.
+// The caller owns each frame it takes and returns it to the render's FramePool when done.
+class IAsyncAVInput
+{
+public:
+    virtual ~IAsyncAVInput() = default;
+
+    // The oldest frame produced and not yet taken; waits until there is one. Returns
+    // nullptr once the source has ended for good (its worker stopped or failed).
+    virtual AVFrame *takeFrame() = 0;
+};

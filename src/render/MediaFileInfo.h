@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+#include <QVariantMap>
+
+// One music track as the project keeps it: measured once, when it is added.
+class MediaFileInfo : public QObject
+{
+    Q_OBJECT
+
+public:
+    MediaFileInfo(float duration, const QString &artist, const QString &title, const QString &fileName,
+                  const QString &path);
+
+    // Opens and decodes the whole file to measure it; failures are reported through
+    // CommonError and thrown as the media library's error code (an int).
+    static QSharedPointer<MediaFileInfo> read(const QString &path);
+
+    float duration() const { return m_duration; }
+    QString artist() const { return m_artist; }
+    QString title() const { return m_title; }
+    QString fileName() const { return m_fileName; }
+    QString path() const { return m_path; }
+
+    // title, else the "filename" tag, else the last part of the path.
+    QString songName() const;
+    QString artistName() const { return m_artist; }
+    // "songName", "artistName" and "duration" ("m:ss" below an hour, "h:mm:ss" from an hour).
+    QVariantMap description() const;
+
+private:
+    float m_duration;
+    QString m_artist;
+    QString m_title;
+    QString m_fileName;
+    QString m_path;
+};
+using MediaFileInfoPtr = QSharedPointer<MediaFileInfo>;
