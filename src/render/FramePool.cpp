@@ -1,0 +1,63 @@
+#include "render/FramePool.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+#include <libavutil/pixfmt.h>
+}
+
+#include <QMutexLocker>
+
+#include <new>
+
+FramePool::FramePool(int width, int height)
+    : m_width(width)
+    , m_height(height)
+{
+}
+
+FramePool::~FramePool()
+{
+    for (AVFrame *frame : m_free)
+        av_frame_free(&frame);
+}
+
+AVFrame *FramePool::acquire(const void *owner)
+{
+    QMutexLocker locker(&m_lock);
+    AVFrame *frame = nullptr;
+    if (!m_free.empty()) {
+        frame = m_free.front();
+        m_free.pop_front();
+    } else {
+        frame = av_frame_alloc();
+        if (!frame)
+            throw std::bad_alloc();
+        frame->format = AV_PIX_FMT_BGRA;
+        frame->width = m_width;
+        frame->height = m_height;
+        if (av_frame_get_buffer(frame, 32) < 0) {
+            av_frame_free(&frame);
+            throw std::bad_alloc();
+        }
+    }
+    frame->width = m_width;
+    frame->height = m_height;
+    frame->opaque = const_cast<void *>(owner);
+    ++m_counts[owner];
+    return frame;
+}
+
+int FramePool::outstanding(const void *owner) const
+{
+    QMutexLocker locker(&m_lock);
+    return m_counts.value(owner, 0);
+}
+
+void FramePool::release(AVFrame *frame)
+{
+    if (!frame)
+        return;
+    QMutexLocker locker(&m_lock);
+    m_free.push_back(frame);
+    --m_counts[frame->opaque];
+}
