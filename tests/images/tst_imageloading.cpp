@@ -1,8 +1,11 @@
 #include "support/TestSupport.h"
 
+#include "support/ExifJpegBuilder.h"
+
 #include "images/ImageLoading.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 class TestImageLoading : public QObject
@@ -29,6 +32,29 @@ private:
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
         return file.fileName();
+    }
+
+    // Peak resident memory of this process in kB.
+    static qint64 peakResidentKb()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        return 0;
+    }
+
+    static quint32 crc32(const QByteArray &bytes)
+    {
+        quint32 crc = 0xFFFFFFFFu;
+        for (char byte : bytes) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
     }
 
     static QImage picture(int width, int height)
@@ -95,6 +121,50 @@ private Q_SLOTS:
         const QString file = writeFile(QStringLiteral("renamed.jpg"), encoded(picture(300, 200), "PNG"));
         QCOMPARE(loadScaledImage(file, 100, 100)->size(), QSize(150, 100));
         QCOMPARE(loadImage(file)->size(), QSize(300, 200));
+    }
+
+    void orientationIsApplied()
+    {
+        ExifJpegBuilder builder;
+        builder.addShorts(ExifJpegBuilder::ImageDirectory, 0x0112, {6});
+        const QString file = writeFile(QStringLiteral("turned.jpg"), builder.photo(ExifJpegBuilder::quadrants(600, 400)));
+        const ImageSharedPointer full = loadImage(file);
+        QCOMPARE(full->size(), QSize(400, 600));
+        QVERIFY(full->pixelColor(395, 5).red() > 200); // red top-left moved to the top-right
+        QCOMPARE(loadScaledImage(file, 150, 150)->size(), QSize(150, 225));
+        // The box is covered in the displayed orientation, not the stored one.
+        QCOMPARE(loadScaledImage(file, 100, 300)->size(), QSize(300, 450));
+    }
+
+    // A header announcing 20000 x 20000 pixels: decoded at reduced size, never gigabytes.
+    void hugeJpegDecodesReduced()
+    {
+        QByteArray jpeg = encoded(picture(64, 64), "JPG");
+        const int sof = jpeg.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        const char side[2] = {char(20000 >> 8), char(20000 & 0xFF)};
+        jpeg.replace(sof + 5, 2, side, 2);
+        jpeg.replace(sof + 7, 2, side, 2);
+        const QString file = writeFile(QStringLiteral("huge.jpg"), jpeg);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+        const ImageSharedPointer image = loadScaledImage(file, 150, 150);
+        QCOMPARE(image->size(), QSize(150, 150));
+        QVERIFY2(peakResidentKb() < 600 * 1024, qPrintable(QString::number(peakResidentKb())));
+    }
+
+    void hugeImageWithoutReducedDecodingIsRefused()
+    {
+        // 20000 x 20000 in a PNG header; the pixel data never comes.
+        QByteArray png = encoded(picture(16, 16), "PNG");
+        const char side[4] = {0, 0, char(20000 >> 8), char(20000 & 0xFF)};
+        png.replace(16, 4, side, 4);
+        png.replace(20, 4, side, 4);
+        const quint32 crc = crc32(png.mid(12, 17));
+        const char crcBytes[4] = {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)};
+        png.replace(29, 4, crcBytes, 4);
+        const QString file = writeFile(QStringLiteral("huge.png"), png);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Image too large.*")));
+        QVERIFY(loadScaledImage(file, 150, 150)->isNull());
     }
 
     void emptyBoxGivesNullImage()
