@@ -29,15 +29,16 @@ QSharedPointer<MediaFileInfo> MediaFileInfo::read(const QString &path)
     AVFramePtr frame(av_frame_alloc());
     if (!frame)
         throw std::bad_alloc();
-    float duration = 0;
+    // Summed in double: a float total drifts by seconds over an hour of short frames.
+    double duration = 0;
     while (input.readFrame(frame.get())) {
         const int rate = frame->sample_rate ? frame->sample_rate : input.codecContext()->sample_rate;
         if (rate > 0)
-            duration += float(frame->nb_samples) / float(rate);
+            duration += double(frame->nb_samples) / rate;
         av_frame_unref(frame.get());
     }
     AVDictionary *metadata = input.formatContext()->metadata;
-    return QSharedPointer<MediaFileInfo>::create(duration, tag(metadata, "artist"), tag(metadata, "title"),
+    return QSharedPointer<MediaFileInfo>::create(float(duration), tag(metadata, "artist"), tag(metadata, "title"),
                                                  tag(metadata, "filename"), path);
 }
 

@@ -61,6 +61,13 @@ private Q_SLOTS:
         QCOMPARE(plain->songName(), QStringLiteral("plain.m4a"));
     }
 
+    void longTrackIsMeasuredWithoutDrift()
+    {
+        // 2500 frames of 576 samples: a float running total would be off by 2.7 ms.
+        QVERIFY(makeTone(file("long.mp3"), 180.0, 8000, 1, {"-b:a", "8k"}));
+        QCOMPARE(MediaFileInfo::read(file("long.mp3"))->duration(), 180.0f);
+    }
+
     void durationText_data()
     {
         QTest::addColumn<float>("seconds");
