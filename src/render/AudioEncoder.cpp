@@ -36,6 +36,13 @@ void check(int result)
 // one table per output form, so an encoder of another format never gets a foreign converter.
 struct ResamplerCache
 {
+    ~ResamplerCache()
+    {
+        for (auto &table : contexts)
+            for (SwrContext *context : table)
+                swr_free(&context);
+    }
+
     QMutex lock;
     QHash<QString, QHash<QString, SwrContext *>> contexts;
 };
