@@ -111,6 +111,15 @@ private Q_SLOTS:
         QCOMPARE(full->size(), QSize(225, 150));
     }
 
+    void clientsConnectByNormalisedSignature()
+    {
+        QCOMPARE(QMetaObject::normalizedSignature("generated(const ThumbGeneratorTask,QSharedPointer<QImage>)"),
+                 QByteArray("generated(ThumbGeneratorTask,QSharedPointer<QImage>)"));
+        QVERIFY(generator()->metaObject()->indexOfSignal("generated(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
+        QVERIFY(generator()->metaObject()->indexOfSlot("exifWorkerDone(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
+        QVERIFY(generator()->metaObject()->indexOfSlot("workerDone(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
+    }
+
     void pngEmitsOnlyTheFullPass()
     {
         QSignalSpy spy(generator(), &ThumbGenerator::generated);
