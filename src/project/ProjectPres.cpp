@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJSValue>
 #include <QUrl>
 
 #include <algorithm>
@@ -60,12 +61,13 @@ QStringList ProjectPres::localPaths(const QVariant &urls)
 {
     QVariantList values;
     // QML hands over url lists, JavaScript arrays, or a single url or string.
-    if (urls.userType() != QMetaType::QString && urls.canConvert<QVariantList>()) {
-        const QSequentialIterable sequence = urls.value<QSequentialIterable>();
+    const QVariant list = urls.userType() == qMetaTypeId<QJSValue>() ? urls.value<QJSValue>().toVariant() : urls;
+    if (list.userType() != QMetaType::QString && list.canConvert<QVariantList>()) {
+        const QSequentialIterable sequence = list.value<QSequentialIterable>();
         for (const QVariant &value : sequence)
             values.append(value);
     } else {
-        values.append(urls);
+        values.append(list);
     }
     QStringList paths;
     for (const QVariant &value : qAsConst(values)) {

@@ -7,6 +7,7 @@
 #include "project/SlidesListModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QJSEngine>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -180,7 +181,11 @@ void TestProjectPres::scrollChoice()
     pres->addImages(QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(images.at(2))}));
     pres->addImages(QUrl::fromLocalFile(images.at(3)).toString());
     pres->addImages(QUrl::fromLocalFile(images.at(4)));
-    QCOMPARE(slideContents(), images.mid(0, 5));
+    QJSEngine engine;
+    QJSValue array = engine.newArray(1);
+    array.setProperty(0, QUrl::fromLocalFile(images.at(5)).toString());
+    pres->addImages(QVariant::fromValue(array));
+    QCOMPARE(slideContents(), images.mid(0, 6));
 }
 
 void TestProjectPres::scanFolders()
