@@ -237,13 +237,13 @@ def flying_photos(n, variant):
     for i, (x, y, rot, h) in enumerate(FLY_PILES[n]):
         come = FLY_ENTRIES[(i + variant) % 3]
         go = FLY_EXITS[(i + 2 * variant) % 3]
-        leave = n - 0.3 + 0.05 * (n - 1 - i)  # the top of the pile leaves first
+        leave = n - 0.26 + 0.03 * (n - 1 - i)  # the top of the pile leaves first, the last as the scene ends
         objs.append(Obj(path(
             (i + 0.0, dict(x=come["x"], y=come["y"], rot=come["rot"], h=h * come["g"], op=0.0)),
             (i + 0.04, dict(op=1.0), "linear"),
             (i + 0.38, dict(x=x, y=y, rot=rot, h=h), "out"),
             (leave, dict()),
-            (leave + 0.18, dict(x=go["x"], y=go["y"], rot=go["rot"], h=h * go["g"]), "in"))))
+            (leave + 0.2, dict(x=go["x"], y=go["y"], rot=go["rot"], h=h * go["g"]), "in"))))
     return objs
 
 
@@ -320,23 +320,26 @@ def roller_text():
     return [Obj(at, TEXT_ASPECT, (1.0, 1.0))]
 
 
-# (height, centre) at the start and the end of a slide; the box always covers the frame.
-KEN_BURNS = [((1.04, 0.5, 0.5), (1.2, 0.46, 0.47)),
-             ((1.2, 0.54, 0.53), (1.04, 0.5, 0.5)),
-             ((1.14, 0.56, 0.5), (1.14, 0.44, 0.5)),
-             ((1.1, 0.5, 0.53), (1.16, 0.47, 0.47))]
+# (height, centre) at the start and the end of a slide. The 3:2 box stays large enough that 3:2 and
+# 16:9 photos fitted into it cover the whole frame all the way.
+KEN_BURNS = [((1.28, 0.5, 0.5), (1.45, 0.44, 0.46)),
+             ((1.45, 0.56, 0.55), (1.28, 0.5, 0.5)),
+             ((1.38, 0.58, 0.5), (1.38, 0.42, 0.5)),
+             ((1.32, 0.5, 0.555), (1.4, 0.5, 0.445))]
 
 
 def panzoom_photos(n, variant):
     objs = []
-    ramp = 0.08
+    ramp, edge = 0.08, 0.03  # the renderer's own cross-fade covers the scene edges
     for i in range(n):
         (h0, x0, y0), (h1, x1, y1) = KEN_BURNS[(i + 2 * variant + n) % len(KEN_BURNS)]
         def at(s, i=i, h0=h0, x0=x0, y0=y0, h1=h1, x1=x1, y1=y1):
             u = clamp((s - i + ramp) / (1 + 2 * ramp))
+            up = clamp(s / edge) if i == 0 else clamp((s - i + ramp) / (2 * ramp))
+            down = clamp((n - s) / edge) if i == n - 1 else clamp((i + 1 + ramp - s) / (2 * ramp))
             return dict(REST, h=h0 + (h1 - h0) * u, x=x0 + (x1 - x0) * u, y=y0 + (y1 - y0) * u,
-                        op=window(s, i + ramp, i + 1 - ramp, 2 * ramp, 0, n))
-        objs.append(Obj(at, FRAME_ASPECT, (1.0, 1.0)))
+                        op=EASE["smooth"](min(up, down)))
+        objs.append(Obj(at, PHOTO_ASPECT, (1.0, 1.0)))
     return objs
 
 
@@ -353,13 +356,15 @@ PARALLAX_LAYERS = {1: [(0.9, 0.66, 0.5)],
 
 def parallax_photos(n, variant):
     gap = 0.55
-    camera = drive(n, gap, 1.35)
+    camera = drive(n, gap, 0.95)
     side = 1 if variant == 0 else -1
     objs = []
     for i, (k, h, lane) in enumerate(PARALLAX_LAYERS[n]):
         def at(s, i=i, k=k, h=h, lane=lane):
             offset = (i * gap - camera(s)) * k
-            return dict(REST, x=0.5 + side * offset, y=lane + 0.04 * offset, h=h)
+            # slow far layers are still in view at the scene edges: they fade there
+            fade = EASE["smooth"](clamp(min(s, n - s) / 0.18))
+            return dict(REST, x=0.5 + side * offset, y=lane + 0.04 * offset, h=h, op=fade)
         objs.append(Obj(at))
     return objs
 
@@ -379,7 +384,7 @@ def attrs(fade_in, fade_out, overflow, shadow, border, color="255,255,255",
 
 
 def themes():
-    spec = [
+    table = [
         (1, "Smooth", "anim-smooth", attrs(15, 24, 15, "0.006,0.01 0.035 0,0,0,130", "0.012"),
          smooth_photos, text_glide),
         (2, "Carousel", "anim-carousel", attrs(15, 24, 16, "0,0.015 0.03 0,0,0,150", "0.015"),
@@ -398,7 +403,7 @@ def themes():
          parallax_photos, parallax_text),
     ]
     return [Theme(tid, name, anchor, a, photo_scenes(photos), [Scene(TEXT, text())])
-            for tid, name, anchor, a, photos, text in spec]
+            for tid, name, anchor, a, photos, text in table]
 
 
 # ---- output ---------------------------------------------------------------------------------
