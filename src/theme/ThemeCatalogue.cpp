@@ -18,9 +18,16 @@ ThemeCatalogue::ThemeCatalogue()
 }
 
 ThemeCatalogue::ThemeCatalogue(const QString &templatesDir, TemplateReader reader)
-    : m_dir(templatesDir.endsWith(QLatin1Char('/')) ? templatesDir : templatesDir + QLatin1Char('/'))
+    : m_dir(templatesDir)
     , m_reader(reader ? std::move(reader) : TemplateReader(&readThemeTemplate))
 {
+    if (m_dir.isEmpty()) {
+        // Asked before AppPaths::setup(): index nothing rather than the file system's root.
+        qCWarning(lcTheme) << "Theme catalogue created without a templates folder";
+        return;
+    }
+    if (!m_dir.endsWith(QLatin1Char('/')))
+        m_dir += QLatin1Char('/');
     index();
 }
 

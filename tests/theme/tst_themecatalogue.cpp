@@ -119,6 +119,9 @@ private Q_SLOTS:
         QVERIFY(missing->photoScenes.isEmpty() && missing->textScenes.isEmpty());
         QCOMPARE(catalogue.templateFor(99).data(), missing.data());
         QVERIFY(ThemeCatalogue(m_dir.path() + QStringLiteral("/nowhere")).themes().isEmpty());
+        ThemeCatalogue unset{QString()};
+        QVERIFY(unset.themes().isEmpty());
+        QVERIFY(unset.templateFor(1)->photoScenes.isEmpty());
     }
 };
 

@@ -321,6 +321,21 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 60000, "reading malformed files must not stall");
     }
 
+    void entityExpansionIsBounded()
+    {
+        QString entities = QStringLiteral("<!ENTITY a0 \"lol\">");
+        for (int i = 1; i < 10; ++i)
+            entities += QStringLiteral("<!ENTITY a%1 \"%2\">").arg(i).arg(QStringLiteral("&a%1;").arg(i - 1).repeated(10));
+        QLoggingCategory::setFilterRules(QStringLiteral("pictovia.theme.warning=false"));
+        auto restoreLogging = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
+        const auto tpl = read(QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE template [%1]><template fade-in=\"3\">")
+                                  .arg(entities)
+                              + sceneXml(QStringLiteral("type=\"1\""), objectXml(QString(), frameXml(0, "&a9;")))
+                              + QStringLiteral("</template>"));
+        QCOMPARE(tpl->fadeIn, 3);
+        QVERIFY(tpl->photoScenes.isEmpty());
+    }
+
     void infoFile()
     {
         const QString path = writeFile(
