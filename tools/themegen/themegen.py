@@ -203,13 +203,13 @@ def text_glide():
 
 
 def carousel_photos(n, variant):
-    spacing, radius, side = 48.0, 1.2, (1 if variant == 0 else -1)
+    spacing, radius, side = 48.0, 1.3, (1 if variant == 0 else -1)
     turn = drive(n, spacing, 90.0)
 
     def face(i):
         def at(s):
             angle = side * (turn(s) - i * spacing)
-            return dict(REST, h=0.56, op=visible_angle(angle, 62, 90), **ring(angle, radius, 0.12))
+            return dict(REST, h=0.6, op=visible_angle(angle, 62, 90), **ring(angle, radius, 0.12))
         return at
     return [Obj(face(i)) for i in range(n)]
 
@@ -299,14 +299,14 @@ def fade_text():
 
 
 def roller_photos(n, variant):
-    spacing, radius = 50.0, 0.8
+    spacing, radius = 50.0, 0.85
     roll = drive(n, spacing, 90.0)
     side = -1 if variant == 0 else 1  # upwards, or downwards for the mirrored scene
 
     def face(i):
         def at(s):
             angle = side * (roll(s) - i * spacing)
-            return dict(REST, h=0.56, op=visible_angle(angle, 65, 90), **drum(angle, radius))
+            return dict(REST, h=0.6, op=visible_angle(angle, 65, 90), **drum(angle, radius))
         return at
     return [Obj(face(i)) for i in range(n)]
 
