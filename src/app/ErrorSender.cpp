@@ -14,12 +14,23 @@ namespace {
 constexpr int reportTimeoutMs = 30000;
 }
 
+std::atomic<int> ErrorSender::s_live{0};
+
 ErrorSender::ErrorSender(const QString &message)
     : m_message(message)
 {
+    ++s_live;
 }
 
-ErrorSender::~ErrorSender() = default;
+ErrorSender::~ErrorSender()
+{
+    --s_live;
+}
+
+int ErrorSender::liveCount()
+{
+    return s_live.load();
+}
 
 QString ErrorSender::endpoint()
 {

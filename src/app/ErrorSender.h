@@ -4,6 +4,8 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <atomic>
+
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -18,6 +20,8 @@ public:
 
     // The full address the report goes to, or an empty string when none is configured.
     static QString endpoint();
+    // Reports still in flight (their sender not yet released).
+    static int liveCount();
 
 public Q_SLOTS:
     void send();
@@ -29,4 +33,5 @@ Q_SIGNALS:
 private:
     QString m_message;
     QSharedPointer<QNetworkAccessManager> m_network;
+    static std::atomic<int> s_live;
 };

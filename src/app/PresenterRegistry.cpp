@@ -2,6 +2,9 @@
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
+#include "images/ForwardingImageProvider.h"
+#include "images/ImageProvider.h"
+#include "images/PrjImgProvider.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -9,9 +12,16 @@
 
 namespace PresenterRegistry {
 
+// The engine deletes what addImageProvider receives; the providers themselves are singletons
+// deleted at exit, so the engine gets forwarding stand-ins it may own.
 void registerImageProviders(QQmlEngine &engine)
 {
-    Q_UNUSED(engine)
+    engine.addImageProvider(QStringLiteral("ImageProvider"), new ForwardingImageProvider([]() -> QQuickImageProvider * {
+        return ImageProvider::instance();
+    }));
+    engine.addImageProvider(QStringLiteral("PrjImgProvider"), new ForwardingImageProvider([]() -> QQuickImageProvider * {
+        return PrjImgProvider::instance();
+    }));
 }
 
 template <typename T>

@@ -5,10 +5,22 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QOpenGLContext>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QTranslator>
+
+// Machines without OpenGL (remote desktops, virtual machines, headless runs) still get a window.
+static void chooseSceneGraphBackend()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        return;
+    QOpenGLContext probe;
+    if (!probe.create())
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+}
 
 int main(int argc, char *argv[])
 {
@@ -28,6 +40,7 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&translator);
 
     QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    chooseSceneGraphBackend();
 
     QQmlApplicationEngine engine;
 

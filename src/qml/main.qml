@@ -60,6 +60,7 @@ ApplicationWindow {
 
     ErrorPopup {
         id: errorPopup
+        objectName: "errorPopup"
     }
 
     Component.onCompleted: {

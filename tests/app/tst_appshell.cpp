@@ -7,6 +7,7 @@
 #include "app/Singleton.h"
 
 #include <QSettings>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtConcurrent>
 
@@ -113,6 +114,18 @@ private Q_SLOTS:
         settings->remove(key);
         QVERIFY(!settings->contains(key));
         QVERIFY(!QSettings().contains(key));
+    }
+
+    void translationsCompiledIn()
+    {
+        for (const char *lang : {"de", "es", "fr", "id", "it", "ja", "ko", "pt", "zh"})
+            QVERIFY2(QFile::exists(QStringLiteral(":/translations/%1.qm").arg(QLatin1String(lang))), lang);
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("de_DE"), QStringLiteral(":/translations")));
+        QCOMPARE(german.translate("main", "Loading..."), QStringLiteral("Wird geladen..."));
+        // A language without a catalogue keeps the source texts.
+        QTranslator english;
+        QVERIFY(!english.load(QStringLiteral("en_US"), QStringLiteral(":/translations")));
     }
 
     void fontFamiliesListed()

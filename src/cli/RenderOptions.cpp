@@ -1,0 +1,112 @@
+#include "cli/RenderOptions.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+bool readInt(const QString &text, int low, int high, int *value)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < low || v > high)
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+bool RenderOptions::parse(const QStringList &arguments, QString *error)
+{
+    auto fail = [error](const QString &message) {
+        *error = message;
+        return false;
+    };
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            help = true;
+            return true;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            items.append(Item{Item::Picture, argument});
+            continue;
+        }
+        if (i + 1 >= arguments.size())
+            return fail(QStringLiteral("%1 needs a value").arg(argument));
+        const QString value = arguments.at(++i);
+        if (argument == QLatin1String("--text")) {
+            items.append(Item{Item::Text, value});
+        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
+            output = value;
+        } else if (argument == QLatin1String("--music")) {
+            music.append(value);
+        } else if (argument == QLatin1String("--theme")) {
+            if (!readInt(value, 1, 8, &themeId))
+                return fail(QStringLiteral("--theme takes a theme number from 1 to 8, not \"%1\"").arg(value));
+        } else if (argument == QLatin1String("--quality")) {
+            if (!readInt(value, 0, 2, &quality))
+                return fail(QStringLiteral("--quality takes 0, 1 or 2, not \"%1\"").arg(value));
+        } else if (argument == QLatin1String("--duration")) {
+            bool ok = false;
+            duration = value.toDouble(&ok);
+            if (!ok || !(duration > 0.0) || duration > 6000.0)
+                return fail(QStringLiteral("--duration takes seconds above 0 and up to 6000, not \"%1\"").arg(value));
+        } else if (argument == QLatin1String("--background")) {
+            if (value.startsWith(QLatin1Char('#')) && !QColor::isValidColor(value))
+                return fail(QStringLiteral("--background colour \"%1\" is not #rrggbb").arg(value));
+            background = value;
+        } else if (argument == QLatin1String("--border") || argument == QLatin1String("--shadow")
+                   || argument == QLatin1String("--text-shadow")) {
+            int *level = argument == QLatin1String("--border") ? &border
+                         : argument == QLatin1String("--shadow") ? &shadow
+                                                                 : &textShadow;
+            if (!readInt(value, 0, 4, level))
+                return fail(QStringLiteral("%1 takes a level from 0 to 4, not \"%2\"").arg(argument, value));
+        } else if (argument == QLatin1String("--font")) {
+            font = value;
+        } else if (argument == QLatin1String("--font-color")) {
+            fontColor = QColor(value);
+            if (!fontColor.isValid())
+                return fail(QStringLiteral("--font-color \"%1\" is not a colour").arg(value));
+        } else {
+            return fail(QStringLiteral("Unknown option %1 (see --help)").arg(argument));
+        }
+    }
+    if (items.isEmpty())
+        return fail(QStringLiteral("No photo, folder or --text slide given (see --help)"));
+    if (output.isEmpty())
+        return fail(QStringLiteral("No output file given: add -o OUT.mp4"));
+    return true;
+}
+
+QString RenderOptions::helpText()
+{
+    return QStringLiteral(
+        "Usage: pictovia-render [options] ITEM... -o OUT.mp4\n"
+        "Renders a slideshow video without a window.\n"
+        "\n"
+        "Each ITEM, in order, is a slide or several:\n"
+        "  PHOTO                a photo file\n"
+        "  FOLDER               every .jpg, .jpeg, .png and .gif file in the folder, by name\n"
+        "  --text \"TEXT\"        a text slide at that place\n"
+        "\n"
+        "Options:\n"
+        "  -o, --output FILE    the video to write (MP4)\n"
+        "  --music FILE         a music track; repeat for several, played in the given order\n"
+        "  --theme ID           theme 1 to 8 (default 1)\n"
+        "  --quality Q          0 = 1280x720, 1 = 1920x1080 (default), 2 = 3840x2160\n"
+        "  --duration SECONDS   every slide lasts this long; without it the slides fit the music\n"
+        "                       (5 s each when there is no music)\n"
+        "  --background BG      a colour #rrggbb, a still picture or a looping .mp4 video\n"
+        "                       (default #202028)\n"
+        "  --border LEVEL       photo border 0-4: 0 the theme's own, 1 none, 2 thin ... 4 wide\n"
+        "  --shadow LEVEL       photo shadow 0-4: 0 the theme's own, 1 none, 2 soft ... 4 wide\n"
+        "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
+        "  --font FAMILY        font family of text slides (default: the application font)\n"
+        "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default white)\n"
+        "  -h, --help           show this help\n"
+        "\n"
+        "Progress goes to the standard error stream; Ctrl-C stops and leaves no file.\n"
+        "Exit status: 0 when the video was written, 1 on an error, 130 when stopped.\n");
+}

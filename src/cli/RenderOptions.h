@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What one pictovia-render command line asks for.
+struct RenderOptions
+{
+    struct Item
+    {
+        enum Kind { Picture, Text };
+        Kind kind = Picture;
+        QString value; // a photo file or a folder of photos, or the text of a text slide
+    };
+
+    QList<Item> items;
+    QStringList music;
+    int themeId = 1;
+    int quality = 1;
+    double duration = 0.0; // seconds per slide; 0: durations fit the music
+    QString background = QStringLiteral("#202028");
+    int border = 0; // style levels 0-4, 0 keeps the theme's own value
+    int shadow = 0;
+    int textShadow = 0;
+    QString font;
+    QColor fontColor = QColor(255, 255, 255);
+    QString output;
+    bool help = false;
+
+    // Parses the arguments after the program name; on failure returns false with a message.
+    bool parse(const QStringList &arguments, QString *error);
+    static QString helpText();
+};

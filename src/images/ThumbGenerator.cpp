@@ -1,0 +1,117 @@
+#include "images/ThumbGenerator.h"
+
+#include "images/ExifThumbWorker.h"
+#include "images/ThumbWorker.h"
+
+#include <QMutexLocker>
+#include <QThread>
+
+ThumbGenerator::ThumbGenerator() = default;
+
+// At exit the event loop is gone: let running passes end, then delete their threads here.
+ThumbGenerator::~ThumbGenerator()
+{
+    for (const QPointer<QThread> &thread : qAsConst(threads)) {
+        if (!thread)
+            continue;
+        thread->wait();
+        delete thread.data();
+    }
+}
+
+void ThumbGenerator::addTask(const ThumbGeneratorTask &task)
+{
+    {
+        QMutexLocker locker(&mutex);
+        exifQueue.append(task);
+        fullQueue.append(task);
+    }
+    doTask();
+}
+
+void ThumbGenerator::removeTask(const ThumbGeneratorTask &task)
+{
+    QMutexLocker locker(&mutex);
+    exifQueue.removeOne(task);
+    fullQueue.removeOne(task);
+}
+
+void ThumbGenerator::suspendFullDecode()
+{
+    fullDecodeEnabled = false;
+}
+
+void ThumbGenerator::resumeFullDecode()
+{
+    fullDecodeEnabled = true;
+    doTask();
+}
+
+int ThumbGenerator::queuedTaskCount()
+{
+    QMutexLocker locker(&mutex);
+    return exifQueue.size() + fullQueue.size();
+}
+
+bool ThumbGenerator::takeTask(QList<ThumbGeneratorTask> &queue, ThumbGeneratorTask *task)
+{
+    QMutexLocker locker(&mutex);
+    if (queue.isEmpty())
+        return false;
+    *task = queue.takeFirst();
+    return true;
+}
+
+void ThumbGenerator::doTask()
+{
+    if (runningWorkers >= maxThumbWorkers)
+        return;
+    ThumbGeneratorTask task;
+    ThumbWorkerBase *worker = nullptr;
+    if (takeTask(exifQueue, &task)) {
+        worker = new ExifThumbWorker(task);
+        connect(worker, &ThumbWorkerBase::done, this, &ThumbGenerator::exifWorkerDone);
+    } else if (fullDecodeEnabled && takeTask(fullQueue, &task)) {
+        worker = new ThumbWorker(task);
+        connect(worker, &ThumbWorkerBase::done, this, &ThumbGenerator::workerDone);
+    }
+    if (!worker)
+        return;
+    ++runningWorkers;
+    Q_EMIT passStarted(task, qobject_cast<ThumbWorker *>(worker) != nullptr);
+    startWorker(worker);
+}
+
+void ThumbGenerator::startWorker(ThumbWorkerBase *worker)
+{
+    auto *thread = new QThread;
+    worker->moveToThread(thread);
+    connect(thread, &QThread::started, worker, &ThumbWorkerBase::process);
+    // Direct, so the thread ends with its pass even when no event loop runs here (exit).
+    connect(worker, &ThumbWorkerBase::finished, thread, &QThread::quit, Qt::DirectConnection);
+    connect(worker, &ThumbWorkerBase::finished, worker, &QObject::deleteLater);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    threads.removeAll(QPointer<QThread>());
+    threads.append(thread);
+    thread->start();
+}
+
+void ThumbGenerator::exifWorkerDone(const ThumbGeneratorTask path, ImageSharedPointer img)
+{
+    --runningWorkers;
+    if (img) {
+        Q_EMIT generated(path, img);
+        QMutexLocker locker(&mutex);
+        fullQueue.removeOne(path);
+        fullQueue.append(path);
+    }
+    doTask();
+}
+
+void ThumbGenerator::workerDone(const ThumbGeneratorTask path, ImageSharedPointer img)
+{
+    --runningWorkers;
+    if (img)
+        Q_EMIT generated(path, img);
+    doTask();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/MetaTypes.h"
+#include "app/Singleton.h"
+#include "images/ThumbGeneratorTask.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+
+class QThread;
+class ThumbWorkerBase;
+
+// Turns thumbnail requests into images on short-lived worker threads: a quick pass from the
+// embedded EXIF thumbnail for every queued task first, then a reduced-size full decode.
+class ThumbGenerator : public QObject
+{
+    Q_OBJECT
+
+public:
+    static ThumbGenerator *instance() { return Singleton<ThumbGenerator>::instance(); }
+    ~ThumbGenerator() override;
+
+    static constexpr int maxThumbWorkers = 6;
+
+    void addTask(const ThumbGeneratorTask &task);
+    void removeTask(const ThumbGeneratorTask &task);
+    void suspendFullDecode();
+    void resumeFullDecode();
+
+    int runningWorkerCount() const { return runningWorkers; }
+    int queuedTaskCount();
+
+Q_SIGNALS:
+    void generated(const ThumbGeneratorTask task, ImageSharedPointer thumb);
+    // A pass has started for the task; fullPass is false for the quick EXIF pass.
+    void passStarted(const ThumbGeneratorTask task, bool fullPass);
+
+public Q_SLOTS:
+    void doTask();
+    void exifWorkerDone(const ThumbGeneratorTask path, ImageSharedPointer img);
+    void workerDone(const ThumbGeneratorTask path, ImageSharedPointer img);
+
+private:
+    friend class Singleton<ThumbGenerator>;
+    ThumbGenerator();
+
+    bool takeTask(QList<ThumbGeneratorTask> &queue, ThumbGeneratorTask *task);
+    void startWorker(ThumbWorkerBase *worker);
+
+    int runningWorkers = 0;
+    QMutex mutex;
+    QList<ThumbGeneratorTask> exifQueue;
+    QList<ThumbGeneratorTask> fullQueue;
+    bool fullDecodeEnabled = true;
+    QList<QPointer<QThread>> threads;
+};

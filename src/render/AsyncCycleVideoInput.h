@@ -1,0 +1,40 @@
+#pragma once
+
+#include "render/FrameQueue.h"
+#include "render/IAsyncAVInput.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include <QObject>
+#include <QString>
+
+class AsyncCycleVideoInputWorker;
+class QThread;
+
+// A looping background video, decoded ahead on a thread of its own into the render's pool.
+class AsyncCycleVideoInput : public QObject, public IAsyncAVInput
+{
+    Q_OBJECT
+
+public:
+    // Starts decoding at once; error() follows when the video cannot be opened.
+    AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path);
+    ~AsyncCycleVideoInput() override;
+
+    AVFrame *takeFrame() override;
+
+public Q_SLOTS:
+    void onFrameRead(AVFrame *frame);
+    void onError();
+
+Q_SIGNALS:
+    void error();
+
+private:
+    FrameQueue m_frames;
+    QThread *m_thread;
+    AsyncCycleVideoInputWorker *m_worker;
+    FramePoolPtr m_pool;
+};

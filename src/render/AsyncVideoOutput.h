@@ -1,0 +1,46 @@
+#pragma once
+
+#include "project/Project.h"
+#include "render/FramePool.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class QThread;
+class VideoOutputWorker;
+struct AVFrame;
+struct AVOutputFormat;
+
+// The render thread's side of the video output: queues frames and timeline advances for the
+// encoder thread, which writes the file.
+class AsyncVideoOutput : public QObject
+{
+    Q_OBJECT
+
+public:
+    AsyncVideoOutput();
+    ~AsyncVideoOutput() override;
+
+    // Starts the encoder thread and returns at once. The project supplies the music (when
+    // hasAudio) and the video's length for the audio fade-out.
+    void open(const QString &path, const AVOutputFormat *format, int height, int width, int timeBaseNum,
+              int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
+    void writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen, double time);
+    void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen);
+    // Keep no file: the queued frames are still consumed, then the partial file is removed.
+    void discard();
+    // Returns once everything queued is in the file and the file is finished (or has failed).
+    void close();
+
+Q_SIGNALS:
+    void error();
+
+public Q_SLOTS:
+    void onError();
+
+private:
+    QThread *thread = nullptr;
+    VideoOutputWorker *worker = nullptr;
+};

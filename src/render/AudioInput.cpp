@@ -1,0 +1,11 @@
+#include "render/AudioInput.h"
+
+AudioInput::AudioInput(const QString &path)
+    : AVInput(path, Audio)
+{
+}
+
+bool AudioInput::readFrame(AVFrame *target)
+{
+    return decodeNext(target);
+}

@@ -1,0 +1,122 @@
+#include "render/VideoEncoder.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+void check(bool ok, const char *what)
+{
+    if (!ok)
+        throw std::runtime_error(what);
+}
+
+struct DictionaryHolder
+{
+    AVDictionary *dictionary = nullptr;
+    ~DictionaryHolder() { av_dict_free(&dictionary); }
+};
+
+} // namespace
+
+VideoEncoder::VideoEncoder(AVFormatContext *formatContext, int width, int height, int timeBaseNum,
+                           int timeBaseDen, int pixelFormat)
+    : m_formatContext(formatContext)
+{
+    m_codec = avcodec_find_encoder(formatContext->oformat->video_codec);
+    check(m_codec, "no video encoder");
+    m_stream = avformat_new_stream(formatContext, m_codec);
+    check(m_stream, "no video stream");
+    m_codecContext.reset(avcodec_alloc_context3(m_codec));
+    check(m_codecContext != nullptr, "no video codec context");
+
+    AVCodecContext *c = m_codecContext.get();
+    c->width = width;
+    c->height = height;
+    c->time_base = AVRational{timeBaseNum, timeBaseDen};
+    c->framerate = AVRational{timeBaseDen, timeBaseNum};
+    c->pix_fmt = static_cast<AVPixelFormat>(pixelFormat);
+    c->thread_count = 4;
+    if (formatContext->oformat->flags & AVFMT_GLOBALHEADER)
+        c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+
+    DictionaryHolder options;
+    av_dict_set(&options.dictionary, "crf", "20", 0);
+    av_dict_set(&options.dictionary, "preset", "superfast", 0);
+    // The codec context has no generic scene-change field any more; x264 takes it as an option.
+    av_dict_set(&options.dictionary, "sc_threshold", "5", 0);
+    check(avcodec_open2(c, m_codec, &options.dictionary) >= 0, "video codec does not open");
+    check(avcodec_parameters_from_context(m_stream->codecpar, c) >= 0, "video stream parameters");
+    m_stream->time_base = c->time_base;
+
+    m_packet.reset(av_packet_alloc());
+    m_encoderFrame.reset(av_frame_alloc());
+    check(m_packet && m_encoderFrame, "no video frame");
+    m_encoderFrame->format = c->pix_fmt;
+    m_encoderFrame->width = width;
+    m_encoderFrame->height = height;
+    check(av_frame_get_buffer(m_encoderFrame.get(), 32) >= 0, "no video frame buffer");
+    // Readers number their frames from -1, and the mp4 edit list would hide a frame before 0.
+    m_ptsOffset = 1;
+}
+
+VideoEncoder::~VideoEncoder()
+{
+    sws_freeContext(m_scaler);
+}
+
+int64_t VideoEncoder::rescale(int64_t n, int num, int den, int sn, int sd)
+{
+    return ((n * num * sd) / den) / sn;
+}
+
+void VideoEncoder::encode(const AVFrame *frame, int timeBaseNum, int timeBaseDen)
+{
+    AVCodecContext *c = m_codecContext.get();
+    m_scaler = sws_getCachedContext(m_scaler, frame->width, frame->height, AV_PIX_FMT_BGRA, c->width, c->height,
+                                    c->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
+    check(m_scaler, "no video conversion");
+    check(av_frame_make_writable(m_encoderFrame.get()) >= 0, "video frame not writable");
+    sws_scale(m_scaler, frame->data, frame->linesize, 0, frame->height, m_encoderFrame->data,
+              m_encoderFrame->linesize);
+    m_encoderFrame->pts =
+        rescale(frame->pts, timeBaseNum, timeBaseDen, c->time_base.num, c->time_base.den) + m_ptsOffset;
+    sendAndWrite(m_encoderFrame.get());
+}
+
+void VideoEncoder::advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen)
+{
+    const AVCodecContext *c = m_codecContext.get();
+    m_ptsOffset += rescale(frameCount, timeBaseNum, timeBaseDen, c->time_base.num, c->time_base.den);
+}
+
+void VideoEncoder::flush()
+{
+    if (m_codec->capabilities & AV_CODEC_CAP_DELAY)
+        sendAndWrite(nullptr);
+}
+
+void VideoEncoder::sendAndWrite(const AVFrame *frame)
+{
+    AVCodecContext *c = m_codecContext.get();
+    if (avcodec_send_frame(c, frame) < 0)
+        return;
+    for (;;) {
+        const int received = avcodec_receive_packet(c, m_packet.get());
+        if (received < 0)
+            return; // EAGAIN: wants more frames; EOF: drained
+        AVPacket *packet = m_packet.get();
+        packet->stream_index = m_stream->index;
+        if (packet->duration == 0)
+            packet->duration = 1;
+        av_packet_rescale_ts(packet, c->time_base, m_stream->time_base);
+        const int written = av_write_frame(m_formatContext, packet);
+        av_packet_unref(packet);
+        if (written < 0)
+            throw std::runtime_error("video packet not written: " + std::to_string(written));
+    }
+}

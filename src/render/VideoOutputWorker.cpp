@@ -1,0 +1,163 @@
+#include "render/VideoOutputWorker.h"
+
+#include "app/CommonError.h"
+#include "app/Logging.h"
+#include "render/FFmpegPtr.h"
+#include "render/VideoEncoder.h"
+
+#include <QFile>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <exception>
+
+namespace {
+
+// Closes the file of an output context on every path out of writeFile.
+struct AvioCloser
+{
+    AVFormatContext *context;
+    ~AvioCloser() { avio_closep(&context->pb); }
+};
+
+} // namespace
+
+VideoOutputWorker::VideoOutputWorker(const QString &path, const AVOutputFormat *format, int height, int width,
+                                     int timeBaseNum, int timeBaseDen, int pixelFormat, bool hasAudio,
+                                     const ProjectPtr &project)
+    : path(path)
+    , format(format)
+    , height(height)
+    , width(width)
+    , timeBaseNum(timeBaseNum)
+    , timeBaseDen(timeBaseDen)
+    , pixelFormat(pixelFormat)
+    , hasAudio(hasAudio)
+    , project(project)
+{
+}
+
+VideoOutputWorker::~VideoOutputWorker() = default;
+
+QString VideoOutputWorker::partialPath(const QString &path)
+{
+    return path + QStringLiteral(".part");
+}
+
+void VideoOutputWorker::enqueue(const OutputTaskPtr &task)
+{
+    QMutexLocker locker(&queueLock);
+    // A failed worker consumes nothing; its frames go straight back so the sources never stall.
+    if (!failed)
+        queue.push_back(task);
+}
+
+bool VideoOutputWorker::queueEmpty() const
+{
+    QMutexLocker locker(&queueLock);
+    return queue.empty();
+}
+
+void VideoOutputWorker::process()
+{
+    bool ok = false;
+    try {
+        AVOutputFormatContextPtr context(avformat_alloc_context());
+        if (!context)
+            throw std::bad_alloc();
+        context->oformat = format;
+        ok = writeFile(context.get());
+    } catch (const std::exception &e) {
+        qCWarning(lcRender) << "video output:" << e.what();
+    } catch (...) {
+        qCWarning(lcRender) << "video output: unknown failure";
+    }
+    if (ok && !discarded)
+        ok = publish();
+    if (!ok || discarded)
+        QFile::remove(partialPath(path));
+    if (!ok)
+        fail();
+}
+
+bool VideoOutputWorker::writeFile(AVFormatContext *context)
+{
+    VideoEncoder video(context, width, height, timeBaseNum, timeBaseDen, pixelFormat);
+
+    int result = avio_open2(&context->pb, partialPath(path).toUtf8().constData(), AVIO_FLAG_WRITE, nullptr, nullptr);
+    if (result < 0) {
+        CommonError::report(QStringLiteral("Video output avio_open2 failed"), result);
+        return false;
+    }
+    AvioCloser closer{context};
+    result = avformat_write_header(context, nullptr);
+    if (result < 0) {
+        CommonError::report(QStringLiteral("Video output avformat_write_header failed"), result);
+        return false;
+    }
+    drainQueue(video);
+    video.flush();
+    result = av_write_trailer(context);
+    if (result < 0) {
+        CommonError::report(QStringLiteral("Video output av_write_trailer failed"), result);
+        return false;
+    }
+    return true;
+}
+
+void VideoOutputWorker::drainQueue(VideoEncoder &video)
+{
+    for (;;) {
+        OutputTaskPtr task = takeTask();
+        if (!task) {
+            if (finishing)
+                return;
+            QThread::msleep(10);
+            continue;
+        }
+        if (task->kind == OutputTask::FrameKind) {
+            const auto *frameTask = static_cast<const FrameTask *>(task.data());
+            video.encode(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+        } else {
+            const auto *advance = static_cast<const TimelineAdvanceTask *>(task.data());
+            video.advanceTimeline(advance->frameCount, advance->timeBaseNum, advance->timeBaseDen);
+        }
+    }
+}
+
+OutputTaskPtr VideoOutputWorker::takeTask()
+{
+    QMutexLocker locker(&queueLock);
+    if (queue.empty())
+        return {};
+    OutputTaskPtr task = queue.front();
+    queue.pop_front();
+    return task;
+}
+
+// Moves the finished file to its final name; a video already there (same minute) is replaced.
+bool VideoOutputWorker::publish()
+{
+    const QString partial = partialPath(path);
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        CommonError::report(QStringLiteral("Video output rename failed: ") + path);
+        return false;
+    }
+    if (!QFile::rename(partial, path)) {
+        CommonError::report(QStringLiteral("Video output rename failed: ") + path);
+        return false;
+    }
+    return true;
+}
+
+void VideoOutputWorker::fail()
+{
+    std::deque<OutputTaskPtr> dropped;
+    {
+        QMutexLocker locker(&queueLock);
+        failed = true;
+        dropped.swap(queue);
+    }
+    CommonError::report(QStringLiteral("Video output process thread failed"));
+    Q_EMIT error();
+}

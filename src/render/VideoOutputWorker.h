@@ -1,0 +1,67 @@
+#pragma once
+
+#include "project/Project.h"
+#include "render/OutputTask.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <deque>
+
+struct AVOutputFormat;
+struct AVFormatContext;
+
+// Runs on the encoder thread: drains the task queue into the video (and audio) streams of
+// one MP4 file. The file is written under a temporary name next to the final one and renamed
+// only once complete, so no half-written video ever sits under the final name.
+class VideoOutputWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    VideoOutputWorker(const QString &path, const AVOutputFormat *format, int height, int width, int timeBaseNum,
+                      int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
+    ~VideoOutputWorker() override;
+
+    // The name the file has while it is being written.
+    static QString partialPath(const QString &path);
+
+    void enqueue(const OutputTaskPtr &task);
+    bool queueEmpty() const;
+    // No more tasks will come: drain the queue and finish the file.
+    void finish() { finishing = true; }
+    // The render was stopped: finish the queue but keep no file at all.
+    void discard() { discarded = true; }
+    bool hasFailed() const { return failed; }
+
+public Q_SLOTS:
+    void process();
+
+Q_SIGNALS:
+    void finished();
+    void error();
+
+private:
+    bool writeFile(AVFormatContext *context);
+    void drainQueue(class VideoEncoder &video);
+    OutputTaskPtr takeTask();
+    bool publish();
+    void fail();
+
+    QString path;
+    const AVOutputFormat *format;
+    int height;
+    int width;
+    int timeBaseNum;
+    int timeBaseDen;
+    int pixelFormat;
+    bool hasAudio;
+    std::atomic<bool> finishing{false};
+    std::atomic<bool> failed{false};
+    std::atomic<bool> discarded{false};
+    mutable QMutex queueLock;
+    std::deque<OutputTaskPtr> queue;
+    ProjectPtr project;
+};

@@ -1,0 +1,85 @@
+#include "theme/DropShadow.h"
+
+#include "app/CommonError.h"
+#include "app/Logging.h"
+
+#include <QPainter>
+#include <QtWidgets/qtwidgetsglobal.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+// The exponential blur behind Qt's blur and drop-shadow effects.
+Q_WIDGETS_EXPORT void qt_blurImage(QPainter *p, QImage &blurImage, qreal radius, bool quality, bool alphaOnly,
+                                   int transposed = 0);
+
+namespace {
+
+void appendCorners(QVector<QPointF> &corners, int left, int top, int width, int height)
+{
+    corners << QPointF(left, top) << QPointF(left + width, top) << QPointF(left + width, top + height)
+            << QPointF(left, top + height);
+}
+
+void reportShadowFailureOnce()
+{
+    static std::atomic<bool> reported{false};
+    if (!reported.exchange(true))
+        CommonError::report(QStringLiteral("Failed to create shadow visual effect."));
+}
+
+// The picture's alpha, blurred by radius and coloured; a null image when memory runs out.
+QImage shadowMask(const QImage &picture, int radius, const QColor &color)
+{
+    QImage source(picture.width() + 2 * radius, picture.height() + 2 * radius, QImage::Format_ARGB32_Premultiplied);
+    QImage mask(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (source.isNull() || mask.isNull())
+        return QImage();
+    source.fill(Qt::transparent);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&source);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(radius, radius, picture);
+    }
+    QPainter painter(&mask);
+    qt_blurImage(&painter, source, radius, false, true);
+    painter.resetTransform(); // the blur may have drawn a half-size result scaled up
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(mask.rect(), color);
+    return mask;
+}
+
+} // namespace
+
+QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blur, const QColor &color,
+                  int referenceLength, QVector<QPointF> &corners)
+{
+    const int w = picture.width();
+    const int h = picture.height();
+    if (blur <= 0.00001f || picture.isNull()) {
+        appendCorners(corners, 0, 0, w, h);
+        return picture;
+    }
+    const int r = int(std::ceil(referenceLength * blur));
+    const int ox = int(std::ceil(referenceLength * offsetX));
+    const int oy = int(std::ceil(referenceLength * offsetY));
+    const int padL = std::max(0, r - ox);
+    const int padT = std::max(0, r - oy);
+    QImage result(std::max(0, r + ox) + w + padL, std::max(0, r + oy) + h + padT, QImage::Format_ARGB32_Premultiplied);
+    const QImage mask = result.isNull() ? QImage() : shadowMask(picture, r, color);
+    if (mask.isNull()) {
+        qCWarning(lcTheme) << "No memory for a shadow of" << w << "x" << h << "radius" << r;
+        reportShadowFailureOnce();
+        appendCorners(corners, 0, 0, w, h);
+        return picture;
+    }
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.drawImage(std::max(0, ox - r), std::max(0, oy - r), mask);
+    painter.drawImage(padL, padT, picture);
+    appendCorners(corners, padL, padT, w, h);
+    return result;
+}

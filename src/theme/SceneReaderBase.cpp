@@ -1,0 +1,63 @@
+#include "theme/SceneReaderBase.h"
+
+#include "render/IAsyncAVInput.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+namespace {
+double framesPerSlot(const ThemeScenePtr &scene)
+{
+    const int objects = scene->objects.size();
+    return objects > 0 ? double(scene->frames) / objects : 0.0;
+}
+}
+
+SceneReaderBase::SceneReaderBase(const QSharedPointer<IAsyncAVInput> &input, const ThemeScenePtr &scene,
+                                 int totalFrames, const QVector<double> &slotLengths)
+    : m_input(input)
+    , m_timeline(slotLengths, framesPerSlot(scene))
+    , m_totalFrames(totalFrames)
+{
+}
+
+AVFrame *SceneReaderBase::currentFrame() const
+{
+    return m_currentFrame;
+}
+
+int SceneReaderBase::frameIndex() const
+{
+    return m_frameCounter;
+}
+
+ImageSharedPointer SceneReaderBase::currentImage() const
+{
+    return m_currentImage;
+}
+
+bool SceneReaderBase::readNext(double opacity)
+{
+    m_currentFrame = m_input ? m_input->takeFrame() : nullptr;
+    if (!m_currentFrame) {
+        m_currentImage.reset();
+        return false;
+    }
+    m_currentImage = ImageSharedPointer::create(m_currentFrame->data[0], m_currentFrame->width,
+                                                m_currentFrame->height, m_currentFrame->linesize[0],
+                                                QImage::Format_RGB32);
+    drawNext(m_currentImage, opacity);
+    m_currentFrame->pts = int64_t(m_frameCounter) - 1;
+    return true;
+}
+
+void SceneReaderBase::drawNext(const ImageSharedPointer &image, double opacity)
+{
+    ++m_frameCounter;
+    if (!image || image->isNull())
+        return;
+    const double position = m_timeline.position(m_frameCounter);
+    for (const SceneSpritePtr &sprite : qAsConst(m_sprites))
+        sprite->drawAt(position, *image, opacity);
+}

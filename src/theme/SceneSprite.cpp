@@ -1,0 +1,223 @@
+#include "theme/SceneSprite.h"
+
+#include "app/Logging.h"
+#include "theme/DropShadow.h"
+#include "theme/SceneStyle.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The photo with its orientation applied, decoded at a reduced size where the format allows
+// and the object cannot show more pixels anyway; a null image when the file cannot be read.
+QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) {
+        reader.setDecideFormatFromContent(true);
+        reader.setFileName(path);
+    }
+    if (!reader.canRead())
+        return QImage(path);
+    if (reader.supportsOption(QImageIOHandler::ScaledSize) && reader.supportsOption(QImageIOHandler::Size)) {
+        const QSize stored = reader.size();
+        const bool orientationTurns = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        const QSize decode = SceneSprite::decodeSize(stored, orientationTurns != (turns % 2 == 1), cap);
+        if (decode != stored)
+            reader.setScaledSize(decode);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        qCWarning(lcTheme) << "Cannot read photo" << path << reader.errorString();
+    return image;
+}
+
+QImage rotatedClockwise(const QImage &image, int turns)
+{
+    if (turns == 0)
+        return image;
+    return image.transformed(QTransform().rotate(90.0 * turns));
+}
+
+QImage withBorder(const QImage &photo, int b, const QColor &color)
+{
+    if (b <= 0)
+        return photo;
+    const int w = photo.width() + 2 * b;
+    const int h = photo.height() + 2 * b;
+    QImage bordered(w, h, QImage::Format_ARGB32_Premultiplied);
+    bordered.fill(Qt::transparent);
+    QPainter painter(&bordered);
+    painter.fillRect(0, 0, b, h, color);
+    painter.fillRect(0, 0, w, b, color);
+    painter.fillRect(b + photo.width(), 0, b, h, color);
+    painter.fillRect(0, b + photo.height(), w, b, color);
+    painter.drawImage(b, b, photo);
+    return bordered;
+}
+
+QPointF blend(const QPointF &a, const QPointF &b, double t)
+{
+    return a * (1.0 - t) + b * t;
+}
+
+// Pixel positions are single precision, as the frame geometry is.
+QPointF toPixels(const QPointF &point, const QSize &size)
+{
+    return QPointF(float(point.x() * size.width()), float(point.y() * size.height()));
+}
+
+} // namespace
+
+SceneSprite::SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight)
+    : m_object(object)
+{
+    const int turns = quarterTurns(slide.rotation);
+    const QSizeF cap(object->maxWidth * outputWidth, object->maxHeight * outputHeight);
+    prepare(rotatedClockwise(loadPhoto(slide.content, turns, cap), turns), outputWidth, outputHeight, true);
+}
+
+SceneSprite::SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight)
+    : m_object(object)
+{
+    prepare(picture, outputWidth, outputHeight, false);
+}
+
+int SceneSprite::quarterTurns(int rotation)
+{
+    return ((rotation % 4) + 4) % 4;
+}
+
+QSize SceneSprite::decodeSize(const QSize &storedSize, bool turned, const QSizeF &cap)
+{
+    if (storedSize.isEmpty() || cap.isEmpty())
+        return storedSize;
+    const QSizeF shown = turned ? QSizeF(storedSize).transposed() : QSizeF(storedSize);
+    const double fit = std::min(cap.width() / shown.width(), cap.height() / shown.height());
+    if (fit >= 1.0)
+        return storedSize;
+    const QSize needed(int(std::ceil(storedSize.width() * fit)), int(std::ceil(storedSize.height() * fit)));
+    for (int denominator : {8, 4, 2}) {
+        // The reduced JPEG decoder rounds each side up.
+        const QSize reduced((storedSize.width() + denominator - 1) / denominator,
+                            (storedSize.height() + denominator - 1) / denominator);
+        if (reduced.width() >= needed.width() && reduced.height() >= needed.height())
+            return reduced;
+    }
+    return storedSize;
+}
+
+void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo)
+{
+    if (picture.isNull()) {
+        qCWarning(lcTheme) << "Nothing to show for a scene object: empty picture";
+        return;
+    }
+    const float ratio = float(picture.width()) / float(picture.height());
+    if (photo)
+        preparePhoto(picture, ratio, outputWidth, outputHeight);
+    else
+        prepareText(picture, ratio);
+    const float q = float(m_noted.width()) / float(m_noted.height());
+    m_wide = q > m_object->aspect;
+    m_margin = (1.0f - (m_wide ? m_object->aspect / q : q / m_object->aspect)) * 0.5f;
+}
+
+void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight)
+{
+    const SceneStyle *style = SceneStyle::instance();
+    const bool widthIsReference = ratio > m_object->aspect;
+    const int reference = widthIsReference ? photo.width() : photo.height();
+    QImage picture = withBorder(photo, int(reference * style->borderWidth()), style->borderColor());
+    const double sx = picture.width() / (m_object->maxWidth * outputWidth);
+    const double sy = picture.height() / (m_object->maxHeight * outputHeight);
+    const double s = std::max(sx, sy);
+    if (s > 1.0)
+        picture = picture.scaledToHeight(int(picture.height() / s), Qt::SmoothTransformation);
+    picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_noted = picture.size();
+    const ShadowSpec shadow = style->photoShadow();
+    m_picture = dropShadow(picture, shadow.offsetX, shadow.offsetY, shadow.blur, shadow.color,
+                           widthIsReference ? picture.width() : picture.height(), m_pictureQuad);
+}
+
+void SceneSprite::prepareText(const QImage &text, float ratio)
+{
+    const QImage picture = text.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_noted = picture.size();
+    const ShadowSpec shadow = SceneStyle::instance()->textShadow();
+    m_picture = dropShadow(picture, shadow.offsetX, shadow.offsetY, shadow.blur, shadow.color,
+                           ratio > m_object->aspect ? picture.width() : picture.height(), m_pictureQuad);
+}
+
+std::optional<Keyframe> SceneSprite::keyframeAt(double position) const
+{
+    const auto &keyframes = m_object->keyframes;
+    const auto first = keyframes.constFind(int(std::floor(position)));
+    const auto second = keyframes.constFind(int(std::ceil(position)));
+    if (first == keyframes.cend() && second == keyframes.cend())
+        return std::nullopt;
+    if (first == keyframes.cend() || second == keyframes.cend() || first == second)
+        return first != keyframes.cend() ? *first : *second;
+    const double t = position - first.key();
+    Keyframe blended;
+    blended.topLeft = blend(first->topLeft, second->topLeft, t);
+    blended.topRight = blend(first->topRight, second->topRight, t);
+    blended.bottomRight = blend(first->bottomRight, second->bottomRight, t);
+    blended.bottomLeft = blend(first->bottomLeft, second->bottomLeft, t);
+    blended.opacity = float(first->opacity * (1.0 - t) + second->opacity * t);
+    return blended;
+}
+
+std::optional<QTransform> SceneSprite::transformFor(const Keyframe &keyframe, const QSize &imageSize) const
+{
+    QPointF tl = toPixels(keyframe.topLeft, imageSize);
+    QPointF tr = toPixels(keyframe.topRight, imageSize);
+    QPointF br = toPixels(keyframe.bottomRight, imageSize);
+    QPointF bl = toPixels(keyframe.bottomLeft, imageSize);
+    if (m_wide) {
+        const QPointF e = (bl - tl) * m_margin;
+        const QPointF g = (br - tr) * m_margin;
+        tl += e;
+        bl -= e;
+        tr += g;
+        br -= g;
+    } else {
+        const QPointF e = (tr - tl) * m_margin;
+        const QPointF g = (br - bl) * m_margin;
+        tl += e;
+        tr -= e;
+        bl += g;
+        br -= g;
+    }
+    QTransform transform;
+    if (m_pictureQuad.size() != 4
+        || !QTransform::quadToQuad(QPolygonF(m_pictureQuad), QPolygonF({tl, tr, br, bl}), transform))
+        return std::nullopt;
+    return transform;
+}
+
+void SceneSprite::drawAt(double position, QImage &image, double opacity) const
+{
+    if (m_picture.isNull())
+        return;
+    const std::optional<Keyframe> keyframe = keyframeAt(position);
+    if (!keyframe)
+        return;
+    const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
+    if (!transform)
+        return;
+    QPainter painter(&image);
+    const double alpha = keyframe->opacity * opacity;
+    if (alpha < 0.99)
+        painter.setOpacity(alpha);
+    painter.setTransform(*transform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, m_picture);
+}

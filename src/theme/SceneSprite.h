@@ -1,0 +1,60 @@
+#pragma once
+
+#include "project/Slide.h"
+#include "theme/ThemeTemplate.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QSharedPointer>
+#include <QSize>
+#include <QTransform>
+#include <QVector>
+
+#include <optional>
+
+// One scene object's picture, prepared once (border, scaling, shadow) with the current
+// SceneStyle, then painted frame after frame through the object's keyframed quadrilateral.
+class SceneSprite
+{
+public:
+    // A photo slide: loads its image (orientation applied) at no more pixels than the object
+    // can show, rotates it by the slide's quarter turns and prepares it with border and shadow.
+    SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight);
+    // A ready picture (rendered text): prepared with the text shadow.
+    SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight);
+
+    // Paints onto image at scene position (scene frames) with an extra opacity factor.
+    void drawAt(double position, QImage &image, double opacity) const;
+
+    // The keyframe for a scene position: exact keyframes only, blended linearly in between.
+    std::optional<Keyframe> keyframeAt(double position) const;
+    // Maps pictureQuad onto the keyframe's quadrilateral on an image of the given size,
+    // shrunk by the margin so the picture keeps its proportion. Empty when there is none.
+    std::optional<QTransform> transformFor(const Keyframe &keyframe, const QSize &imageSize) const;
+
+    const SceneObjectPtr &object() const { return m_object; }
+    const QImage &picture() const { return m_picture; }
+    const QVector<QPointF> &pictureQuad() const { return m_pictureQuad; }
+    bool wide() const { return m_wide; }
+    float margin() const { return m_margin; }
+
+    // Turns a slide rotation into 0..3 clockwise quarter turns (-1 is 3).
+    static int quarterTurns(int rotation);
+    // The size to decode a stored image of storedSize at so that, shown with the given quarter
+    // turns, it still covers what fits in the cap: the largest JPEG reduction (1/2, 1/4, 1/8)
+    // that does, or storedSize itself.
+    static QSize decodeSize(const QSize &storedSize, bool turned, const QSizeF &cap);
+
+private:
+    void prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo);
+    void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight);
+    void prepareText(const QImage &text, float ratio);
+
+    SceneObjectPtr m_object;
+    QImage m_picture; // premultiplied ARGB: the fast path for drawing onto RGB32 frames
+    QVector<QPointF> m_pictureQuad;
+    bool m_wide = false;
+    float m_margin = 0.0f;
+    QSize m_noted; // the picture proper's size before the shadow
+};
+using SceneSpritePtr = QSharedPointer<SceneSprite>;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "theme/ThemeTemplate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMutex>
+
+// The effective look of rendered slides: the style settings write it on the interface thread,
+// the sprites read it while they are prepared (render thread or style previews).
+class SceneStyle
+{
+public:
+    static SceneStyle *instance() { return Singleton<SceneStyle>::instance(); }
+
+    float borderWidth() const;
+    void setBorderWidth(float width);
+    QColor borderColor() const;
+    void setBorderColor(const QColor &color);
+    ShadowSpec photoShadow() const;
+    void setPhotoShadow(const ShadowSpec &shadow);
+    ShadowSpec textShadow() const;
+    void setTextShadow(const ShadowSpec &shadow);
+    QFont textFont() const;
+    void setTextFont(const QFont &font);
+    QColor textColor() const;
+    void setTextColor(const QColor &color);
+
+    // Back to the initial values: a new template's defaults, a plain font in white.
+    void reset();
+
+private:
+    friend class Singleton<SceneStyle>;
+    SceneStyle();
+
+    mutable QMutex m_lock;
+    float m_borderWidth = 0.0f;
+    QColor m_borderColor;
+    ShadowSpec m_photoShadow;
+    ShadowSpec m_textShadow;
+    QFont m_textFont;
+    QColor m_textColor;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+// A transparent width x height picture with the text centred and word-wrapped in a box of the
+// given fractions of the picture. The font starts at the box height in points and shrinks by
+// 0.9 until the text fits or the size drops below 3; pointSize receives the size used.
+QImage renderTextPicture(int width, int height, const QString &text, const QFont &font, const QColor &color,
+                         float boxWidthFraction, float boxHeightFraction, float &pointSize);

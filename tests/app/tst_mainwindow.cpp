@@ -1,0 +1,55 @@
+#include "support/TestSupport.h"
+
+#include "app/CommonError.h"
+#include "app/PresenterRegistry.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    }
+
+    void loadsWithoutQmlErrorsAndShowsReportedErrors()
+    {
+        QQmlApplicationEngine engine;
+        QList<QQmlError> problems;
+        connect(&engine, &QQmlApplicationEngine::warnings, this,
+                [&problems](const QList<QQmlError> &w) { problems << w; });
+        engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"),
+                                                 QCoreApplication::applicationDirPath());
+        PresenterRegistry::registerImageProviders(engine);
+        PresenterRegistry::publishPresenters(engine);
+        engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+        QCOMPARE(engine.rootObjects().size(), 1);
+
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+        QVERIFY(window);
+        QCOMPARE(window->minimumWidth(), 1000);
+        QCOMPARE(window->minimumHeight(), 600);
+
+        QObject *popup = window->findChild<QObject *>(QStringLiteral("errorPopup"));
+        QVERIFY(popup);
+        QVERIFY(!popup->property("opened").toBool());
+        CommonError::report(QStringLiteral("Video output avio_open2 failed"), -13);
+        QTRY_VERIFY(popup->property("visible").toBool());
+        QCOMPARE(popup->property("message").toString(), QStringLiteral("Video output avio_open2 failed\r\nError: -13"));
+
+        QTest::qWait(500); // let the asynchronous screens load
+        for (const QQmlError &e : problems)
+            qWarning() << e.toString();
+        QVERIFY(problems.isEmpty());
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,133 @@
+#include "support/MediaFixtures.h"
+#include "support/TestSupport.h"
+
+#include "app/CommonError.h"
+#include "render/AsyncCycleVideoInput.h"
+#include "render/CycleVideoInput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+// 'R', 'G' or 'B' for the strongest channel in the middle of a BGRA frame.
+char dominant(const AVFrame *frame)
+{
+    const uint8_t *p = frame->data[0] + frame->linesize[0] * (frame->height / 2) + 4 * (frame->width / 2);
+    if (p[2] > 128 && p[1] < 100 && p[0] < 100)
+        return 'R';
+    if (p[1] > 128 && p[2] < 100 && p[0] < 100)
+        return 'G';
+    if (p[0] > 128 && p[2] < 100 && p[1] < 100)
+        return 'B';
+    return '?';
+}
+} // namespace
+
+class TestCycleVideoInput : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_loop;
+
+    QByteArray takeSequence(IAsyncAVInput &source, FramePool &pool, int count)
+    {
+        QByteArray seen;
+        for (int i = 0; i < count; ++i) {
+            AVFrame *frame = source.takeFrame();
+            if (!frame)
+                break;
+            seen += dominant(frame);
+            pool.release(frame);
+        }
+        return seen;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+        for (int i = 0; i < 3; ++i) {
+            QImage image(64, 48, QImage::Format_RGB32);
+            image.fill(colours[i]);
+            QVERIFY(image.save(m_dir.filePath(QStringLiteral("f%1.png").arg(i + 1))));
+        }
+        m_loop = m_dir.filePath(QStringLiteral("loop.mp4"));
+        QVERIFY(runFfmpeg({"-framerate", "30", "-i", m_dir.filePath("f%d.png"), "-c:v", "libx264", "-pix_fmt",
+                           "yuv420p", m_loop}));
+    }
+
+    void loopsFromTheFirstFrame()
+    {
+        CycleVideoInput input(m_loop);
+        FramePool pool(32, 24);
+        QByteArray seen;
+        for (int i = 0; i < 9; ++i) {
+            AVFrame *frame = pool.acquire(this);
+            QVERIFY(input.readFrame(frame));
+            QCOMPARE(frame->width, 32);
+            seen += dominant(frame);
+            pool.release(frame);
+        }
+        QCOMPARE(seen, QByteArray("RGBRGBRGB"));
+    }
+
+    void loopsThroughTheFileFallback()
+    {
+        QVERIFY(QFile::copy(m_loop, m_dir.filePath(QStringLiteral("bg:loop.mp4"))));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QByteArray seen;
+        try {
+            CycleVideoInput input(QStringLiteral("bg:loop.mp4"));
+            FramePool pool(16, 16);
+            AVFrame *frame = pool.acquire(this);
+            for (int i = 0; i < 7 && input.readFrame(frame); ++i)
+                seen += dominant(frame);
+            pool.release(frame);
+        } catch (int) {
+        }
+        QDir::setCurrent(previous);
+        QCOMPARE(seen, QByteArray("RGBRGBR"));
+    }
+
+    void asyncSourceLoopsAndReturnsItsFrames()
+    {
+        auto pool = FramePoolPtr::create(48, 36);
+        auto *source = new AsyncCycleVideoInput(pool, m_loop);
+        AVFrame *first = source->takeFrame();
+        QVERIFY(first);
+        const void *owner = first->opaque;
+        QCOMPARE(dominant(first), 'R');
+        pool->release(first);
+        QCOMPARE(takeSequence(*source, *pool, 8), QByteArray("GBRGBRGB"));
+        // The worker stays at most 6 frames ahead; deleting the source gives them all back.
+        QTRY_COMPARE(pool->outstanding(owner), 6);
+        QTest::qWait(50);
+        QCOMPARE(pool->outstanding(owner), 6);
+        delete source;
+        QCOMPARE(pool->outstanding(owner), 0);
+    }
+
+    void unopenableVideoEndsTheSource()
+    {
+        const QString audio = m_dir.filePath(QStringLiteral("tone.mp3"));
+        QVERIFY(makeTone(audio, 0.3));
+        auto pool = FramePoolPtr::create(16, 16);
+        QSignalSpy reports(CommonError::instance(), &CommonError::error);
+        AsyncCycleVideoInput source(pool, audio);
+        QSignalSpy errors(&source, &AsyncCycleVideoInput::error);
+        QCOMPARE(source.takeFrame(), nullptr);
+        QCOMPARE(reports.count(), 2);
+        QVERIFY(reports.at(0).at(0).toString().startsWith(QStringLiteral("Failed to find audio stream of ") + audio));
+        QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Video input reader failed"));
+        QCOMPARE(source.takeFrame(), nullptr);
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestCycleVideoInput)
+#include "tst_cyclevideoinput.moc"

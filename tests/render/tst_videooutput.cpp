@@ -1,0 +1,189 @@
+#include "support/TestSupport.h"
+#include "support/VideoProbe.h"
+
+#include "app/CommonError.h"
+#include "render/AsyncVideoOutput.h"
+#include "render/FFmpegPtr.h"
+#include "render/VideoEncoder.h"
+#include "render/VideoOutputWorker.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+const int W = 320;
+const int H = 180;
+
+// A pool frame of one colour numbered n, as a scene reader would hand it over.
+AVFrame *paintedFrame(FramePool &pool, const void *owner, QColor colour, int64_t n)
+{
+    AVFrame *frame = pool.acquire(owner);
+    QImage image(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32);
+    image.fill(colour);
+    frame->pts = n;
+    return frame;
+}
+
+const AVOutputFormat *mp4()
+{
+    return av_guess_format("mp4", nullptr, nullptr);
+}
+
+bool near(QRgb pixel, QColor expected, int tolerance = 12)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+           && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestVideoOutput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rescaleTruncatesEachDivision()
+    {
+        // 1/30 into the mp4 stream's 1/15360: whole multiples of 512.
+        QCOMPARE(VideoEncoder::rescale(-1, 1, 30, 1, 15360), int64_t(-512));
+        QCOMPARE(VideoEncoder::rescale(10, 1, 30, 1, 15360) + VideoEncoder::rescale(150, 1, 30, 1, 15360),
+                 int64_t(160 * 512));
+        QCOMPARE(VideoEncoder::rescale(1, 1, 30, 1, 1000), int64_t(33));
+        QCOMPARE(VideoEncoder::rescale(7, 1, 30, 1, 1000), int64_t(233));
+        QCOMPARE(VideoEncoder::rescale(45, 1, 30, 2, 1000), int64_t(750));
+        QCOMPARE(VideoEncoder::rescale(-7, 1, 30, 1, 1000), int64_t(-233));
+    }
+
+    void writesEveryQueuedFrameAsH264WithoutAudio()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.mp4"));
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        {
+            AsyncVideoOutput output;
+            output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+            // Queued faster than encoded: close() must still wait for all of them.
+            for (int i = 0; i < 40; ++i) {
+                const QColor colour = i < 20 ? QColor(200, 30, 30) : QColor(30, 30, 200);
+                output.writeFrame(pool, paintedFrame(*pool, &owner, colour, i - 1), 1, 30, (i + 1) / 30.0);
+            }
+            output.close();
+        }
+        QCOMPARE(pool->outstanding(&owner), 0);
+        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+
+        const QJsonObject probed = VideoProbe::probe(path);
+        const QJsonObject video = VideoProbe::stream(probed, QStringLiteral("video"));
+        QCOMPARE(video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
+        QCOMPARE(video.value(QStringLiteral("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+        QCOMPARE(video.value(QStringLiteral("width")).toInt(), W);
+        QCOMPARE(video.value(QStringLiteral("height")).toInt(), H);
+        QCOMPARE(video.value(QStringLiteral("nb_read_frames")).toString().toInt(), 40);
+        QVERIFY(VideoProbe::stream(probed, QStringLiteral("audio")).isEmpty());
+
+        const QImage first = VideoProbe::decodeFrame(path, 0);
+        const QImage last = VideoProbe::decodeFrame(path, 39);
+        QVERIFY(near(first.pixel(W / 2, H / 2), QColor(200, 30, 30)));
+        QVERIFY(near(last.pixel(W / 2, H / 2), QColor(30, 30, 200)));
+    }
+
+    void timelineAdvanceKeepsNumberingContinuous()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("advance.mp4"));
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        AsyncVideoOutput output;
+        output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+        // Two readers each numbering from -1; the second starts after the first made 12 frames.
+        for (int i = 0; i < 12; ++i)
+            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        output.advanceTimeline(12, 1, 30);
+        for (int i = 0; i < 12; ++i)
+            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 13) / 30.0);
+        output.close();
+
+        const QList<double> times = VideoProbe::videoFrameTimes(path);
+        QCOMPARE(times.size(), 24);
+        for (int i = 1; i < times.size(); ++i)
+            QVERIFY2(qAbs(times[i] - times[i - 1] - 1.0 / 30) < 1e-3, qPrintable(QString::number(i)));
+        QVERIFY(qAbs(VideoProbe::duration(path, QStringLiteral("video")) - 24 / 30.0) < 0.01);
+    }
+
+    void unwritableFolderFailsWithBothMessagesAndKeepsNothing()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = dir.filePath(QStringLiteral("not-a-folder/out.mp4"));
+
+        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        AsyncVideoOutput output;
+        QSignalSpy errors(&output, &AsyncVideoOutput::error);
+        output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+        QTRY_COMPARE(errors.count(), 1);
+        // Frames queued after the failure go straight back to the pool.
+        output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, -1), 1, 30, 1 / 30.0);
+        QCOMPARE(pool->outstanding(&owner), 0);
+        output.close();
+
+        QCOMPARE(messages.count(), 2);
+        QVERIFY(messages.at(0).at(0).toString().startsWith(QStringLiteral("Video output avio_open2 failed\r\nError: -")));
+        QCOMPARE(messages.at(1).at(0).toString(), QStringLiteral("Video output process thread failed"));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+    }
+
+    void discardedOutputLeavesNoFileAndSparesAnEarlierVideo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier video");
+        earlier.close();
+
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        AsyncVideoOutput output;
+        QSignalSpy errors(&output, &AsyncVideoOutput::error);
+        output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+        for (int i = 0; i < 10; ++i)
+            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        output.discard();
+        output.close();
+
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(pool->outstanding(&owner), 0);
+        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("an earlier video"));
+    }
+
+    void finishedVideoReplacesAnEarlierOneOfTheSameName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier video");
+        earlier.close();
+
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        AsyncVideoOutput output;
+        output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+        for (int i = 0; i < 5; ++i)
+            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        output.close();
+        QCOMPARE(VideoProbe::videoFrameCount(path), 5);
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestVideoOutput)
+#include "tst_videooutput.moc"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "render/FramePool.h"
+#include "render/IAsyncAVInput.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include <QColor>
+
+// A background source that hands out a fixed number of pool frames of one colour, then ends.
+class FakeFrameInput : public IAsyncAVInput
+{
+public:
+    FakeFrameInput(const FramePoolPtr &pool, int frames, QColor color = Qt::black)
+        : m_pool(pool)
+        , m_remaining(frames)
+        , m_color(color)
+    {
+    }
+
+    AVFrame *takeFrame() override
+    {
+        if (m_remaining <= 0)
+            return nullptr;
+        --m_remaining;
+        AVFrame *frame = m_pool->acquire(this);
+        const quint32 pixel = m_color.rgba();
+        for (int y = 0; y < frame->height; ++y) {
+            auto *row = reinterpret_cast<quint32 *>(frame->data[0] + y * frame->linesize[0]);
+            std::fill(row, row + frame->width, pixel);
+        }
+        frame->pts = -100;
+        return frame;
+    }
+
+private:
+    FramePoolPtr m_pool;
+    int m_remaining;
+    QColor m_color;
+};

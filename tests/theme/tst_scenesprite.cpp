@@ -1,0 +1,291 @@
+#include "support/TestSupport.h"
+
+#include "app/CommonError.h"
+#include "support/SceneFixtures.h"
+#include "theme/DropShadow.h"
+#include "theme/SceneSprite.h"
+#include "theme/SceneStyle.h"
+#include "theme/TextPicture.h"
+
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace SceneFixtures;
+
+namespace {
+ShadowSpec shadowSpec(float offsetX, float offsetY, float blur, const QColor &color = QColor(0, 0, 0, 255))
+{
+    ShadowSpec shadow;
+    shadow.offsetX = offsetX;
+    shadow.offsetY = offsetY;
+    shadow.blur = blur;
+    shadow.color = color;
+    return shadow;
+}
+
+Slide photoSlide(const QString &path, int rotation = 0)
+{
+    Slide slide;
+    slide.content = path;
+    slide.rotation = rotation;
+    return slide;
+}
+
+QImage drawnFrame(const SceneSprite &sprite, const QSize &size, const QColor &background, double opacity = 1.0)
+{
+    QImage frame = solid(size.width(), size.height(), background);
+    sprite.drawAt(0.0, frame, opacity);
+    return frame;
+}
+}
+
+class TestSceneSprite : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void init() { SceneStyle::instance()->reset(); }
+    void cleanupTestCase() { SceneStyle::instance()->reset(); }
+
+    void widePhotoIsLetterboxedInASquareObject()
+    {
+        const QString path = saveImage(solid(200, 100, Qt::red), m_dir.path(), "wide.png");
+        const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(path), 100, 100);
+        QVERIFY(sprite.wide());
+        QCOMPARE(sprite.margin(), 0.25f);
+
+        const QImage frame = drawnFrame(sprite, QSize(100, 100), Qt::black);
+        QCOMPARE(frame.pixelColor(50, 23), QColor(Qt::black));
+        QCOMPARE(frame.pixelColor(50, 26), QColor(Qt::red));
+        QCOMPARE(frame.pixelColor(0, 50), QColor(Qt::red));
+        QCOMPARE(frame.pixelColor(99, 73), QColor(Qt::red));
+        QCOMPARE(frame.pixelColor(50, 76), QColor(Qt::black));
+    }
+
+    void tallTextIsPillarboxed()
+    {
+        const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0, 2.0f), solid(50, 100, Qt::green), 200, 100);
+        QVERIFY(!sprite.wide());
+        QCOMPARE(sprite.margin(), 0.375f);
+        const QImage frame = drawnFrame(sprite, QSize(200, 100), Qt::black);
+        QCOMPARE(frame.pixelColor(73, 50), QColor(Qt::black));
+        QCOMPARE(frame.pixelColor(77, 50), QColor(Qt::green));
+        QCOMPARE(frame.pixelColor(123, 50), QColor(Qt::green));
+        QCOMPARE(frame.pixelColor(127, 50), QColor(Qt::black));
+    }
+
+    void smallPhotosAreNotEnlargedLargeOnesFitTheCap()
+    {
+        const QString small = saveImage(solid(50, 40, Qt::blue), m_dir.path(), "small.png");
+        QCOMPARE(SceneSprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(small), 1920, 1080).picture().size(),
+                 QSize(50, 40));
+
+        const QString large = saveImage(solid(4000, 1000, Qt::blue), m_dir.path(), "large.png");
+        const SceneSprite capped(steadyObject(rect(0, 0, 1, 1), 0, 1.0f, 0.5f, 0.5f), photoSlide(large), 1920, 1080);
+        QCOMPARE(capped.picture().size(), QSize(960, 240));
+        QCOMPARE(capped.picture().format(), QImage::Format_ARGB32_Premultiplied);
+    }
+
+    void rotationCountsQuarterTurnsClockwise()
+    {
+        const QString path = saveImage(gradient(60, 40), m_dir.path(), "turn.png");
+        const auto object = steadyObject(rect(0, 0, 1, 1), 0);
+        const QImage minusOne = SceneSprite(object, photoSlide(path, -1), 1920, 1080).picture();
+        const QImage three = SceneSprite(object, photoSlide(path, 3), 1920, 1080).picture();
+        const QImage one = SceneSprite(object, photoSlide(path, 1), 1920, 1080).picture();
+        QCOMPARE(minusOne.size(), QSize(40, 60));
+        QCOMPARE(minusOne, three);
+        QVERIFY(one != three);
+        // A clockwise turn brings the left column (red 0) to the top row.
+        QCOMPARE(qRed(one.pixel(20, 0)), 0);
+        QCOMPARE(SceneSprite(object, photoSlide(path, 4), 1920, 1080).picture(),
+                 SceneSprite(object, photoSlide(path, 0), 1920, 1080).picture());
+    }
+
+    void unreadablePhotoDrawsNothing()
+    {
+        QFile junk(m_dir.filePath("junk.jpg"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("\xff\xd8\xff\xe0 not really a jpeg");
+        junk.close();
+        for (const QString &path : {junk.fileName(), m_dir.filePath("missing.jpg")}) {
+            const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(path), 64, 64);
+            QVERIFY(sprite.picture().isNull());
+            const QImage frame = drawnFrame(sprite, QSize(64, 64), Qt::gray);
+            QCOMPARE(frame, solid(64, 64, Qt::gray));
+        }
+    }
+
+    void borderSurroundsThePhoto()
+    {
+        SceneStyle::instance()->setBorderWidth(0.1f);
+        SceneStyle::instance()->setBorderColor(Qt::green);
+        const QString path = saveImage(solid(100, 50, Qt::blue), m_dir.path(), "bordered.png");
+        const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(path), 1000, 1000);
+        const QImage &picture = sprite.picture();
+        QCOMPARE(picture.size(), QSize(120, 70)); // reference side 100 -> 10 px each side
+        for (QPoint edge : {QPoint(5, 35), QPoint(60, 5), QPoint(115, 35), QPoint(60, 65)})
+            QCOMPARE(picture.pixelColor(edge), QColor(Qt::green));
+        QCOMPARE(picture.pixelColor(60, 35), QColor(Qt::blue));
+        QCOMPARE(picture.pixelColor(11, 11), QColor(Qt::blue));
+
+        // Drawn twice as large, letterboxed in the square frame (rows 50 to 190).
+        const QImage frame = drawnFrame(sprite, QSize(240, 240), Qt::black);
+        QCOMPARE(frame.pixelColor(120, 120), QColor(Qt::blue));
+        QCOMPARE(frame.pixelColor(120, 45), QColor(Qt::black));
+        for (QPoint edge : {QPoint(8, 120), QPoint(120, 58), QPoint(232, 120), QPoint(120, 182)})
+            QCOMPARE(frame.pixelColor(edge), QColor(Qt::green));
+    }
+
+    void zeroBlurLeavesThePictureAlone()
+    {
+        const QImage picture = solid(30, 20, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVector<QPointF> corners;
+        const QImage result = dropShadow(picture, 0.3f, -0.2f, 0.0f, Qt::black, 30, corners);
+        QCOMPARE(result, picture);
+        QCOMPARE(corners, QVector<QPointF>({{0, 0}, {30, 0}, {30, 20}, {0, 20}}));
+    }
+
+    void shadowFallsOnTheOffsetSides()
+    {
+        const QImage picture = solid(100, 100, Qt::white).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVector<QPointF> corners;
+        const QImage result = dropShadow(picture, 0.1f, 0.1f, 0.05f, QColor(0, 0, 0, 255), 100, corners);
+        QCOMPARE(result.size(), QSize(115, 115)); // r 5, offsets 10
+        QCOMPARE(corners, QVector<QPointF>({{0, 0}, {100, 0}, {100, 100}, {0, 100}}));
+        QCOMPARE(result.pixelColor(50, 50), QColor(Qt::white));
+        QVERIFY(qAlpha(result.pixel(107, 50)) > 200);
+        QCOMPARE(qRed(result.pixel(107, 50)), 0);
+        QVERIFY(qAlpha(result.pixel(50, 107)) > 200);
+        QCOMPARE(qAlpha(result.pixel(110, 2)), 0);
+        QCOMPARE(qAlpha(result.pixel(2, 110)), 0);
+
+        // Negative offsets pad the other sides and move the picture proper.
+        corners.clear();
+        const QImage mirrored = dropShadow(picture, -0.1f, -0.1f, 0.05f, Qt::black, 100, corners);
+        QCOMPARE(mirrored.size(), QSize(115, 115));
+        QCOMPARE(corners.first(), QPointF(15, 15));
+        QVERIFY(qAlpha(mirrored.pixel(7, 60)) > 200);
+        QCOMPARE(qAlpha(mirrored.pixel(112, 5)), 0);
+    }
+
+    void shadowShowsBelowAndRightOfADrawnPhoto()
+    {
+        SceneStyle::instance()->setPhotoShadow(shadowSpec(0.05f, 0.05f, 0.02f));
+        const QString path = saveImage(solid(100, 100, Qt::red), m_dir.path(), "shadowed.png");
+        const SceneSprite sprite(steadyObject(rect(0.25, 0.25, 0.75, 0.75), 0), photoSlide(path), 200, 200);
+        const QImage frame = drawnFrame(sprite, QSize(200, 200), Qt::white);
+        QCOMPARE(frame.pixelColor(100, 100), QColor(Qt::red));
+        QVERIFY(qRed(frame.pixel(152, 120)) < 128);  // right
+        QVERIFY(qRed(frame.pixel(120, 152)) < 128);  // below
+        QCOMPARE(frame.pixelColor(46, 100), QColor(Qt::white)); // left
+        QCOMPARE(frame.pixelColor(100, 46), QColor(Qt::white)); // above
+    }
+
+    void failedShadowIsReportedOncePerRun()
+    {
+        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        const QImage picture = solid(100, 100, Qt::white);
+        QVector<QPointF> corners;
+        const QImage first = dropShadow(picture, 0.0f, 0.0f, 1000.0f, Qt::black, 100, corners);
+        const QImage second = dropShadow(picture, 0.0f, 0.0f, 1000.0f, Qt::black, 100, corners);
+        QCOMPARE(first, picture);
+        QCOMPARE(second, picture);
+        QCOMPARE(corners.mid(4), QVector<QPointF>({{0, 0}, {100, 0}, {100, 100}, {0, 100}}));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().first().toString(), QStringLiteral("Failed to create shadow visual effect."));
+    }
+
+    void textShrinksByTenthsUntilItFits()
+    {
+        const QFont font(QStringLiteral("DejaVu Sans"));
+        auto check = [&](const QString &text, int width, int height) {
+            float size = 0.0f;
+            const QImage picture = renderTextPicture(width, height, text, font, Qt::white, 0.96f, 0.96f, size);
+            const QRect box(0, 0, int(width * 0.96f), int(height * 0.96f));
+            int steps = 0;
+            for (float s = float(box.height()); s > size + 1e-3f; s *= 0.9f)
+                ++steps;
+            // The size is the box height shrunk by whole steps of 0.9.
+            float expected = float(box.height());
+            for (int i = 0; i < steps; ++i)
+                expected *= 0.9f;
+            [&] { QCOMPARE(size, expected); }();
+            QFont sized = font;
+            sized.setPointSize(int(size));
+            QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&probe);
+            painter.setFont(sized);
+            const QRect measured = painter.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+            [&] { QVERIFY(size < 3.0f || (measured.width() <= box.width() && measured.height() <= box.height())); }();
+            [&] { QCOMPARE(picture.size(), QSize(width, height)); }();
+            return size;
+        };
+        const float shortText = check(QStringLiteral("Hi"), 400, 100);
+        QVERIFY(shortText > 50.0f);
+        const float longText = check(QString(QStringLiteral("many words of a long story ")).repeated(20), 400, 100);
+        QVERIFY(longText < shortText / 3);
+        QVERIFY(check(QString(2000, QChar('W')), 40, 40) < 3.0f);
+    }
+
+    void textThatFitsKeepsTheBoxHeight()
+    {
+        float size = 0.0f;
+        const QFont font(QStringLiteral("DejaVu Sans"));
+        renderTextPicture(400, 100, QString(), font, Qt::white, 0.96f, 0.5f, size);
+        QCOMPARE(size, 50.0f);
+
+        // The text is painted in the given colour, centred.
+        const QImage word = renderTextPicture(300, 100, QStringLiteral("MM"), font, Qt::red, 0.96f, 0.96f, size);
+        QCOMPARE(qAlpha(word.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(word.pixel(299, 99)), 0);
+        bool redInTheMiddle = false;
+        for (int x = 100; x < 200 && !redInTheMiddle; ++x)
+            redInTheMiddle = word.pixelColor(x, 50) == QColor(Qt::red);
+        QVERIFY(redInTheMiddle);
+    }
+
+    void orientedJpegIsDecodedSmallerAndLooksTheSame()
+    {
+        // Stored 800 x 400, shown turned to 400 x 800; the object is capped at 100 x 100.
+        const QImage stored = gradient(800, 400);
+        QFile file(m_dir.filePath("oriented.jpg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(orientedJpeg(stored, 6));
+        file.close();
+        const auto object = steadyObject(rect(0, 0, 1, 1), 0, 1.0f, 0.1f, 0.1f);
+        const SceneSprite sprite(object, photoSlide(file.fileName()), 1000, 1000);
+        QCOMPARE(sprite.picture().size(), QSize(50, 100));
+
+        QImageReader full(file.fileName());
+        full.setAutoTransform(true);
+        const QImage reference = full.read().scaledToHeight(100, Qt::SmoothTransformation);
+        QCOMPARE(reference.size(), QSize(50, 100));
+        QVERIFY(maxChannelDifference(sprite.picture(), reference) <= 12);
+
+        // A slide turn on top of the orientation swaps the sides back.
+        const SceneSprite turned(object, photoSlide(file.fileName(), 1), 1000, 1000);
+        QCOMPARE(turned.picture().size(), QSize(100, 50));
+    }
+
+    void decodeSizeKeepsAtLeastWhatTheObjectShows()
+    {
+        const QSize camera(6000, 4000);
+        QCOMPARE(SceneSprite::decodeSize(camera, false, QSizeF(1920, 1080)), QSize(3000, 2000));
+        QCOMPARE(SceneSprite::decodeSize(camera, false, QSizeF(700, 700)), QSize(750, 500));
+        QCOMPARE(SceneSprite::decodeSize(camera, false, QSizeF(1400, 700)), QSize(1500, 1000));
+        QCOMPARE(SceneSprite::decodeSize(camera, true, QSizeF(1920, 1080)), QSize(1500, 1000));
+        QCOMPARE(SceneSprite::decodeSize(camera, false, QSizeF(3840, 2160)), camera);
+        QCOMPARE(SceneSprite::decodeSize(QSize(801, 601), false, QSizeF(100, 100)), QSize(101, 76));
+        QCOMPARE(SceneSprite::decodeSize(QSize(500, 300), false, QSizeF(1920, 1080)), QSize(500, 300));
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestSceneSprite)
+#include "tst_scenesprite.moc"
