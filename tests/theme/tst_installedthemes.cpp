@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "theme/SceneSprite.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QFileInfo>
@@ -107,6 +108,43 @@ private Q_SLOTS:
                     const QRectF box = polygon(k).boundingRect();
                     QVERIFY2(k.opacity > 0.9f && box.center().x() > 0.1 && box.center().x() < 0.9,
                              qPrintable(QStringLiteral("theme %1, object %2").arg(id).arg(i)));
+                }
+            }
+        }
+    }
+
+    // Through the real sprite: each slide shows in its slot, and nothing shows at the first and
+    // last scene frames, where the renderer hands over between scenes.
+    void spritesShowInTheirSlotAndNotAtTheEdges()
+    {
+        const QSize output(320, 180);
+        QImage picture(300, 200, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        const auto litShare = [](const QImage &image) {
+            int lit = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+                for (int x = 0; x < image.width(); ++x)
+                    lit += qGray(line[x]) > 40;
+            }
+            return double(lit) / (image.width() * image.height());
+        };
+        for (int id = 1; id <= 8; ++id) {
+            const ThemeTemplatePtr tpl = ThemeCatalogue::instance()->templateFor(id);
+            for (const auto &scene : tpl->photoScenes + tpl->textScenes) {
+                const int n = scene->objects.size();
+                QImage edges(output, QImage::Format_RGB32);
+                edges.fill(Qt::black);
+                for (int i = 0; i < n; ++i) {
+                    const SceneSprite sprite(scene->objects.at(i), picture, output.width(), output.height());
+                    QImage inSlot(output, QImage::Format_RGB32);
+                    inSlot.fill(Qt::black);
+                    sprite.drawAt(scene->frames * (2.0 * i + 1) / (2 * n), inSlot, 1.0);
+                    const QString where = QStringLiteral("theme %1, %2 objects, object %3").arg(id).arg(n).arg(i);
+                    QVERIFY2(litShare(inSlot) > 0.05, qPrintable(where));
+                    sprite.drawAt(0, edges, 1.0);
+                    sprite.drawAt(scene->frames, edges, 1.0);
+                    QVERIFY2(litShare(edges) == 0.0, qPrintable(where));
                 }
             }
         }

@@ -255,7 +255,8 @@ def flying_text():
         (1.0, dict(y=0.62, rot=3, op=0.0), "in")), TEXT_ASPECT, (1.0, 1.0))]
 
 
-FLOW_LANES = {1: [(0.6, 0.5)], 2: [(0.56, 0.45), (0.42, 0.6)], 3: [(0.5, 0.48), (0.38, 0.34), (0.46, 0.64)]}
+# (height, lane) per photo of the stream
+FLOW_LANES = {1: [(0.6, 0.5)], 2: [(0.56, 0.45), (0.44, 0.58)], 3: [(0.5, 0.44), (0.58, 0.55), (0.42, 0.4)]}
 
 
 def flow_photos(n, variant):
