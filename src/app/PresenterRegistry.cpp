@@ -5,6 +5,8 @@
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
+#include "project/ProjectPres.h"
+#include "project/SlidesListModel.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -37,6 +39,8 @@ void publishPresenters(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     publish<CommonError>(context, "commonError");
     publish<AppSettingsPres>(context, "appSettings");
+    publish<ProjectPres>(context, "project");
+    publish<SlidesListModel>(context, "slides");
     publish<FontsPres>(context, "fonts");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

@@ -1,6 +1,7 @@
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
+#include "project/ProjectPres.h"
 
 #include <QApplication>
 #include <QFont>
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
     engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"),
                                              QVariant(QCoreApplication::applicationDirPath()));
     PresenterRegistry::registerImageProviders(engine);
+    ProjectPres::instance()->setPixelRatio(app.devicePixelRatio());
     PresenterRegistry::publishPresenters(engine);
 
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "images/ThumbGeneratorTask.h"
+#include "project/SlidePres.h"
+
+#include <QImage>
+#include <QSharedPointer>
+
+// A photo row: asks the thumbnail generator for a square thumbnail and shows it once it arrives.
+class ImgSlidePres : public SlidePres
+{
+    Q_OBJECT
+
+public:
+    ImgSlidePres(const SlidePtr &slide, double pixelRatio);
+    ~ImgSlidePres() override;
+
+    ThumbGeneratorTask thumbTask() const { return m_thumbTask; }
+
+public Q_SLOTS:
+    // Every generator result reaches every photo row; only this row's own request is kept.
+    virtual void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
+
+private:
+    ThumbGeneratorTask m_thumbTask;
+};

@@ -1,0 +1,207 @@
+#include "project/SlidesListModel.h"
+#include "project/SeparatorSlidePres.h"
+#include "project/TextSlidePres.h"
+
+#include <algorithm>
+
+SlidesListModel::SlidesListModel()
+    : m_separator(new SeparatorSlidePres)
+{
+}
+
+SlidesListModel::~SlidesListModel()
+{
+    for (SlidePres *presenter : qAsConst(m_items))
+        dispose(presenter);
+    delete m_separator;
+}
+
+int SlidesListModel::rowCount(const QModelIndex &parent) const
+{
+    // Rows have no children: a list that repeated its rows under every row would nest forever.
+    return parent.isValid() ? 0 : m_items.size();
+}
+
+QVariant SlidesListModel::data(const QModelIndex &index, int role) const
+{
+    if (!isRow(index.row()))
+        return QVariant();
+    const SlidePres *presenter = m_items.at(index.row());
+    const Slide &slide = *presenter->slide();
+    switch (role) {
+    case TypeRole:
+        return presenter->kind();
+    case ImgIdRole:
+        return presenter->imgId();
+    case TextRole:
+        return presenter->kind() == TextKind ? QVariant(slide.content) : QVariant();
+    case SlideRotationRole:
+        return presenter->kind() == ImageKind ? slide.rotation : 0;
+    case DurationTypeRole:
+        return slide.durationType;
+    case DurationRole:
+        return slide.duration;
+    default:
+        return QVariant();
+    }
+}
+
+QHash<int, QByteArray> SlidesListModel::roleNames() const
+{
+    return {
+        {TypeRole, "type"},
+        {ImgIdRole, "imgId"},
+        {TextRole, "text"},
+        {SlideRotationRole, "slideRotation"},
+        {DurationTypeRole, "durationType"},
+        {DurationRole, "duration"},
+    };
+}
+
+void SlidesListModel::appendSlide(SlidePres *presenter)
+{
+    insertSlide(presenter, m_items.size());
+}
+
+void SlidesListModel::insertSlide(SlidePres *presenter, int row)
+{
+    connect(presenter, &SlidePres::imgIdChanged, this, &SlidesListModel::onImgIdChanged, Qt::UniqueConnection);
+    insertRow(presenter, qBound(0, row, m_items.size()));
+}
+
+int SlidesListModel::removeSlideAt(int row)
+{
+    if (!isRow(row))
+        return 0;
+    SlidePres *presenter = takeRow(row);
+    const int kind = presenter->kind();
+    dispose(presenter);
+    return kind;
+}
+
+void SlidesListModel::clear()
+{
+    if (m_items.isEmpty())
+        return;
+    beginResetModel();
+    const QList<SlidePres *> items = m_items;
+    m_items.clear();
+    endResetModel();
+    for (SlidePres *presenter : items)
+        dispose(presenter);
+}
+
+void SlidesListModel::setSlideDuration(int row, int durationType, double duration)
+{
+    if (!isRow(row))
+        return;
+    Slide &slide = *m_items.at(row)->slide();
+    slide.durationType = durationType;
+    slide.duration = duration;
+    Q_EMIT dataChanged(index(row), index(row), {DurationTypeRole, DurationRole});
+}
+
+void SlidesListModel::setSlideRotation(int row, int rotation)
+{
+    if (kindAt(row) != ImageKind)
+        return;
+    m_items.at(row)->slide()->rotation = rotation;
+    Q_EMIT dataChanged(index(row), index(row), {SlideRotationRole});
+}
+
+void SlidesListModel::setSlideText(int row, const QString &text)
+{
+    if (kindAt(row) != TextKind)
+        return;
+    static_cast<TextSlidePres *>(m_items.at(row))->setText(text);
+    Q_EMIT dataChanged(index(row), index(row), {TextRole});
+}
+
+bool SlidesListModel::moveSlides(const QList<int> &rows, int to)
+{
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
+    const bool valid = !sorted.isEmpty() && to >= 0 && isRow(sorted.first()) && isRow(sorted.last())
+        && std::adjacent_find(sorted.cbegin(), sorted.cend()) == sorted.cend();
+    if (!valid)
+        return false;
+
+    SlidePres *target = isRow(to) ? m_items.at(to) : nullptr;
+    bool targetMoves = false;
+    QList<SlidePres *> moving;
+    for (auto row = sorted.crbegin(); row != sorted.crend(); ++row) {
+        moving.append(m_items.at(*row));
+        if (*row == to)
+            targetMoves = true;
+        else
+            takeRow(*row);
+    }
+    const int insertionRow = target ? m_items.indexOf(target) : m_items.size();
+    if (targetMoves)
+        takeRow(insertionRow);
+    // Collected from the bottom up, so inserting each at the same row restores their order.
+    for (SlidePres *presenter : qAsConst(moving))
+        insertRow(presenter, insertionRow);
+    return true;
+}
+
+void SlidesListModel::placeSeparator(int used, int count)
+{
+    const int row = m_items.indexOf(m_separator);
+    if (row == used && used != count)
+        return;
+    if (row >= 0)
+        takeRow(row);
+    if (used < count)
+        insertSlide(m_separator, used);
+}
+
+QVector<SlidePtr> SlidesListModel::slides() const
+{
+    QVector<SlidePtr> records;
+    records.reserve(m_items.size());
+    for (const SlidePres *presenter : m_items) {
+        if (presenter != m_separator)
+            records.append(presenter->slide());
+    }
+    return records;
+}
+
+bool SlidesListModel::containsTextSlide() const
+{
+    return std::any_of(m_items.cbegin(), m_items.cend(),
+                       [](const SlidePres *presenter) { return presenter->kind() == TextKind; });
+}
+
+int SlidesListModel::kindAt(int row) const
+{
+    return isRow(row) ? m_items.at(row)->kind() : 0;
+}
+
+void SlidesListModel::onImgIdChanged(QObject *presenter)
+{
+    const int row = m_items.indexOf(static_cast<SlidePres *>(presenter));
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row), index(row), {ImgIdRole});
+}
+
+void SlidesListModel::insertRow(SlidePres *presenter, int row)
+{
+    beginInsertRows(QModelIndex(), row, row);
+    m_items.insert(row, presenter);
+    endInsertRows();
+}
+
+SlidePres *SlidesListModel::takeRow(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    SlidePres *presenter = m_items.takeAt(row);
+    endRemoveRows();
+    return presenter;
+}
+
+void SlidesListModel::dispose(SlidePres *presenter) const
+{
+    if (presenter != m_separator)
+        delete presenter;
+}

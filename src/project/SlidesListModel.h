@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "project/Slide.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QVector>
+
+class SlidePres;
+class SeparatorSlidePres;
+
+// The photo grid: one presenter per slide in display order, plus the separator where the
+// music ends. Owns every presenter in its rows except the separator, which it keeps for good.
+class SlidesListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Roles {
+        TypeRole = Qt::UserRole + 1,
+        ImgIdRole,
+        TextRole,
+        SlideRotationRole,
+        DurationTypeRole,
+        DurationRole,
+    };
+
+    static SlidesListModel *instance() { return Singleton<SlidesListModel>::instance(); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    void appendSlide(SlidePres *presenter);
+    void insertSlide(SlidePres *presenter, int row);
+    // Returns the removed row's kind, or 0 when there is no such row.
+    int removeSlideAt(int row);
+    // Removes every row; slide presenters are destroyed, the separator is kept.
+    void clear();
+    void setSlideDuration(int row, int durationType, double duration);
+    void setSlideRotation(int row, int rotation);
+    void setSlideText(int row, const QString &text);
+    // Moves the rows just before the row now at `to` (or to the end); false, with nothing
+    // changed, when a row is out of range or repeated or `to` is negative.
+    bool moveSlides(const QList<int> &rows, int to);
+    void placeSeparator(int used, int count);
+
+    QVector<SlidePtr> slides() const;
+    bool containsTextSlide() const;
+    int kindAt(int row) const;
+    SeparatorSlidePres *separatorPres() const { return m_separator; }
+
+public Q_SLOTS:
+    void onImgIdChanged(QObject *presenter);
+
+private:
+    friend class Singleton<SlidesListModel>;
+    SlidesListModel();
+    ~SlidesListModel() override;
+
+    bool isRow(int row) const { return row >= 0 && row < m_items.size(); }
+    void insertRow(SlidePres *presenter, int row);
+    SlidePres *takeRow(int row);
+    void dispose(SlidePres *presenter) const;
+
+    SeparatorSlidePres *m_separator;
+    QList<SlidePres *> m_items;
+};

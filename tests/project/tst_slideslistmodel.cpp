@@ -1,0 +1,364 @@
+#include "support/SlideFixtures.h"
+#include "support/TestSupport.h"
+
+#include "app/AppConstants.h"
+#include "images/ImageProvider.h"
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlidePres.h"
+#include "project/SeparatorSlidePres.h"
+#include "project/SlidesListModel.h"
+#include "project/TextSlidePres.h"
+
+#include <QAbstractItemModelTester>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+class TestSlidesListModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void roles();
+    void editsByKind();
+    void moveSlides_data();
+    void moveSlides();
+    void placeSeparator_data();
+    void placeSeparator();
+    void removeAndClear();
+    void textEditsKeepOnlyLatestPicture();
+    void thumbnailResults();
+    void thumbnailFromGenerator();
+    void queuedThumbnailWithdrawn();
+
+private:
+    SlidePres *addNamed(const QString &name, int kind = ImageKind);
+    QStringList rowNames() const;
+    QVariant roleAt(int row, int role) const;
+
+    SlidesListModel *model = nullptr;
+    QAbstractItemModelTester *tester = nullptr;
+};
+
+void TestSlidesListModel::initTestCase()
+{
+    model = SlidesListModel::instance();
+    tester = new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, this);
+}
+
+void TestSlidesListModel::cleanup()
+{
+    model->clear();
+    QCOMPARE(model->rowCount(), 0);
+}
+
+SlidePres *TestSlidesListModel::addNamed(const QString &name, int kind)
+{
+    SlidePtr slide(new Slide);
+    slide->type = kind == TextKind ? TextSlideType : ImageSlideType;
+    slide->content = name;
+    auto *presenter = new SlidePres(slide, kind);
+    model->appendSlide(presenter);
+    return presenter;
+}
+
+QStringList TestSlidesListModel::rowNames() const
+{
+    QStringList names;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const bool separator = roleAt(row, SlidesListModel::TypeRole).toInt() == SeparatorKind;
+        names.append(separator ? QStringLiteral("|") : model->slides().value(row - names.count("|"))->content);
+    }
+    return names;
+}
+
+QVariant TestSlidesListModel::roleAt(int row, int role) const
+{
+    return model->data(model->index(row), role);
+}
+
+void TestSlidesListModel::roles()
+{
+    const QHash<int, QByteArray> names = model->roleNames();
+    QCOMPARE(names.value(257), QByteArray("type"));
+    QCOMPARE(names.value(258), QByteArray("imgId"));
+    QCOMPARE(names.value(259), QByteArray("text"));
+    QCOMPARE(names.value(260), QByteArray("slideRotation"));
+    QCOMPARE(names.value(261), QByteArray("durationType"));
+    QCOMPARE(names.value(262), QByteArray("duration"));
+
+    SlidePres *image = addNamed(QStringLiteral("/a.jpg"));
+    image->slide()->rotation = -3;
+    image->slide()->durationType = OwnDuration;
+    image->slide()->duration = 7.5;
+    addNamed(QStringLiteral("hello"), TextKind);
+    model->placeSeparator(1, 2);
+    QCOMPARE(model->rowCount(), 3);
+
+    // Separator row.
+    QCOMPARE(roleAt(1, 257).toInt(), 1);
+    QCOMPARE(roleAt(1, 258).toString(), AppConstants::slideStubId);
+    QVERIFY(!roleAt(1, 259).isValid());
+    QCOMPARE(roleAt(1, 260).toInt(), 0);
+    QCOMPARE(roleAt(1, 261).toInt(), 1);
+    QCOMPARE(roleAt(1, 262).toDouble(), 0.0);
+    // Image row.
+    QCOMPARE(roleAt(0, 257).toInt(), 2);
+    QVERIFY(!roleAt(0, 259).isValid());
+    QCOMPARE(roleAt(0, 260).toInt(), -3);
+    QCOMPARE(roleAt(0, 261).toInt(), 2);
+    QCOMPARE(roleAt(0, 262).toDouble(), 7.5);
+    // Text row.
+    QCOMPARE(roleAt(2, 257).toInt(), 3);
+    QCOMPARE(roleAt(2, 259).toString(), QStringLiteral("hello"));
+    QCOMPARE(roleAt(2, 260).toInt(), 0);
+
+    QVERIFY(!roleAt(0, 263).isValid());
+    QVERIFY(!model->data(model->index(-1), 257).isValid());
+    QVERIFY(!model->data(model->index(3), 257).isValid());
+    QCOMPARE(model->slides().size(), 2);
+    QVERIFY(model->containsTextSlide());
+}
+
+void TestSlidesListModel::editsByKind()
+{
+    SlidePres *image = addNamed(QStringLiteral("/a.jpg"));
+    SlidePtr textSlide(new Slide{TextSlideType, CommonDuration, 0.0, QStringLiteral("old"), 0});
+    auto *text = new TextSlidePres(textSlide);
+    model->appendSlide(text);
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    QSignalSpy textChanged(text, &TextSlidePres::textChanged);
+
+    model->setSlideRotation(1, 1);
+    model->setSlideText(0, QStringLiteral("new"));
+    model->setSlideRotation(7, 1);
+    model->setSlideText(-1, QStringLiteral("new"));
+    model->setSlideDuration(5, OwnDuration, 3);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(textSlide->rotation, 0);
+    QCOMPARE(image->slide()->content, QStringLiteral("/a.jpg"));
+
+    model->setSlideRotation(0, 5);
+    QCOMPARE(image->slide()->rotation, 5);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.last().at(2).value<QVector<int>>(), QVector<int>{SlidesListModel::SlideRotationRole});
+
+    model->setSlideDuration(1, OwnDuration, 12.5);
+    QCOMPARE(textSlide->durationType, int(OwnDuration));
+    QCOMPARE(textSlide->duration, 12.5);
+    QCOMPARE(changed.last().at(0).value<QModelIndex>().row(), 1);
+    QCOMPARE(changed.last().at(2).value<QVector<int>>(),
+             (QVector<int>{SlidesListModel::DurationTypeRole, SlidesListModel::DurationRole}));
+
+    changed.clear();
+    const QString oldId = text->imgId();
+    model->setSlideText(1, QStringLiteral("new text"));
+    QCOMPARE(textSlide->content, QStringLiteral("new text"));
+    QCOMPARE(textChanged.count(), 1);
+    QVERIFY(text->imgId() != oldId);
+    QVector<QVector<int>> rolesSeen;
+    for (const QList<QVariant> &args : qAsConst(changed))
+        rolesSeen.append(args.at(2).value<QVector<int>>());
+    QCOMPARE(rolesSeen, (QVector<QVector<int>>{{SlidesListModel::ImgIdRole}, {SlidesListModel::TextRole}}));
+}
+
+void TestSlidesListModel::moveSlides_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("order");
+
+    QTest::newRow("two rows to the top") << QList<int>{5, 2} << 0 << true << "2 5 0 1 3 4";
+    QTest::newRow("to the end") << QList<int>{1, 2} << 6 << true << "0 3 4 5 1 2";
+    QTest::newRow("far past the end") << QList<int>{2, 1} << 60 << true << "0 3 4 5 1 2";
+    QTest::newRow("onto a moving row") << QList<int>{1, 3} << 3 << true << "0 2 1 3 4 5";
+    QTest::newRow("one row down") << QList<int>{0} << 4 << true << "1 2 3 0 4 5";
+    QTest::newRow("onto itself") << QList<int>{2} << 2 << true << "0 1 2 3 4 5";
+    QTest::newRow("negative row") << QList<int>{-1, 2} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("row past the end") << QList<int>{2, 6} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("repeated row") << QList<int>{2, 2} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("negative target") << QList<int>{2} << -1 << false << "0 1 2 3 4 5";
+    QTest::newRow("no rows") << QList<int>{} << 0 << false << "0 1 2 3 4 5";
+}
+
+void TestSlidesListModel::moveSlides()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(int, to);
+    QFETCH(bool, accepted);
+    QFETCH(QString, order);
+
+    QList<QPointer<SlidePres>> presenters;
+    for (int n = 0; n < 6; ++n)
+        presenters.append(addNamed(QString::number(n)));
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+
+    QCOMPARE(model->moveSlides(rows, to), accepted);
+    QCOMPARE(rowNames().join(QLatin1Char(' ')), order);
+    QCOMPARE(inserted.count(), accepted ? rows.size() : 0);
+    QCOMPARE(removed.count(), inserted.count());
+    for (const QPointer<SlidePres> &presenter : presenters)
+        QVERIFY(presenter);
+}
+
+void TestSlidesListModel::placeSeparator_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("used");
+    QTest::addColumn<QString>("order");
+
+    QTest::newRow("absent to row 2") << -1 << 2 << "0 1 | 2 3 4";
+    QTest::newRow("from the top to row 2") << 0 << 2 << "0 1 | 2 3 4";
+    QTest::newRow("from the bottom to row 2") << 4 << 2 << "0 1 | 2 3 4";
+    QTest::newRow("already at row 2") << 2 << 2 << "0 1 | 2 3 4";
+    QTest::newRow("all used") << 3 << 5 << "0 1 2 3 4";
+    QTest::newRow("none used") << 3 << 0 << "| 0 1 2 3 4";
+}
+
+void TestSlidesListModel::placeSeparator()
+{
+    QFETCH(int, before);
+    QFETCH(int, used);
+    QFETCH(QString, order);
+
+    for (int n = 0; n < 5; ++n)
+        addNamed(QString::number(n));
+    if (before >= 0)
+        model->placeSeparator(before, 5);
+    model->placeSeparator(used, 5);
+    QCOMPARE(rowNames().join(QLatin1Char(' ')), order);
+
+    // The separator is never destroyed, whether removed as a row or cleared with the rest.
+    const int separatorRow = rowNames().indexOf(QStringLiteral("|"));
+    if (separatorRow >= 0) {
+        QCOMPARE(model->removeSlideAt(separatorRow), int(SeparatorKind));
+        QCOMPARE(model->separatorPres()->kind(), int(SeparatorKind));
+        model->placeSeparator(used, 5);
+    }
+}
+
+void TestSlidesListModel::removeAndClear()
+{
+    QPointer<SlidePres> first = addNamed(QStringLiteral("0"));
+    QPointer<SlidePres> text = addNamed(QStringLiteral("1"), TextKind);
+    QPointer<SlidePres> last = addNamed(QStringLiteral("2"));
+
+    QCOMPARE(model->removeSlideAt(-1), 0);
+    QCOMPARE(model->removeSlideAt(3), 0);
+    QCOMPARE(model->rowCount(), 3);
+
+    QCOMPARE(model->removeSlideAt(1), int(TextKind));
+    QVERIFY(!text);
+    QVERIFY(!model->containsTextSlide());
+    QCOMPARE(rowNames(), (QStringList{QStringLiteral("0"), QStringLiteral("2")}));
+
+    model->placeSeparator(1, 2);
+    model->clear();
+    QVERIFY(!first);
+    QVERIFY(!last);
+    QCOMPARE(model->separatorPres()->kind(), int(SeparatorKind));
+}
+
+void TestSlidesListModel::textEditsKeepOnlyLatestPicture()
+{
+    SlidePtr slide(new Slide{TextSlideType, CommonDuration, 0.0, QStringLiteral("first"), 0});
+    auto *text = new TextSlidePres(slide);
+    model->appendSlide(text);
+    ImageProvider *provider = ImageProvider::instance();
+    QStringList ids{text->imgId()};
+    QSignalSpy imgIdChanged(text, &SlidePres::imgIdChanged);
+    for (const char *edit : {"second", "third", "fourth"}) {
+        model->setSlideText(0, QString::fromLatin1(edit));
+        ids.append(text->imgId());
+    }
+    QCOMPARE(imgIdChanged.count(), 3);
+    QCOMPARE(imgIdChanged.first().at(0).value<QObject *>(), text);
+
+    QSize size;
+    for (int n = 0; n < ids.size() - 1; ++n)
+        QVERIFY2(provider->requestImage(ids.at(n), &size, QSize()).isNull(), qPrintable(ids.at(n)));
+    const QImage latest = provider->requestImage(ids.last(), &size, QSize());
+    QCOMPARE(latest.size(), QSize(300, 300));
+    QCOMPARE(latest.pixelColor(0, 0), QColor(194, 208, 223));
+    int inked = 0;
+    for (int y = 0; y < latest.height(); ++y) {
+        for (int x = 0; x < latest.width(); ++x)
+            inked += qGray(latest.pixel(x, y)) < 120 ? 1 : 0;
+    }
+    QVERIFY2(inked > 100, "the text is drawn");
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), ids.size());
+
+    model->clear();
+    QVERIFY(provider->requestImage(ids.last(), &size, QSize()).isNull());
+}
+
+void TestSlidesListModel::thumbnailResults()
+{
+    SlidePtr slide(new Slide);
+    slide->content = QStringLiteral("/nowhere/a.jpg");
+    auto *image = new ImgSlidePres(slide, 1.5);
+    model->appendSlide(image);
+    QCOMPARE(image->thumbTask().height, 225);
+    QCOMPARE(image->thumbTask().width, 225);
+    QCOMPARE(image->imgId(), AppConstants::slideStubId);
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+
+    const auto picture = ImageSharedPointer::create(10, 10, QImage::Format_RGB32);
+    image->thumbGenerated(ThumbGeneratorTask{QStringLiteral("/nowhere/b.jpg"), 225, 225}, picture);
+    image->thumbGenerated(ThumbGeneratorTask{slide->content, 150, 150}, picture);
+    QCOMPARE(image->imgId(), AppConstants::slideStubId);
+    QCOMPARE(changed.count(), 0);
+
+    image->thumbGenerated(image->thumbTask(), picture);
+    const QString firstId = image->imgId();
+    QVERIFY(firstId != AppConstants::slideStubId);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.last().at(2).value<QVector<int>>(), QVector<int>{SlidesListModel::ImgIdRole});
+    QCOMPARE(roleAt(0, SlidesListModel::ImgIdRole).toString(), firstId);
+
+    image->thumbGenerated(image->thumbTask(), picture);
+    QSize size;
+    QVERIFY(ImageProvider::instance()->requestImage(firstId, &size, QSize()).isNull());
+    QVERIFY(!ImageProvider::instance()->requestImage(image->imgId(), &size, QSize()).isNull());
+}
+
+void TestSlidesListModel::thumbnailFromGenerator()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wide.png"));
+    QVERIFY(makeImageFile(path, Qt::blue, 400, 200));
+    SlidePtr slide(new Slide);
+    slide->content = path;
+    auto *image = new ImgSlidePres(slide, 1.0);
+    model->appendSlide(image);
+    QTRY_VERIFY(image->imgId() != AppConstants::slideStubId);
+    QSize size;
+    const QImage thumb = ImageProvider::instance()->requestImage(image->imgId(), &size, QSize());
+    QVERIFY(thumb.width() >= 150 && thumb.height() >= 150);
+    QVERIFY(thumb.width() == 150 || thumb.height() == 150);
+}
+
+void TestSlidesListModel::queuedThumbnailWithdrawn()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("queued.png"));
+    QVERIFY(makeImageFile(path));
+    ThumbGenerator *generator = ThumbGenerator::instance();
+    // With full decoding held back the request stays queued.
+    generator->suspendFullDecode();
+    const int before = generator->queuedTaskCount();
+    SlidePtr slide(new Slide);
+    slide->content = path;
+    model->appendSlide(new ImgSlidePres(slide, 1.0));
+    QVERIFY(generator->queuedTaskCount() > before);
+    QCOMPARE(model->removeSlideAt(0), int(ImageKind));
+    QCOMPARE(generator->queuedTaskCount(), before);
+    generator->resumeFullDecode();
+}
+
+PICTOVIA_TEST_MAIN(TestSlidesListModel)
+#include "tst_slideslistmodel.moc"
