@@ -158,7 +158,8 @@ int main(int argc, char *argv[])
     cases.append({QStringLiteral("theme1-still-2160p"), 1, 2, stillBackground(dir)});
 
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+    if (!arguments.contains(QStringLiteral("--no-header")))
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                .arg(QStringLiteral("case"), -22)
                .arg(QStringLiteral("frames"), 7)
                .arg(QStringLiteral("wall s"), 8)
@@ -168,7 +169,21 @@ int main(int argc, char *argv[])
     out.flush();
     int status = 0;
     for (const Case &c : qAsConst(cases)) {
-        if (!onlyName.isEmpty() && c.name != onlyName)
+        if (onlyName.isEmpty()) {
+            // Each case in a fresh process, so its peak memory is its own.
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            QStringList childArguments = arguments.mid(1);
+            childArguments << QStringLiteral("--only") << c.name << QStringLiteral("--no-header");
+            child.start(QCoreApplication::applicationFilePath(), childArguments);
+            child.waitForFinished(-1);
+            out << child.readAllStandardOutput();
+            out.flush();
+            if (child.exitCode() != 0)
+                status = 1;
+            continue;
+        }
+        if (c.name != onlyName)
             continue;
         auto project = ProjectPtr::create();
         project->setSlides(quick ? slides.mid(0, 3) : slides);
