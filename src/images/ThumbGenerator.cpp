@@ -96,7 +96,7 @@ void ThumbGenerator::startWorker(ThumbWorkerBase *worker)
     thread->start();
 }
 
-void ThumbGenerator::exifWorkerDone(const ThumbGeneratorTask path, ImageSharedPointer img)
+void ThumbGenerator::exifWorkerDone(const ThumbGeneratorTask path, QSharedPointer<QImage> img)
 {
     --runningWorkers;
     if (img) {
@@ -108,7 +108,7 @@ void ThumbGenerator::exifWorkerDone(const ThumbGeneratorTask path, ImageSharedPo
     doTask();
 }
 
-void ThumbGenerator::workerDone(const ThumbGeneratorTask path, ImageSharedPointer img)
+void ThumbGenerator::workerDone(const ThumbGeneratorTask path, QSharedPointer<QImage> img)
 {
     --runningWorkers;
     if (img)

@@ -32,15 +32,16 @@ public:
     int runningWorkerCount() const { return runningWorkers; }
     int queuedTaskCount();
 
+    // Results are spelt QSharedPointer<QImage> so string-based connections match too.
 Q_SIGNALS:
-    void generated(const ThumbGeneratorTask task, ImageSharedPointer thumb);
+    void generated(const ThumbGeneratorTask task, QSharedPointer<QImage> thumb);
     // A pass has started for the task; fullPass is false for the quick EXIF pass.
     void passStarted(const ThumbGeneratorTask task, bool fullPass);
 
 public Q_SLOTS:
     void doTask();
-    void exifWorkerDone(const ThumbGeneratorTask path, ImageSharedPointer img);
-    void workerDone(const ThumbGeneratorTask path, ImageSharedPointer img);
+    void exifWorkerDone(const ThumbGeneratorTask path, QSharedPointer<QImage> img);
+    void workerDone(const ThumbGeneratorTask path, QSharedPointer<QImage> img);
 
 private:
     friend class Singleton<ThumbGenerator>;

@@ -17,7 +17,7 @@ public:
 
 Q_SIGNALS:
     void finished();
-    void done(const ThumbGeneratorTask task, ImageSharedPointer img);
+    void done(const ThumbGeneratorTask task, QSharedPointer<QImage> img);
 
 public Q_SLOTS:
     void process();

@@ -172,21 +172,35 @@ AVCodecContext *AVInput::codecContext() const
 bool AVInput::decodeNext(AVFrame *frame)
 {
     AVCodecContext *decoder = m_codecContext.get();
+    // Bounds the decoding errors a draining decoder may give before the end is taken as reached.
+    int drainErrors = 0;
     for (;;) {
         const int received = avcodec_receive_frame(decoder, frame);
         if (received >= 0)
             return true;
-        if (received == AVERROR_EOF || m_draining)
+        if (received == AVERROR_EOF)
             return false;
-        // Any other result is a packet that failed to decode: go on with the next one.
-        if (av_read_frame(m_formatContext.get(), m_packet.get()) < 0) {
-            m_draining = true;
-            avcodec_send_packet(decoder, nullptr);
+        if (m_draining) {
+            if (received == AVERROR(EAGAIN) || ++drainErrors > 16)
+                return false;
             continue;
         }
-        if (unsigned(m_packet->stream_index) == m_streamIndex)
-            avcodec_send_packet(decoder, m_packet.get());
-        av_packet_unref(m_packet.get());
+        // Any other result is a picture or sound that failed to decode: go on with the next packet.
+        if (!m_packetPending) {
+            if (av_read_frame(m_formatContext.get(), m_packet.get()) < 0) {
+                m_draining = true;
+                avcodec_send_packet(decoder, nullptr);
+                continue;
+            }
+            if (unsigned(m_packet->stream_index) != m_streamIndex) {
+                av_packet_unref(m_packet.get());
+                continue;
+            }
+        }
+        // A decoder still holding output after an error refuses input until it is read.
+        m_packetPending = avcodec_send_packet(decoder, m_packet.get()) == AVERROR(EAGAIN);
+        if (!m_packetPending)
+            av_packet_unref(m_packet.get());
     }
 }
 
@@ -198,6 +212,8 @@ bool AVInput::rewind()
         result = avformat_seek_file(m_formatContext.get(), int(m_streamIndex), INT64_MIN, start, start, 0);
     // A drained decoder accepts no packet until it is flushed.
     avcodec_flush_buffers(m_codecContext.get());
+    av_packet_unref(m_packet.get());
+    m_packetPending = false;
     m_draining = false;
     return result >= 0;
 }

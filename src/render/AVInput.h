@@ -51,6 +51,7 @@ private:
     AVIOContext *m_ioContext = nullptr;
     QSharedPointer<QFile> m_device;
     AVPacketPtr m_packet;
+    bool m_packetPending = false;
     bool m_draining = false;
     QString m_path;
 };

@@ -3,7 +3,6 @@
 
 extern "C" {
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
 #include <libavutil/samplefmt.h>
 }
 
@@ -13,7 +12,6 @@ extern "C" {
 
 #include <cstdio>
 #include <limits>
-#include <type_traits>
 
 namespace {
 constexpr int outputRate = 44100;

@@ -2,6 +2,8 @@
 
 #include "app/CommonError.h"
 #include "app/Logging.h"
+#include "render/AudioEncoder.h"
+#include "render/AudioFeed.h"
 #include "render/FFmpegPtr.h"
 #include "render/VideoEncoder.h"
 
@@ -10,6 +12,7 @@
 #include <QThread>
 
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -32,7 +35,7 @@ VideoOutputWorker::VideoOutputWorker(const QString &path, const AVOutputFormat *
     , timeBaseNum(timeBaseNum)
     , timeBaseDen(timeBaseDen)
     , pixelFormat(pixelFormat)
-    , hasAudio(hasAudio)
+    , hasAudio(hasAudio && project && !project->audioTracks.isEmpty())
     , project(project)
 {
 }
@@ -83,6 +86,9 @@ void VideoOutputWorker::process()
 bool VideoOutputWorker::writeFile(AVFormatContext *context)
 {
     VideoEncoder video(context, width, height, timeBaseNum, timeBaseDen, pixelFormat);
+    std::unique_ptr<AudioEncoder> audio;
+    if (hasAudio)
+        audio = std::make_unique<AudioEncoder>(format, context, 192000, 2, AV_SAMPLE_FMT_S16);
 
     int result = avio_open2(&context->pb, partialPath(path).toUtf8().constData(), AVIO_FLAG_WRITE, nullptr, nullptr);
     if (result < 0) {
@@ -95,8 +101,13 @@ bool VideoOutputWorker::writeFile(AVFormatContext *context)
         CommonError::report(QStringLiteral("Video output avformat_write_header failed"), result);
         return false;
     }
-    drainQueue(video);
+    std::unique_ptr<AudioFeed> feed;
+    if (audio)
+        feed = std::make_unique<AudioFeed>(*audio, project);
+    drainQueue(video, feed.get());
     video.flush();
+    if (audio)
+        audio->flush();
     result = av_write_trailer(context);
     if (result < 0) {
         CommonError::report(QStringLiteral("Video output av_write_trailer failed"), result);
@@ -105,7 +116,7 @@ bool VideoOutputWorker::writeFile(AVFormatContext *context)
     return true;
 }
 
-void VideoOutputWorker::drainQueue(VideoEncoder &video)
+void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
 {
     for (;;) {
         OutputTaskPtr task = takeTask();
@@ -118,6 +129,8 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video)
         if (task->kind == OutputTask::FrameKind) {
             const auto *frameTask = static_cast<const FrameTask *>(task.data());
             video.encode(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            if (audio)
+                audio->feedUntil(frameTask->time);
         } else {
             const auto *advance = static_cast<const TimelineAdvanceTask *>(task.data());
             video.advanceTimeline(advance->frameCount, advance->timeBaseNum, advance->timeBaseDen);

@@ -45,7 +45,7 @@ Q_SIGNALS:
 
 private:
     bool writeFile(AVFormatContext *context);
-    void drainQueue(class VideoEncoder &video);
+    void drainQueue(class VideoEncoder &video, class AudioFeed *audio);
     OutputTaskPtr takeTask();
     bool publish();
     void fail();

@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 #include "theme/DropShadow.h"
+#include "theme/ProjectiveDraw.h"
 #include "theme/SceneStyle.h"
 
 #include <QImageReader>
@@ -213,10 +214,13 @@ void SceneSprite::drawAt(double position, QImage &image, double opacity) const
     const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
     if (!transform)
         return;
-    QPainter painter(&image);
     const double alpha = keyframe->opacity * opacity;
-    if (alpha < 0.99)
-        painter.setOpacity(alpha);
+    const double applied = alpha < 0.99 ? alpha : 1.0;
+    if (transform->type() == QTransform::TxProject && drawProjective(image, m_picture, *transform, applied))
+        return;
+    QPainter painter(&image);
+    if (applied < 1.0)
+        painter.setOpacity(applied);
     painter.setTransform(*transform);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, m_picture);

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using Builder = ExifJpegBuilder;
@@ -309,6 +310,22 @@ private Q_SLOTS:
             kept += value.toByteVector().size();
         QVERIFY(kept > 0);
         QVERIFY(kept <= 4 * block.size());
+    }
+
+    // An embedded thumbnail announcing 20000 x 20000 pixels is decoded reduced, not at that size.
+    void hugeThumbnailIsDecodedReduced()
+    {
+        QByteArray thumb = thumbJpeg();
+        const int sof = thumb.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        const char side[2] = {char(20000 >> 8), char(20000 & 0xFF)};
+        thumb.replace(sof + 5, 2, side, 2);
+        thumb.replace(sof + 7, 2, side, 2);
+        Builder builder(false);
+        builder.setThumbnail(thumb);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+        const QImage decoded = headerOf(builder.photo(Builder::quadrants(16, 16))).thumbnail();
+        QVERIFY(decoded.width() <= 2048 && decoded.height() <= 2048);
     }
 
     void valuesShareTheNullInstance()

@@ -87,7 +87,11 @@ private Q_SLOTS:
         }
     }
 
-    void cleanup() { waitUntilIdle(); }
+    void cleanup()
+    {
+        if (QTest::currentTestFunction() != QLatin1String("exitWhileWorkersRun"))
+            waitUntilIdle();
+    }
 
     void jpegWithThumbnailEmitsQuickThenFull()
     {
@@ -105,6 +109,15 @@ private Q_SLOTS:
         // The letterbox is cropped away before scaling: no black rows at the top.
         QVERIFY(quick->pixelColor(75, 0).red() > 200);
         QCOMPARE(full->size(), QSize(225, 150));
+    }
+
+    void clientsConnectByNormalisedSignature()
+    {
+        QCOMPARE(QMetaObject::normalizedSignature("generated(const ThumbGeneratorTask,QSharedPointer<QImage>)"),
+                 QByteArray("generated(ThumbGeneratorTask,QSharedPointer<QImage>)"));
+        QVERIFY(generator()->metaObject()->indexOfSignal("generated(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
+        QVERIFY(generator()->metaObject()->indexOfSlot("exifWorkerDone(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
+        QVERIFY(generator()->metaObject()->indexOfSlot("workerDone(ThumbGeneratorTask,QSharedPointer<QImage>)") >= 0);
     }
 
     void pngEmitsOnlyTheFullPass()
@@ -194,9 +207,14 @@ private Q_SLOTS:
 
     void sameTaskTwiceIsServedTwice()
     {
+        // Full passes wait for both quick passes: a copy's quick pass that ends after the other
+        // copy's full pass was taken queues the task once more.
         QSignalSpy spy(generator(), &ThumbGenerator::generated);
+        generator()->suspendFullDecode();
         generator()->addTask({exifJpeg, 80, 80});
         generator()->addTask({exifJpeg, 80, 80});
+        QTRY_COMPARE(spy.count(), 2);
+        generator()->resumeFullDecode();
         QTRY_COMPARE(spy.count(), 4);
         waitUntilIdle();
         QCOMPARE(spy.count(), 4);
@@ -254,6 +272,19 @@ private Q_SLOTS:
         const QImage cropped = *quick.generateThumb(tall);
         QCOMPARE(cropped.size(), QSize(100, 300));
         QVERIFY(!quick.generateThumb({plainPng, 100, 100}));
+    }
+
+    // Runs last: the process ends with passes still running, and the generator, deleted with
+    // the application object, must wait for them rather than destroy running threads.
+    void exitWhileWorkersRun()
+    {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+            if (message.contains(QLatin1String("Destroyed while thread")))
+                qFatal("thread destroyed while running at exit");
+        });
+        for (const QString &path : exifPhotos)
+            generator()->addTask({path, 150, 150});
+        QCOMPARE(generator()->runningWorkerCount(), 6);
     }
 };
 

@@ -113,6 +113,29 @@ private Q_SLOTS:
         QCOMPARE(pool->outstanding(owner), 0);
     }
 
+    void truncatedVideoLoopsOverWhatItHas()
+    {
+        const QString whole = m_dir.filePath(QStringLiteral("whole.mp4"));
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=30:duration=3", "-c:v", "libx264",
+                           "-g", "10", "-pix_fmt", "yuv420p", "-movflags", "+faststart", whole}));
+        QFile in(whole);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QString cut = m_dir.filePath(QStringLiteral("cut.mp4"));
+        QFile out(cut);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(in.read(in.size() * 6 / 10));
+        out.close();
+
+        // The frames that survive the cut (some 50) play in a loop.
+        auto pool = FramePoolPtr::create(32, 24);
+        AsyncCycleVideoInput source(pool, cut);
+        for (int i = 0; i < 150; ++i) {
+            AVFrame *frame = source.takeFrame();
+            QVERIFY(frame);
+            pool->release(frame);
+        }
+    }
+
     void unopenableVideoEndsTheSource()
     {
         const QString audio = m_dir.filePath(QStringLiteral("tone.mp3"));

@@ -3,10 +3,12 @@
 
 #include "app/CommonError.h"
 #include "render/AsyncVideoOutput.h"
+#include "render/AudioFeed.h"
 #include "render/FFmpegPtr.h"
 #include "render/VideoEncoder.h"
 #include "render/VideoOutputWorker.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -163,6 +165,55 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("an earlier video"));
+    }
+
+    void musicIsAacStereoAndEndsWithTheVideo()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.wav"));
+        const QString second = dir.filePath(QStringLiteral("second.mp3"));
+        // Mono 48 kHz and stereo 22 kHz: both must come out as the stream's one format.
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                                   {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=1",
+                                    "-ac", "1", first}),
+                 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                                   {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=660:sample_rate=22050:duration=3",
+                                    "-ac", "2", second}),
+                 0);
+        auto project = ProjectPtr::create();
+        project->audioTracks = {MediaFileInfo::read(first), MediaFileInfo::read(second)};
+        project->totalDuration = 2.0;
+
+        const QString path = dir.filePath(QStringLiteral("music.mp4"));
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        AsyncVideoOutput output;
+        QSignalSpy errors(&output, &AsyncVideoOutput::error);
+        output.open(path, mp4(), H, W, 1, 30, 0, true, project);
+        for (int i = 0; i < 60; ++i)
+            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        output.close();
+        QCOMPARE(errors.count(), 0);
+
+        const QJsonObject audio = VideoProbe::stream(VideoProbe::probe(path), QStringLiteral("audio"));
+        QCOMPARE(audio.value(QStringLiteral("codec_name")).toString(), QStringLiteral("aac"));
+        QCOMPARE(audio.value(QStringLiteral("sample_rate")).toString(), QStringLiteral("44100"));
+        QCOMPARE(audio.value(QStringLiteral("channels")).toInt(), 2);
+        const double audioLength = VideoProbe::duration(path, QStringLiteral("audio"));
+        QVERIFY2(qAbs(audioLength - 2.0) < 0.1, qPrintable(QString::number(audioLength)));
+    }
+
+    void volumeFadesInOverEachTrackAndOutBeforeTheEnd()
+    {
+        QCOMPARE(AudioFeed::volumeFor(0.25, 10.0, 5.0), 64);
+        QCOMPARE(AudioFeed::volumeFor(3.0, 10.0, 5.0), 256);
+        // The track ends first, then the video.
+        QCOMPARE(AudioFeed::volumeFor(3.0, 10.0, 0.5), 128);
+        QCOMPARE(AudioFeed::volumeFor(3.0, 0.25, 5.0), 64);
+        QCOMPARE(AudioFeed::volumeFor(3.0, -0.01, 5.0), 0);
+        // A half-second track is all fade-in and fade-out: the fade-in wins.
+        QCOMPARE(AudioFeed::volumeFor(0.4, 10.0, 0.1), 102);
     }
 
     void finishedVideoReplacesAnEarlierOneOfTheSameName()

@@ -1,4 +1,4 @@
-#include "support/ExifJpegBuilder.h"
+#include "ExifJpegBuilder.h"
 
 #include <QBuffer>
 #include <QPainter>

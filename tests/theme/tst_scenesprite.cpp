@@ -3,6 +3,7 @@
 #include "app/CommonError.h"
 #include "support/SceneFixtures.h"
 #include "theme/DropShadow.h"
+#include "theme/ProjectiveDraw.h"
 #include "theme/SceneSprite.h"
 #include "theme/SceneStyle.h"
 #include "theme/TextPicture.h"
@@ -272,6 +273,63 @@ private Q_SLOTS:
         // A slide turn on top of the orientation swaps the sides back.
         const SceneSprite turned(object, photoSlide(file.fileName(), 1), 1000, 1000);
         QCOMPARE(turned.picture().size(), QSize(100, 50));
+    }
+
+    void perspectiveDrawMatchesThePainter()
+    {
+        // A photo with a transparent band and a half-transparent corner, so blending shows too.
+        QImage picture = gradient(300, 200).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        {
+            QPainter painter(&picture);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(100, 0, 20, 200, Qt::transparent);
+            painter.fillRect(200, 120, 100, 80, QColor(0, 0, 255, 128));
+        }
+        QTransform transform;
+        const QPolygonF target({{30, -20}, {380, 40}, {350, 290}, {-10, 250}});
+        QVERIFY(QTransform::quadToQuad(QPolygonF({{0, 0}, {300, 0}, {300, 200}, {0, 200}}), target, transform));
+        QCOMPARE(transform.type(), QTransform::TxProject);
+
+        for (qreal opacity : {1.0, 0.5}) {
+            QImage expected = gradient(400, 300).mirrored(true, false);
+            QImage actual = expected;
+            {
+                QPainter painter(&expected);
+                painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+                painter.setOpacity(opacity);
+                painter.setTransform(transform);
+                painter.drawImage(0, 0, picture);
+            }
+            QVERIFY(drawProjective(actual, picture, transform, opacity));
+            int inside = 0, off = 0, worst = 0;
+            for (int y = 0; y < 300; ++y) {
+                for (int x = 0; x < 400; ++x) {
+                    const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+                    const int d = qMax(qMax(qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e))),
+                                       qAbs(qBlue(a) - qBlue(e)));
+                    worst = qMax(worst, d);
+                    inside += target.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill);
+                    off += d > 6;
+                }
+            }
+            // Sampling and edges agree with the painter within rounding.
+            QVERIFY2(off * 100 < inside, qPrintable(QStringLiteral("%1 of %2").arg(off).arg(inside)));
+            QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));
+        }
+    }
+
+    void perspectiveDrawLeavesWhatItCannotDrawToThePainter()
+    {
+        const QImage picture = solid(10, 10, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage target = solid(20, 20, Qt::black);
+        const QTransform horizon(1, 0, -0.2, 0, 1, 0, 0, 0, 1); // the picture's right part lies behind
+        const QTransform tilted(1, 0, 0.05, 0, 1, 0, 0, 0, 1);
+        QVERIFY(!drawProjective(target, picture, horizon, 1.0));
+        QVERIFY(!drawProjective(target, solid(10, 10, Qt::red), tilted, 1.0));
+        QImage gray = target.convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!drawProjective(gray, picture, tilted, 1.0));
+        QVERIFY(!drawProjective(target, picture, QTransform(0, 0, 0.05, 0, 0, 0, 0, 0, 1), 1.0));
+        QCOMPARE(target, solid(20, 20, Qt::black));
     }
 
     void decodeSizeKeepsAtLeastWhatTheObjectShows()

@@ -1,0 +1,2 @@
+// The photos are written with the tests' EXIF builder.
+#include "../../tests/support/ExifJpegBuilder.cpp"

@@ -1,0 +1,37 @@
+#include "render/AsyncStaticImgImputWorker.h"
+#include "app/Logging.h"
+
+#include <QThread>
+
+#include <new>
+
+namespace {
+constexpr int framesAhead = 3;
+}
+
+AsyncStaticImgImputWorker::AsyncStaticImgImputWorker(const AVFrame *source, const FramePoolPtr &pool)
+    : m_source(source)
+    , m_pool(pool)
+{
+}
+
+void AsyncStaticImgImputWorker::process()
+{
+    try {
+        while (!m_stop) {
+            if (m_pool->outstanding(m_source) >= framesAhead) {
+                QThread::msleep(10);
+                continue;
+            }
+            AVFrame *frame = m_pool->acquire(m_source);
+            av_frame_copy(frame, m_source);
+            frame->width = m_source->width;
+            frame->height = m_source->height;
+            frame->pts = m_counter++;
+            Q_EMIT frameRead(frame);
+        }
+    } catch (const std::bad_alloc &) {
+        qCWarning(lcRender) << "Out of memory for background frames";
+    }
+    Q_EMIT finished();
+}

@@ -1,0 +1,60 @@
+#include "render/AudioFeed.h"
+
+#include "render/AudioEncoder.h"
+#include "render/AudioInput.h"
+
+#include <algorithm>
+#include <new>
+
+AudioFeed::AudioFeed(AudioEncoder &encoder, const ProjectPtr &project)
+    : encoder(encoder)
+    , audioFrame(av_frame_alloc())
+    , project(project)
+    , videoDuration(project->totalDuration)
+{
+    if (!audioFrame)
+        throw std::bad_alloc();
+}
+
+AudioFeed::~AudioFeed() = default;
+
+int AudioFeed::volumeFor(double trackTime, double leftVideo, double leftTrack)
+{
+    const double m = std::min(leftVideo, leftTrack);
+    if (trackTime < 1.0)
+        return int(trackTime * 256);
+    if (m < 1.0)
+        return leftVideo > 0.0 ? int(m * 256) : 0;
+    return 256;
+}
+
+void AudioFeed::feedUntil(double videoTime)
+{
+    while (videoTime > written && !exhausted) {
+        if (track && track->readFrame(audioFrame.get())) {
+            int rate = audioFrame->sample_rate;
+            if (rate == 0)
+                rate = track->codecContext()->sample_rate;
+            const double delta = double(audioFrame->nb_samples) / rate;
+            written += delta;
+            trackTime += delta;
+            const int volume =
+                volumeFor(trackTime, videoDuration - written, double(trackInfo->duration()) - trackTime);
+            encoder.encodeFrame(audioFrame.get(), rate, volume);
+        } else if (!openNextTrack()) {
+            exhausted = true;
+        }
+    }
+}
+
+bool AudioFeed::openNextTrack()
+{
+    if (trackIndex >= project->audioTracks.size())
+        return false;
+    track.reset();
+    trackInfo = project->audioTracks.at(trackIndex);
+    ++trackIndex;
+    trackTime = 0.0;
+    track = std::make_unique<AudioInput>(trackInfo->path());
+    return true;
+}

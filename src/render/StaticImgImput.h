@@ -1,0 +1,40 @@
+#pragma once
+
+#include "render/FFmpegPtr.h"
+#include "render/FrameQueue.h"
+#include "render/IAsyncAVInput.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+class AsyncStaticImgImputWorker;
+class QImage;
+class QThread;
+
+// A still background, a plain colour or a picture covering the frame, repeated for ever on
+// a thread of its own. The picture is scaled and converted once; each frame is a copy.
+class StaticImgImput : public QObject, public IAsyncAVInput
+{
+    Q_OBJECT
+
+public:
+    StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width);
+    StaticImgImput(const FramePoolPtr &pool, const QString &imagePath, int height, int width);
+    ~StaticImgImput() override;
+
+    AVFrame *takeFrame() override;
+
+public Q_SLOTS:
+    void onFrameRead(AVFrame *frame);
+
+private:
+    QImage allocateSource(int height, int width);
+    void start();
+
+    FrameQueue m_frames;
+    QThread *m_thread = nullptr;
+    AsyncStaticImgImputWorker *m_worker = nullptr;
+    FramePoolPtr m_pool;
+    AVFramePtr m_source;
+};

@@ -1,0 +1,131 @@
+#include "support/TestSupport.h"
+
+#include "render/StaticImgImput.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+QRgb pixel(const AVFrame *frame, int x, int y)
+{
+    return reinterpret_cast<const QRgb *>(frame->data[0] + frame->linesize[0] * y)[x] | 0xff000000u;
+}
+
+// The frame's pixels as an image of the same layout, for whole-picture comparison.
+QImage asImage(const AVFrame *frame)
+{
+    return QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32).copy();
+}
+
+bool near(QRgb a, QColor b)
+{
+    return qAbs(qRed(a) - b.red()) < 8 && qAbs(qGreen(a) - b.green()) < 8 && qAbs(qBlue(a) - b.blue()) < 8;
+}
+} // namespace
+
+class TestStaticImgImput : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // left | middle | right bands across the longer side; the middle one is what must remain.
+    QString banded(const QString &name, int width, int height, Qt::Orientation along)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        if (along == Qt::Horizontal) {
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    if (x < width / 4 || x >= width * 3 / 4)
+                        image.setPixel(x, y, x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+        } else {
+            for (int y = 0; y < height; ++y)
+                if (y < height / 4 || y >= height * 3 / 4)
+                    for (int x = 0; x < width; ++x)
+                        image.setPixel(x, y, qRgb(255, 0, 0));
+        }
+        const QString path = m_dir.filePath(name);
+        return image.save(path) ? path : QString();
+    }
+
+private Q_SLOTS:
+    void colourFramesAreStampedInOrderAndGiveBack()
+    {
+        auto pool = FramePoolPtr::create(40, 30);
+        auto *source = new StaticImgImput(pool, QColor(10, 20, 30), 30, 40);
+        const void *owner = nullptr;
+        for (int i = 0; i < 5; ++i) {
+            AVFrame *frame = source->takeFrame();
+            QVERIFY(frame);
+            owner = frame->opaque;
+            QCOMPARE(frame->pts, int64_t(i));
+            QCOMPARE(frame->width, 40);
+            QCOMPARE(pixel(frame, 0, 0), qRgb(10, 20, 30));
+            QCOMPARE(pixel(frame, 39, 29), qRgb(10, 20, 30));
+            pool->release(frame);
+        }
+        QTRY_COMPARE(pool->outstanding(owner), 3);
+        QTest::qWait(50);
+        QCOMPARE(pool->outstanding(owner), 3);
+        delete source;
+        QCOMPARE(pool->outstanding(owner), 0);
+    }
+
+    void pictureOfTheOutputSizeIsUsedAsItIs()
+    {
+        QVERIFY(m_dir.isValid());
+        QImage image(40, 30, QImage::Format_RGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                image.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) % 256));
+        const QString path = m_dir.filePath(QStringLiteral("exact.png"));
+        QVERIFY(image.save(path));
+        auto pool = FramePoolPtr::create(40, 30);
+        StaticImgImput source(pool, path, 30, 40);
+        AVFrame *frame = source.takeFrame();
+        QCOMPARE(asImage(frame), image);
+        pool->release(frame);
+    }
+
+    void widePictureIsCroppedToItsMiddle()
+    {
+        // Twice as wide as the frame's proportion: scaled to the frame height, sides cut off.
+        const QString path = banded(QStringLiteral("wide.png"), 160, 60, Qt::Horizontal);
+        auto pool = FramePoolPtr::create(40, 30);
+        StaticImgImput source(pool, path, 30, 40);
+        AVFrame *frame = source.takeFrame();
+        for (int x : {1, 20, 38})
+            for (int y : {0, 15, 29})
+                QVERIFY2(near(pixel(frame, x, y), Qt::green), qPrintable(QString::number(pixel(frame, x, y), 16)));
+        pool->release(frame);
+    }
+
+    void tallPictureIsCroppedToItsMiddle()
+    {
+        const QString path = banded(QStringLiteral("tall.png"), 40, 60, Qt::Vertical);
+        auto pool = FramePoolPtr::create(40, 30);
+        StaticImgImput source(pool, path, 30, 40);
+        AVFrame *frame = source.takeFrame();
+        for (int y : {1, 15, 28})
+            QVERIFY(near(pixel(frame, 20, y), Qt::green));
+        pool->release(frame);
+    }
+
+    void unreadablePictureGivesBlackFrames()
+    {
+        auto pool = FramePoolPtr::create(8, 8);
+        StaticImgImput source(pool, m_dir.filePath(QStringLiteral("missing.jpg")), 8, 8);
+        AVFrame *frame = source.takeFrame();
+        QVERIFY(frame);
+        QCOMPARE(pixel(frame, 4, 4), qRgb(0, 0, 0));
+        pool->release(frame);
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestStaticImgImput)
+#include "tst_staticimgimput.moc"
