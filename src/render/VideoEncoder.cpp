@@ -1,5 +1,7 @@
 #include "render/VideoEncoder.h"
 
+#include "render/BgraToYuv.h"
+
 extern "C" {
 #include <libavutil/opt.h>
 }
@@ -41,6 +43,9 @@ VideoEncoder::VideoEncoder(AVFormatContext *formatContext, int width, int height
     c->framerate = AVRational{timeBaseDen, timeBaseNum};
     c->pix_fmt = static_cast<AVPixelFormat>(pixelFormat);
     c->thread_count = 4;
+    // Say which matrix the pixels were converted with, so players do not guess BT.709 for HD.
+    c->colorspace = AVCOL_SPC_SMPTE170M;
+    c->color_range = AVCOL_RANGE_MPEG;
     if (formatContext->oformat->flags & AVFMT_GLOBALHEADER)
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 
@@ -77,12 +82,17 @@ int64_t VideoEncoder::rescale(int64_t n, int num, int den, int sn, int sd)
 void VideoEncoder::encode(const AVFrame *frame, int timeBaseNum, int timeBaseDen)
 {
     AVCodecContext *c = m_codecContext.get();
-    m_scaler = sws_getCachedContext(m_scaler, frame->width, frame->height, AV_PIX_FMT_BGRA, c->width, c->height,
-                                    c->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
-    check(m_scaler, "no video conversion");
     check(av_frame_make_writable(m_encoderFrame.get()) >= 0, "video frame not writable");
-    sws_scale(m_scaler, frame->data, frame->linesize, 0, frame->height, m_encoderFrame->data,
-              m_encoderFrame->linesize);
+    AVFrame *target = m_encoderFrame.get();
+    if (frame->width == c->width && frame->height == c->height && c->pix_fmt == AV_PIX_FMT_YUV420P) {
+        convertBgraToYuv420(frame->data[0], frame->linesize[0], target->data[0], target->linesize[0], target->data[1],
+                            target->linesize[1], target->data[2], target->linesize[2], c->width, c->height);
+    } else {
+        m_scaler = sws_getCachedContext(m_scaler, frame->width, frame->height, AV_PIX_FMT_BGRA, c->width, c->height,
+                                        c->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
+        check(m_scaler, "no video conversion");
+        sws_scale(m_scaler, frame->data, frame->linesize, 0, frame->height, target->data, target->linesize);
+    }
     m_encoderFrame->pts =
         rescale(frame->pts, timeBaseNum, timeBaseDen, c->time_base.num, c->time_base.den) + m_ptsOffset;
     sendAndWrite(m_encoderFrame.get());

@@ -4,6 +4,7 @@
 #include "app/CommonError.h"
 #include "render/AsyncVideoOutput.h"
 #include "render/AudioFeed.h"
+#include "render/BgraToYuv.h"
 #include "render/FFmpegPtr.h"
 #include "render/VideoEncoder.h"
 #include "render/VideoOutputWorker.h"
@@ -55,6 +56,42 @@ private Q_SLOTS:
         QCOMPARE(VideoEncoder::rescale(7, 1, 30, 1, 1000), int64_t(233));
         QCOMPARE(VideoEncoder::rescale(45, 1, 30, 2, 1000), int64_t(750));
         QCOMPARE(VideoEncoder::rescale(-7, 1, 30, 1, 1000), int64_t(-233));
+    }
+
+    void conversionFollowsBt601LimitedRange()
+    {
+        // Odd sizes too: the last column and row have no neighbours to average with.
+        for (const QSize size : {QSize(64, 48), QSize(33, 17)}) {
+            QImage image(size, QImage::Format_RGB32);
+            const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 255, 255),
+                                      QColor(0, 0, 0), QColor(123, 45, 210)};
+            for (const QColor &colour : colours) {
+                image.fill(colour);
+                AVFramePtr yuv(av_frame_alloc());
+                yuv->format = AV_PIX_FMT_YUV420P;
+                yuv->width = size.width();
+                yuv->height = size.height();
+                QVERIFY(av_frame_get_buffer(yuv.get(), 32) >= 0);
+                convertBgraToYuv420(image.constBits(), image.bytesPerLine(), yuv->data[0], yuv->linesize[0],
+                                    yuv->data[1], yuv->linesize[1], yuv->data[2], yuv->linesize[2], size.width(),
+                                    size.height());
+                const double r = colour.red(), g = colour.green(), b = colour.blue();
+                const double expected[] = {16 + 219 * (0.299 * r + 0.587 * g + 0.114 * b) / 255,
+                                           128 + 224 * (-0.168736 * r - 0.331264 * g + 0.5 * b) / 255,
+                                           128 + 224 * (0.5 * r - 0.418688 * g - 0.081312 * b) / 255};
+                for (int plane = 0; plane < 3; ++plane) {
+                    const int w = plane ? (size.width() + 1) / 2 : size.width();
+                    const int h = plane ? (size.height() + 1) / 2 : size.height();
+                    for (int y = 0; y < h; ++y)
+                        for (int x = 0; x < w; ++x) {
+                            const int value = yuv->data[plane][y * yuv->linesize[plane] + x];
+                            QVERIFY2(qAbs(value - expected[plane]) <= 1.5,
+                                     qPrintable(QStringLiteral("%1 plane %2 at %3,%4: %5")
+                                                    .arg(colour.name()).arg(plane).arg(x).arg(y).arg(value)));
+                        }
+                }
+            }
+        }
     }
 
     void writesEveryQueuedFrameAsH264WithoutAudio()
