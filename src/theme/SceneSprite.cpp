@@ -27,8 +27,10 @@ QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
         reader.setDecideFormatFromContent(true);
         reader.setFileName(path);
     }
-    if (!reader.canRead())
-        return QImage(path);
+    if (!reader.canRead()) {
+        qCWarning(lcTheme) << "Cannot read photo" << path << reader.errorString();
+        return QImage();
+    }
     if (reader.supportsOption(QImageIOHandler::Size)) {
         const QSize stored = reader.size();
         QSize decode = stored;

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/CommonError.h"
+#include "support/ExifJpegBuilder.h"
 #include "support/SceneFixtures.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
@@ -289,7 +290,9 @@ private Q_SLOTS:
         const QImage stored = gradient(800, 400);
         QFile file(m_dir.filePath("oriented.jpg"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(orientedJpeg(stored, 6));
+        ExifJpegBuilder exif;
+        exif.addShorts(ExifJpegBuilder::ImageDirectory, 0x0112, {6}); // Orientation: turn clockwise
+        file.write(exif.photo(stored, QByteArray(), 95));
         file.close();
         const auto object = steadyObject(rect(0, 0, 1, 1), 0, 1.0f, 0.1f, 0.1f);
         const SceneSprite sprite(object, photoSlide(file.fileName()), 1000, 1000);
