@@ -54,8 +54,13 @@ void ProgressPrinter::update(double percent)
     std::fflush(m_stream);
 }
 
-void ProgressPrinter::finish()
+void ProgressPrinter::finish(bool complete)
 {
+    // The last frame's share can fall a hair short of 100 in floating point.
+    if (complete && m_lastPercent >= 0 && m_lastPercent < 100) {
+        m_lastDrawMs = -1000;
+        update(100.0);
+    }
     if (m_terminal && m_drawn) {
         std::fputc('\n', m_stream);
         std::fflush(m_stream);

@@ -13,8 +13,9 @@ public:
     ProgressPrinter(FILE *stream, bool terminal);
 
     void update(double percent);
-    // Ends the bar's line so later messages start on a line of their own.
-    void finish();
+    // Ends the bar's line so later messages start on a line of their own; a complete render
+    // shows 100 percent first.
+    void finish(bool complete);
 
     // "[#####...]  42%  0:12 left", the time left estimated from the time spent so far.
     static QString barLine(double percent, double elapsedSeconds, int width = 30);

@@ -1,0 +1,213 @@
+#include "cli/RenderCommand.h"
+
+#include "app/AppConstants.h"
+#include "app/CommonError.h"
+#include "cli/ProgressPrinter.h"
+#include "cli/SceneStyleLevels.h"
+#include "render/FFmpegPtr.h"
+#include "render/LibavRender.h"
+#include "render/MediaFileInfo.h"
+#include "theme/ThemeCatalogue.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
+
+std::atomic<LibavRender *> RenderCommand::s_running{nullptr};
+std::atomic<bool> RenderCommand::s_stopRequested{false};
+
+RenderCommand::RenderCommand(FILE *out, FILE *err, bool errIsTerminal, const QString &baseDir)
+    : m_out(out)
+    , m_err(err)
+    , m_errIsTerminal(errIsTerminal)
+    , m_baseDir(baseDir)
+{
+    s_stopRequested = false;
+}
+
+RenderOptions RenderCommand::absolutePaths(RenderOptions options, const QString &baseDir)
+{
+    const QDir base(baseDir);
+    auto absolute = [&base](const QString &path) { return QDir::cleanPath(base.absoluteFilePath(path)); };
+    for (RenderOptions::Item &item : options.items) {
+        if (item.kind == RenderOptions::Item::Picture)
+            item.value = absolute(item.value);
+    }
+    for (QString &track : options.music)
+        track = absolute(track);
+    if (!options.background.startsWith(QLatin1Char('#')))
+        options.background = absolute(options.background);
+    options.output = absolute(options.output);
+    return options;
+}
+
+void RenderCommand::requestStop()
+{
+    s_stopRequested = true;
+    if (LibavRender *render = s_running.load())
+        render->stop();
+}
+
+void RenderCommand::printError(const QString &message)
+{
+    std::fprintf(m_err, "pictovia-render: %s\n", message.toLocal8Bit().constData());
+    std::fflush(m_err);
+}
+
+int RenderCommand::run(const QStringList &arguments)
+{
+    RenderOptions options;
+    QString error;
+    if (!options.parse(arguments, &error)) {
+        printError(error);
+        return Failure;
+    }
+    if (options.help) {
+        std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), m_out);
+        return Success;
+    }
+    av_log_set_level(AV_LOG_ERROR);
+    return render(absolutePaths(options, m_baseDir));
+}
+
+QStringList RenderCommand::folderPictures(const QString &folder)
+{
+    static const QStringList endings = {QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
+                                        QStringLiteral(".png")};
+    QStringList pictures;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (std::any_of(endings.begin(), endings.end(), [&name](const QString &e) { return name.endsWith(e); }))
+            pictures.append(entry.absoluteFilePath());
+    }
+    return pictures;
+}
+
+ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *error)
+{
+    QVector<SlidePtr> slides;
+    auto add = [&slides](int type, const QString &content) {
+        auto slide = SlidePtr::create();
+        slide->type = type;
+        slide->content = content;
+        slides.append(slide);
+    };
+    for (const RenderOptions::Item &item : options.items) {
+        if (item.kind == RenderOptions::Item::Text) {
+            add(TextSlideType, item.value);
+            continue;
+        }
+        const QFileInfo info(item.value);
+        if (info.isDir()) {
+            const QStringList pictures = folderPictures(info.absoluteFilePath());
+            if (pictures.isEmpty()) {
+                *error = QStringLiteral("No .jpg, .jpeg, .png or .gif photo in folder %1").arg(item.value);
+                return {};
+            }
+            for (const QString &picture : pictures)
+                add(ImageSlideType, picture);
+        } else if (info.isFile() && info.isReadable()) {
+            add(ImageSlideType, info.absoluteFilePath());
+        } else {
+            *error = QStringLiteral("No such photo or folder: %1").arg(item.value);
+            return {};
+        }
+    }
+
+    QList<MediaFileInfoPtr> tracks;
+    for (const QString &path : options.music) {
+        try {
+            tracks.append(MediaFileInfo::read(path));
+        } catch (...) {
+            *error = QStringLiteral("Cannot read the music file %1").arg(path);
+            return {};
+        }
+    }
+
+    auto project = ProjectPtr::create();
+    project->setOutputSettings(options.quality, QFileInfo(options.output).absolutePath());
+    project->setSlides(slides);
+    project->setAudioTracks(tracks);
+    if (options.duration > 0.0)
+        project->setSlideDuration(options.duration);
+    project->setDurationFixed(options.duration > 0.0);
+    return project;
+}
+
+int RenderCommand::render(const RenderOptions &options)
+{
+    QMutex lock;
+    auto collect = [this, &lock](const QString &message) {
+        QMutexLocker locker(&lock);
+        m_errors.append(message);
+    };
+    const QMetaObject::Connection reports =
+        QObject::connect(CommonError::instance(), &CommonError::error, collect);
+    auto done = [&reports](int code) {
+        QObject::disconnect(reports);
+        return code;
+    };
+
+    QString error;
+    const ProjectPtr project = buildProject(options, &error);
+    if (!project) {
+        printError(error);
+        return done(Failure);
+    }
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(options.themeId);
+    if (!theme || (theme->photoScenes.isEmpty() && theme->textScenes.isEmpty())) {
+        printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
+        return done(Failure);
+    }
+    SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
+                            options.fontColor);
+
+    QString bgPath;
+    QColor bgColor;
+    if (options.background.startsWith(QLatin1Char('#'))) {
+        bgColor = QColor(options.background);
+    } else if (QFileInfo(options.background).isFile()) {
+        bgPath = QFileInfo(options.background).absoluteFilePath();
+    } else {
+        printError(QStringLiteral("No such background file: %1").arg(options.background));
+        return done(Failure);
+    }
+
+    const QString output = QFileInfo(options.output).absoluteFilePath();
+    // As the application does with its save folder; a folder that cannot be made shows up as
+    // the output's open failure.
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    ProgressPrinter printer(m_err, m_errIsTerminal);
+    LibavRender render(project, theme, bgPath, bgColor, output);
+    QObject::connect(&render, &LibavRender::progress,
+                     [&printer](QSharedPointer<QImage>, double percent) { printer.update(percent); });
+    s_running = &render;
+    if (s_stopRequested)
+        render.stop();
+    const bool ok = render.render();
+    s_running = nullptr;
+    printer.finish(ok && !s_stopRequested);
+
+    if (s_stopRequested) {
+        printError(QStringLiteral("Stopped; no video written"));
+        return done(Stopped);
+    }
+    if (!ok) {
+        QMutexLocker locker(&lock);
+        if (m_errors.isEmpty())
+            m_errors.append(QStringLiteral("The render failed"));
+        for (const QString &message : qAsConst(m_errors))
+            printError(QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        return done(Failure);
+    }
+    std::fprintf(m_out, "%s\nlength %s (%d slides)\n", output.toLocal8Bit().constData(),
+                 ProgressPrinter::clock(project->totalDuration).toLocal8Bit().constData(), project->usedSlidesNumber);
+    std::fflush(m_out);
+    return done(Success);
+}

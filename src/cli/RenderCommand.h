@@ -1,0 +1,47 @@
+#pragma once
+
+#include "cli/RenderOptions.h"
+#include "project/Project.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdio>
+
+class LibavRender;
+
+// The work of pictovia-render: builds the project and style the application would, renders
+// and reports on the given streams.
+class RenderCommand
+{
+public:
+    enum ExitCode { Success = 0, Failure = 1, Stopped = 130 };
+
+    // Relative paths on the command line are taken from baseDir (the caller's working folder,
+    // which start-up may change to find the installed data).
+    RenderCommand(FILE *out, FILE *err, bool errIsTerminal, const QString &baseDir);
+
+    int run(const QStringList &arguments);
+    // Safe from a signal handler: asks the running render to stop like the stop button.
+    static void requestStop();
+
+    // The slides and music of the options, durations computed; on failure a message.
+    static ProjectPtr buildProject(const RenderOptions &options, QString *error);
+    // The options with every path made absolute against baseDir.
+    static RenderOptions absolutePaths(RenderOptions options, const QString &baseDir);
+    // Photos in a folder, as "Add Folder with Images" finds them.
+    static QStringList folderPictures(const QString &folder);
+
+private:
+    int render(const RenderOptions &options);
+    void printError(const QString &message);
+
+    FILE *m_out;
+    FILE *m_err;
+    bool m_errIsTerminal;
+    QString m_baseDir;
+    QStringList m_errors;
+    static std::atomic<LibavRender *> s_running;
+    static std::atomic<bool> s_stopRequested;
+};

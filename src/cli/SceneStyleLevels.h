@@ -1,0 +1,18 @@
+#pragma once
+
+#include "theme/ThemeTemplate.h"
+
+#include <QColor>
+#include <QString>
+
+// The style levels of the settings screen (0 keeps the theme's own value) turned into the
+// process-wide SceneStyle, as the style settings do for the application.
+namespace SceneStyleLevels {
+
+float borderWidth(int level, float themeValue);
+float shadowBlur(int level, float themeValue);
+// fontFamily empty: the application's default family.
+void apply(const ThemeTemplate &theme, int border, int shadow, int textShadow, const QString &fontFamily,
+           const QColor &fontColor);
+
+} // namespace SceneStyleLevels

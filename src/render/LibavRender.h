@@ -1,0 +1,78 @@
+#pragma once
+
+#include "project/Project.h"
+#include "render/FramePool.h"
+#include "render/ScenePlan.h"
+#include "theme/ThemeTemplate.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QSharedPointer>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+class AsyncVideoOutput;
+class IAsyncAVInput;
+class ISceneReader;
+struct AVOutputFormat;
+
+// Turns one project into one video: plays the theme's scenes over the background, overlaps
+// consecutive scenes, fades in and out, and hands every frame to the video output.
+class LibavRender : public QObject
+{
+    Q_OBJECT
+
+public:
+    // bgPath: a looping ".mp4" video or a still picture; empty for the plain colour bgColor.
+    LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
+                const QColor &bgColor, const QString &outputPath);
+    ~LibavRender() override;
+
+    static QSize outputSize(int quality);
+    // Paints the whole image with black of that alpha (0 to 255).
+    static void fadeToBlack(QImage &image, int alpha);
+
+    // Runs the whole render on the calling thread; false after an error. A stopped render
+    // returns true and leaves no file.
+    bool render();
+    // From any thread; takes effect at the next frame boundary.
+    void stop();
+
+Q_SIGNALS:
+    // Once per frame, before the fades; img shares the frame's pixels, copy what you keep.
+    void progress(QSharedPointer<QImage> img, double percent);
+
+public Q_SLOTS:
+    void onError();
+
+private:
+    struct Stage;
+
+    bool run(AsyncVideoOutput &output, const QVector<ScenePlan> &plan);
+    QSharedPointer<IAsyncAVInput> makeBackground();
+    QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
+    bool playScene(AsyncVideoOutput &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
+    void applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
+    bool stopOrFailure() const { return stopRequested || failed; }
+    void failReading();
+
+    const AVOutputFormat *outputFormat;
+    int timeBaseNum = 1;
+    int timeBaseDen = 30;
+    int pixelFormat = 0;
+    std::atomic<bool> stopRequested{false};
+    int height;
+    int width;
+    ProjectPtr project;
+    ThemeTemplatePtr theme;
+    QString bgPath;
+    QColor bgColor;
+    QString outputPath;
+    std::atomic<bool> failed{false};
+    FramePoolPtr pool;
+    int64_t frameCount = 0; // frames handed to the output so far
+};

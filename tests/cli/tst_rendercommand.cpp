@@ -1,0 +1,174 @@
+#include "support/TestSupport.h"
+#include "support/VideoProbe.h"
+
+#include "cli/RenderCommand.h"
+#include "cli/SceneStyleLevels.h"
+#include "render/VideoOutputWorker.h"
+#include "theme/SceneStyle.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// Runs the command in this process with its streams captured.
+struct Captured
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Captured runCommand(const QStringList &arguments, const QString &baseDir)
+{
+    Captured result;
+    FILE *out = std::tmpfile();
+    FILE *err = std::tmpfile();
+    RenderCommand command(out, err, false, baseDir);
+    result.code = command.run(arguments);
+    for (auto [file, text] : {std::make_pair(out, &result.out), std::make_pair(err, &result.err)}) {
+        std::fflush(file);
+        std::rewind(file);
+        QByteArray bytes;
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, int(n));
+        *text = QString::fromLocal8Bit(bytes);
+        std::fclose(file);
+    }
+    return result;
+}
+
+void picture(const QString &path, QColor colour)
+{
+    QImage image(160, 120, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path));
+}
+
+} // namespace
+
+class TestRenderCommand : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QDir(dir.path()).mkpath("photos");
+        picture(dir.filePath("photos/b.png"), Qt::red);
+        picture(dir.filePath("photos/A.jpg"), Qt::green);
+        picture(dir.filePath("photos/c.JPG"), Qt::blue); // upper-case endings are not taken
+        QFile notes(dir.filePath("photos/notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        picture(dir.filePath("single.png"), Qt::yellow);
+    }
+
+    void foldersAreScannedByNameWithLowerCaseEndings()
+    {
+        const QStringList found = RenderCommand::folderPictures(dir.filePath("photos"));
+        QCOMPARE(found, QStringList({dir.filePath("photos/A.jpg"), dir.filePath("photos/b.png")}));
+    }
+
+    void projectFollowsTheItemsAndDurations()
+    {
+        RenderOptions options;
+        QString error;
+        QVERIFY(options.parse({"photos", "--text", "Hi", "single.png", "--duration", "2", "--quality", "0", "-o",
+                               "x.mp4"},
+                              &error));
+        options = RenderCommand::absolutePaths(options, dir.path());
+        const ProjectPtr project = RenderCommand::buildProject(options, &error);
+        QVERIFY2(project, qPrintable(error));
+        QCOMPARE(project->slides.size(), 4);
+        QCOMPARE(project->slides[2]->type, int(TextSlideType));
+        QCOMPARE(project->slides[2]->content, QStringLiteral("Hi"));
+        QCOMPARE(project->slides[3]->content, dir.filePath("single.png"));
+        QCOMPARE(project->usedSlidesNumber, 4);
+        QCOMPARE(project->totalDuration, 8.0);
+        QCOMPARE(project->output.quality, 0);
+
+        RenderOptions missing;
+        QVERIFY(missing.parse({"nowhere.jpg", "-o", "x.mp4"}, &error));
+        QVERIFY(!RenderCommand::buildProject(RenderCommand::absolutePaths(missing, dir.path()), &error));
+        QVERIFY(error.contains("nowhere.jpg"));
+    }
+
+    void styleLevelsFollowTheSettingsTables()
+    {
+        ThemeTemplate theme;
+        theme.borderWidth = 0.02f;
+        theme.shadow.blur = 0.07f;
+        theme.textShadow.blur = 0.03f;
+        SceneStyleLevels::apply(theme, 0, 3, 1, QString(), QColor(10, 20, 30));
+        QCOMPARE(SceneStyle::instance()->borderWidth(), 0.02f);
+        QCOMPARE(SceneStyle::instance()->photoShadow().blur, 0.11f);
+        QCOMPARE(SceneStyle::instance()->textShadow().blur, 0.0f);
+        QCOMPARE(SceneStyle::instance()->textColor(), QColor(10, 20, 30));
+        QCOMPARE(SceneStyleLevels::borderWidth(4, 0.02f), 0.037f);
+        QCOMPARE(SceneStyleLevels::borderWidth(1, 0.02f), 0.0f);
+        QCOMPARE(SceneStyleLevels::shadowBlur(2, 0.07f), 0.055f);
+    }
+
+    void rendersAndReportsPathAndLength()
+    {
+        const Captured run = runCommand({"photos", "--text", "Hello", "--duration", "0.5", "--quality", "0",
+                                         "--theme", "2", "--background", "#336699", "-o", "out/video.mp4"},
+                                        dir.path());
+        QCOMPARE(run.code, int(RenderCommand::Success));
+        const QString path = dir.filePath("out/video.mp4");
+        QVERIFY2(run.out.startsWith(path + "\nlength 0:02"), qPrintable(run.out));
+        QVERIFY(run.err.endsWith("100%\n"));
+        QCOMPARE(VideoProbe::videoFrameCount(path), 45);
+    }
+
+    void failuresExitWithTheReportedMessage()
+    {
+        const Captured badTheme = runCommand({"single.png", "--theme", "12", "-o", "x.mp4"}, dir.path());
+        QCOMPARE(badTheme.code, int(RenderCommand::Failure));
+        QVERIFY(badTheme.err.contains("--theme"));
+
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Captured unwritable = runCommand({"single.png", "--duration", "0.2", "--quality", "0", "-o",
+                                                "blocker/x.mp4"},
+                                               dir.path());
+        QCOMPARE(unwritable.code, int(RenderCommand::Failure));
+        QVERIFY2(unwritable.err.contains("pictovia-render: Video output avio_open2 failed Error: -"),
+                 qPrintable(unwritable.err));
+        QVERIFY(unwritable.err.contains("pictovia-render: Video output process thread failed"));
+    }
+
+    void interruptStopsAndLeavesNoFile()
+    {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        const QString output = dir.filePath("interrupted.mp4");
+        process.start(QCoreApplication::applicationDirPath() + "/pictovia-render",
+                      {"single.png", "photos", "--duration", "20", "--quality", "0", "-o", output});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(VideoOutputWorker::partialPath(output)), 20000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), int(RenderCommand::Stopped));
+        QVERIFY(!QFile::exists(output));
+        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(output)));
+
+        QProcess help;
+        help.start(QCoreApplication::applicationDirPath() + "/pictovia-render", {"--help"});
+        QVERIFY(help.waitForFinished(30000));
+        QCOMPARE(help.exitCode(), 0);
+        QVERIFY(help.readAllStandardOutput().contains("--background"));
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestRenderCommand)
+#include "tst_rendercommand.moc"
