@@ -19,10 +19,10 @@ private Q_SLOTS:
     void outputDefaults();
 };
 
-static QVector<SlidePtr> makeSlides(const QVector<double> &spec)
+static QVector<SlidePtr> makeSlides(const QVector<double> &durations)
 {
     QVector<SlidePtr> slides;
-    for (double entry : spec) {
+    for (double entry : durations) {
         SlidePtr slide(new Slide);
         slide->content = QStringLiteral("/photos/%1.jpg").arg(slides.size());
         if (entry >= 0) {
