@@ -51,8 +51,17 @@ void VideoOutputWorker::enqueue(const OutputTaskPtr &task)
 {
     QMutexLocker locker(&queueLock);
     // A failed worker consumes nothing; its frames go straight back so the sources never stall.
-    if (!failed)
-        queue.push_back(task);
+    if (failed)
+        return;
+    queue.push_back(task);
+    queueFilled.wakeOne();
+}
+
+void VideoOutputWorker::finish()
+{
+    QMutexLocker locker(&queueLock);
+    finishing = true;
+    queueFilled.wakeOne();
 }
 
 bool VideoOutputWorker::queueEmpty() const
@@ -123,7 +132,6 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
         if (!task) {
             if (finishing)
                 return;
-            QThread::msleep(10);
             continue;
         }
         if (task->kind == OutputTask::FrameKind) {
@@ -138,9 +146,13 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
     }
 }
 
+// Waits at most 10 ms for a task. Every frame queued counts against its source's limit of
+// frames in flight, so the wait ends as soon as one arrives rather than after a fixed sleep.
 OutputTaskPtr VideoOutputWorker::takeTask()
 {
     QMutexLocker locker(&queueLock);
+    if (queue.empty() && !finishing)
+        queueFilled.wait(&queueLock, 10);
     if (queue.empty())
         return {};
     OutputTaskPtr task = queue.front();

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <deque>
@@ -31,7 +32,7 @@ public:
     void enqueue(const OutputTaskPtr &task);
     bool queueEmpty() const;
     // No more tasks will come: drain the queue and finish the file.
-    void finish() { finishing = true; }
+    void finish();
     // The render was stopped: finish the queue but keep no file at all.
     void discard() { discarded = true; }
     bool hasFailed() const { return failed; }
@@ -62,6 +63,7 @@ private:
     std::atomic<bool> failed{false};
     std::atomic<bool> discarded{false};
     mutable QMutex queueLock;
+    QWaitCondition queueFilled;
     std::deque<OutputTaskPtr> queue;
     ProjectPtr project;
 };
