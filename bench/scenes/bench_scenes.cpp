@@ -8,6 +8,7 @@ extern "C" {
 #include <libavutil/frame.h>
 }
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -94,6 +95,7 @@ ThemeScenePtr sceneOf(Keyframe (*shape)(double))
 struct Figures
 {
     double prepareMs = 0.0;
+    double prepareWallMs = 0.0;
     double drawMs = 0.0;
     double painterMs = 0.0; // the same picture and transform through QPainter alone
 };
@@ -126,8 +128,13 @@ Figures measure(const QString &photo, int width, int height, Keyframe (*shape)(d
     for (int round = 0; round < rounds; ++round) {
         auto cursor = slides.cbegin();
         CpuTimer timer;
+        QElapsedTimer wall;
+        wall.start();
         ImgSceneReader reader({}, width, height, scene, cursor, slides.cend(), SceneFrames, {double(SceneFrames)});
-        best.prepareMs = std::min(best.prepareMs, timer.elapsedMs());
+        if (timer.elapsedMs() < best.prepareMs) {
+            best.prepareMs = timer.elapsedMs();
+            best.prepareWallMs = wall.nsecsElapsed() / 1e6;
+        }
 
         timer.restart();
         for (int i = 0; i < SceneFrames; ++i)
@@ -158,10 +165,10 @@ int main(int argc, char *argv[])
     for (const QSize &size : {QSize(1920, 1080), QSize(3840, 2160)}) {
         const Figures tilted = measure(photo, size.width(), size.height(), keyframe, rounds);
         const Figures flat = measure(photo, size.width(), size.height(), upright, 1);
-        std::printf("%dx%d: prepare %.1f ms (best of %d); drawNext per frame: perspective %.2f ms "
+        std::printf("%dx%d: prepare %.1f ms (%.1f ms wall; best of %d); drawNext per frame: perspective %.2f ms "
                     "(QPainter alone %.2f ms), upright %.2f ms\n",
-                    size.width(), size.height(), tilted.prepareMs, rounds, tilted.drawMs, tilted.painterMs,
-                    flat.drawMs);
+                    size.width(), size.height(), tilted.prepareMs, tilted.prepareWallMs, rounds, tilted.drawMs,
+                    tilted.painterMs, flat.drawMs);
     }
     return 0;
 }

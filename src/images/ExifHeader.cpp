@@ -12,7 +12,7 @@ namespace {
 constexpr quint16 tiffMagic = 42;
 constexpr int entrySize = 12;
 // Embedded thumbnails are small; a hostile one declaring huge dimensions is decoded reduced.
-constexpr qint64 maxThumbnailPixels = 2048 * 2048;
+constexpr int maxThumbnailSide = 2048;
 
 struct EntryHeader
 {
@@ -218,8 +218,8 @@ QImage decodeThumbnail(const QByteArray &data)
     const QSize size = reader.size();
     if (size.isEmpty())
         return QImage();
-    if (qint64(size.width()) * size.height() > maxThumbnailPixels)
-        reader.setScaledSize(size.scaled(2048, 2048, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    if (size.width() > maxThumbnailSide || size.height() > maxThumbnailSide)
+        reader.setScaledSize(size.scaled(maxThumbnailSide, maxThumbnailSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     return reader.read();
 }
 

@@ -6,9 +6,9 @@
 
 namespace {
 
-// Formats without reduced-size decoding are decoded at full size before scaling; beyond this
-// the thumbnail passes give a null image instead of claiming gigabytes (Qt 5 has no reader limit).
-constexpr qint64 maxFullDecodeBytes = 256ll * 1024 * 1024;
+// Largest intermediate image the scaled load decodes (Qt 6 reader default); beyond it a null image
+// instead of gigabytes claimed by one worker (Qt 5's image reader has no allocation limit).
+constexpr qint64 maxFullDecodeBytes = 128ll * 1024 * 1024;
 
 void openReader(QImageReader &reader, const QString &path)
 {
@@ -46,8 +46,11 @@ bool fitsFullDecode(const QSize &size)
 ImageSharedPointer readScaled(QImageReader &reader, QSize stored, int height, int width)
 {
     const QSize scaled = coverSize(stored, swapsSides(reader.transformation()), height, width);
-    // Only JPEG decodes at a reduced size; other formats decode fully before the reader scales.
-    if (reader.format() != "jpeg" && !fitsFullDecode(stored)) {
+    // JPEG decodes at down to an eighth of each side; other formats decode fully before scaling.
+    const QByteArray format = reader.format().toLower();
+    const bool reducedDecoding = format == "jpeg" || format == "jpg";
+    const QSize decoded = reducedDecoding ? QSize((stored.width() + 7) / 8, (stored.height() + 7) / 8) : stored;
+    if (!fitsFullDecode(decoded)) {
         qCWarning(lcImages) << "Image too large to decode:" << reader.fileName() << stored;
         return ImageSharedPointer::create();
     }

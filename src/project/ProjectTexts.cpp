@@ -8,10 +8,14 @@ namespace ProjectTexts {
 
 QString timelineText(double totalDuration)
 {
-    const QTime t = QTime(0, 0).addSecs(int(totalDuration + 0.01));
-    const QString &format =
-        totalDuration < 3600 ? AppConstants::shortDurationFormat : AppConstants::longDurationFormat;
-    return t.toString(format) + QLatin1Char(' ');
+    const int seconds = int(totalDuration + 0.01);
+    if (totalDuration < 3600)
+        return QTime(0, 0).addSecs(seconds).toString(AppConstants::shortDurationFormat) + QLatin1Char(' ');
+    // Counted by hand: a time of day would wrap a video of a day or more back to 0:00:00.
+    return QStringLiteral("%1:%2:%3 ")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 int timelineValue(double totalDuration, double audioTotal)

@@ -35,7 +35,20 @@ inline uint mix256(uint x, uint a, uint y, uint b)
     return x | t;
 }
 
-// The picture seen through an inverse transform: sample positions for target pixel centres.
+inline void blendOver(uint &destination, uint source, uint alpha)
+{
+    if (alpha < 255)
+        source = byteMul(source, alpha);
+    const uint sourceAlpha = source >> 24;
+    if (sourceAlpha == 255)
+        destination = source;
+    else if (sourceAlpha)
+        destination = source + byteMul(destination, 255 - sourceAlpha);
+}
+
+// The picture (at least 2 x 2) seen through an inverse transform, sampled at target pixel
+// centres. Positions are clamped to the outer pixel centres, so the edges repeat outwards,
+// and each sample reads two neighbouring pixels from each of two rows.
 struct Sampler
 {
     const uchar *bits;
@@ -53,105 +66,83 @@ struct Sampler
         wRow = float(inverse.m23() * yc + inverse.m33());
     }
 
+    const uint *row(int y) const { return reinterpret_cast<const uint *>(bits + y * bytesPerLine); }
+
     inline uint at(float xc) const
     {
         const float iw = 1.0f / (m13 * xc + wRow);
-        // Pixel centres sit at half coordinates; the edges repeat outwards.
-        const float u = std::clamp((m11 * xc + uRow) * iw - 0.5f, -1.0f, float(width));
-        const float v = std::clamp((m12 * xc + vRow) * iw - 0.5f, -1.0f, float(height));
-        const int x0 = int(u + 1.0f) - 1;
-        const int y0 = int(v + 1.0f) - 1;
+        const float u = std::clamp((m11 * xc + uRow) * iw - 0.5f, 0.0f, float(width - 1));
+        const float v = std::clamp((m12 * xc + vRow) * iw - 0.5f, 0.0f, float(height - 1));
+        const int x0 = std::min(int(u), width - 2);
+        const int y0 = std::min(int(v), height - 2);
         const uint dx = uint((u - x0) * 256.0f);
         const uint dy = uint((v - y0) * 256.0f);
-        const int xa = std::clamp(x0, 0, width - 1);
-        const int xb = std::clamp(x0 + 1, 0, width - 1);
-        const auto *top = reinterpret_cast<const uint *>(bits + std::clamp(y0, 0, height - 1) * bytesPerLine);
-        const auto *bottom = reinterpret_cast<const uint *>(bits + std::clamp(y0 + 1, 0, height - 1) * bytesPerLine);
-        return interpolate(top, bottom, xa, xb, dx, dy);
-    }
-
-    static inline uint interpolate(const uint *top, const uint *bottom, int xa, int xb, uint dx, uint dy)
-    {
-        const uint upper = mix256(top[xa], 256 - dx, top[xb], dx);
-        const uint lower = mix256(bottom[xa], 256 - dx, bottom[xb], dx);
+        const uint *top = row(y0) + x0;
+        const uint *bottom = row(y0 + 1) + x0;
+        const uint upper = mix256(top[0], 256 - dx, top[1], dx);
+        const uint lower = mix256(bottom[0], 256 - dx, bottom[1], dx);
         return mix256(upper, 256 - dy, lower, dy);
     }
 
-    // Samples for count (at most SpanChunk) consecutive pixel centres from xc on. The sample
-    // positions are computed four at a time first, so the divisions do not hold up the loads.
-    void fetch(float xc, int count, uint *out) const
+    // Blends count (at most SpanChunk) consecutive pixels of a target row from x on. The sample
+    // positions of the chunk are computed four at a time first, so the divisions do not hold up
+    // the loads, and the picture rows are requested from memory a whole chunk ahead: the
+    // picture is usually larger than the quadrilateral, so each target row reads picture rows
+    // not yet in cache.
+    void blendSpan(uint *target, int x, int count, uint alpha) const
     {
 #ifdef __SSE2__
-        alignas(16) int xa[SpanChunk], xb[SpanChunk], ya[SpanChunk], yb[SpanChunk], dx[SpanChunk], dy[SpanChunk];
+        alignas(16) int xs[SpanChunk], ys[SpanChunk], dxs[SpanChunk], dys[SpanChunk];
         const __m128 one = _mm_set1_ps(1.0f), half = _mm_set1_ps(0.5f), zero = _mm_setzero_ps();
-        const __m128 scale = _mm_set1_ps(256.0f), minusOne = _mm_set1_ps(-1.0f);
-        const __m128 maxU = _mm_set1_ps(float(width)), maxV = _mm_set1_ps(float(height));
-        const __m128 lastX = _mm_set1_ps(float(width - 1)), lastY = _mm_set1_ps(float(height - 1));
+        const __m128 scale = _mm_set1_ps(256.0f);
+        const __m128 lastU = _mm_set1_ps(float(width - 1)), lastV = _mm_set1_ps(float(height - 1));
+        const __m128 maxX = _mm_set1_ps(float(width - 2)), maxY = _mm_set1_ps(float(height - 2));
         const __m128 a11 = _mm_set1_ps(m11), a12 = _mm_set1_ps(m12), a13 = _mm_set1_ps(m13);
         const __m128 u0 = _mm_set1_ps(uRow), v0 = _mm_set1_ps(vRow), w0 = _mm_set1_ps(wRow);
-        __m128 x = _mm_add_ps(_mm_set1_ps(xc), _mm_setr_ps(0.0f, 1.0f, 2.0f, 3.0f));
+        __m128 xc = _mm_add_ps(_mm_set1_ps(x + 0.5f), _mm_setr_ps(0.0f, 1.0f, 2.0f, 3.0f));
         const __m128 step = _mm_set1_ps(4.0f);
         for (int i = 0; i < count; i += 4) {
-            const __m128 iw = _mm_div_ps(one, _mm_add_ps(_mm_mul_ps(a13, x), w0));
-            __m128 u = _mm_sub_ps(_mm_mul_ps(_mm_add_ps(_mm_mul_ps(a11, x), u0), iw), half);
-            __m128 v = _mm_sub_ps(_mm_mul_ps(_mm_add_ps(_mm_mul_ps(a12, x), v0), iw), half);
-            u = _mm_min_ps(_mm_max_ps(u, minusOne), maxU);
-            v = _mm_min_ps(_mm_max_ps(v, minusOne), maxV);
-            const __m128 fu = _mm_sub_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(_mm_add_ps(u, one))), one);
-            const __m128 fv = _mm_sub_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(_mm_add_ps(v, one))), one);
-            _mm_store_si128(reinterpret_cast<__m128i *>(dx + i), _mm_cvttps_epi32(_mm_mul_ps(_mm_sub_ps(u, fu), scale)));
-            _mm_store_si128(reinterpret_cast<__m128i *>(dy + i), _mm_cvttps_epi32(_mm_mul_ps(_mm_sub_ps(v, fv), scale)));
-            _mm_store_si128(reinterpret_cast<__m128i *>(xa + i), _mm_cvttps_epi32(_mm_max_ps(fu, zero)));
-            _mm_store_si128(reinterpret_cast<__m128i *>(ya + i), _mm_cvttps_epi32(_mm_max_ps(fv, zero)));
-            _mm_store_si128(reinterpret_cast<__m128i *>(xb + i),
-                            _mm_cvttps_epi32(_mm_min_ps(_mm_add_ps(fu, one), lastX)));
-            _mm_store_si128(reinterpret_cast<__m128i *>(yb + i),
-                            _mm_cvttps_epi32(_mm_min_ps(_mm_add_ps(fv, one), lastY)));
-            x = _mm_add_ps(x, step);
+            const __m128 iw = _mm_div_ps(one, _mm_add_ps(_mm_mul_ps(a13, xc), w0));
+            __m128 u = _mm_sub_ps(_mm_mul_ps(_mm_add_ps(_mm_mul_ps(a11, xc), u0), iw), half);
+            __m128 v = _mm_sub_ps(_mm_mul_ps(_mm_add_ps(_mm_mul_ps(a12, xc), v0), iw), half);
+            u = _mm_min_ps(_mm_max_ps(u, zero), lastU);
+            v = _mm_min_ps(_mm_max_ps(v, zero), lastV);
+            const __m128 fu = _mm_min_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(u)), maxX);
+            const __m128 fv = _mm_min_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(v)), maxY);
+            _mm_store_si128(reinterpret_cast<__m128i *>(xs + i), _mm_cvttps_epi32(fu));
+            _mm_store_si128(reinterpret_cast<__m128i *>(ys + i), _mm_cvttps_epi32(fv));
+            _mm_store_si128(reinterpret_cast<__m128i *>(dxs + i), _mm_cvttps_epi32(_mm_mul_ps(_mm_sub_ps(u, fu), scale)));
+            _mm_store_si128(reinterpret_cast<__m128i *>(dys + i), _mm_cvttps_epi32(_mm_mul_ps(_mm_sub_ps(v, fv), scale)));
+            xc = _mm_add_ps(xc, step);
         }
-        // The picture is usually larger than the quadrilateral, so each row of the target
-        // reads rows of the picture not yet in cache: ask for them a whole chunk ahead.
-        const uint *top[SpanChunk], *bottom[SpanChunk];
+        const uint *top[SpanChunk];
         for (int i = 0; i < count; ++i) {
-            xa[i] = std::min(xa[i], width - 1);
-            top[i] = reinterpret_cast<const uint *>(bits + std::min(ya[i], height - 1) * bytesPerLine);
-            bottom[i] = reinterpret_cast<const uint *>(bits + yb[i] * bytesPerLine);
-            _mm_prefetch(reinterpret_cast<const char *>(top[i] + xa[i]), _MM_HINT_T0);
-            _mm_prefetch(reinterpret_cast<const char *>(bottom[i] + xa[i]), _MM_HINT_T0);
+            top[i] = row(ys[i]) + xs[i];
+            _mm_prefetch(reinterpret_cast<const char *>(top[i]), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char *>(top[i]) + bytesPerLine, _MM_HINT_T0);
         }
         const __m128i zeroI = _mm_setzero_si128(), full = _mm_set1_epi16(256);
         for (int i = 0; i < count; ++i) {
-            // Both columns side by side in 16-bit lanes: rows first, then columns.
-            const __m128i upper = _mm_unpacklo_epi8(
-                _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(top[i][xa[i]])), _mm_cvtsi32_si128(int(top[i][xb[i]]))), zeroI);
+            // Left and right neighbours side by side in 16-bit lanes: rows first, then columns.
+            const auto *pair = reinterpret_cast<const __m128i *>(top[i]);
+            const __m128i upper = _mm_unpacklo_epi8(_mm_loadl_epi64(pair), zeroI);
             const __m128i lower = _mm_unpacklo_epi8(
-                _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(bottom[i][xa[i]])), _mm_cvtsi32_si128(int(bottom[i][xb[i]]))),
+                _mm_loadl_epi64(reinterpret_cast<const __m128i *>(reinterpret_cast<const uchar *>(top[i]) + bytesPerLine)),
                 zeroI);
-            const __m128i wy = _mm_set1_epi16(short(dy[i]));
+            const __m128i wy = _mm_set1_epi16(short(dys[i]));
             const __m128i columns = _mm_srli_epi16(
                 _mm_add_epi16(_mm_mullo_epi16(upper, _mm_sub_epi16(full, wy)), _mm_mullo_epi16(lower, wy)), 8);
-            const __m128i wx = _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - dx[i])), _mm_set1_epi16(short(dx[i])));
+            const __m128i wx = _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - dxs[i])), _mm_set1_epi16(short(dxs[i])));
             const __m128i weighted = _mm_mullo_epi16(columns, wx);
             const __m128i sum = _mm_srli_epi16(_mm_add_epi16(weighted, _mm_srli_si128(weighted, 8)), 8);
-            out[i] = uint(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum)));
+            blendOver(target[x + i], uint(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum))), alpha);
         }
 #else
         for (int i = 0; i < count; ++i)
-            out[i] = at(xc + i);
+            blendOver(target[x + i], at(x + i + 0.5f), alpha);
 #endif
     }
 };
-
-inline void blendOver(uint &destination, uint source, uint alpha)
-{
-    if (alpha < 255)
-        source = byteMul(source, alpha);
-    const uint sourceAlpha = source >> 24;
-    if (sourceAlpha == 255)
-        destination = source;
-    else if (sourceAlpha)
-        destination = source + byteMul(destination, 255 - sourceAlpha);
-}
 
 // Signed distance from one side of the drawn quadrilateral, positive inside.
 struct Edge
@@ -180,7 +171,8 @@ void narrow(const Edge &edge, float y, float limit, float &lo, float &hi)
 
 bool drawProjective(QImage &target, const QImage &picture, const QTransform &transform, qreal opacity)
 {
-    if (picture.format() != QImage::Format_ARGB32_Premultiplied || picture.isNull() || target.isNull()
+    if (picture.format() != QImage::Format_ARGB32_Premultiplied || picture.width() < 2 || picture.height() < 2
+        || target.isNull()
         || (target.format() != QImage::Format_RGB32 && target.format() != QImage::Format_ARGB32_Premultiplied))
         return false;
     bool invertible = false;
@@ -263,13 +255,8 @@ bool drawProjective(QImage &target, const QImage &picture, const QTransform &tra
         };
         for (int x = first; x < fullFirst; ++x)
             edgePixel(x);
-        uint samples[SpanChunk];
-        for (int x = fullFirst; x <= fullLast; x += SpanChunk) {
-            const int count = std::min(SpanChunk, fullLast + 1 - x);
-            sampler.fetch(x + 0.5f, count, samples);
-            for (int i = 0; i < count; ++i)
-                blendOver(row[x + i], samples[i], uint(alpha));
-        }
+        for (int x = fullFirst; x <= fullLast; x += SpanChunk)
+            sampler.blendSpan(row, x, std::min(SpanChunk, fullLast + 1 - x), uint(alpha));
         for (int x = std::max(fullFirst, fullLast + 1); x <= last; ++x)
             edgePixel(x);
     }

@@ -19,6 +19,8 @@ public:
     // Where the next scene's slides start; the constructors move it past the slides they take.
     using SlideCursor = QVector<SlidePtr>::const_iterator;
 
+    Q_DISABLE_COPY(SceneReaderBase)
+
     AVFrame *currentFrame() const override;
     int frameIndex() const override;
     ImageSharedPointer currentImage() const override;

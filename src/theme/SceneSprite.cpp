@@ -14,6 +14,9 @@
 
 namespace {
 
+// Beyond this a photo would claim gigabytes (Qt 5 readers have no allocation limit of their own).
+constexpr qint64 maxDecodeBytes = 256ll * 1024 * 1024;
+
 // The photo with its orientation applied, decoded at a reduced size where the format allows
 // and the object cannot show more pixels anyway; a null image when the file cannot be read.
 QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
@@ -24,14 +27,24 @@ QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
         reader.setDecideFormatFromContent(true);
         reader.setFileName(path);
     }
-    if (!reader.canRead())
-        return QImage(path);
-    if (reader.supportsOption(QImageIOHandler::ScaledSize) && reader.supportsOption(QImageIOHandler::Size)) {
+    if (!reader.canRead()) {
+        qCWarning(lcTheme) << "Cannot read photo" << path << reader.errorString();
+        return QImage();
+    }
+    if (reader.supportsOption(QImageIOHandler::Size)) {
         const QSize stored = reader.size();
-        const bool orientationTurns = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        const QSize decode = SceneSprite::decodeSize(stored, orientationTurns != (turns % 2 == 1), cap);
-        if (decode != stored)
-            reader.setScaledSize(decode);
+        QSize decode = stored;
+        // The reduced sizes below are those of the JPEG decoder's own reduced decoding.
+        if (reader.format() == "jpeg") {
+            const bool orientationTurns = reader.transformation() & QImageIOHandler::TransformationRotate90;
+            decode = SceneSprite::decodeSize(stored, orientationTurns != (turns % 2 == 1), cap);
+            if (decode != stored)
+                reader.setScaledSize(decode);
+        }
+        if (qint64(decode.width()) * decode.height() * 4 > maxDecodeBytes) {
+            qCWarning(lcTheme) << "Photo too large to decode:" << path << stored;
+            return QImage();
+        }
     }
     QImage image = reader.read();
     if (image.isNull())

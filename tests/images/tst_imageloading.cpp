@@ -150,6 +150,12 @@ private Q_SLOTS:
         const ImageSharedPointer image = loadScaledImage(file, 150, 150);
         QCOMPARE(image->size(), QSize(150, 150));
         QVERIFY2(peakResidentKb() < 600 * 1024, qPrintable(QString::number(peakResidentKb())));
+
+        // Even an eighth of 65000 x 65000 is too much for a thumbnail: refused.
+        const char largest[2] = {char(65000 >> 8), char(65000 & 0xFF)};
+        jpeg.replace(sof + 5, 2, largest, 2);
+        jpeg.replace(sof + 7, 2, largest, 2);
+        QVERIFY(loadScaledImage(writeFile(QStringLiteral("largest.jpg"), jpeg), 150, 150)->isNull());
     }
 
     void hugeImageWithoutReducedDecodingIsRefused()

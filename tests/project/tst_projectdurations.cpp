@@ -19,10 +19,10 @@ private Q_SLOTS:
     void outputDefaults();
 };
 
-static QVector<SlidePtr> makeSlides(const QVector<double> &spec)
+static QVector<SlidePtr> makeSlides(const QVector<double> &durations)
 {
     QVector<SlidePtr> slides;
-    for (double entry : spec) {
+    for (double entry : durations) {
         SlidePtr slide(new Slide);
         slide->content = QStringLiteral("/photos/%1.jpg").arg(slides.size());
         if (entry >= 0) {
@@ -96,6 +96,8 @@ void TestProjectDurations::durations_data()
                                             << "59:59 " << 100 << "";
     QTest::newRow("timeline from an hour") << false << 5.0 << none << QVector<double>{3600} << 5.0 << 3600.0 << 1
                                            << "1:00:00 " << 100 << "";
+    QTest::newRow("timeline beyond a day") << false << 5.0 << none << QVector<double>(16, 6000) << 5.0 << 96000.0
+                                           << 16 << "26:40:00 " << 100 << "";
 }
 
 void TestProjectDurations::durations()

@@ -1,8 +1,6 @@
 #include "support/SceneFixtures.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QtEndian>
 
 #include <cstdlib>
 
@@ -67,25 +65,6 @@ QString saveImage(const QImage &image, const QString &dir, const QString &name)
     const QString path = QDir(dir).filePath(name);
     image.save(path, nullptr, 95);
     return path;
-}
-
-QByteArray orientedJpeg(const QImage &image, int orientation)
-{
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 95);
-    // APP1 "Exif": a little-endian TIFF header and one IFD entry, Orientation (0x0112) SHORT.
-    QByteArray tiff("II\x2a\x00\x08\x00\x00\x00", 8);
-    const char ifd[] = {1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0, char(orientation), 0, 0, 0, 0, 0, 0, 0};
-    tiff.append(ifd, sizeof ifd);
-    QByteArray segment("Exif\0\0", 6);
-    segment.append(tiff);
-    QByteArray app1("\xff\xe1", 2);
-    const quint16 length = qToBigEndian<quint16>(quint16(segment.size() + 2));
-    app1.append(reinterpret_cast<const char *>(&length), 2);
-    app1.append(segment);
-    return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
 int maxChannelDifference(const QImage &a, const QImage &b)

@@ -2,11 +2,10 @@
 
 #include "theme/ThemeTemplate.h"
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 
-// Building blocks for scene tests: objects with keyframes, photo files, oriented JPEGs.
+// Building blocks for scene tests: objects with keyframes and photo files.
 namespace SceneFixtures {
 
 // A keyframe from corner fractions in polygon order.
@@ -23,8 +22,6 @@ QImage solid(int width, int height, const QColor &color);
 QImage gradient(int width, int height);
 // Saves the picture as a file in dir (format by suffix) and returns the path.
 QString saveImage(const QImage &image, const QString &dir, const QString &name);
-// A JPEG of the picture whose EXIF data asks viewers to apply the given orientation (1 to 8).
-QByteArray orientedJpeg(const QImage &image, int orientation);
 // The largest difference of any colour channel between two pictures of one size; -1 otherwise.
 int maxChannelDifference(const QImage &a, const QImage &b);
 

@@ -42,12 +42,15 @@ struct ReaderRig
         return ImgSceneReader(input, pool->width(), pool->height(), scene, cursor, slides.cend(), 0, slotLengths);
     }
 
-    // Reads one frame and keeps a copy of its pixels.
+    // Reads one frame and keeps a copy of the pixels in the frame's own buffer.
     QImage read(ISceneReader &reader, double opacity = 1.0)
     {
         if (!reader.readNext(opacity))
             return QImage();
-        const QImage copy = reader.currentImage()->copy();
+        const AVFrame *frame = reader.currentFrame();
+        const QImage copy = QImage(static_cast<const uchar *>(frame->data[0]), frame->width, frame->height,
+                                   frame->linesize[0], QImage::Format_RGB32)
+                                .copy();
         pool->release(reader.currentFrame());
         return copy;
     }

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/CommonError.h"
+#include "support/ExifJpegBuilder.h"
 #include "support/SceneFixtures.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
@@ -12,7 +13,9 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace SceneFixtures;
 
@@ -121,6 +124,35 @@ private Q_SLOTS:
             const QImage frame = drawnFrame(sprite, QSize(64, 64), Qt::gray);
             QCOMPARE(frame, solid(64, 64, Qt::gray));
         }
+    }
+
+    void photoDeclaringGigabytesIsRefused()
+    {
+        // A PNG header announcing 40000 x 40000 RGBA pixels, followed by a token of data.
+        auto crc32 = [](const QByteArray &bytes) {
+            quint32 crc = 0xffffffffu;
+            for (char byte : bytes) {
+                crc ^= quint8(byte);
+                for (int bit = 0; bit < 8; ++bit)
+                    crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+            }
+            return ~crc;
+        };
+        auto bigEndian = [](quint32 v) {
+            const quint32 be = qToBigEndian(v);
+            return QByteArray(reinterpret_cast<const char *>(&be), 4);
+        };
+        auto chunk = [&](const QByteArray &type, const QByteArray &data) {
+            return bigEndian(quint32(data.size())) + type + data + bigEndian(crc32(type + data));
+        };
+        const QByteArray header = bigEndian(40000) + bigEndian(40000) + QByteArray("\x08\x06\x00\x00\x00", 5);
+        QFile file(m_dir.filePath("huge.png"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray(16, 0)));
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Photo too large to decode"));
+        const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(file.fileName()), 64, 64);
+        QVERIFY(sprite.picture().isNull());
     }
 
     void borderSurroundsThePhoto()
@@ -258,7 +290,9 @@ private Q_SLOTS:
         const QImage stored = gradient(800, 400);
         QFile file(m_dir.filePath("oriented.jpg"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(orientedJpeg(stored, 6));
+        ExifJpegBuilder exif;
+        exif.addShorts(ExifJpegBuilder::ImageDirectory, 0x0112, {6}); // Orientation: turn clockwise
+        file.write(exif.photo(stored, QByteArray(), 95));
         file.close();
         const auto object = steadyObject(rect(0, 0, 1, 1), 0, 1.0f, 0.1f, 0.1f);
         const SceneSprite sprite(object, photoSlide(file.fileName()), 1000, 1000);
