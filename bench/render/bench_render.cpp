@@ -6,10 +6,10 @@
 
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
-#include "cli/SceneStyleLevels.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QDir>
