@@ -33,6 +33,13 @@ const AVOutputFormat *mp4()
     return av_guess_format("mp4", nullptr, nullptr);
 }
 
+// Stands for a video the user made earlier under the same name.
+bool writeEarlierVideo(const QString &path)
+{
+    QFile earlier(path);
+    return earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier video") > 0;
+}
+
 bool near(QRgb pixel, QColor expected, int tolerance = 12)
 {
     return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
@@ -182,10 +189,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier video");
-        earlier.close();
+        QVERIFY(writeEarlierVideo(path));
 
         auto pool = FramePoolPtr::create(W, H);
         int owner = 0;
@@ -200,6 +204,7 @@ private Q_SLOTS:
         QCOMPARE(errors.count(), 0);
         QCOMPARE(pool->outstanding(&owner), 0);
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QFile earlier(path);
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("an earlier video"));
     }
@@ -257,10 +262,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier video");
-        earlier.close();
+        QVERIFY(writeEarlierVideo(path));
 
         auto pool = FramePoolPtr::create(W, H);
         int owner = 0;
