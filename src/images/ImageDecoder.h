@@ -37,7 +37,7 @@ public:
 private:
     QSize decodedSize(const QSize &scaledSize) const;
 
-    mutable QImageReader m_reader;
+    QImageReader m_reader;
     const qint64 m_maxBytes;
     bool m_tooLarge = false;
 };
