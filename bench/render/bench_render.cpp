@@ -4,12 +4,14 @@
 // Usage: bench-render [--quick] [--keep] [--only NAME]   (run from build/bin; inputs cached in
 // $TMPDIR/pictovia-bench)
 
+#include "../BenchSupport.h"
+
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
-#include "cli/SceneStyleLevels.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QDir>
@@ -25,7 +27,8 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <sys/resource.h>
+
+using namespace BenchSupport;
 
 namespace {
 
@@ -36,33 +39,6 @@ struct Case
     int quality;
     QString background; // "" colour, else a picture or an .mp4
 };
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// Linux lets a process reset its own peak; each case then measures its own.
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 bool ffmpeg(const QStringList &arguments)
 {

@@ -3,10 +3,10 @@
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
 #include "cli/ProgressPrinter.h"
-#include "cli/SceneStyleLevels.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QCollator>

@@ -1,11 +1,11 @@
 #include "theme/SceneSprite.h"
 
 #include "app/Logging.h"
+#include "images/ImageDecoder.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
 #include "theme/SceneStyle.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -14,41 +14,28 @@
 
 namespace {
 
-// Beyond this a photo would claim gigabytes (Qt 5 readers have no allocation limit of their own).
-constexpr qint64 maxDecodeBytes = 256ll * 1024 * 1024;
-
 // The photo with its orientation applied, decoded at a reduced size where the format allows
 // and the object cannot show more pixels anyway; a null image when the file cannot be read.
 QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
-        reader.setDecideFormatFromContent(true);
-        reader.setFileName(path);
-    }
-    if (!reader.canRead()) {
-        qCWarning(lcTheme) << "Cannot read photo" << path << reader.errorString();
+    ImageDecoder decoder(path);
+    if (!decoder.canRead()) {
+        qCWarning(lcTheme) << "Cannot read photo" << path << decoder.errorString();
         return QImage();
     }
-    if (reader.supportsOption(QImageIOHandler::Size)) {
-        const QSize stored = reader.size();
-        QSize decode = stored;
-        // The reduced sizes below are those of the JPEG decoder's own reduced decoding.
-        if (reader.format() == "jpeg") {
-            const bool orientationTurns = reader.transformation() & QImageIOHandler::TransformationRotate90;
-            decode = SceneSprite::decodeSize(stored, orientationTurns != (turns % 2 == 1), cap);
-            if (decode != stored)
-                reader.setScaledSize(decode);
-        }
-        if (qint64(decode.width()) * decode.height() * 4 > maxDecodeBytes) {
-            qCWarning(lcTheme) << "Photo too large to decode:" << path << stored;
-            return QImage();
-        }
+    QSize decode;
+    // The reduced sizes are those of the JPEG decoder's own reduced decoding.
+    if (decoder.tellsSize() && decoder.reducedDecoding()) {
+        const QSize stored = decoder.storedSize();
+        decode = SceneSprite::decodeSize(stored, decoder.orientationTurns() != (turns % 2 == 1), cap);
+        if (decode == stored)
+            decode = QSize();
     }
-    QImage image = reader.read();
-    if (image.isNull())
-        qCWarning(lcTheme) << "Cannot read photo" << path << reader.errorString();
+    QImage image = decoder.read(decode);
+    if (decoder.tooLarge())
+        qCWarning(lcTheme) << "Photo too large to decode:" << path << decoder.storedSize();
+    else if (image.isNull())
+        qCWarning(lcTheme) << "Cannot read photo" << path << decoder.errorString();
     return image;
 }
 

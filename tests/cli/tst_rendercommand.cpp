@@ -2,9 +2,9 @@
 #include "support/VideoProbe.h"
 
 #include "cli/RenderCommand.h"
-#include "cli/SceneStyleLevels.h"
 #include "render/VideoOutputWorker.h"
 #include "theme/SceneStyle.h"
+#include "theme/SceneStyleLevels.h"
 
 #include <QImage>
 #include <QProcess>

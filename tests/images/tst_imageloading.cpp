@@ -171,6 +171,9 @@ private Q_SLOTS:
         const QString file = writeFile(QStringLiteral("huge.png"), png);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Image too large.*")));
         QVERIFY(loadScaledImage(file, 150, 150)->isNull());
+        // Nor is it decoded whole (a background picture).
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Image too large.*")));
+        QVERIFY(loadImage(file)->isNull());
     }
 
     void emptyBoxGivesNullImage()

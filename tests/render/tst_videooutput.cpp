@@ -28,9 +28,23 @@ AVFrame *paintedFrame(FramePool &pool, const void *owner, QColor colour, int64_t
     return frame;
 }
 
+// One reader's gray frames, numbered from -1, shown after `before` earlier frames of the video.
+void writeGrayFrames(AsyncVideoOutput &output, const FramePoolPtr &pool, const void *owner, int count, int before = 0)
+{
+    for (int i = 0; i < count; ++i)
+        output.writeFrame(pool, paintedFrame(*pool, owner, Qt::gray, i - 1), 1, 30, (before + i + 1) / 30.0);
+}
+
 const AVOutputFormat *mp4()
 {
     return av_guess_format("mp4", nullptr, nullptr);
+}
+
+// Stands for a video the user made earlier under the same name.
+bool writeEarlierVideo(const QString &path)
+{
+    QFile earlier(path);
+    return earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier video") > 0;
 }
 
 bool near(QRgb pixel, QColor expected, int tolerance = 12)
@@ -137,11 +151,9 @@ private Q_SLOTS:
         AsyncVideoOutput output;
         output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
         // Two readers each numbering from -1; the second starts after the first made 12 frames.
-        for (int i = 0; i < 12; ++i)
-            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        writeGrayFrames(output, pool, &owner, 12);
         output.advanceTimeline(12, 1, 30);
-        for (int i = 0; i < 12; ++i)
-            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 13) / 30.0);
+        writeGrayFrames(output, pool, &owner, 12, 12);
         output.close();
 
         const QList<double> times = VideoProbe::videoFrameTimes(path);
@@ -182,24 +194,21 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier video");
-        earlier.close();
+        QVERIFY(writeEarlierVideo(path));
 
         auto pool = FramePoolPtr::create(W, H);
         int owner = 0;
         AsyncVideoOutput output;
         QSignalSpy errors(&output, &AsyncVideoOutput::error);
         output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
-        for (int i = 0; i < 10; ++i)
-            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        writeGrayFrames(output, pool, &owner, 10);
         output.discard();
         output.close();
 
         QCOMPARE(errors.count(), 0);
         QCOMPARE(pool->outstanding(&owner), 0);
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QFile earlier(path);
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("an earlier video"));
     }
@@ -228,8 +237,7 @@ private Q_SLOTS:
         AsyncVideoOutput output;
         QSignalSpy errors(&output, &AsyncVideoOutput::error);
         output.open(path, mp4(), H, W, 1, 30, 0, true, project);
-        for (int i = 0; i < 60; ++i)
-            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        writeGrayFrames(output, pool, &owner, 60);
         output.close();
         QCOMPARE(errors.count(), 0);
 
@@ -257,17 +265,13 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("same-minute.mp4"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier video");
-        earlier.close();
+        QVERIFY(writeEarlierVideo(path));
 
         auto pool = FramePoolPtr::create(W, H);
         int owner = 0;
         AsyncVideoOutput output;
         output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
-        for (int i = 0; i < 5; ++i)
-            output.writeFrame(pool, paintedFrame(*pool, &owner, Qt::gray, i - 1), 1, 30, (i + 1) / 30.0);
+        writeGrayFrames(output, pool, &owner, 5);
         output.close();
         QCOMPARE(VideoProbe::videoFrameCount(path), 5);
     }

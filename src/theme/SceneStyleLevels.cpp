@@ -1,4 +1,4 @@
-#include "cli/SceneStyleLevels.h"
+#include "theme/SceneStyleLevels.h"
 
 #include "theme/SceneStyle.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 // The style levels of the settings screen (0 keeps the theme's own value) turned into the
-// process-wide SceneStyle, as the style settings do for the application.
+// process-wide SceneStyle; shared by the command-line renderer and the style settings.
 namespace SceneStyleLevels {
 
 float borderWidth(int level, float themeValue);
