@@ -1,4 +1,5 @@
 #include "images/ExifThumbWorker.h"
+#include "images/ImageLoading.h"
 
 #include "images/ExifHeader.h"
 
@@ -21,7 +22,7 @@ ImageSharedPointer ExifThumbWorker::generateThumb(const ThumbGeneratorTask &task
     const int pixelY = header.exifValue(ExifHeader::PixelYDimensionTag).toInteger();
     if (pixelX != 0)
         thumb = cropToPhotoRatio(thumb, pixelX, pixelY);
-    thumb = coverCrop(thumb, task.height, task.width);
+    thumb = coverCropped(thumb, task.height, task.width);
     if (thumb.isNull())
         return ImageSharedPointer();
     return ImageSharedPointer::create(thumb);
@@ -44,16 +45,4 @@ QImage ExifThumbWorker::cropToPhotoRatio(const QImage &thumb, int pixelX, int pi
     if (newHeight <= 0)
         return thumb;
     return thumb.copy(0, (thumb.height() - newHeight) / 2, thumb.width(), newHeight);
-}
-
-QImage ExifThumbWorker::coverCrop(const QImage &image, int height, int width)
-{
-    const float sy = float(height) / float(image.height());
-    const float sx = float(width) / float(image.width());
-    if (sx > sy) {
-        const QImage scaled = image.scaledToWidth(width, Qt::SmoothTransformation);
-        return scaled.copy(0, (scaled.height() - height) / 2, width, height);
-    }
-    const QImage scaled = image.scaledToHeight(height, Qt::SmoothTransformation);
-    return scaled.copy((scaled.width() - width) / 2, 0, width, height);
 }

@@ -15,6 +15,4 @@ public:
 
     // Crops the thumbnail, centred, to the photo's aspect ratio when they differ by over 3 %.
     static QImage cropToPhotoRatio(const QImage &thumb, int pixelX, int pixelY);
-    // Scales to cover width x height and crops the overflow, centred.
-    static QImage coverCrop(const QImage &image, int height, int width);
 };

@@ -65,3 +65,17 @@ ImageSharedPointer loadImage(const QString &path)
         qCWarning(lcImages) << "Image too large to decode:" << path << decoder.storedSize();
     return ImageSharedPointer::create(image);
 }
+
+QImage coverCropped(const QImage &image, int height, int width)
+{
+    if (image.width() == width && image.height() == height)
+        return image;
+    const float sy = float(height) / float(image.height());
+    const float sx = float(width) / float(image.width());
+    if (sx > sy) {
+        const QImage scaled = image.scaledToWidth(width, Qt::SmoothTransformation);
+        return scaled.copy(0, (scaled.height() - height) / 2, width, height);
+    }
+    const QImage scaled = image.scaledToHeight(height, Qt::SmoothTransformation);
+    return scaled.copy((scaled.width() - width) / 2, 0, width, height);
+}

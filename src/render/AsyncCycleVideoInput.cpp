@@ -1,34 +1,21 @@
 #include "render/AsyncCycleVideoInput.h"
 #include "render/AsyncCycleVideoInputWorker.h"
-
-#include <QThread>
+#include "render/SourceThread.h"
 
 AsyncCycleVideoInput::AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path)
-    : m_thread(new QThread())
-    , m_worker(new AsyncCycleVideoInputWorker(path, pool))
+    : m_worker(new AsyncCycleVideoInputWorker(path, pool))
     , m_pool(pool)
 {
     connect(m_worker, &AsyncCycleVideoInputWorker::frameRead, this, &AsyncCycleVideoInput::onFrameRead,
             Qt::DirectConnection);
     connect(m_worker, &AsyncCycleVideoInputWorker::error, this, &AsyncCycleVideoInput::onError,
             Qt::DirectConnection);
-    connect(
-        m_worker, &AsyncCycleVideoInputWorker::finished, this, [this] { m_frames.markEnded(); },
-        Qt::DirectConnection);
-    connect(m_thread, &QThread::started, m_worker, &AsyncCycleVideoInputWorker::process);
-    connect(m_worker, &AsyncCycleVideoInputWorker::finished, m_thread, &QThread::quit);
-    m_worker->moveToThread(m_thread);
-    m_thread->start(QThread::InheritPriority);
+    m_thread = startSourceWorker(m_worker, m_frames);
 }
 
 AsyncCycleVideoInput::~AsyncCycleVideoInput()
 {
-    m_worker->stop();
-    m_thread->quit();
-    m_thread->wait();
-    m_frames.releaseAll(*m_pool);
-    delete m_worker;
-    delete m_thread;
+    stopSourceWorker(m_thread, m_worker, m_frames, *m_pool);
 }
 
 AVFrame *AsyncCycleVideoInput::takeFrame()

@@ -34,7 +34,7 @@ Q_SIGNALS:
 
 private:
     FrameQueue m_frames;
-    QThread *m_thread;
     AsyncCycleVideoInputWorker *m_worker;
+    QThread *m_thread = nullptr;
     FramePoolPtr m_pool;
 };

@@ -5,24 +5,9 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QThread>
+#include "render/SourceThread.h"
 
 #include <new>
-
-namespace {
-// The picture scaled to cover width x height, cut to the centred band of that size.
-QImage cover(const QImage &picture, int height, int width)
-{
-    if (picture.width() == width && picture.height() == height)
-        return picture;
-    if (double(picture.height()) / height > double(picture.width()) / width) {
-        const QImage scaled = picture.scaledToWidth(width, Qt::SmoothTransformation);
-        return scaled.copy(0, (scaled.height() - height) / 2, width, height);
-    }
-    const QImage scaled = picture.scaledToHeight(height, Qt::SmoothTransformation);
-    return scaled.copy((scaled.width() - width) / 2, 0, width, height);
-}
-} // namespace
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width)
     : m_pool(pool)
@@ -41,19 +26,14 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePat
         qCWarning(lcRender) << "Background picture cannot be read:" << imagePath;
     } else {
         QPainter painter(&target);
-        painter.drawImage(0, 0, cover(*picture, height, width));
+        painter.drawImage(0, 0, coverCropped(*picture, height, width));
     }
     start();
 }
 
 StaticImgImput::~StaticImgImput()
 {
-    m_worker->stop();
-    m_thread->quit();
-    m_thread->wait();
-    m_frames.releaseAll(*m_pool);
-    delete m_worker;
-    delete m_thread;
+    stopSourceWorker(m_thread, m_worker, m_frames, *m_pool);
 }
 
 // The source frame's pixels, seen as an image that draws straight into them.
@@ -72,17 +52,10 @@ QImage StaticImgImput::allocateSource(int height, int width)
 
 void StaticImgImput::start()
 {
-    m_thread = new QThread();
     m_worker = new AsyncStaticImgImputWorker(m_source.get(), m_pool);
     connect(m_worker, &AsyncStaticImgImputWorker::frameRead, this, &StaticImgImput::onFrameRead,
             Qt::DirectConnection);
-    connect(
-        m_worker, &AsyncStaticImgImputWorker::finished, this, [this] { m_frames.markEnded(); },
-        Qt::DirectConnection);
-    connect(m_thread, &QThread::started, m_worker, &AsyncStaticImgImputWorker::process);
-    connect(m_worker, &AsyncStaticImgImputWorker::finished, m_thread, &QThread::quit);
-    m_worker->moveToThread(m_thread);
-    m_thread->start(QThread::InheritPriority);
+    m_thread = startSourceWorker(m_worker, m_frames);
 }
 
 AVFrame *StaticImgImput::takeFrame()
