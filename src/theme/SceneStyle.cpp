@@ -23,72 +23,60 @@ void SceneStyle::reset()
 
 float SceneStyle::borderWidth() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_borderWidth;
+    return locked(m_borderWidth);
 }
 
 void SceneStyle::setBorderWidth(float width)
 {
-    QMutexLocker locker(&m_lock);
-    m_borderWidth = width;
+    store(m_borderWidth, width);
 }
 
 QColor SceneStyle::borderColor() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_borderColor;
+    return locked(m_borderColor);
 }
 
 void SceneStyle::setBorderColor(const QColor &color)
 {
-    QMutexLocker locker(&m_lock);
-    m_borderColor = color;
+    store(m_borderColor, color);
 }
 
 ShadowSpec SceneStyle::photoShadow() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_photoShadow;
+    return locked(m_photoShadow);
 }
 
 void SceneStyle::setPhotoShadow(const ShadowSpec &shadow)
 {
-    QMutexLocker locker(&m_lock);
-    m_photoShadow = shadow;
+    store(m_photoShadow, shadow);
 }
 
 ShadowSpec SceneStyle::textShadow() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_textShadow;
+    return locked(m_textShadow);
 }
 
 void SceneStyle::setTextShadow(const ShadowSpec &shadow)
 {
-    QMutexLocker locker(&m_lock);
-    m_textShadow = shadow;
+    store(m_textShadow, shadow);
 }
 
 QFont SceneStyle::textFont() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_textFont;
+    return locked(m_textFont);
 }
 
 void SceneStyle::setTextFont(const QFont &font)
 {
-    QMutexLocker locker(&m_lock);
-    m_textFont = font;
+    store(m_textFont, font);
 }
 
 QColor SceneStyle::textColor() const
 {
-    QMutexLocker locker(&m_lock);
-    return m_textColor;
+    return locked(m_textColor);
 }
 
 void SceneStyle::setTextColor(const QColor &color)
 {
-    QMutexLocker locker(&m_lock);
-    m_textColor = color;
+    store(m_textColor, color);
 }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QMutex>
+#include <QMutexLocker>
 
 // The effective look of rendered slides: the style settings write it on the interface thread,
 // the sprites read it while they are prepared (render thread or style previews).
@@ -33,6 +34,20 @@ public:
 private:
     friend class Singleton<SceneStyle>;
     SceneStyle();
+
+    // Every value is read and written under the lock, as whole copies.
+    template <typename T>
+    T locked(const T &field) const
+    {
+        QMutexLocker locker(&m_lock);
+        return field;
+    }
+    template <typename T>
+    void store(T &field, const T &value)
+    {
+        QMutexLocker locker(&m_lock);
+        field = value;
+    }
 
     mutable QMutex m_lock;
     float m_borderWidth = 0.0f;
