@@ -5,6 +5,7 @@
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
+#include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
 
@@ -42,6 +43,7 @@ void publishPresenters(QQmlEngine &engine)
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
     publish<FontsPres>(context, "fonts");
+    publish<PreviewPres>(context, "preview");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }
 

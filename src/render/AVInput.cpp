@@ -206,7 +206,13 @@ bool AVInput::decodeNext(AVFrame *frame)
 
 bool AVInput::rewind()
 {
-    const int64_t start = m_stream->start_time != AV_NOPTS_VALUE ? m_stream->start_time : 0;
+    return seekTo(0.0);
+}
+
+bool AVInput::seekTo(double seconds)
+{
+    const int64_t first = m_stream->start_time != AV_NOPTS_VALUE ? m_stream->start_time : 0;
+    const int64_t start = first + av_rescale_q(int64_t(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, m_stream->time_base);
     int result = av_seek_frame(m_formatContext.get(), int(m_streamIndex), start, AVSEEK_FLAG_BACKWARD);
     if (result < 0)
         result = avformat_seek_file(m_formatContext.get(), int(m_streamIndex), INT64_MIN, start, start, 0);

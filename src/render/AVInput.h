@@ -26,6 +26,10 @@ public:
     // Decodes the next unit of content into target; false at the end of the stream.
     virtual bool readFrame(AVFrame *target) = 0;
 
+    // To the last frame starting at or before seconds into the stream, so that decodeNext
+    // goes on from there; false when the file cannot seek.
+    bool seekTo(double seconds);
+
     AVFormatContext *formatContext() const { return m_formatContext.get(); }
     AVStream *stream() const { return m_stream; }
     QString path() const { return m_path; }

@@ -2,6 +2,7 @@
 
 #include "project/Project.h"
 #include "render/FramePool.h"
+#include "render/IFrameSink.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +16,7 @@ struct AVOutputFormat;
 
 // The render thread's side of the video output: queues frames and timeline advances for the
 // encoder thread, which writes the file.
-class AsyncVideoOutput : public QObject
+class AsyncVideoOutput : public QObject, public IFrameSink
 {
     Q_OBJECT
 
@@ -27,8 +28,9 @@ public:
     // hasAudio) and the video's length for the audio fade-out.
     void open(const QString &path, const AVOutputFormat *format, int height, int width, int timeBaseNum,
               int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
-    void writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen, double time);
-    void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen);
+    void writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen,
+                    double time) override;
+    void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen) override;
     // Keep no file: the queued frames are still consumed, then the partial file is removed.
     void discard();
     // Returns once everything queued is in the file and the file is finished (or has failed).

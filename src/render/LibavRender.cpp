@@ -87,7 +87,7 @@ bool LibavRender::render()
                     !project->audioTracks.isEmpty(), project);
         bool ok = true;
         try {
-            run(output, plan);
+            run(output, plan, 0);
         } catch (const std::exception &e) {
             qCWarning(lcRender) << "render:" << e.what();
             ok = false;
@@ -105,11 +105,48 @@ bool LibavRender::render()
     }
 }
 
-bool LibavRender::run(AsyncVideoOutput &output, const QVector<ScenePlan> &plan)
+void LibavRender::setFrameSize(const QSize &size)
+{
+    width = size.width();
+    height = size.height();
+}
+
+bool LibavRender::play(IFrameSink &sink, double fromTime)
+{
+    failed = false;
+    try {
+        SceneScheduler scheduler(*project, *theme);
+        const QVector<ScenePlan> plan = scheduler.plan();
+        if (plan.isEmpty()) {
+            qCWarning(lcRender) << "play:" << scheduler.errorText();
+            return false;
+        }
+        int first = 0;
+        while (first + 1 < plan.size() && plan.at(first + 1).start <= fromTime)
+            ++first;
+        // The frames a render would have made before that scene, counted as its loop counts them.
+        frameCount = 0;
+        for (int i = 0; i < first; ++i) {
+            while (plan.at(i).end > frameCount * (1.0 / timeBaseDen))
+                ++frameCount;
+        }
+        pool = FramePoolPtr::create(width, height);
+        run(sink, plan, first);
+        pool.reset();
+        return !failed;
+    } catch (const std::exception &e) {
+        qCWarning(lcRender) << "play:" << e.what();
+        return false;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene)
 {
     Stage stage;
     stage.background = makeBackground();
-    for (int i = 0; i < plan.size(); ++i) {
+    for (int i = firstScene; i < plan.size(); ++i) {
         if (stopRequested || !playScene(output, plan.at(i), i, stage))
             return false;
     }
@@ -144,7 +181,7 @@ QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,
                                                   scene.frameCount, scene.slotLengths);
 }
 
-bool LibavRender::playScene(AsyncVideoOutput &output, const ScenePlan &scene, int sceneNumber, Stage &stage)
+bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage)
 {
     const double d = 1.0 / timeBaseDen;
     const int overflow = theme->sceneOverflow;
@@ -159,6 +196,15 @@ bool LibavRender::playScene(AsyncVideoOutput &output, const ScenePlan &scene, in
         if (stage.outgoing && current.frameIndex() > overflow) {
             output.advanceTimeline(stage.outgoing->frameIndex() - current.frameIndex(), timeBaseNum, timeBaseDen);
             stage.outgoing.reset();
+        }
+        if (!output.wantsFrame(scene.start + (k + 1) * d)) {
+            skipFrame(stage);
+            ++k;
+            ++frameCount;
+            t = frameCount * d;
+            if (scene.overlap && t >= scene.end)
+                return handOver(output, stage);
+            continue;
         }
         ISceneReader &source = stage.outgoing ? *stage.outgoing : current;
         const double w = stage.outgoing ? (current.frameIndex() + 1.0) / overflow : 0.0;
@@ -183,20 +229,33 @@ bool LibavRender::playScene(AsyncVideoOutput &output, const ScenePlan &scene, in
             return false;
         }
         output.writeFrame(pool, frame, timeBaseNum, timeBaseDen, T);
-        if (scene.overlap && t >= scene.end) {
-            // A scene shorter than the overlap hands over while the one before is still drawn.
-            if (stage.outgoing)
-                output.advanceTimeline(stage.outgoing->frameIndex() - current.frameIndex(), timeBaseNum,
-                                       timeBaseDen);
-            stage.outgoing = stage.current;
-            stage.current.reset();
-            return true;
-        }
+        if (scene.overlap && t >= scene.end)
+            return handOver(output, stage);
     }
     // A cut: the next reader numbers its frames from -1 again, so the video's numbering moves
     // on by the frames this one made.
     output.advanceTimeline(stage.current->frameIndex() + 1, timeBaseNum, timeBaseDen);
     return true;
+}
+
+// The current scene becomes the outgoing one while the next starts over it.
+bool LibavRender::handOver(IFrameSink &output, Stage &stage) const
+{
+    // A scene shorter than the overlap hands over while the one before is still drawn.
+    if (stage.outgoing)
+        output.advanceTimeline(stage.outgoing->frameIndex() - stage.current->frameIndex(), timeBaseNum,
+                               timeBaseDen);
+    stage.outgoing = stage.current;
+    stage.current.reset();
+    return true;
+}
+
+// A frame not drawn: the readers move on by one frame and no background frame is used.
+void LibavRender::skipFrame(Stage &stage)
+{
+    if (stage.outgoing)
+        stage.outgoing->drawNext(ImageSharedPointer(), 0.0);
+    stage.current->drawNext(ImageSharedPointer(), 0.0);
 }
 
 void LibavRender::applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const

@@ -16,6 +16,7 @@
 #include <memory>
 
 class AsyncVideoOutput;
+class IFrameSink;
 class IAsyncAVInput;
 class ISceneReader;
 struct AVOutputFormat;
@@ -39,6 +40,11 @@ public:
     // Runs the whole render on the calling thread; false after an error. A stopped render
     // returns true and leaves no file.
     bool render();
+    // Plays the project into sink instead of a file (the live preview), from the scene that
+    // holds fromTime; false after an error.
+    bool play(IFrameSink &sink, double fromTime);
+    // Frames of another size than the quality's (the preview's); call before render() or play().
+    void setFrameSize(const QSize &size);
     // From any thread; takes effect at the next frame boundary.
     void stop();
 
@@ -52,10 +58,12 @@ public Q_SLOTS:
 private:
     struct Stage;
 
-    bool run(AsyncVideoOutput &output, const QVector<ScenePlan> &plan);
+    bool run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene);
     QSharedPointer<IAsyncAVInput> makeBackground();
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
-    bool playScene(AsyncVideoOutput &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
+    bool playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
+    void skipFrame(Stage &stage);
+    bool handOver(IFrameSink &output, Stage &stage) const;
     void applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
     bool stopOrFailure() const { return stopRequested || failed; }
     void failReading();

@@ -1,0 +1,191 @@
+#include "preview/PreviewPres.h"
+
+#include "app/Logging.h"
+#include "images/ImageProvider.h"
+#include "preview/PreviewPlayer.h"
+#include "project/ProjectPres.h"
+#include "project/SlidesListModel.h"
+#include "theme/ThemeCatalogue.h"
+
+#include <algorithm>
+
+PreviewPres::PreviewPres()
+    // Made first so that it is deleted last, after this presenter has let go of its picture.
+    : m_provider(ImageProvider::instance())
+    , m_player(new PreviewPlayer(this))
+    , m_source([this](double from) { return currentRun(from); })
+{
+    m_restart.setSingleShot(true);
+    m_restart.setInterval(0);
+    connect(&m_restart, &QTimer::timeout, this, &PreviewPres::restart);
+    connect(m_player, &PreviewPlayer::frameShown, this, &PreviewPres::showFrame);
+    connect(m_player, &PreviewPlayer::ended, this, &PreviewPres::onEnded);
+
+    ProjectPres *project = ProjectPres::instance();
+    for (auto signal : {&ProjectPres::slidesChanged, &ProjectPres::audioChanged, &ProjectPres::slideDurationChanged,
+                        &ProjectPres::usedSlidesNumberChanged})
+        connect(project, signal, this, &PreviewPres::choicesChanged);
+    // Rotations and texts change inside the grid without a project signal.
+    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this, &PreviewPres::choicesChanged);
+    updateDuration();
+}
+
+PreviewPres::~PreviewPres()
+{
+    m_player->stop();
+    m_provider->removeImage(m_frame);
+}
+
+void PreviewPres::setRunSource(RunSource source)
+{
+    m_source = std::move(source);
+    updateDuration();
+}
+
+PreviewRun PreviewPres::currentRun(double from) const
+{
+    PreviewRun run;
+    const ProjectPtr project = ProjectPres::instance()->project();
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(1);
+    if (!project || project->usedSlidesNumber <= 0 || !theme)
+        return run;
+    run.project = PreviewRun::snapshot(*project);
+    run.theme = theme;
+    run.bgColor = Qt::black;
+    run.from = from;
+    return run;
+}
+
+void PreviewPres::play()
+{
+    startAt(m_position >= m_duration - 1.0 / 30 ? 0.0 : m_position);
+}
+
+void PreviewPres::pause()
+{
+    m_restart.stop();
+    m_player->stop();
+    setPlaying(false);
+}
+
+void PreviewPres::stop()
+{
+    pause();
+}
+
+void PreviewPres::toggle()
+{
+    if (m_playing)
+        pause();
+    else
+        play();
+}
+
+void PreviewPres::seek(double seconds)
+{
+    startAt(std::clamp(seconds, 0.0, std::max(0.0, m_duration - 1.0 / 30)));
+}
+
+double PreviewPres::slideStart(const Project &project, int slideIndex)
+{
+    if (slideIndex < 0 || slideIndex >= project.usedSlidesNumber || slideIndex >= project.slides.size())
+        return -1.0;
+    double start = 0.0;
+    for (int i = 0; i < slideIndex; ++i) {
+        const Slide &slide = *project.slides.at(i);
+        start += slide.durationType == CommonDuration ? project.effectiveSlideDuration : slide.duration;
+    }
+    return start;
+}
+
+void PreviewPres::playFromSlide(int row)
+{
+    const SlidesListModel *model = SlidesListModel::instance();
+    if (row < 0 || row >= model->rowCount() || model->kindAt(row) == SeparatorKind)
+        return;
+    int slideIndex = 0;
+    for (int r = 0; r < row; ++r)
+        slideIndex += model->kindAt(r) == SeparatorKind ? 0 : 1;
+    const double start = slideStart(*ProjectPres::instance()->project(), slideIndex);
+    if (start >= 0.0)
+        startAt(start);
+}
+
+void PreviewPres::choicesChanged()
+{
+    updateDuration();
+    if (m_playing)
+        m_restart.start();
+}
+
+void PreviewPres::restart()
+{
+    if (!m_playing)
+        return;
+    if (m_position >= m_duration) {
+        pause();
+        return;
+    }
+    startAt(m_player->position());
+}
+
+void PreviewPres::startAt(double from)
+{
+    m_restart.stop();
+    m_sinceStart.start();
+    m_player->stop();
+    const PreviewRun run = m_source(from);
+    if (!run.project || !run.theme) {
+        setPlaying(false);
+        return;
+    }
+    setPosition(from);
+    m_awaitingFirstFrame = true;
+    m_player->start(run);
+    setPlaying(true);
+}
+
+void PreviewPres::showFrame(const QImage &image, double time)
+{
+    if (m_awaitingFirstFrame) {
+        m_awaitingFirstFrame = false;
+        qCDebug(lcPreview) << "first picture at" << time << "s," << m_sinceStart.elapsed() << "ms after the start";
+    }
+    const QString previous = m_frame;
+    m_frame = m_provider->addImage(ImageSharedPointer::create(image));
+    Q_EMIT frameChanged();
+    m_provider->removeImage(previous);
+    setPosition(time);
+}
+
+void PreviewPres::onEnded()
+{
+    setPosition(m_duration);
+    setPlaying(false);
+}
+
+void PreviewPres::setPlaying(bool playing)
+{
+    if (m_playing == playing)
+        return;
+    m_playing = playing;
+    Q_EMIT playingChanged();
+}
+
+void PreviewPres::setPosition(double seconds)
+{
+    if (qFuzzyCompare(m_position + 1.0, seconds + 1.0))
+        return;
+    m_position = seconds;
+    Q_EMIT positionChanged();
+}
+
+void PreviewPres::updateDuration()
+{
+    const PreviewRun run = m_source(0.0);
+    const double duration = run.project ? run.project->totalDuration : 0.0;
+    if (qFuzzyCompare(m_duration + 1.0, duration + 1.0))
+        return;
+    m_duration = duration;
+    Q_EMIT durationChanged();
+}

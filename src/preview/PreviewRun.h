@@ -1,0 +1,24 @@
+#pragma once
+
+#include "project/Project.h"
+#include "theme/ThemeTemplate.h"
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+// Everything one run of the preview plays: a copy of the project taken when it starts (the
+// interface may change the open project meanwhile), the theme and the background.
+struct PreviewRun
+{
+    ProjectPtr project;
+    ThemeTemplatePtr theme;
+    QString bgPath; // a looping ".mp4" video or a still picture; empty for the colour
+    QColor bgColor;
+    double from = 0.0; // seconds on the video's time line
+    QSize frameSize = QSize(640, 360);
+
+    // A deep copy of the project that nothing else changes, at the smallest quality (so a
+    // background video is read from its smallest file).
+    static ProjectPtr snapshot(const Project &project);
+};
