@@ -66,7 +66,7 @@ private Q_SLOTS:
                                 "slide-duration=\"2.5\" quality=\"2\" save-dir=\"/videos\"><audios><audio path=\"/m "
                                 "1.mp3\"/></audios><slides><slide type=\"1\" duration-type=\"1\" duration=\"0\" "
                                 "rotation=\"-1\" path=\"/p q/фото.jpg\"/><slide type=\"2\" duration-type=\"2\" "
-                                "duration=\"1\" text=\"Hi &amp; &lt;bye>\"/></slides></project>"));
+                                "duration=\"1\" text=\"Hi &amp; &lt;bye&gt;\"/></slides></project>\n"));
 
         project->setDurationFixed(false);
         project->setSlideDuration(1234567);
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("style.xml")),
                  QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><project border-size=\"0\" img-shadow-blur=\"0\" "
                                 "text-shadow-blur=\"0\" tmpl-id=\"1\" bg-id=\"animated00001\" font-family=\"\" "
-                                "font-weight=\"50\"/>"));
+                                "font-weight=\"50\"/>\n"));
         const StyleSettingsPtr back = readStyleFile(path("style.xml"));
         QVERIFY(!back->hasOwnBorderColor && !back->hasOwnFontColor);
         QCOMPARE(back->borderColor, QColor(255, 255, 255));
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(writeProjectInfo(path("info.xml"), "08 Dec 2026 - 11:30", tone1, 12));
         QCOMPARE(readAll(path("info.xml")),
                  QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><project><name>08 Dec 2026 - 11:30</name>"
-                                "<audio>%1</audio><slidesnumber>12</slidesnumber></project>").arg(tone1));
+                                "<audio>%1</audio><slidesnumber>12</slidesnumber></project>\n").arg(tone1));
         const ProjectInfo info = readProjectInfo(path("info.xml"));
         QCOMPARE(info.name, QStringLiteral("08 Dec 2026 - 11:30"));
         QCOMPARE(info.audio, tone1);
