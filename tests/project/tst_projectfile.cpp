@@ -113,33 +113,21 @@ private Q_SLOTS:
         project->setSlideDuration(7);
         project->setDurationFixed(fixed);
         QVERIFY(writeProjectFile(path("round.xml"), project));
+        // Every field is written, so a second write of what was read matches only when nothing was lost.
 
+        QVERIFY(writeProjectFile(path("round-2.xml"), readProjectFile(path("round.xml"))));
+        QCOMPARE(readAll(path("round-2.xml")), readAll(path("round.xml")));
         const ProjectPtr back = readProjectFile(path("round.xml"));
-        QCOMPARE(back->isDurationFixed, fixed);
-        QCOMPARE(back->slideDuration, 7.0);
-        QCOMPARE(back->output.quality, 0);
-        QCOMPARE(back->output.saveDir, project->output.saveDir);
-        QCOMPARE(describeSlides(back->slides), describeSlides(project->slides));
         QCOMPARE(back->audioTracks.size(), 2);
-        QCOMPARE(back->audioTracks[1]->path(), tone2);
         QCOMPARE(back->totalDuration, project->totalDuration);
         QCOMPARE(back->usedSlidesNumber, project->usedSlidesNumber);
-        QVERIFY(back->id.isEmpty());
 
         auto style = StyleSettingsPtr::create();
         *style = StyleSettings{3, 4, 1, true, QColor(1, 2, 3), true, QColor(200, 100, 0), 75, 6, "color00003", "Noto Serif"};
-        QVERIFY(writeStyleFile(path("round-style.xml"), style));
-        const StyleSettingsPtr styleBack = readStyleFile(path("round-style.xml"));
-        QCOMPARE(styleBack->borderSize, 3);
-        QCOMPARE(styleBack->imgShadowBlur, 4);
-        QCOMPARE(styleBack->textShadowBlur, 1);
-        QVERIFY(styleBack->hasOwnBorderColor && styleBack->hasOwnFontColor);
-        QCOMPARE(styleBack->borderColor, QColor(1, 2, 3));
-        QCOMPARE(styleBack->fontColor, QColor(200, 100, 0));
-        QCOMPARE(styleBack->fontWeight, 75);
-        QCOMPARE(styleBack->themeId, 6);
-        QCOMPARE(styleBack->bgId, QStringLiteral("color00003"));
-        QCOMPARE(styleBack->fontFamily, QStringLiteral("Noto Serif"));
+        QVERIFY(writeStyleFile(path("style-1.xml"), style));
+        QVERIFY(writeStyleFile(path("style-2.xml"), readStyleFile(path("style-1.xml"))));
+        QCOMPARE(readAll(path("style-2.xml")), readAll(path("style-1.xml")));
+        QVERIFY(readAll(path("style-1.xml")).contains("border-color=\"1,2,3\" font-color=\"200,100,0\""));
     }
 
     // Damaged and foreign files read what they can and take the defaults for the rest.
