@@ -89,7 +89,8 @@ ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
     const QDir folder(options.projectDir);
     const QString projectFile = folder.filePath(AppConstants::projectFileName);
     if (!QFileInfo(projectFile).isFile()) {
-        *error = QStringLiteral("No saved project in %1 (it has no %2)").arg(options.projectDir, AppConstants::projectFileName);
+        *error = QStringLiteral("No saved project in %1 (it has no %2)")
+                     .arg(options.projectDir, AppConstants::projectFileName);
         return {};
     }
     const ProjectPtr project = readProjectFile(projectFile);
@@ -149,7 +150,8 @@ bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr 
     const QString projectFile = folder.filePath(AppConstants::projectFileName);
     const QString styleFile = folder.filePath(AppConstants::styleFileName);
     QString failed;
-    if (!writeProjectInfo(infoFile, projectInfoName(QDateTime::currentDateTime()), audio, project->slides.size(), &reason))
+    const QString name = projectInfoName(QDateTime::currentDateTime());
+    if (!writeProjectInfo(infoFile, name, audio, project->slides.size(), &reason))
         failed = infoFile;
     if (failed.isEmpty()) {
         writeThumbnails(folder, *project);

@@ -94,10 +94,12 @@ int RenderCommand::run(const QStringList &arguments)
 
 int RenderCommand::saveProject(const RenderOptions &options)
 {
+    RenderOptions resolved = absolutePaths(options, m_baseDir);
+    // A background that names no file is a background id, kept as given.
+    if (!QFileInfo(resolved.background).isFile())
+        resolved.background = options.background;
     QStringList warnings;
-    // From the options as given: a background id must not be taken for a relative path.
-    const StyleSettingsPtr style = ProjectFolder::styleOf(options, &warnings);
-    const RenderOptions resolved = absolutePaths(options, m_baseDir);
+    const StyleSettingsPtr style = ProjectFolder::styleOf(resolved, &warnings);
     QString error;
     const ProjectPtr project = buildProject(resolved, &error);
     const bool saved = project && ProjectFolder::save(resolved.saveProjectDir, project, style, &error);

@@ -94,7 +94,8 @@ bool RenderOptions::checkProjectModes(QString *error) const
     else if (!saveProjectDir.isEmpty() && items.isEmpty())
         *error = QStringLiteral("No photo, folder or --text slide given for --save-project (see --help)");
     else if (!projectDir.isEmpty() && !items.isEmpty())
-        *error = QStringLiteral("Photos, folders and --text cannot be given with --project: the project names its slides");
+        *error = QStringLiteral("Photos, folders and --text cannot be given with --project: "
+                                "the project names its slides");
     else if (!projectDir.isEmpty()
              && (given.contains(QStringLiteral("--music")) || given.contains(QStringLiteral("--duration"))))
         *error = QStringLiteral("--music and --duration cannot be given with --project: the project names its own");

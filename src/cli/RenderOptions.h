@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QColor>
 #include "theme/StyleSettings.h"
 
+#include <QColor>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -35,7 +35,6 @@ struct RenderOptions
     QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
     StyleSettingsPtr style; // a saved project's style, for what the options above cannot say
     QSet<QString> given;    // the options on the command line, by their long names
-
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);

@@ -176,18 +176,19 @@ ProjectPtr readProjectFile(const QString &path)
             readProjectAttributes(xml.attributes(), *project);
         } else if (xml.name() == QLatin1String("audios")) {
             QList<MediaFileInfoPtr> tracks;
-            readChildren(xml, QStringLiteral("audios"), QStringLiteral("audio"), [&tracks](const QXmlStreamAttributes &a) {
-                if (const MediaFileInfoPtr track = readTrack(a))
-                    tracks.append(track);
-            });
+            readChildren(xml, QStringLiteral("audios"), QStringLiteral("audio"),
+                         [&tracks](const QXmlStreamAttributes &a) {
+                             if (const MediaFileInfoPtr track = readTrack(a))
+                                 tracks.append(track);
+                         });
             project->setAudioTracks(tracks);
         } else if (xml.name() == QLatin1String("slides")) {
             QVector<SlidePtr> slides;
-            const bool complete =
-                readChildren(xml, QStringLiteral("slides"), QStringLiteral("slide"), [&slides](const QXmlStreamAttributes &a) {
-                    if (const SlidePtr slide = readSlide(a))
-                        slides.append(slide);
-                });
+            const bool complete = readChildren(xml, QStringLiteral("slides"), QStringLiteral("slide"),
+                                               [&slides](const QXmlStreamAttributes &a) {
+                                                   if (const SlidePtr slide = readSlide(a))
+                                                       slides.append(slide);
+                                               });
             if (complete)
                 project->setSlides(slides);
             break;

@@ -41,7 +41,10 @@ class TestSavedProjects : public QObject
     {
         return SlidePtr(new Slide{ImageSlideType, CommonDuration, 0.0, photos.at(n), rotation});
     }
-    static SlidePtr text(const QString &content) { return SlidePtr(new Slide{TextSlideType, CommonDuration, 0.0, content, 0}); }
+    static SlidePtr text(const QString &content)
+    {
+        return SlidePtr(new Slide{TextSlideType, CommonDuration, 0.0, content, 0});
+    }
     static QStringList imgs(const SavedProjectsPres &list, int row)
     {
         return list.data(list.index(row), SavedProjectsPres::ImgsRole).toStringList();
@@ -212,7 +215,8 @@ private Q_SLOTS:
         QCOMPARE(pres->project()->audioTracks.size(), 1);
         QCOMPARE(pres->project()->audioTracks.at(0)->path(), tone);
         QCOMPARE(pres->project()->totalDuration, total);
-        QCOMPARE(SlidesListModel::instance()->data(SlidesListModel::instance()->index(1), SlidesListModel::SlideRotationRole).toInt(), 3);
+        SlidesListModel *model = SlidesListModel::instance();
+        QCOMPARE(model->data(model->index(1), SlidesListModel::SlideRotationRole).toInt(), 3);
         pres->setProjectStore(nullptr);
     }
 };
