@@ -4,9 +4,9 @@
 #include "render/AudioEncoder.h"
 #include "render/AudioFeed.h"
 #include "render/AudioInput.h"
+#include "render/AudioResampler.h"
 
 extern "C" {
-#include <libavutil/channel_layout.h>
 #include <libavutil/samplefmt.h>
 }
 
@@ -43,6 +43,8 @@ bool PreviewAudio::openTrack(int index, double start, double offset)
 {
     const QString path = m_project->audioTracks.at(index)->path();
     m_track.reset();
+    // A converter holds a few samples back; they belong to the track before.
+    m_resampler.reset();
     m_trackIndex = index;
     m_trackStart = start;
     m_trackTime = offset;
@@ -64,25 +66,9 @@ SwrContext *PreviewAudio::resamplerFor(const AVFrame *frame)
     const QString key = AudioEncoder::resamplerKey(frame, rate);
     if (m_resampler && key == m_resamplerKey)
         return m_resampler.get();
-    AVChannelLayout in{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_copy(&in, &frame->ch_layout) < 0)
-        av_channel_layout_default(&in, qMax(frame->ch_layout.nb_channels, 1));
-    AVChannelLayout out{};
-    av_channel_layout_default(&out, channels);
-    SwrContext *context = nullptr;
-    int result = swr_alloc_set_opts2(&context, &out, AV_SAMPLE_FMT_S16, sampleRate, &in,
-                                     AVSampleFormat(frame->format), rate, 0, nullptr);
-    av_channel_layout_uninit(&in);
-    av_channel_layout_uninit(&out);
-    if (result >= 0)
-        result = swr_init(context);
-    if (result < 0) {
-        swr_free(&context);
-        throw result;
-    }
-    m_resampler.reset(context);
+    m_resampler = makeResampler(frame, rate, channels, AV_SAMPLE_FMT_S16, sampleRate);
     m_resamplerKey = key;
-    return context;
+    return m_resampler.get();
 }
 
 void PreviewAudio::convert(const AVFrame *frame, int skipSamples)

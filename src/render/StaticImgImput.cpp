@@ -21,7 +21,8 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePat
 {
     QImage target = allocateSource(height, width);
     target.fill(Qt::black);
-    const ImageSharedPointer picture = loadImage(imagePath);
+    // Decoded no larger than it must be to cover the frame (a 4K JPEG for a 640 x 360 preview).
+    const ImageSharedPointer picture = loadScaledImage(imagePath, height, width);
     if (picture->isNull()) {
         qCWarning(lcRender) << "Background picture cannot be read:" << imagePath;
     } else {
