@@ -25,8 +25,13 @@ PreviewPres::PreviewPres()
     for (auto signal : {&ProjectPres::slidesChanged, &ProjectPres::audioChanged, &ProjectPres::slideDurationChanged,
                         &ProjectPres::usedSlidesNumberChanged})
         connect(project, signal, this, &PreviewPres::choicesChanged);
-    // Rotations and texts change inside the grid without a project signal.
-    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this, &PreviewPres::choicesChanged);
+    // Rotations and texts change inside the grid without a project signal; thumbnails arriving
+    // change nothing in the video.
+    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
+                if (!(roles.size() == 1 && roles.first() == SlidesListModel::ImgIdRole))
+                    choicesChanged();
+            });
     updateDuration();
 }
 
@@ -64,6 +69,7 @@ void PreviewPres::play()
 void PreviewPres::pause()
 {
     m_restart.stop();
+    m_stopAfterFirstFrame = false;
     m_player->stop();
     setPlaying(false);
 }
@@ -83,7 +89,8 @@ void PreviewPres::toggle()
 
 void PreviewPres::seek(double seconds)
 {
-    startAt(std::clamp(seconds, 0.0, std::max(0.0, m_duration - 1.0 / 30)));
+    // A paused preview shows the picture at that time and stays paused.
+    startAt(std::clamp(seconds, 0.0, std::max(0.0, m_duration - 1.0 / 30)), m_playing);
 }
 
 double PreviewPres::slideStart(const Project &project, int slideIndex)
@@ -114,22 +121,22 @@ void PreviewPres::playFromSlide(int row)
 void PreviewPres::choicesChanged()
 {
     updateDuration();
-    if (m_playing)
+    if (m_playing || !m_frame.isEmpty())
         m_restart.start();
 }
 
+// A playing preview goes on from where it was; a paused one redraws its picture.
 void PreviewPres::restart()
 {
-    if (!m_playing)
-        return;
-    if (m_position >= m_duration) {
+    const double at = m_playing ? m_player->position() : m_position;
+    if (at >= m_duration) {
         pause();
         return;
     }
-    startAt(m_player->position());
+    startAt(at, m_playing);
 }
 
-void PreviewPres::startAt(double from)
+void PreviewPres::startAt(double from, bool playing)
 {
     m_restart.stop();
     m_sinceStart.start();
@@ -139,10 +146,14 @@ void PreviewPres::startAt(double from)
         setPlaying(false);
         return;
     }
+    // A single picture makes no sound (the copy is the run's own).
+    if (!playing)
+        run.project->audioTracks.clear();
     setPosition(from);
     m_awaitingFirstFrame = true;
+    m_stopAfterFirstFrame = !playing;
     m_player->start(run);
-    setPlaying(true);
+    setPlaying(playing);
 }
 
 void PreviewPres::showFrame(const QImage &image, double time)
@@ -150,6 +161,10 @@ void PreviewPres::showFrame(const QImage &image, double time)
     if (m_awaitingFirstFrame) {
         m_awaitingFirstFrame = false;
         qCDebug(lcPreview) << "first picture at" << time << "s," << m_sinceStart.elapsed() << "ms after the start";
+    }
+    if (m_stopAfterFirstFrame) {
+        m_stopAfterFirstFrame = false;
+        m_player->stop();
     }
     const QString previous = m_frame;
     m_frame = m_provider->addImage(ImageSharedPointer::create(image));

@@ -39,7 +39,8 @@ public:
     Q_INVOKABLE void play();
     Q_INVOKABLE void pause();
     Q_INVOKABLE void toggle();
-    // Plays from seconds (clamped to the video).
+    // Goes to seconds (clamped to the video): plays on from there, or when paused shows the
+    // picture there.
     Q_INVOKABLE void seek(double seconds);
     // Plays from the start of the slide in that row of the slide grid.
     Q_INVOKABLE void playFromSlide(int row);
@@ -68,7 +69,8 @@ private:
     ~PreviewPres() override;
 
     PreviewRun currentRun(double from) const;
-    void startAt(double from);
+    // Plays from that time on, or shows only the picture there.
+    void startAt(double from, bool playing = true);
     void restart();
     void setPlaying(bool playing);
     void setPosition(double seconds);
@@ -82,6 +84,7 @@ private:
     QTimer m_restart; // gathers the bursts of change signals into one restart
     QElapsedTimer m_sinceStart; // from the start of a run to its first picture
     bool m_awaitingFirstFrame = false;
+    bool m_stopAfterFirstFrame = false; // a seek while paused shows one picture
     bool m_playing = false;
     double m_position = 0.0;
     double m_duration = 0.0;

@@ -53,6 +53,7 @@ private Q_SLOTS:
 
         QSignalSpy frames(preview->player(), &PreviewPlayer::frameShown);
         preview->seek(5.0);
+        preview->play();
         QVERIFY(preview->playing());
         QTRY_VERIFY_WITH_TIMEOUT(preview->position() >= 5.5, 10000);
         QCOMPARE(redPixels(frames.last().at(0).value<QImage>()), 0);
@@ -83,6 +84,14 @@ private Q_SLOTS:
         preview->pause();
         QVERIFY(!preview->playing());
         QVERIFY(!preview->player()->isRunning());
+
+        // Paused, a seek shows the picture at that time and stays paused.
+        frames.clear();
+        preview->seek(9.0);
+        QVERIFY(!preview->playing());
+        QVERIFY(frames.wait(10000));
+        QTRY_VERIFY(!preview->player()->isRunning());
+        QVERIFY(qAbs(frames.first().at(1).toDouble() - 9.0) <= 1.0 / 30 + 1e-6);
     }
 };
 
