@@ -203,7 +203,7 @@ bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int scen
             ++frameCount;
             t = frameCount * d;
             if (scene.overlap && t >= scene.end)
-                return handOver(output, stage);
+                return beginOverlap(output, stage);
             continue;
         }
         ISceneReader &source = stage.outgoing ? *stage.outgoing : current;
@@ -230,7 +230,7 @@ bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int scen
         }
         output.writeFrame(pool, frame, timeBaseNum, timeBaseDen, T);
         if (scene.overlap && t >= scene.end)
-            return handOver(output, stage);
+            return beginOverlap(output, stage);
     }
     // A cut: the next reader numbers its frames from -1 again, so the video's numbering moves
     // on by the frames this one made.
@@ -239,7 +239,7 @@ bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int scen
 }
 
 // The current scene becomes the outgoing one while the next starts over it.
-bool LibavRender::handOver(IFrameSink &output, Stage &stage) const
+bool LibavRender::beginOverlap(IFrameSink &output, Stage &stage) const
 {
     // A scene shorter than the overlap hands over while the one before is still drawn.
     if (stage.outgoing)

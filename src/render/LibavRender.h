@@ -63,7 +63,7 @@ private:
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
     bool playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
     void skipFrame(Stage &stage);
-    bool handOver(IFrameSink &output, Stage &stage) const;
+    bool beginOverlap(IFrameSink &output, Stage &stage) const;
     void applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
     bool stopOrFailure() const { return stopRequested || failed; }
     void failReading();
