@@ -10,6 +10,8 @@ namespace {
 constexpr int tickMilliseconds = 10;
 // The most the device is given at once: 100 ms of sound.
 constexpr int chunkBytes = PreviewAudio::sampleRate / 10 * PreviewAudio::bytesPerFrame;
+// How long a device may play nothing before the pictures go on without it.
+constexpr int stallMilliseconds = 1000;
 }
 
 PreviewSoundWorker::PreviewSoundWorker(const ProjectPtr &project, const QSharedPointer<PreviewClock> &clock,
@@ -65,7 +67,18 @@ void PreviewSoundWorker::feed()
         m_clock->releaseAudio();
         return;
     }
-    m_clock->followAudio(m_device->playedSeconds());
+    const double played = m_device->playedSeconds();
+    if (played > m_lastPlayed || !m_sinceProgress.isValid()) {
+        m_lastPlayed = played;
+        m_sinceProgress.start();
+    } else if (m_sinceProgress.elapsed() > stallMilliseconds) {
+        // A device that takes sound but stops playing it must not stop the pictures too.
+        qCWarning(lcPreview) << "The audio output stopped playing: the preview goes on silently";
+        m_timer->stop();
+        m_clock->releaseAudio();
+        return;
+    }
+    m_clock->followAudio(played);
 }
 
 void PreviewSoundWorker::close()

@@ -4,6 +4,7 @@
 #include "project/Project.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSharedPointer>
 
@@ -41,4 +42,6 @@ private:
     QTimer *m_timer = nullptr;
     QByteArray m_buffer;
     bool m_opened = false;
+    double m_lastPlayed = 0.0;
+    QElapsedTimer m_sinceProgress; // since the device's play position last moved
 };
