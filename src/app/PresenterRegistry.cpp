@@ -2,6 +2,7 @@
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
@@ -41,6 +42,7 @@ void publishPresenters(QQmlEngine &engine)
     publish<AppSettingsPres>(context, "appSettings");
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
+    publish<BackgroundsPres>(context, "backgrounds");
     publish<FontsPres>(context, "fonts");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
+#include "cli/BackgroundArgument.h"
 #include "cli/ProgressPrinter.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
@@ -39,7 +40,7 @@ RenderOptions RenderCommand::absolutePaths(RenderOptions options, const QString 
     }
     for (QString &track : options.music)
         track = absolute(track);
-    if (!options.background.startsWith(QLatin1Char('#')))
+    if (!options.background.startsWith(QLatin1Char('#')) && !BackgroundArgument::isCatalogueId(options.background))
         options.background = absolute(options.background);
     options.output = absolute(options.output);
     return options;
@@ -68,6 +69,10 @@ int RenderCommand::run(const QStringList &arguments)
     }
     if (options.help) {
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), m_out);
+        return Success;
+    }
+    if (options.list) {
+        BackgroundArgument::printList(m_out);
         return Success;
     }
     av_log_set_level(AV_LOG_ERROR);
@@ -168,15 +173,11 @@ int RenderCommand::render(const RenderOptions &options)
     SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
                             options.fontColor);
 
-    QString bgPath;
-    QColor bgColor;
-    if (options.background.startsWith(QLatin1Char('#'))) {
-        bgColor = QColor(options.background);
-    } else if (QFileInfo(options.background).isFile()) {
-        bgPath = QFileInfo(options.background).absoluteFilePath();
-    } else {
-        printError(QStringLiteral("No such background file: %1").arg(options.background));
-        return done(Failure);
+    BackgroundDescriptor background;
+    if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
+             .resolve(options.background, options.quality, &background, &error)) {
+        printError(error);
+        return done(s_stopRequested ? Stopped : Failure);
     }
 
     const QString output = QFileInfo(options.output).absoluteFilePath();
@@ -184,7 +185,7 @@ int RenderCommand::render(const RenderOptions &options)
     // the output's open failure.
     QDir().mkpath(QFileInfo(output).absolutePath());
     ProgressPrinter printer(m_err, m_errIsTerminal);
-    LibavRender render(project, theme, bgPath, bgColor, output);
+    LibavRender render(project, theme, background, output);
     QObject::connect(&render, &LibavRender::progress,
                      [&printer](QSharedPointer<QImage>, double percent) { printer.update(percent); });
     s_running = &render;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppConstants.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -20,7 +22,7 @@ struct RenderOptions
     int themeId = 1;
     int quality = 1;
     double duration = 0.0; // seconds per slide; 0: durations fit the music
-    QString background = QStringLiteral("#202028");
+    QString background = AppConstants::defaultBackgroundId; // an id, #rrggbb or a file
     int border = 0; // style levels 0-4, 0 keeps the theme's own value
     int shadow = 0;
     int textShadow = 0;
@@ -28,6 +30,7 @@ struct RenderOptions
     QColor fontColor = QColor(255, 255, 255);
     QString output;
     bool help = false;
+    bool list = false;
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);
