@@ -111,7 +111,8 @@ void BgDownloadManager::dropReply()
     if (!reply)
         return;
     disconnect(reply, nullptr, this, nullptr);
-    if (reply->isRunning())
+    // A reply that reported its own error has stopped; aborting it again only draws a warning.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
         reply->abort();
     reply->deleteLater();
     reply = nullptr;

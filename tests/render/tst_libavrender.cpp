@@ -260,6 +260,24 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
     }
+
+    // The picture made for the output's resolution is used; without it, the base file.
+    void stillBackgroundUsesItsResolutionVariant()
+    {
+        QTemporaryDir folder;
+        const QString base = colourPicture(folder.path(), "bg.png", QColor(200, 200, 40), 64, 36);
+        const QString variant = colourPicture(folder.path(), "bg-720p.png", QColor(40, 200, 200), 64, 36);
+        for (const QColor expected : {QColor(40, 200, 200), QColor(200, 200, 40)}) {
+            LibavRender render(imageProject({red}, 0.2, 0), threeScenes(0), BackgroundDescriptor::ofFile(base),
+                               dir.filePath("variant.mp4"));
+            QRgb corner = 0;
+            connect(&render, &LibavRender::progress,
+                    [&corner](QSharedPointer<QImage> image, double) { corner = image->pixel(2, 2); });
+            QVERIFY(render.render());
+            QVERIFY(qAbs(qRed(corner) - expected.red()) + qAbs(qBlue(corner) - expected.blue()) < 24);
+            QFile::remove(variant);
+        }
+    }
 };
 
 PICTOVIA_TEST_MAIN(TestLibavRender)

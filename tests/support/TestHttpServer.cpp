@@ -57,6 +57,7 @@ void TestHttpServer::answer(QTcpSocket *socket, const QByteArray &request)
     socket->write(head + "\r\n");
     const bool half = route.mode == Mode::DropMidBody || route.mode == Mode::StallMidBody;
     socket->write(half ? route.body.left(route.body.size() / 2) : route.body);
+    socket->flush();
     if (route.mode != Mode::StallMidBody)
         socket->disconnectFromHost();
 }

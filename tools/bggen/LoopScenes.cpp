@@ -53,21 +53,27 @@ void risingMotes(QPainter &p, const QSizeF &size, double phase, unsigned seed, i
     }
 }
 
-void goldenBokeh(QPainter &p, const QSizeF &size, double phase)
+void goldenBokehBase(QPainter &p, const QSizeF &size)
 {
     const double u = size.height();
     linearFill(p, size, {0, 0}, {1, 1}, {{0.0, QColor(0x2b, 0x1a, 0x12)}, {0.55, QColor(0x14, 0x0c, 0x0b)},
                                           {1.0, QColor(0x08, 0x06, 0x0a)}});
     p.setCompositionMode(QPainter::CompositionMode_Screen);
-    glow(p, {size.width() * (0.68 + 0.03 * std::sin(2 * pi * phase)), u * 0.38}, u * 0.95, QColor(0xa8, 0x5a, 0x22), 0.42);
+    glow(p, {size.width() * 0.68, u * 0.38}, u * 0.95, QColor(0xa8, 0x5a, 0x22), 0.42);
     glow(p, {size.width() * 0.18, u * 0.85}, u * 0.7, QColor(0x6e, 0x2c, 0x3c), 0.3);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    vignette(p, size, 0.55);
+}
+
+void goldenBokeh(QPainter &p, const QSizeF &size, double phase)
+{
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
     const QVector<QColor> warm = {QColor(0xff, 0xcf, 0x7a), QColor(0xff, 0xb2, 0x5c), QColor(0xff, 0xe2, 0xa8),
                                   QColor(0xf7, 0x9a, 0x5a), QColor(0xff, 0xf1, 0xd0)};
     driftingLights(p, size, phase, 11, 14, warm, 0.11, 0.2, 0.05, 0.1);
     driftingLights(p, size, phase, 12, 26, warm, 0.03, 0.075, 0.14, 0.32);
     driftingLights(p, size, phase, 13, 18, warm, 0.01, 0.022, 0.25, 0.5);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    vignette(p, size, 0.55);
 }
 
 // Aurora curtains: columns of light whose foot follows a slow wave, fading upwards.
@@ -102,11 +108,18 @@ void auroraCurtain(QPainter &p, const QSizeF &size, double phase, const QColor &
     }
 }
 
+void auroraSkyBase(QPainter &p, const QSizeF &size)
+{
+    linearFill(p, size, {0, 0}, {0, 1}, {{0.0, QColor(0x02, 0x04, 0x0e)}, {0.6, QColor(0x06, 0x12, 0x28)},
+                                          {1.0, QColor(0x0a, 0x22, 0x33)}});
+    // A dark hill line anchors the sky; the curtains stay above it.
+    Rng hills(25);
+    fillBelow(p, size, ridge(hills, size, 0.88, 0.035, 6), QColor(0x03, 0x07, 0x0d));
+}
+
 void auroraSky(QPainter &p, const QSizeF &size, double phase)
 {
     const double u = size.height();
-    linearFill(p, size, {0, 0}, {0, 1}, {{0.0, QColor(0x02, 0x04, 0x0e)}, {0.6, QColor(0x06, 0x12, 0x28)},
-                                          {1.0, QColor(0x0a, 0x22, 0x33)}});
     Rng stars(21);
     for (int i = 0; i < 160; ++i) {
         const QPointF at(stars() * size.width(), stars(0, 0.75) * u);
@@ -118,30 +131,37 @@ void auroraSky(QPainter &p, const QSizeF &size, double phase)
     auroraCurtain(p, size, phase, QColor(0x32, 0x9c, 0xf0), 0.6, 0.34, 23);
     auroraCurtain(p, size, phase, QColor(0x9a, 0x62, 0xf5), 0.44, 0.3, 24);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    // A dark hill line anchors the sky.
-    Rng hills(25);
-    fillBelow(p, size, ridge(hills, size, 0.88, 0.035, 6), QColor(0x03, 0x07, 0x0d));
 }
 
-void stardust(QPainter &p, const QSizeF &size, double phase)
+void stardustBase(QPainter &p, const QSizeF &size)
 {
     const double u = size.height();
     p.fillRect(QRectF(QPointF(0, 0), size), QColor(0x07, 0x05, 0x14));
     p.setCompositionMode(QPainter::CompositionMode_Screen);
     glow(p, {size.width() * 0.5, u * 1.15}, u * 1.25, QColor(0x5c, 0x2c, 0x8c), 0.7);
-    glow(p, {size.width() * (0.25 + 0.04 * std::sin(2 * pi * phase)), u * 0.3}, u * 0.8, QColor(0x22, 0x2c, 0x78), 0.5);
+    glow(p, {size.width() * 0.25, u * 0.3}, u * 0.8, QColor(0x22, 0x2c, 0x78), 0.5);
     glow(p, {size.width() * 0.82, u * 0.55}, u * 0.6, QColor(0x8c, 0x2c, 0x6a), 0.3);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    vignette(p, size, 0.45);
+}
+
+void stardust(QPainter &p, const QSizeF &size, double phase)
+{
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
     risingMotes(p, size, phase, 31, 150, {QColor(0xff, 0xf4, 0xe0), QColor(0xff, 0xc8, 0xe6), QColor(0xc9, 0xd6, 0xff),
                                           QColor(0xff, 0xd8, 0x8a)},
                 0.0045, 0.32);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    vignette(p, size, 0.45);
+}
+
+void pastelFlowBase(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), QColor(0xfb, 0xf1, 0xec));
 }
 
 void pastelFlow(QPainter &p, const QSizeF &size, double phase)
 {
     const double w = size.width();
-    p.fillRect(QRectF(QPointF(0, 0), size), QColor(0xfb, 0xf1, 0xec));
     struct Blob
     {
         double x, y, radius, orbit;
@@ -162,14 +182,22 @@ void pastelFlow(QPainter &p, const QSizeF &size, double phase)
     glow(p, {w * 0.5, size.height() * 0.5}, w * 0.35, QColor(255, 255, 255), 0.35);
 }
 
+void oceanLightBase(QPainter &p, const QSizeF &size)
+{
+    const double u = size.height();
+    linearFill(p, size, {0, 0}, {0, 1}, {{0.0, QColor(0x1f, 0x7e, 0x9c)}, {0.45, QColor(0x0c, 0x40, 0x62)},
+                                          {1.0, QColor(0x03, 0x14, 0x26)}});
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    glow(p, {size.width() * 0.45, -u * 0.15}, u * 0.9, QColor(0x9e, 0xe6, 0xf5), 0.4);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    vignette(p, size, 0.4);
+}
+
 void oceanLight(QPainter &p, const QSizeF &size, double phase)
 {
     const double u = size.height();
     const double w = size.width();
-    linearFill(p, size, {0, 0}, {0, 1}, {{0.0, QColor(0x1f, 0x7e, 0x9c)}, {0.45, QColor(0x0c, 0x40, 0x62)},
-                                          {1.0, QColor(0x03, 0x14, 0x26)}});
     p.setCompositionMode(QPainter::CompositionMode_Plus);
-    glow(p, {w * 0.45, -u * 0.15}, u * 0.9, QColor(0x9e, 0xe6, 0xf5), 0.4);
     Rng rng(51);
     for (int i = 0; i < 11; ++i) {
         const double x = rng(0.05, 0.95) * w;
@@ -192,22 +220,29 @@ void oceanLight(QPainter &p, const QSizeF &size, double phase)
     p.setCompositionMode(QPainter::CompositionMode_Screen);
     risingMotes(p, size, phase, 52, 70, {QColor(0xd8, 0xf6, 0xff), QColor(0xa8, 0xe8, 0xf0)}, 0.0028, 0.12);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    vignette(p, size, 0.4);
+}
+
+void silkLinesBase(QPainter &p, const QSizeF &size)
+{
+    const double u = size.height();
+    linearFill(p, size, {0, 0}, {1, 1}, {{0.0, QColor(0x1b, 0x10, 0x26)}, {1.0, QColor(0x0b, 0x07, 0x12)}});
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
+    glow(p, {size.width() * 0.5, u * 0.55}, u * 0.9, QColor(0x5a, 0x1e, 0x4a), 0.55);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    vignette(p, size, 0.5);
 }
 
 void silkLines(QPainter &p, const QSizeF &size, double phase)
 {
     const double u = size.height();
     const double w = size.width();
-    linearFill(p, size, {0, 0}, {1, 1}, {{0.0, QColor(0x1b, 0x10, 0x26)}, {1.0, QColor(0x0b, 0x07, 0x12)}});
     p.setCompositionMode(QPainter::CompositionMode_Screen);
-    glow(p, {w * 0.5, u * 0.55}, u * 0.9, QColor(0x5a, 0x1e, 0x4a), 0.55);
     QLinearGradient colors(0, 0, w, 0);
     colors.setColorAt(0.0, QColor(0xff, 0x8f, 0x8f));
     colors.setColorAt(0.5, QColor(0xff, 0xd0, 0x7a));
     colors.setColorAt(1.0, QColor(0xb8, 0x8c, 0xff));
-    const int lines = 44;
-    const int steps = 160;
+    const int lines = 36;
+    const int steps = 120;
     const double a = 2 * pi * phase;
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < lines; ++i) {
@@ -233,7 +268,6 @@ void silkLines(QPainter &p, const QSizeF &size, double phase)
     }
     p.setOpacity(1.0);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    vignette(p, size, 0.5);
 }
 
 } // namespace
@@ -241,12 +275,12 @@ void silkLines(QPainter &p, const QSizeF &size, double phase)
 const QVector<LoopScene> &loopScenes()
 {
     static const QVector<LoopScene> scenes = {
-        {QStringLiteral("00001"), QStringLiteral("Golden Bokeh"), QStringLiteral("Lato,SansSerif,84,#fff6e8"), goldenBokeh},
-        {QStringLiteral("00002"), QStringLiteral("Northern Lights"), QStringLiteral("Open Sans,SansSerif,84,#ffffff"), auroraSky},
-        {QStringLiteral("00003"), QStringLiteral("Stardust"), QStringLiteral("Lato,SansSerif,84,#fff4fb"), stardust},
-        {QStringLiteral("00004"), QStringLiteral("Pastel Flow"), QStringLiteral("DejaVu Serif,Serif,84,#3b2f3f"), pastelFlow},
-        {QStringLiteral("00005"), QStringLiteral("Ocean Light"), QStringLiteral("Open Sans,SansSerif,84,#f2fbff"), oceanLight},
-        {QStringLiteral("00006"), QStringLiteral("Silk Waves"), QStringLiteral("Liberation Serif,Serif,84,#fff0e6"), silkLines},
+        {QStringLiteral("00001"), QStringLiteral("Golden Bokeh"), QStringLiteral("Lato,SansSerif,84,#fff6e8"), goldenBokehBase, goldenBokeh},
+        {QStringLiteral("00002"), QStringLiteral("Northern Lights"), QStringLiteral("Open Sans,SansSerif,84,#ffffff"), auroraSkyBase, auroraSky},
+        {QStringLiteral("00003"), QStringLiteral("Stardust"), QStringLiteral("Lato,SansSerif,84,#fff4fb"), stardustBase, stardust},
+        {QStringLiteral("00004"), QStringLiteral("Pastel Flow"), QStringLiteral("DejaVu Serif,Serif,84,#3b2f3f"), pastelFlowBase, pastelFlow},
+        {QStringLiteral("00005"), QStringLiteral("Ocean Light"), QStringLiteral("Open Sans,SansSerif,84,#f2fbff"), oceanLightBase, oceanLight},
+        {QStringLiteral("00006"), QStringLiteral("Silk Waves"), QStringLiteral("Liberation Serif,Serif,84,#fff0e6"), silkLinesBase, silkLines},
     };
     return scenes;
 }

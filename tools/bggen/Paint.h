@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QSizeF>
+#include <QPair>
 #include <QVector>
 
 #include <random>

@@ -12,7 +12,9 @@ struct LoopScene
     QString folder;
     QString name;
     QString font;
-    // Draws the loop at phase 0..1; phase 1 equals phase 0, so the video loops without a seam.
+    // What stands still, drawn once per resolution.
+    void (*base)(QPainter &p, const QSizeF &size);
+    // What moves, over the base, at phase 0..1; phase 1 equals phase 0, so the video loops without a seam.
     void (*paint)(QPainter &p, const QSizeF &size, double phase);
 };
 

@@ -6,6 +6,7 @@
 #include "Paint.h"
 #include "Scenes.h"
 
+#include "app/AppConstants.h"
 #include "app/CoreInit.h"
 #include "render/AsyncVideoOutput.h"
 #include "render/FramePool.h"
@@ -13,17 +14,21 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 #include <libavutil/frame.h>
 }
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <QXmlStreamWriter>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -80,8 +85,20 @@ bool makeStill(const StillScene &scene, const QString &root)
            && writeInfo(folder, scene.name, scene.font);
 }
 
-void paintFrame(const LoopScene &scene, QImage &image, double phase)
+QImage loopBase(const LoopScene &scene, const QSize &size)
 {
+    QImage base(size, QImage::Format_RGB32);
+    QPainter p(&base);
+    p.setRenderHint(QPainter::Antialiasing);
+    scene.base(p, QSizeF(size));
+    return base;
+}
+
+// The moving part over a copy of the base, which is drawn only once per resolution.
+void paintFrame(const LoopScene &scene, const QImage &base, QImage &image, double phase)
+{
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), base.constScanLine(y), size_t(image.width()) * 4);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     scene.paint(p, QSizeF(image.size()), phase);
@@ -91,6 +108,7 @@ void paintFrame(const LoopScene &scene, QImage &image, double phase)
 bool encodeLoop(const LoopScene &scene, const QString &path, int quality, int frames)
 {
     const QSize size = LibavRender::outputSize(quality);
+    const QImage base = loopBase(scene, size);
     auto pool = FramePoolPtr::create(size.width(), size.height());
     bool failed = false;
     AsyncVideoOutput output;
@@ -103,7 +121,7 @@ bool encodeLoop(const LoopScene &scene, const QString &path, int quality, int fr
             QThread::msleep(2);
         AVFrame *frame = pool->acquire(&owner);
         QImage image(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32);
-        paintFrame(scene, image, double(i) / frames);
+        paintFrame(scene, base, image, double(i) / frames);
         frame->pts = i - 1;
         output.writeFrame(pool, frame, 1, 30, (i + 1) / 30.0);
     }
@@ -118,7 +136,7 @@ bool makeLoop(const LoopScene &scene, const QString &root, int frames)
     QDir().mkpath(folder);
     QDir().mkpath(content);
     QImage first(LibavRender::outputSize(0), QImage::Format_RGB32);
-    paintFrame(scene, first, 0.0);
+    paintFrame(scene, loopBase(scene, first.size()), first, 0.0);
     if (!saveJpeg(thumbnail(first), folder + QStringLiteral("/thumb.jpg"), 90) || !writeInfo(folder, scene.name, scene.font))
         return false;
     for (int quality : {0, 1, 2}) {
@@ -139,6 +157,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     initPictoviaCore();
+    av_log_set_level(AV_LOG_ERROR);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: bggen OUT_DIR [--seconds S] [--stills-only] [--loops-only]\n");
