@@ -56,11 +56,12 @@ void risingMotes(QPainter &p, const QSizeF &size, double phase, unsigned seed, i
 void goldenBokehBase(QPainter &p, const QSizeF &size)
 {
     const double u = size.height();
-    linearFill(p, size, {0, 0}, {1, 1}, {{0.0, QColor(0x2b, 0x1a, 0x12)}, {0.55, QColor(0x14, 0x0c, 0x0b)},
-                                          {1.0, QColor(0x08, 0x06, 0x0a)}});
+    linearFill(p, size, {0, 0}, {1, 1}, {{0.0, QColor(0x1e, 0x0f, 0x08)}, {0.55, QColor(0x0d, 0x07, 0x06)},
+                                          {1.0, QColor(0x05, 0x03, 0x06)}});
     p.setCompositionMode(QPainter::CompositionMode_Screen);
-    glow(p, {size.width() * 0.68, u * 0.38}, u * 0.95, QColor(0xa8, 0x5a, 0x22), 0.42);
-    glow(p, {size.width() * 0.18, u * 0.85}, u * 0.7, QColor(0x6e, 0x2c, 0x3c), 0.3);
+    glow(p, {size.width() * 0.66, u * 0.4}, u * 0.9, QColor(0xd0, 0x78, 0x28), 0.5);
+    glow(p, {size.width() * 0.62, u * 0.42}, u * 0.35, QColor(0xff, 0xb8, 0x5a), 0.35);
+    glow(p, {size.width() * 0.15, u * 0.85}, u * 0.7, QColor(0x8a, 0x2c, 0x40), 0.35);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     vignette(p, size, 0.55);
 }
@@ -70,9 +71,9 @@ void goldenBokeh(QPainter &p, const QSizeF &size, double phase)
     p.setCompositionMode(QPainter::CompositionMode_Screen);
     const QVector<QColor> warm = {QColor(0xff, 0xcf, 0x7a), QColor(0xff, 0xb2, 0x5c), QColor(0xff, 0xe2, 0xa8),
                                   QColor(0xf7, 0x9a, 0x5a), QColor(0xff, 0xf1, 0xd0)};
-    driftingLights(p, size, phase, 11, 14, warm, 0.11, 0.2, 0.05, 0.1);
-    driftingLights(p, size, phase, 12, 26, warm, 0.03, 0.075, 0.14, 0.32);
-    driftingLights(p, size, phase, 13, 18, warm, 0.01, 0.022, 0.25, 0.5);
+    driftingLights(p, size, phase, 11, 12, warm, 0.11, 0.2, 0.07, 0.14);
+    driftingLights(p, size, phase, 12, 26, warm, 0.03, 0.075, 0.25, 0.5);
+    driftingLights(p, size, phase, 13, 22, warm, 0.01, 0.022, 0.45, 0.8);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -89,10 +90,10 @@ void auroraCurtain(QPainter &p, const QSizeF &size, double phase, const QColor &
         off[k] = rng(0, 2 * pi);
     }
     const double u = size.height();
-    const int columns = 200;
-    const double dx = size.width() / columns;
-    for (int c = 0; c <= columns; ++c) {
-        const double x = c * dx;
+    // Whole-pixel columns: antialiased edges would add up to visible seams.
+    const int columnWidth = qMax(2, int(size.width() / 320));
+    for (int left = 0; left < size.width(); left += columnWidth) {
+        const double x = left + columnWidth / 2.0;
         const double t = x / size.width();
         double foot = base;
         for (int k = 0; k < 3; ++k)
@@ -104,7 +105,7 @@ void auroraCurtain(QPainter &p, const QSizeF &size, double phase, const QColor &
         g.setColorAt(0.08, withAlpha(color, 0.55 * shimmer));
         g.setColorAt(0.35, withAlpha(color, 0.22 * shimmer));
         g.setColorAt(1.0, withAlpha(color, 0.0));
-        p.fillRect(QRectF(x - dx / 2, top * u, dx * 1.02, (foot - top) * u + 0.02 * u), g);
+        p.fillRect(QRect(left, int(top * u), columnWidth, int((foot - top) * u + 0.02 * u) + 1), g);
     }
 }
 
@@ -138,9 +139,9 @@ void stardustBase(QPainter &p, const QSizeF &size)
     const double u = size.height();
     p.fillRect(QRectF(QPointF(0, 0), size), QColor(0x07, 0x05, 0x14));
     p.setCompositionMode(QPainter::CompositionMode_Screen);
-    glow(p, {size.width() * 0.5, u * 1.15}, u * 1.25, QColor(0x5c, 0x2c, 0x8c), 0.7);
-    glow(p, {size.width() * 0.25, u * 0.3}, u * 0.8, QColor(0x22, 0x2c, 0x78), 0.5);
-    glow(p, {size.width() * 0.82, u * 0.55}, u * 0.6, QColor(0x8c, 0x2c, 0x6a), 0.3);
+    glow(p, {size.width() * 0.5, u * 1.15}, u * 1.3, QColor(0x7a, 0x34, 0xb0), 0.85);
+    glow(p, {size.width() * 0.22, u * 0.3}, u * 0.85, QColor(0x2c, 0x3c, 0xa0), 0.6);
+    glow(p, {size.width() * 0.82, u * 0.5}, u * 0.7, QColor(0xb0, 0x34, 0x80), 0.45);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     vignette(p, size, 0.45);
 }
@@ -148,9 +149,9 @@ void stardustBase(QPainter &p, const QSizeF &size)
 void stardust(QPainter &p, const QSizeF &size, double phase)
 {
     p.setCompositionMode(QPainter::CompositionMode_Screen);
-    risingMotes(p, size, phase, 31, 150, {QColor(0xff, 0xf4, 0xe0), QColor(0xff, 0xc8, 0xe6), QColor(0xc9, 0xd6, 0xff),
+    risingMotes(p, size, phase, 31, 190, {QColor(0xff, 0xf4, 0xe0), QColor(0xff, 0xc8, 0xe6), QColor(0xc9, 0xd6, 0xff),
                                           QColor(0xff, 0xd8, 0x8a)},
-                0.0045, 0.32);
+                0.008, 0.32);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -177,7 +178,7 @@ void pastelFlow(QPainter &p, const QSizeF &size, double phase)
     for (const Blob &b : blobs) {
         const double a = 2 * pi * (b.turn * phase + i++ * 0.21);
         const QPointF centre(w * (b.x + b.orbit * std::cos(a)), size.height() * b.y + w * b.orbit * 0.6 * std::sin(a));
-        glow(p, centre, w * b.radius, b.color, 0.85);
+        glow(p, centre, w * b.radius, b.color.darker(104), 1.0);
     }
     glow(p, {w * 0.5, size.height() * 0.5}, w * 0.35, QColor(255, 255, 255), 0.35);
 }

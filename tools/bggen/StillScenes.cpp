@@ -182,8 +182,21 @@ void linen(QPainter &p, const QSizeF &size)
         p.fillRect(QRectF(0, y, size.width(), pitch * 0.7), withAlpha(QColor(0x9a, 0x8a, 0x74), rng(0.02, 0.07)));
     for (double x = 0; x < size.width(); x += pitch * rng(1.5, 3.0))
         p.fillRect(QRectF(x, 0, pitch * 0.7, size.height()), withAlpha(QColor(0x9a, 0x8a, 0x74), rng(0.02, 0.06)));
-    glow(p, {size.width() * 0.35, size.height() * 0.3}, size.height() * 1.1, QColor(255, 255, 255), 0.5);
-    vignette(p, size, 0.18);
+    glow(p, {size.width() * 0.35, size.height() * 0.3}, size.height() * 1.1, QColor(255, 250, 240), 0.5);
+    // Soft light through a window: two broad diagonal shadows.
+    p.save();
+    p.translate(size.width() * 0.6, 0);
+    p.rotate(28);
+    for (int i = 0; i < 2; ++i) {
+        const double x = (i * 0.45 - 0.1) * size.height();
+        QLinearGradient g(x, 0, x + 0.25 * size.height(), 0);
+        g.setColorAt(0.0, withAlpha(QColor(0x6a, 0x5a, 0x44), 0.0));
+        g.setColorAt(0.5, withAlpha(QColor(0x6a, 0x5a, 0x44), 0.09));
+        g.setColorAt(1.0, withAlpha(QColor(0x6a, 0x5a, 0x44), 0.0));
+        p.fillRect(QRectF(x, -size.height(), 0.25 * size.height(), size.height() * 3), g);
+    }
+    p.restore();
+    vignette(p, size, 0.22);
 }
 
 void lowPoly(QPainter &p, const QSizeF &size)
@@ -235,7 +248,7 @@ void lowPoly(QPainter &p, const QSizeF &size)
     vignette(p, size, 0.35);
 }
 
-void watercolour(QPainter &p, const QSizeF &size)
+void watercolourWashes(QPainter &p, const QSizeF &size)
 {
     p.fillRect(QRectF(QPointF(0, 0), size), QColor(0xfa, 0xf7, 0xf2));
     Rng rng(171);
@@ -270,6 +283,21 @@ void watercolour(QPainter &p, const QSizeF &size)
         p.fillPath(blob, g);
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void watercolour(QPainter &p, const QSizeF &size)
+{
+    // Drawn small and enlarged smoothly, the washes get the soft, bleeding edges of wet paper.
+    QImage small((size / 5.0).toSize(), QImage::Format_RGB32);
+    {
+        QPainter sp(&small);
+        sp.setRenderHint(QPainter::Antialiasing);
+        watercolourWashes(sp, QSizeF(small.size()));
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), size), small);
+    p.restore();
     glow(p, {size.width() * 0.5, size.height() * 0.5}, size.height() * 0.6, QColor(255, 255, 255), 0.5);
 }
 
@@ -285,16 +313,13 @@ void sunsetGradient(QPainter &p, const QSizeF &size)
     linearFill(p, size, {0.2, 0}, {0.8, 1}, {{0.0, QColor(0x2d, 0x1b, 0x5c)}, {0.4, QColor(0xa2, 0x3b, 0x72)},
                                               {0.75, QColor(0xf0, 0x7a, 0x5a)}, {1.0, QColor(0xfc, 0xc1, 0x72)}});
     glow(p, {size.width() * 0.72, size.height() * 0.85}, size.height() * 0.8, QColor(0xff, 0xe1, 0x9c), 0.5);
+    glow(p, {size.width() * 0.15, size.height() * 0.1}, size.height() * 0.9, QColor(0x6a, 0x3c, 0xc8), 0.35);
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
     Rng rng(181);
-    for (int i = 0; i < 9; ++i) {
-        const double y = rng(0.15, 0.7) * size.height();
-        QLinearGradient g(0, y - 0.04 * size.height(), 0, y + 0.04 * size.height());
-        const QColor c(0xff, 0xc4, 0xb0);
-        g.setColorAt(0.0, withAlpha(c, 0.0));
-        g.setColorAt(0.5, withAlpha(c, rng(0.05, 0.12)));
-        g.setColorAt(1.0, withAlpha(c, 0.0));
-        p.fillRect(QRectF(0, y - 0.04 * size.height(), size.width(), 0.08 * size.height()), g);
-    }
+    for (int i = 0; i < 18; ++i)
+        bokehDisc(p, {rng() * size.width(), rng(0.3, 1.0) * size.height()}, rng(0.02, 0.07) * size.height(),
+                  QColor(0xff, 0xe0, 0xc0), rng(0.05, 0.16));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 } // namespace
