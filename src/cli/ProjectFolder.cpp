@@ -1,8 +1,7 @@
 #include "cli/ProjectFolder.h"
 
-#include "cli/BackgroundArgument.h"
-
 #include "app/AppConstants.h"
+#include "cli/BackgroundArgument.h"
 #include "images/ImageLoading.h"
 #include "project/OutputSettings.h"
 #include "project/ProjectFile.h"
