@@ -23,9 +23,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -58,34 +55,12 @@ public:
     int frames = 0;
 };
 
-bool ffmpeg(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-y"} + arguments);
-    return process.waitForFinished(-1) && process.exitCode() == 0;
-}
-
-QString photo(const QDir &dir, int i)
-{
-    const QString path = dir.filePath(QStringLiteral("preview-photo%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
-    if (QFile::exists(path))
-        return path;
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, QColor::fromHsv((i * 29) % 360, 160, 230));
-    sky.setColorAt(1, QColor::fromHsv((i * 29 + 140) % 360, 200, 90));
-    painter.fillRect(image.rect(), sky);
-    painter.end();
-    image.save(path, "JPG", 90);
-    return path;
-}
-
-QString fileOf(const QDir &dir, const QString &name, const QStringList &generator)
+// Inputs are drawn by the ffmpeg command-line tool once and kept between runs.
+QString cached(const QDir &dir, const QString &name, const QStringList &generator)
 {
     const QString path = dir.filePath(name);
     if (!QFile::exists(path))
-        ffmpeg(generator + QStringList{path});
+        QProcess::execute(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-y"} + generator + QStringList{path});
     return path;
 }
 
@@ -126,15 +101,17 @@ int main(int argc, char *argv[])
     QVector<SlidePtr> slides;
     for (int i = 0; i < 12; ++i) {
         auto slide = SlidePtr::create();
-        slide->content = photo(dir, i);
+        slide->content = cached(dir, QStringLiteral("preview-photo%1.jpg").arg(i, 2, 10, QLatin1Char('0')),
+                                {"-f", "lavfi", "-i", QStringLiteral("gradients=s=4000x3000:n=5:seed=%1").arg(i + 1),
+                                 "-frames:v", "1"});
         slides.append(slide);
     }
-    const QString still = fileOf(dir, QStringLiteral("still.jpg"),
+    const QString still = cached(dir, QStringLiteral("still.jpg"),
                                  {"-f", "lavfi", "-i", "gradients=s=3840x2160:n=4:seed=7", "-frames:v", "1"});
-    const QString video = fileOf(dir, QStringLiteral("loop.mp4"),
+    const QString video = cached(dir, QStringLiteral("loop.mp4"),
                                  {"-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30:duration=10", "-c:v",
                                   "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p"});
-    const QString music = fileOf(dir, QStringLiteral("music64.m4a"),
+    const QString music = cached(dir, QStringLiteral("music64.m4a"),
                                  {"-f", "lavfi", "-i", "sine=frequency=330:duration=64", "-ac", "2", "-c:a", "aac"});
 
     QList<Case> cases;
@@ -182,12 +159,12 @@ int main(int argc, char *argv[])
         PreviewRun run;
         run.project = PreviewRun::snapshot(*project);
         run.theme = theme;
-        run.bgPath = c.background;
-        run.bgColor = QColor(32, 32, 40);
+        run.background = c.background.isEmpty() ? BackgroundDescriptor::ofColor(QColor(32, 32, 40))
+                                                : BackgroundDescriptor::ofFile(c.background);
 
         resetPeak();
         CountingSink sink;
-        LibavRender render(run.project, theme, run.bgPath, run.bgColor, QString());
+        LibavRender render(run.project, theme, run.background, QString());
         render.setFrameSize(run.frameSize);
         QElapsedTimer timer;
         timer.start();

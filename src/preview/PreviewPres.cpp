@@ -1,6 +1,8 @@
 #include "preview/PreviewPres.h"
 
+#include "app/AppConstants.h"
 #include "app/Logging.h"
+#include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
 #include "preview/PreviewPlayer.h"
 #include "project/ProjectPres.h"
@@ -56,7 +58,7 @@ PreviewRun PreviewPres::currentRun(double from) const
         return run;
     run.project = PreviewRun::snapshot(*project);
     run.theme = theme;
-    run.bgColor = Qt::black;
+    run.background = BackgroundCatalogue::instance()->entry(AppConstants::defaultBackgroundId);
     run.from = from;
     return run;
 }

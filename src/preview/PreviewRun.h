@@ -1,9 +1,9 @@
 #pragma once
 
+#include "backgrounds/BackgroundDescriptor.h"
 #include "project/Project.h"
 #include "theme/ThemeTemplate.h"
 
-#include <QColor>
 #include <QSize>
 #include <QString>
 
@@ -13,8 +13,7 @@ struct PreviewRun
 {
     ProjectPtr project;
     ThemeTemplatePtr theme;
-    QString bgPath; // a looping ".mp4" video or a still picture; empty for the colour
-    QColor bgColor;
+    BackgroundDescriptor background;
     double from = 0.0; // seconds on the video's time line
     QSize frameSize = QSize(640, 360);
 

@@ -48,7 +48,7 @@ void PreviewWorker::offer(const QImage &image, double time)
 
 void PreviewWorker::process()
 {
-    LibavRender render(m_run.project, m_run.theme, m_run.bgPath, m_run.bgColor, QString());
+    LibavRender render(m_run.project, m_run.theme, m_run.background, QString());
     render.setFrameSize(m_run.frameSize);
     {
         QMutexLocker locker(&m_lock);

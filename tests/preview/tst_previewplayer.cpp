@@ -60,7 +60,7 @@ private Q_SLOTS:
         auto project = imageProject(ramps, 1.0, 0);
         auto theme = threeBoxTheme(10);
         QVector<QImage> rendered;
-        LibavRender render(project, theme, QString(), backdrop, dir.filePath("reference.mp4"));
+        LibavRender render(project, theme, BackgroundDescriptor::ofColor(backdrop), dir.filePath("reference.mp4"));
         connect(&render, &LibavRender::progress,
                 [&rendered](QSharedPointer<QImage> image, double) { rendered.append(small(*image)); });
         QVERIFY(render.render());
@@ -115,7 +115,7 @@ private Q_SLOTS:
         auto project = imageProject(ramps, 2.0, 0);
         project->audioTracks = {MediaFileInfo::read(music)};
         PreviewRun run = runOf(project, threeBoxTheme(5));
-        run.bgPath = ramps.first();
+        run.background = BackgroundDescriptor::ofFile(ramps.first());
         const int before = threadCount();
 
         PreviewPlayer player;

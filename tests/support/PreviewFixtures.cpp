@@ -109,7 +109,7 @@ PreviewRun runOf(const ProjectPtr &project, const ThemeTemplatePtr &theme, doubl
     PreviewRun run;
     run.project = PreviewRun::snapshot(*project);
     run.theme = theme;
-    run.bgColor = backdrop;
+    run.background = BackgroundDescriptor::ofColor(backdrop);
     run.from = from;
     return run;
 }
