@@ -99,6 +99,6 @@ QImage blurredBackdrop(const QImage &photo, const QSize &frame)
     QPainter painter(&backdrop);
     qt_blurImage(&painter, source, 6, true, false);
     painter.resetTransform();
-    painter.fillRect(backdrop.rect(), QColor(0, 0, 0, 115));
+    painter.fillRect(backdrop.rect(), QColor(0, 0, 0, 45));
     return backdrop;
 }

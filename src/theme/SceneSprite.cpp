@@ -158,17 +158,18 @@ void SceneSprite::fillFrame(const QImage &photo, const QSize &output)
 
 bool SceneSprite::fillsFrame(const SceneObject &object)
 {
-    if (object.keyframes.isEmpty())
-        return false;
     const QPointF corners[] = {{0.002, 0.002}, {0.998, 0.002}, {0.998, 0.998}, {0.002, 0.998}};
+    const QRectF frame(-0.01, -0.01, 1.02, 1.02);
+    bool beyond = false;
     for (const Keyframe &k : object.keyframes) {
         const QPolygonF quad({k.topLeft, k.topRight, k.bottomRight, k.bottomLeft});
         for (const QPointF &corner : corners) {
             if (!quad.containsPoint(corner, Qt::OddEvenFill))
                 return false;
         }
+        beyond |= !frame.contains(quad.boundingRect());
     }
-    return true;
+    return beyond;
 }
 
 void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight)

@@ -39,8 +39,9 @@ public:
     bool wide() const { return m_wide; }
     float margin() const { return m_margin; }
 
-    // An object whose every keyframe covers the whole frame: its photos fill the frame instead of
-    // being fitted inside it, portrait ones over a blurred copy of themselves.
+    // A camera move over a photo: every keyframe covers the whole frame and some reach beyond it.
+    // Its photos fill the frame instead of being fitted inside it (which would show bars as the
+    // camera moves), portrait ones standing whole over a blurred copy of themselves.
     static bool fillsFrame(const SceneObject &object);
     // Under a frame-filling object, a photo at least this wide for its height is cropped to fill.
     static constexpr float CoverRatio = 1.25f;

@@ -8,11 +8,11 @@
 namespace {
 constexpr int TextFlags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
 
-// The largest pixel size from about 8 % of the height down at which the text fits the box;
-// the smallest readable size when none does, breaking words that are too long.
-int titlePixelSize(const QString &text, QFont font, const QSize &box, int smallest, int &flags)
+// The largest pixel size from largest down at which the text fits the box; the smallest
+// readable size when none does, breaking words that are too long.
+int titlePixelSize(const QString &text, QFont font, const QSize &box, int largest, int smallest, int &flags)
 {
-    int pixels = std::max(smallest, box.height() / 7);
+    int pixels = std::max(smallest, largest);
     for (;;) {
         font.setPixelSize(pixels);
         const QRect measured = QFontMetrics(font).boundingRect(QRect(QPoint(), box), flags, text);
@@ -71,7 +71,7 @@ QImage renderTitlePicture(int width, int height, const QString &text, const QFon
     const QSize box(int(width * 0.7), int(height * 0.56));
     int flags = TextFlags;
     QFont sized = font;
-    sized.setPixelSize(titlePixelSize(text, font, box, std::max(10, int(height * 0.035)), flags));
+    sized.setPixelSize(titlePixelSize(text, font, box, int(height * 0.09), std::max(10, int(height * 0.035)), flags));
     QRect area(QPoint(), box);
     area.moveCenter(picture.rect().center());
     QPainter painter(&picture);

@@ -19,7 +19,7 @@ void sky(QPainter &p, const QSize &size, double horizon, const QColor &top, cons
     QLinearGradient g(0, 0, 0, size.height() * horizon);
     g.setColorAt(0, top);
     g.setColorAt(1, low);
-    p.fillRect(QRectF(0, 0, size.width(), size.height() * horizon + 1), g);
+    p.fillRect(QRectF(QPointF(), QSizeF(size)), g); // the low colour carries on below the horizon
 }
 
 void sun(QPainter &p, QPointF centre, double radius, const QColor &colour)

@@ -4,14 +4,22 @@
 // go on one JPEG per theme, <output>/theme-<id>.jpg.
 #include "SamplePhotos.h"
 
+#include "app/AppPaths.h"
+#include "app/CoreInit.h"
 #include "project/Project.h"
 #include "render/LibavRender.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -94,7 +102,12 @@ void drawPass(QPainter &p, int top, const Pass &pass, const QVector<QImage> &sho
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("pictovia.*.info=false"));
+    initPictoviaCore();
+    av_log_set_level(AV_LOG_ERROR); // the encoder's statistics are not ours to print
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes a contact sheet per installed theme."));
     parser.addHelpOption();
@@ -110,8 +123,9 @@ int main(int argc, char **argv)
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         parser.showHelp(1);
-    const QDir output(args.takeFirst());
+    const QDir output(QFileInfo(args.takeFirst()).absoluteFilePath());
     output.mkpath(QStringLiteral("."));
+    AppPaths::setup(); // may move to the folder of the installed themes
     QTemporaryDir work;
     if (!work.isValid())
         return 1;

@@ -196,8 +196,9 @@ def mix(a, b, u):
 
 
 def hump(s, i):
-    """0 at both ends of slot i, 1 at its middle: a breath during the rest."""
-    return math.sin(math.pi * clamp(s - i))
+    """0 at both ends of slot i, 1 at its middle, leaving and returning at no speed: a breath
+    during the rest."""
+    return math.sin(math.pi * clamp(s - i)) ** 2
 
 
 def hand_over(i, n, rest, enter, leave, ease_in="out", ease_out="in"):
@@ -218,6 +219,14 @@ def shown(s, i, n, fade_in=0.1, fade_out=0.1):
     up = 1.0 if i == 0 else ramp(s, i - (1 - LEAVE), i - (1 - LEAVE) + fade_in)
     down = 1.0 if i == n - 1 else 1 - ramp(s, i + 1 + ARRIVE - fade_out, i + 1 + ARRIVE)
     return min(up, down)
+
+
+def alone_at_edges(s, i, n, span=0.3):
+    """Opacity factor that leaves the first object alone at the scene's start and the last alone at
+    its end, so the renderer's dissolve between scenes mixes one photo into another."""
+    first = 1.0 if i == 0 else ramp(s, 0.02, span)
+    last = 1.0 if i == n - 1 else 1 - ramp(s, n - span, n - 0.02)
+    return min(first, last)
 
 
 def photo_scenes(make):
@@ -278,7 +287,7 @@ def ring_turn(n, step):
 
 def dolly(s):
     """The camera leans in a little while a photo rests and back out for the hand-over."""
-    return -0.05 * math.sin(math.pi * (s % 1.0))
+    return -0.05 * math.sin(math.pi * (s % 1.0)) ** 2
 
 
 def carousel_photos(n, variant):
@@ -286,11 +295,11 @@ def carousel_photos(n, variant):
 
     def face(i):
         def at(s):
-            angle = turn(s) - i * CAROUSEL_STEP
+            angle = i * CAROUSEL_STEP - turn(s)  # the next photo waits on the right
             pose = dict(REST, h=0.86, **ring(angle, CAROUSEL_RADIUS))
             pose["z"] += dolly(s)
             dim = 1 - 0.12 * ramp(abs(angle), 8, 36)
-            return dict(pose, op=dim * visible_angle(angle, 44, 72))
+            return dict(pose, op=dim * visible_angle(angle, 44, 72) * alone_at_edges(s, i, n))
         return at
     return [Obj(face(i), 1.6) for i in range(n)]
 
@@ -338,7 +347,7 @@ def flying_text():
 
 # Flow: a conveyor of photos of different sizes at different heights, always right to left; it
 # slows while a photo passes the middle and pauses at the scene's ends.
-FLOW_SIZES = [(0.74, 0.5), (0.54, 0.43), (0.64, 0.56), (0.5, 0.46), (0.68, 0.52), (0.58, 0.44)]
+FLOW_SIZES = [(0.8, 0.5), (0.6, 0.42), (0.7, 0.56), (0.56, 0.46), (0.74, 0.52), (0.64, 0.44)]
 FLOW_GAP = 0.035  # between photos, in frame widths
 
 
@@ -371,7 +380,8 @@ def flow_photos(n, variant):
     for i, (h, lane) in enumerate(sizes):
         def at(s, i=i, h=h, lane=lane):
             x = 0.5 + centres[i] - focus(s)
-            return dict(REST, x=x, y=lane + 0.012 * math.sin(2 * math.pi * (x - 0.5)), h=h)
+            return dict(REST, x=x, y=lane + 0.012 * math.sin(2 * math.pi * (x - 0.5)), h=h,
+                        op=alone_at_edges(s, i, n))
         objs.append(Obj(at))
     return objs
 
@@ -416,7 +426,7 @@ def roller_photos(n, variant):
             pose = dict(REST, h=0.86, **drum(angle, ROLLER_RADIUS))
             pose["z"] += dolly(s)
             dim = 1 - 0.12 * ramp(abs(angle), 8, 36)
-            return dict(pose, op=dim * visible_angle(angle, 46, 75))
+            return dict(pose, op=dim * visible_angle(angle, 46, 75) * alone_at_edges(s, i, n))
         return at
     return [Obj(face(i), 1.7) for i in range(n)]
 
@@ -487,7 +497,7 @@ def parallax_photos(n, variant):
             z = PARALLAX_FAR * depth
             x = 0.5 + xw / FRAME_ASPECT
             y = 0.5 - 0.36 * depth
-            gone = 1 - ramp(p, 1.5, 1.9) if i < n - 1 else 1.0
+            gone = 1 - ramp(p, 1.1, 1.5) if i < n - 1 else 1.0
             return dict(REST, h=0.8, x=x, y=y, z=z, op=(1 - 0.15 * depth) * gone)
         objs.append(Obj(at, 1.6))
     return objs
