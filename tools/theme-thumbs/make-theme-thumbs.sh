@@ -28,8 +28,8 @@ for id in $ids; do
     # Seven photos of 3 s play the themes' scenes of four, two and one photos in turn.
     "$render" --quality 0 --theme "$id" --duration 3 --background "#1d2330" "$@" "$1" \
         -o "$work/theme$id.mp4" >/dev/null 2>"$work/log" || { cat "$work/log" >&2; exit 1; }
-    # The second photo of the four-photo scene at rest: in full view, with whatever the theme
-    # shows beside it (neighbours on a ring or a drum, the stream, the far layer).
+    # The second photo of the four-photo scene at rest, with whatever the theme shows beside it
+    # (neighbours on a ring or a drum, the stream, the far layer, a tilt, a frame).
     ffmpeg -v error -y -ss 4.5 -i "$work/theme$id.mp4" -frames:v 1 -vf "scale=$(echo "$size" | tr x :)" \
         -q:v 3 "$work/thumb$id.jpg"
     mkdir -p "$(dirname "$thumb_bundled")"
