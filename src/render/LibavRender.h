@@ -56,6 +56,8 @@ private:
     QSharedPointer<IAsyncAVInput> makeBackground();
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
     bool playScene(AsyncVideoOutput &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
+    // One shared frame of two scenes: (1 - w) x the outgoing scene + w x the incoming one.
+    bool handOver(Stage &stage, double w);
     void applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
     bool stopOrFailure() const { return stopRequested || failed; }
     void failReading();

@@ -83,3 +83,22 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
     appendCorners(corners, padL, padT, w, h);
     return result;
 }
+
+QImage blurredBackdrop(const QImage &photo, const QSize &frame)
+{
+    if (photo.isNull() || frame.isEmpty())
+        return QImage();
+    const QSize small = photo.size().scaled(std::max(16, frame.width() / 10), std::max(9, frame.height() / 10),
+                                            Qt::KeepAspectRatioByExpanding);
+    QImage source = photo.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage backdrop(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (source.isNull() || backdrop.isNull())
+        return QImage();
+    backdrop.fill(Qt::black);
+    QPainter painter(&backdrop);
+    qt_blurImage(&painter, source, 6, true, false);
+    painter.resetTransform();
+    painter.fillRect(backdrop.rect(), QColor(0, 0, 0, 45));
+    return backdrop;
+}
