@@ -17,6 +17,11 @@ public:
     VideoEncoder(const VideoEncoder &) = delete;
     VideoEncoder &operator=(const VideoEncoder &) = delete;
 
+    // The H.264 encoder with the settings of every render, opened; the benchmark times the
+    // encoder alone through it.
+    static AVCodecContextPtr openCodec(const AVCodec *codec, int width, int height, int timeBaseNum, int timeBaseDen,
+                                       int pixelFormat, bool globalHeader);
+
     // n counted in num/den becomes a count in sn/sd; each division truncates, in this order.
     static int64_t rescale(int64_t n, int num, int den, int sn, int sd);
 
