@@ -53,6 +53,14 @@ int FramePool::outstanding(const void *owner) const
     return m_counts.value(owner, 0);
 }
 
+bool FramePool::waitBelow(const void *owner, int limit, int timeoutMs) const
+{
+    QMutexLocker locker(&m_lock);
+    if (m_counts.value(owner, 0) >= limit)
+        m_released.wait(&m_lock, timeoutMs);
+    return m_counts.value(owner, 0) < limit;
+}
+
 void FramePool::release(AVFrame *frame)
 {
     if (!frame)
@@ -60,4 +68,5 @@ void FramePool::release(AVFrame *frame)
     QMutexLocker locker(&m_lock);
     m_free.push_back(frame);
     --m_counts[frame->opaque];
+    m_released.wakeAll();
 }

@@ -25,7 +25,11 @@ public:
     // n counted in num/den becomes a count in sn/sd; each division truncates, in this order.
     static int64_t rescale(int64_t n, int num, int den, int sn, int sd);
 
-    void encode(const AVFrame *frame, int timeBaseNum, int timeBaseDen);
+    // Converts a BGRA frame into the encoder's own frame and numbers it; the caller may reuse
+    // the BGRA frame as soon as this returns.
+    void convert(const AVFrame *frame, int timeBaseNum, int timeBaseDen);
+    // Encodes the frame last converted and writes what the encoder gives back.
+    void encodeConverted();
     // Shifts the numbering of every later frame by frameCount frames of num/den.
     void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen);
     void flush();
