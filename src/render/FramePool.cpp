@@ -5,6 +5,7 @@ extern "C" {
 #include <libavutil/pixfmt.h>
 }
 
+#include <QDeadlineTimer>
 #include <QMutexLocker>
 
 #include <new>
@@ -56,9 +57,12 @@ int FramePool::outstanding(const void *owner) const
 bool FramePool::waitBelow(const void *owner, int limit, int timeoutMs) const
 {
     QMutexLocker locker(&m_lock);
-    if (m_counts.value(owner, 0) >= limit)
-        m_released.wait(&m_lock, timeoutMs);
-    return m_counts.value(owner, 0) < limit;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (m_counts.value(owner, 0) >= limit) {
+        if (!m_released.wait(&m_lock, deadline))
+            return false;
+    }
+    return true;
 }
 
 void FramePool::release(AVFrame *frame)
