@@ -2,10 +2,12 @@
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
+#include "project/SavedProjectsPres.h"
 #include "project/SlidesListModel.h"
 
 #include <QCoreApplication>
@@ -39,8 +41,11 @@ void publishPresenters(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     publish<CommonError>(context, "commonError");
     publish<AppSettingsPres>(context, "appSettings");
+    publish<SavedProjectsPres>(context, "savedProjects");
+    ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
+    publish<BackgroundsPres>(context, "backgrounds");
     publish<FontsPres>(context, "fonts");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

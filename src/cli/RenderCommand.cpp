@@ -2,7 +2,9 @@
 
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
+#include "cli/BackgroundArgument.h"
 #include "cli/ProgressPrinter.h"
+#include "cli/ProjectFolder.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
@@ -39,9 +41,14 @@ RenderOptions RenderCommand::absolutePaths(RenderOptions options, const QString 
     }
     for (QString &track : options.music)
         track = absolute(track);
-    if (!options.background.startsWith(QLatin1Char('#')))
+    if (!options.background.startsWith(QLatin1Char('#')) && !BackgroundArgument::isCatalogueId(options.background))
         options.background = absolute(options.background);
-    options.output = absolute(options.output);
+    if (!options.output.isEmpty())
+        options.output = absolute(options.output);
+    for (QString *folder : {&options.projectDir, &options.saveProjectDir}) {
+        if (!folder->isEmpty())
+            *folder = absolute(*folder);
+    }
     return options;
 }
 
@@ -70,8 +77,52 @@ int RenderCommand::run(const QStringList &arguments)
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), m_out);
         return Success;
     }
+    if (options.list) {
+        BackgroundArgument::printList(m_out);
+        return Success;
+    }
     av_log_set_level(AV_LOG_ERROR);
-    return render(absolutePaths(options, m_baseDir));
+    if (!options.saveProjectDir.isEmpty())
+        return saveProject(options);
+    RenderOptions resolved = absolutePaths(options, m_baseDir);
+    if (resolved.projectDir.isEmpty())
+        return render(resolved);
+    QStringList warnings;
+    const ProjectPtr project = ProjectFolder::load(resolved, &warnings, &error);
+    printWarnings(warnings);
+    if (!project) {
+        printError(error);
+        return Failure;
+    }
+    return render(resolved, project);
+}
+
+int RenderCommand::saveProject(const RenderOptions &options)
+{
+    RenderOptions resolved = absolutePaths(options, m_baseDir);
+    // A background that names no file is a background id, kept as given.
+    if (!QFileInfo(resolved.background).isFile())
+        resolved.background = options.background;
+    QStringList warnings;
+    const StyleSettingsPtr style = ProjectFolder::styleOf(resolved, &warnings);
+    QString error;
+    const ProjectPtr project = buildProject(resolved, &error);
+    const bool saved = project && ProjectFolder::save(resolved.saveProjectDir, project, style, &error);
+    printWarnings(warnings);
+    if (!saved) {
+        printError(error);
+        return Failure;
+    }
+    std::fprintf(m_out, "%s\n%d slides saved\n", resolved.saveProjectDir.toLocal8Bit().constData(),
+                 int(project->slides.size()));
+    std::fflush(m_out);
+    return Success;
+}
+
+void RenderCommand::printWarnings(const QStringList &warnings)
+{
+    for (const QString &warning : warnings)
+        printError(QStringLiteral("warning: ") + warning);
 }
 
 QStringList RenderCommand::folderPictures(const QString &folder)
@@ -131,7 +182,8 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     }
 
     auto project = ProjectPtr::create();
-    project->setOutputSettings(options.quality, QFileInfo(options.output).absolutePath());
+    project->setOutputSettings(options.quality, options.output.isEmpty() ? project->output.saveDir
+                                                                         : QFileInfo(options.output).absolutePath());
     project->setSlides(slides);
     project->setAudioTracks(tracks);
     if (options.duration > 0.0)
@@ -140,7 +192,7 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     return project;
 }
 
-int RenderCommand::render(const RenderOptions &options)
+int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded)
 {
     QMutex lock;
     auto collect = [this, &lock](const QString &message) {
@@ -155,7 +207,7 @@ int RenderCommand::render(const RenderOptions &options)
     };
 
     QString error;
-    const ProjectPtr project = buildProject(options, &error);
+    const ProjectPtr project = loaded ? loaded : buildProject(options, &error);
     if (!project) {
         printError(error);
         return done(Failure);
@@ -167,16 +219,14 @@ int RenderCommand::render(const RenderOptions &options)
     }
     SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
                             options.fontColor);
+    if (options.style)
+        ProjectFolder::applyOwnStyle(*options.style);
 
-    QString bgPath;
-    QColor bgColor;
-    if (options.background.startsWith(QLatin1Char('#'))) {
-        bgColor = QColor(options.background);
-    } else if (QFileInfo(options.background).isFile()) {
-        bgPath = QFileInfo(options.background).absoluteFilePath();
-    } else {
-        printError(QStringLiteral("No such background file: %1").arg(options.background));
-        return done(Failure);
+    BackgroundDescriptor background;
+    if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
+             .resolve(options.background, options.quality, &background, &error)) {
+        printError(error);
+        return done(s_stopRequested ? Stopped : Failure);
     }
 
     const QString output = QFileInfo(options.output).absoluteFilePath();
@@ -184,7 +234,7 @@ int RenderCommand::render(const RenderOptions &options)
     // the output's open failure.
     QDir().mkpath(QFileInfo(output).absolutePath());
     ProgressPrinter printer(m_err, m_errIsTerminal);
-    LibavRender render(project, theme, bgPath, bgColor, output);
+    LibavRender render(project, theme, background, output);
     QObject::connect(&render, &LibavRender::progress,
                      [&printer](QSharedPointer<QImage>, double percent) { printer.update(percent); });
     s_running = &render;
