@@ -17,10 +17,19 @@ public:
     VideoEncoder(const VideoEncoder &) = delete;
     VideoEncoder &operator=(const VideoEncoder &) = delete;
 
+    // The H.264 encoder with the settings of every render, opened; the benchmark times the
+    // encoder alone through it.
+    static AVCodecContextPtr openCodec(const AVCodec *codec, int width, int height, int timeBaseNum, int timeBaseDen,
+                                       int pixelFormat, bool globalHeader);
+
     // n counted in num/den becomes a count in sn/sd; each division truncates, in this order.
     static int64_t rescale(int64_t n, int num, int den, int sn, int sd);
 
-    void encode(const AVFrame *frame, int timeBaseNum, int timeBaseDen);
+    // Converts a BGRA frame into the encoder's own frame and numbers it; the caller may reuse
+    // the BGRA frame as soon as this returns.
+    void convert(const AVFrame *frame, int timeBaseNum, int timeBaseDen);
+    // Encodes the frame last converted and writes what the encoder gives back.
+    void encodeConverted();
     // Shifts the numbering of every later frame by frameCount frames of num/den.
     void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen);
     void flush();

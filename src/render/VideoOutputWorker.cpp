@@ -136,9 +136,13 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
         }
         if (task->kind == OutputTask::FrameKind) {
             const auto *frameTask = static_cast<const FrameTask *>(task.data());
-            video.encode(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            video.convert(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            const double time = frameTask->time;
+            // The pool frame goes back before encoding, so the source refills it meanwhile.
+            task.reset();
+            video.encodeConverted();
             if (audio)
-                audio->feedUntil(frameTask->time);
+                audio->feedUntil(time);
         } else {
             const auto *advance = static_cast<const TimelineAdvanceTask *>(task.data());
             video.advanceTimeline(advance->frameCount, advance->timeBaseNum, advance->timeBaseDen);
