@@ -1,4 +1,5 @@
 #include "app/PresenterRegistry.h"
+#include "app/AppConstants.h"
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
@@ -42,6 +43,7 @@ void publishPresenters(QQmlEngine &engine)
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
     publish<FontsPres>(context, "fonts");
+    context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }
 
