@@ -47,17 +47,17 @@ StackView {
     }
 
     pushEnter: Transition {
-        XAnimator { from: stack.width * 0.25; to: 0; duration: Theme.normal; easing.type: Easing.OutCubic }
-        OpacityAnimator { from: 0; to: 1; duration: Theme.normal }
+        NumberAnimation { property: "x"; from: stack.width * 0.25; to: 0; duration: Theme.normal; easing.type: Easing.OutCubic }
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: Theme.normal }
     }
     pushExit: Transition {
-        OpacityAnimator { from: 1; to: 0; duration: Theme.fast }
+        NumberAnimation { property: "opacity"; from: 1; to: 0; duration: Theme.fast }
     }
     popEnter: Transition {
-        XAnimator { from: -stack.width * 0.25; to: 0; duration: Theme.normal; easing.type: Easing.OutCubic }
-        OpacityAnimator { from: 0; to: 1; duration: Theme.normal }
+        NumberAnimation { property: "x"; from: -stack.width * 0.25; to: 0; duration: Theme.normal; easing.type: Easing.OutCubic }
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: Theme.normal }
     }
     popExit: Transition {
-        OpacityAnimator { from: 1; to: 0; duration: Theme.fast }
+        NumberAnimation { property: "opacity"; from: 1; to: 0; duration: Theme.fast }
     }
 }

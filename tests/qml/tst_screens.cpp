@@ -106,7 +106,7 @@ private Q_SLOTS:
         QQuickItem *field = nullptr;
         QTRY_VERIFY((field = m_ui.visibleItem(QStringLiteral("textSlideField"))));
         QTRY_VERIFY(field->hasActiveFocus());
-        QTest::keyClicks(m_ui.window(), QStringLiteral("Our summer"));
+        m_ui.type(QStringLiteral("Our summer"));
         QVERIFY(m_ui.click(QStringLiteral("textSlideOk")));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
         QCOMPARE(SlidesListModel::instance()->data(SlidesListModel::instance()->index(0), SlidesListModel::TextRole).toString(),

@@ -79,6 +79,12 @@ void QmlDriver::key(int key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(m_window, Qt::Key(key), modifiers);
 }
 
+void QmlDriver::type(const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(m_window, c.toLatin1());
+}
+
 QString QmlDriver::currentScreen() const
 {
     QObject *stack = object(QStringLiteral("stack"));

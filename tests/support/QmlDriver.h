@@ -24,6 +24,7 @@ public:
     // Clicks the centre of the visible, enabled item; false when there is none.
     bool click(const QString &name);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void type(const QString &text);
     // The objectName of the screen on top of the navigation stack, once its transition ended.
     QString currentScreen() const;
     bool waitForScreen(const QString &name, int timeoutMs = 5000) const;

@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -22,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 

@@ -29,8 +29,6 @@ ToolBar {
             font.pixelSize: Theme.titleSize
             font.weight: Font.DemiBold
             elide: Text.ElideRight
-            Layout.fillWidth: header.step < 0
-            Layout.maximumWidth: implicitWidth
         }
         Item {
             Layout.fillWidth: true

@@ -34,13 +34,13 @@ Item {
         radius: Theme.radius
         color: Theme.dangerSoft
         border.color: "#f3c4bf"
-        ColumnLayout {
+        Column {
             anchors.centerIn: parent
             width: parent.width - 24
             spacing: 6
-            Icon { Layout.alignment: Qt.AlignHCenter; name: "music"; color: Theme.danger }
+            Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "music"; color: Theme.danger }
             Label {
-                Layout.fillWidth: true
+                width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("The music ends here")
                 color: Theme.danger

@@ -148,8 +148,8 @@ GridView {
             objectName: "slide" + index
             anchors.fill: parent
             kind: type
-            imgId: model.imgId
-            slideText: model.text
+            imgId: model.imgId || ""
+            slideText: model.text || ""
             rotation90: slideRotation
             durationType: model.durationType
             ownDuration: model.duration

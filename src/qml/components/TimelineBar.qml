@@ -33,7 +33,7 @@ Rectangle {
         ProgressBar {
             objectName: "timelineProgress"
             Layout.fillWidth: true
-            value: Math.min(project.timelineValue, 100) / 100
+            value: project.audioFilesCount > 0 ? Math.min(project.timelineValue, 100) / 100 : 0
         }
         AbstractButton {
             id: music

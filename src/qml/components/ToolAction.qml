@@ -30,8 +30,6 @@ ToolButton {
             text: control.text
             font: control.font
             color: Theme.textMuted
-            elide: Text.ElideRight
-            width: Math.min(implicitWidth, 120)
             horizontalAlignment: Text.AlignHCenter
         }
     }

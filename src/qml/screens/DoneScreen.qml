@@ -52,19 +52,12 @@ Page {
             }
         }
         Label {
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            text: qsTr("Your video is ready")
-            font.pixelSize: Theme.titleSize
-            font.weight: Font.DemiBold
-            wrapMode: Text.Wrap
-        }
-        Label {
             objectName: "resultFileName"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             text: screen.fileName
             elide: Text.ElideMiddle
+            font.pixelSize: Theme.titleSize
             font.weight: Font.DemiBold
         }
         Label {

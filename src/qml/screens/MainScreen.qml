@@ -193,7 +193,7 @@ Page {
         }
     }
 
-    Shortcut { sequence: StandardKey.Delete; enabled: screen.active; onActivated: screen.removeRows(grid.selectedRows()) }
+    Shortcut { sequences: [StandardKey.Delete]; enabled: screen.active; onActivated: screen.removeRows(grid.selectedRows()) }
     Shortcut { sequence: StandardKey.SelectAll; enabled: screen.active; onActivated: grid.selectAll() }
     Shortcut { sequence: StandardKey.Save; enabled: screen.active && !screen.empty; onActivated: screen.saveProject() }
     Shortcut { sequence: StandardKey.New; enabled: screen.active; onActivated: screen.newProject() }
