@@ -71,7 +71,7 @@ private Q_SLOTS:
         m_project->addImagePaths(photos(3));
         m_project->addTextSlide(QStringLiteral("Hello"));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 4);
-        m_ui.click(QStringLiteral("slide0"));
+        QVERIFY(m_ui.click(QStringLiteral("slide0")));
         m_ui.key(Qt::Key_A, Qt::ControlModifier);
         m_ui.key(Qt::Key_Delete);
         QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAccept")));
@@ -79,6 +79,7 @@ private Q_SLOTS:
         QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupAccept")));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 0);
         QVERIFY(QSettings().contains(QStringLiteral("removeSlideDlgDontShowAgain")));
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("removeSlidePopup"))->property("visible").toBool());
 
         m_project->addImagePaths(photos(2));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);

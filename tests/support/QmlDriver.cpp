@@ -43,25 +43,23 @@ QQuickItem *QmlDriver::item(const QString &name) const
     return qobject_cast<QQuickItem *>(object(name));
 }
 
-static bool shown(const QQuickItem *item)
+// Views create their delegates without a QObject parent: walk the item tree instead.
+static QQuickItem *findShown(QQuickItem *root, const QString &name)
 {
-    for (const QQuickItem *i = item; i; i = i->parentItem()) {
-        if (!i->isVisible() || i->opacity() <= 0.0)
-            return false;
+    if (!root->isVisible() || root->opacity() <= 0.0)
+        return nullptr;
+    if (root->objectName() == name)
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findShown(child, name))
+            return found;
     }
-    return true;
+    return nullptr;
 }
 
 QQuickItem *QmlDriver::visibleItem(const QString &name) const
 {
-    if (!m_window)
-        return nullptr;
-    const QList<QQuickItem *> items = m_window->findChildren<QQuickItem *>(name);
-    for (QQuickItem *item : items) {
-        if (shown(item) && item->window())
-            return item;
-    }
-    return nullptr;
+    return m_window ? findShown(m_window->contentItem(), name) : nullptr;
 }
 
 bool QmlDriver::click(const QString &name)
