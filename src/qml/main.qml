@@ -55,6 +55,9 @@ ApplicationWindow {
         }
         return qsTr("Normal")
     }
+    function slidesText(count) {
+        return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
+    }
     // Seconds as m:ss or h:mm:ss.
     function clockText(seconds) {
         var s = Math.max(0, Math.round(seconds))

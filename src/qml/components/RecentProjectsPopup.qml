@@ -65,7 +65,7 @@ BasePopup {
                     Label { Layout.fillWidth: true; text: name; font.weight: Font.DemiBold; elide: Text.ElideRight }
                     Label {
                         Layout.fillWidth: true
-                        text: qsTr("%n slide(s)", "", slidesCount)
+                        text: appWindow.slidesText(slidesCount)
                         color: Theme.textMuted
                         font.pixelSize: Theme.captionSize
                     }

@@ -57,7 +57,6 @@ Item {
         anchors.fill: parent
         anchors.margins: 6
         opacity: card.dragging ? 0.35 : card.excluded ? 0.5 : 1
-        Behavior on opacity { NumberAnimation { duration: Theme.fast } }
 
         Rectangle {
             id: frame
@@ -75,10 +74,9 @@ Item {
                 rotation: card.rotation90 * 90
                 source: card.kind === 2 && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
                 fillMode: Image.PreserveAspectCrop
-                asynchronous: false
+                asynchronous: true
                 cache: false
                 smooth: true
-                Behavior on rotation { NumberAnimation { duration: Theme.normal; easing.type: Easing.OutCubic } }
             }
             Label {
                 visible: card.kind === 3
@@ -135,48 +133,42 @@ Item {
             border.color: Theme.accent
             visible: card.selected
         }
-        // Actions on hover.
-        Row {
-            id: actions
+        // Actions on hover, made only then: a grid of hundreds of slides stays light.
+        Loader {
             anchors.top: parent.top
             anchors.right: parent.right
             anchors.margins: 4
-            spacing: 2
-            opacity: card.hovered && !card.dragging ? 1 : 0
-            visible: opacity > 0
-            Behavior on opacity { NumberAnimation { duration: Theme.fast } }
-            IconButton {
-                objectName: "slideRotateLeft"
-                visible: card.kind === 2
-                iconName: "rotl"; tip: qsTr("Rotate left"); tint: "#ffffff"; fill: "#991b1e23"; hoverFill: "#cc1b1e23"
-                implicitWidth: 28; implicitHeight: 28
-                onClicked: card.rotateLeft()
-            }
-            IconButton {
-                objectName: "slideRotateRight"
-                visible: card.kind === 2
-                iconName: "rotr"; tip: qsTr("Rotate right"); tint: "#ffffff"; fill: "#991b1e23"; hoverFill: "#cc1b1e23"
-                implicitWidth: 28; implicitHeight: 28
-                onClicked: card.rotateRight()
-            }
-            IconButton {
-                objectName: "slideEditText"
-                visible: card.kind === 3
-                iconName: "edit"; tip: qsTr("Edit Slide Text"); tint: "#ffffff"; fill: "#991b1e23"; hoverFill: "#cc1b1e23"
-                implicitWidth: 28; implicitHeight: 28
-                onClicked: card.editText()
-            }
-            IconButton {
-                objectName: "slideDuration"
-                iconName: "clock"; tip: qsTr("Duration Settings"); tint: "#ffffff"; fill: "#991b1e23"; hoverFill: "#cc1b1e23"
-                implicitWidth: 28; implicitHeight: 28
-                onClicked: card.editDuration()
-            }
-            IconButton {
-                objectName: "slideRemove"
-                iconName: "trash"; tip: qsTr("Remove"); tint: "#ffffff"; fill: "#991b1e23"; hoverFill: "#cc1b1e23"
-                implicitWidth: 28; implicitHeight: 28
-                onClicked: card.remove()
+            active: card.hovered && !card.dragging
+            sourceComponent: Row {
+                spacing: 2
+                SlideAction {
+                    objectName: "slideRotateLeft"
+                    visible: card.kind === 2
+                    iconName: "rotl"; tip: qsTr("Rotate left")
+                    onClicked: card.rotateLeft()
+                }
+                SlideAction {
+                    objectName: "slideRotateRight"
+                    visible: card.kind === 2
+                    iconName: "rotr"; tip: qsTr("Rotate right")
+                    onClicked: card.rotateRight()
+                }
+                SlideAction {
+                    objectName: "slideEditText"
+                    visible: card.kind === 3
+                    iconName: "edit"; tip: qsTr("Edit Slide Text")
+                    onClicked: card.editText()
+                }
+                SlideAction {
+                    objectName: "slideDuration"
+                    iconName: "clock"; tip: qsTr("Duration Settings")
+                    onClicked: card.editDuration()
+                }
+                SlideAction {
+                    objectName: "slideRemove"
+                    iconName: "trash"; tip: qsTr("Remove")
+                    onClicked: card.remove()
+                }
             }
         }
     }

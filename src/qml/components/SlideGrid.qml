@@ -29,6 +29,7 @@ GridView {
     cellHeight: cellWidth
     boundsBehavior: Flickable.StopAtBounds
     cacheBuffer: cellHeight * 2
+    reuseItems: true
     ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
     focus: true
     keyNavigationEnabled: false
@@ -193,8 +194,7 @@ GridView {
             anchors.centerIn: parent
             color: Theme.textOnAccent
             font.weight: Font.DemiBold
-            text: grid.draggedRow >= 0 && grid.isSelected(grid.draggedRow)
-                  ? qsTr("%n slide(s)", "", grid.selectedRows().length) : qsTr("%n slide(s)", "", 1)
+            text: appWindow.slidesText(grid.draggedRow >= 0 && grid.isSelected(grid.draggedRow) ? grid.selectedRows().length : 1)
         }
     }
     Timer {

@@ -244,7 +244,7 @@ Page {
         objectName: "removeSlidePopup"
         property var rows: []
         title: qsTr("Remove Slide?")
-        text: rows.length > 1 ? qsTr("%n slides will be removed from the project.", "", rows.length) : ""
+        text: rows.length > 1 ? qsTr("%1 slides will be removed from the project.").arg(rows.length) : ""
         acceptText: qsTr("Remove")
         offerDontAsk: true
         onAccepted: {
