@@ -32,3 +32,8 @@ QString contentServerUrl()
 {
     return settingFromEnvironment("PICTOVIA_CONTENT_URL", PICTOVIA_CONTENT_URL_DEFAULT);
 }
+
+QString tipsVideoUrl()
+{
+    return settingFromEnvironment("PICTOVIA_TIPS_VIDEO_URL", PICTOVIA_TIPS_VIDEO_URL_DEFAULT);
+}

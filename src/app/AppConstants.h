@@ -30,3 +30,5 @@ QString resolutionVariantPath(const QString &path, int resolution);
 // Server addresses: the environment variable of the same name wins over the build setting.
 QString reportServerUrl();
 QString contentServerUrl();
+// The video the tips overlay offers; empty hides its "Watch video".
+QString tipsVideoUrl();
