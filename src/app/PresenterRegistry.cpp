@@ -3,6 +3,7 @@
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
@@ -45,6 +46,7 @@ void publishPresenters(QQmlEngine &engine)
     ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
+    publish<BackgroundsPres>(context, "backgrounds");
     publish<FontsPres>(context, "fonts");
     context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));

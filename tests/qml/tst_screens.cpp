@@ -1,11 +1,15 @@
 // Drives the real screens (qrc:/main.qml) by object name with mouse clicks and key presses.
+#include "support/MediaFixtures.h"
 #include "support/QmlDriver.h"
+#include "support/SlideFixtures.h"
 #include "support/TestSupport.h"
 
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
 
-#include <QImage>
+#include <QDir>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -21,14 +25,42 @@ class TestScreens : public QObject
 
     QStringList photos(int count, const QString &prefix = QStringLiteral("p"))
     {
-        QStringList paths;
-        for (int i = 0; i < count; ++i) {
-            QImage image(320, 200, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv(i * 40 % 360, 160, 220));
-            paths << m_dir.filePath(QStringLiteral("%1%2.jpg").arg(prefix).arg(i));
-            image.save(paths.last());
-        }
-        return paths;
+        return makeImageFiles(m_dir.path(), count, prefix);
+    }
+
+    // A presenter published to the screens, or null while this build has none.
+    QObject *presenter(const char *name) const
+    {
+        QQmlContext *context = qmlContext(m_ui.window());
+        return context ? context->contextProperty(QString::fromLatin1(name)).value<QObject *>() : nullptr;
+    }
+
+    // Photos, a text slide and music, then through theme, background (a colour), style and
+    // settings (720p into outputDir) to MAKE VIDEO.
+    void startVideo(const QString &outputDir)
+    {
+        m_project->addImagePaths(photos(3, QStringLiteral("flow")));
+        m_project->addTextSlide(QStringLiteral("The end"));
+        const QString song = m_dir.filePath(QStringLiteral("song.m4a"));
+        QVERIFY(makeTone(song, 14));
+        m_project->addAudioPaths({song});
+        QVERIFY(m_ui.click(QStringLiteral("doneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("themeScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("theme2")));
+        QVERIFY(m_ui.click(QStringLiteral("themeDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("backgroundScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("tabColors")));
+        QVERIFY(m_ui.click(QStringLiteral("bg_color00001")));
+        QCOMPARE(presenter("styleSettings")->property("bgId").toString(), QStringLiteral("color00001"));
+        QVERIFY(m_ui.click(QStringLiteral("backgroundDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("styleDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("quality0")));
+        QCOMPARE(presenter("settings")->property("resolution").toInt(), 0);
+        // The folder chooser is the desktop's own dialog: the folder is set as it would set it.
+        presenter("settings")->setProperty("saveDir", outputDir);
+        QVERIFY(m_ui.click(QStringLiteral("makeVideoButton")));
     }
 
 private Q_SLOTS:
@@ -41,6 +73,8 @@ private Q_SLOTS:
 
     void init()
     {
+        if (QObject *stack = m_ui.object(QStringLiteral("stack")))
+            QMetaObject::invokeMethod(stack, "backToMain");
         m_project->reset();
         QSettings().remove(QStringLiteral("removeSlideDlgDontShowAgain"));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen")));
@@ -112,6 +146,50 @@ private Q_SLOTS:
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
         QCOMPARE(SlidesListModel::instance()->data(SlidesListModel::instance()->index(0), SlidesListModel::TextRole).toString(),
                  QStringLiteral("Our summer"));
+    }
+
+    void clickThroughToVideo()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        QTemporaryDir output;
+        startVideo(output.path());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("doneScreen"), 180000));
+        const QStringList videos = QDir(output.path()).entryList({QStringLiteral("slideshow_*.mp4")}, QDir::Files);
+        QCOMPARE(videos.size(), 1);
+        QVERIFY(QFileInfo(QDir(output.path()).filePath(videos.first())).size() > 10000);
+        QQuickItem *name = m_ui.visibleItem(QStringLiteral("resultFileName"));
+        QVERIFY(name);
+        QCOMPARE(name->property("text").toString(), videos.first());
+        QVERIFY(m_ui.click(QStringLiteral("backToProjectButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen")));
+    }
+
+    void stoppingReturnsToSettings()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        QTemporaryDir output;
+        startVideo(output.path());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("stopButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
+        QTRY_VERIFY(QDir(output.path()).entryList({QStringLiteral("*.mp4")}, QDir::Files).isEmpty());
+    }
+
+    // A folder the video cannot be written to: back to the project, with the error shown.
+    void renderErrorReturnsToMainWithPopup()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        const QString blocked = m_dir.filePath(QStringLiteral("a-file-not-a-folder"));
+        QVERIFY(makeImageFile(blocked + QStringLiteral(".png")));
+        QVERIFY(QFile::rename(blocked + QStringLiteral(".png"), blocked));
+        startVideo(blocked);
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen"), 60000));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("errorOkButton")));
+        QVERIFY(m_ui.click(QStringLiteral("errorOkButton")));
     }
 };
 

@@ -41,7 +41,7 @@ BasePopup {
         }
     }
     Timer {
-        interval: 33
+        interval: 50
         repeat: true
         running: popup.opened && popup.frames.length > 1
         onTriggered: popup.frame = (popup.frame + 1) % popup.frames.length
