@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>Elapsed %1</source>
-        <translation>Vergangen: %1</translation>
+        <translation>Verstrichen: %1</translation>
     </message>
     <message>
         <source>%1 %</source>

@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Remove Project?</source>
-        <translation>¿Quitar el proyecto?</translation>
+        <translation>¿Eliminar el proyecto?</translation>
     </message>
     <message>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation>Quitar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Close</source>
