@@ -6,6 +6,7 @@
 #include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
+#include "images/ThumbsPres.h"
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
@@ -48,6 +49,7 @@ void publishPresenters(QQmlEngine &engine)
     publish<SlidesListModel>(context, "slides");
     publish<BackgroundsPres>(context, "backgrounds");
     publish<FontsPres>(context, "fonts");
+    publish<ThumbsPres>(context, "thumbs");
     context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

@@ -194,6 +194,9 @@ void walk(const QString &samples)
 
 int main(int argc, char *argv[])
 {
+    // A home of its own: no saved projects, flags or downloads from earlier runs in the pictures.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     initPictoviaCore();
     QCoreApplication::setOrganizationName(QStringLiteral("OOO Velmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Pictovia"));

@@ -82,8 +82,12 @@ GridView {
     }
     Label {
         anchors.centerIn: parent
-        visible: grid.count === 0 && !grid.showAdd
-        text: qsTr("Nothing here yet")
+        width: Math.min(parent.width - 2 * Theme.margin, 420)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        visible: grid.count === 0
+        text: grid.showAdd ? qsTr("Use a photo of your own as the background of the whole video.")
+                           : qsTr("Nothing here yet")
         color: Theme.textMuted
     }
 }
