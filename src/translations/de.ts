@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Noch nichts vorhanden</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Verwenden Sie ein eigenes Foto als Hintergrund für das ganze Video.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Aún no hay nada</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una foto tuya como fondo de todo el vídeo.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

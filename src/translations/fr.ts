@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Rien pour l’instant</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Utilisez une de vos photos comme arrière-plan de toute la vidéo.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Belum ada apa-apa</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Gunakan foto Anda sendiri sebagai latar seluruh video.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

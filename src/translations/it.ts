@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Ancora nulla qui</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una tua foto come sfondo per tutto il video.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>まだありません</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>自分の写真を動画全体の背景に使います。</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

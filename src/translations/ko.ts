@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>아직 아무것도 없습니다</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>내 사진을 동영상 전체의 배경으로 사용합니다.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

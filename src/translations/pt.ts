@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>Nada aqui ainda</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Use uma foto sua como fundo do vídeo inteiro.</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>

@@ -46,6 +46,10 @@
         <source>Nothing here yet</source>
         <translation>这里还没有内容</translation>
     </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>使用您自己的照片作为整个视频的背景。</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
