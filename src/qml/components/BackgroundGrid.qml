@@ -61,7 +61,7 @@ GridView {
                     font.pixelSize: Theme.sectionSize
                     font.weight: Font.DemiBold
                     color: modelData.fontColor !== undefined ? modelData.fontColor
-                           : Qt.colorEqual(modelData.color, "transparent") ? "white"
+                           : modelData.color === undefined ? "white"
                            : (modelData.color.r * 0.3 + modelData.color.g * 0.59 + modelData.color.b * 0.11 > 0.6 ? "#222222" : "#ffffff")
                 }
             }
