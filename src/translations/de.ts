@@ -4,1000 +4,806 @@
 <context>
     <name>AudioPopup</name>
     <message>
-        <location filename="../qml/components/AudioPopup.qml" line="+9"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik bearbeiten</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+45"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik hinzufügen</translation>
     </message>
     <message>
-        <location line="-38"/>
         <source>No music yet. The video is as long as its music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Musik. Das Video ist so lang wie seine Musik.</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>BackgroundGrid</name>
     <message>
-        <location filename="../qml/components/BackgroundGrid.qml" line="+33"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Bild hinzufügen</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Use a photo of your own as the background of the whole video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts vorhanden</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Verwenden Sie ein eigenes Foto als Hintergrund für das ganze Video.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
     <message>
-        <location filename="../qml/screens/BackgroundScreen.qml" line="+42"/>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund wählen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animiert</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Bild hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>The Image is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu klein</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The selected image is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Bild ist zu klein.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem verwenden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes wählen</translation>
     </message>
 </context>
 <context>
     <name>ConfirmPopup</name>
     <message>
-        <location filename="../qml/components/ConfirmPopup.qml" line="+10"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
 </context>
 <context>
     <name>CrashPopup</name>
     <message>
-        <location filename="../qml/components/CrashPopup.qml" line="+9"/>
         <source>Pictovia closed unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia wurde unerwartet beendet</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Tell us what you were doing, it helps us fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreiben Sie, was Sie gerade getan haben – das hilft uns beim Beheben.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Type your message here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Nachricht…</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
     <name>DoneScreen</name>
     <message>
-        <location filename="../qml/screens/DoneScreen.qml" line="+21"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Your video is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Video ist fertig</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video abspielen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Open Folder containing Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Back to the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Projekt</translation>
     </message>
 </context>
 <context>
     <name>DownloadingScreen</name>
     <message>
-        <location filename="../qml/screens/DownloadingScreen.qml" line="+17"/>
         <source>Downloading background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund wird geladen</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Network problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkproblem</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hintergrund konnte nicht geladen werden. Prüfen Sie Ihre Verbindung und versuchen Sie es erneut, oder wählen Sie einen anderen Hintergrund.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select other</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen wählen</translation>
     </message>
 </context>
 <context>
     <name>DurationSettingsPopup</name>
     <message>
-        <location filename="../qml/components/DurationSettingsPopup.qml" line="+9"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Foliendauer</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Fit to audio length</source>
-        <translation type="unfinished"></translation>
+        <translation>An die Musik anpassen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Folien teilen sich die Musiklänge, jede mindestens 3 Sekunden.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Fixed Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Dauer</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>seconds per slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Folie</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyState</name>
-    <message>
-        <location filename="../qml/components/EmptyState.qml" line="+38"/>
-        <source>Drop photos and music here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>or add them from your computer to start a new slideshow.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Add Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ErrorPopup</name>
-    <message>
-        <location filename="../qml/components/ErrorPopup.qml" line="+16"/>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>If this problem persists, please contact our customer support at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Fotos und Musik hierher ziehen</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>oder vom Computer hinzufügen, um eine neue Diashow zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPopup</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Wenn das Problem weiterhin auftritt, wenden Sie sich bitte an unseren Kundendienst: </translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/screens/MainScreen.qml" line="+79"/>
-        <location line="+130"/>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder hinzufügen</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+137"/>
         <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="-136"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfolie hinzufügen</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik bearbeiten</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+139"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik hinzufügen</translation>
     </message>
     <message>
-        <location line="-133"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Foliendauer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Projekte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert Pictovia</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Add photos first</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie zuerst Fotos hinzu</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien unten kommen nicht ins fertige Video.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>Project saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt gespeichert</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodateien (*.mp3 *.m4a)</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Remove Slide?</source>
-        <translation type="unfinished"></translation>
+        <translation>Folie entfernen?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 slides will be removed from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Folien werden aus dem Projekt entfernt.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
     <message>
-        <location filename="../qml/components/MissingFilesPopup.qml" line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Missing image files will be skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Bilddateien werden übersprungen</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../project/ProjectTexts.cpp" line="+36"/>
         <source>Audio Files</source>
-        <translation>Audiodateien</translation>
+        <translation>Titel</translation>
     </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
     <message>
-        <location filename="../qml/components/RecentProjectsPopup.qml" line="+9"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Projekte</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine letzten Projekte</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+10"/>
         <source>Remove Project?</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt entfernen?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Projekt wird gelöscht. Ihre Fotos und Musik bleiben, wo sie sind.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>RenderingScreen</name>
     <message>
-        <location filename="../qml/screens/RenderingScreen.qml" line="+27"/>
         <source>Making Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video wird erstellt</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Estimating time left...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit wird berechnet…</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
 </context>
 <context>
     <name>ScreenHeader</name>
     <message>
-        <location filename="../qml/components/ScreenHeader.qml" line="+22"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/screens/SettingsScreen.qml" line="+14"/>
         <source>HD (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>HD (1280×720)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Full HD (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD (1920×1080)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4K (3840x2160)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K (3840×2160)</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoeinstellungen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>MAKE VIDEO</source>
-        <translation type="unfinished"></translation>
+        <translation>VIDEO ERSTELLEN</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualität</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+40"/>
         <source>Result Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
-        <location line="-26"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>video length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Videolänge %1</translation>
     </message>
 </context>
 <context>
     <name>SlideCard</name>
     <message>
-        <location filename="../qml/components/SlideCard.qml" line="+45"/>
         <source>The music ends here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier endet die Musik</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>SlideDurationPopup</name>
     <message>
-        <location filename="../qml/components/SlideDurationPopup.qml" line="+10"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Reset Duration to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddauer verwenden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Set Custom Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Dauer festlegen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>StepIndicator</name>
     <message>
-        <location filename="../qml/components/StepIndicator.qml" line="+10"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>StyleScreen</name>
     <message>
-        <location filename="../qml/screens/StyleScreen.qml" line="+29"/>
         <source>Style Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil anpassen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Photo Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotofolie</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfolie</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Border Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmenstärke</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmenfarbe</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Font Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftstärke</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Textschatten</translation>
     </message>
     <message>
-        <location line="+46"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
     <name>TextSlidePopup</name>
     <message>
-        <location filename="../qml/components/TextSlidePopup.qml" line="+10"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfolie hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Type your text here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Text hier eingeben…</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
     <name>ThemePreviewPopup</name>
     <message>
-        <location filename="../qml/components/ThemePreviewPopup.qml" line="+49"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>ThemeScreen</name>
     <message>
-        <location filename="../qml/screens/ThemeScreen.qml" line="+14"/>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanft</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carousel</source>
-        <translation type="unfinished"></translation>
+        <translation>Karussell</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flying</source>
-        <translation type="unfinished"></translation>
+        <translation>Fliegend</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fließend</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fade in Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- und Ausblenden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>Walze</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pan and Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwenken und Zoomen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Select Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation wählen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/components/TimelineBar.qml" line="+23"/>
         <source>Video length</source>
-        <translation type="unfinished"></translation>
+        <translation>Videolänge</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik bearbeiten</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik hinzufügen</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>No music yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Musik</translation>
     </message>
 </context>
 <context>
     <name>TipsOverlay</name>
     <message>
-        <location filename="../qml/components/TipsOverlay.qml" line="+9"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert Pictovia</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Click Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf „Bilder hinzufügen“ klicken</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>um Ihre Fotos hinzuzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf „Textfolie hinzufügen“ klicken</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add titles between slides</source>
-        <translation type="unfinished"></translation>
+        <translation>um Titel zwischen Folien einzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf „Musik hinzufügen“ klicken</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add background music</source>
-        <translation type="unfinished"></translation>
+        <translation>um Hintergrundmusik hinzuzufügen</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Don’t show Tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps beim Start nicht anzeigen</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Watch video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video ansehen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OKAY, GOT IT</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, VERSTANDEN</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="+29"/>
-        <location line="+9"/>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-8"/>
-        <location line="+9"/>
-        <location line="+8"/>
-        <source>Thin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <location line="+9"/>
-        <location line="+16"/>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-24"/>
-        <location line="+20"/>
-        <source>Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-18"/>
-        <location line="+9"/>
-        <source>Default</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Blurred</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Extra Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Demi Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Extra Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Black</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>1 slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 slides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
         <source>Loading...</source>
-        <translation>Wird geladen...</translation>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Dünn</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extraleicht</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Halbfett</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extrafett</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 Folie</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 Folien</translation>
     </message>
 </context>
 </TS>

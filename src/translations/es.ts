@@ -4,1000 +4,806 @@
 <context>
     <name>AudioPopup</name>
     <message>
-        <location filename="../qml/components/AudioPopup.qml" line="+9"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar música</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+45"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir música</translation>
     </message>
     <message>
-        <location line="-38"/>
         <source>No music yet. The video is as long as its music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay música. El vídeo dura lo mismo que su música.</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>BackgroundGrid</name>
     <message>
-        <location filename="../qml/components/BackgroundGrid.qml" line="+33"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imagen propia</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Use a photo of your own as the background of the whole video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay nada</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una foto tuya como fondo de todo el vídeo.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
     <message>
-        <location filename="../qml/screens/BackgroundScreen.qml" line="+42"/>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un fondo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animados</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizados</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imagen propia</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>The Image is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen demasiado pequeña</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The selected image is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen seleccionada es demasiado pequeña.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Usarla igualmente</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otra</translation>
     </message>
 </context>
 <context>
     <name>ConfirmPopup</name>
     <message>
-        <location filename="../qml/components/ConfirmPopup.qml" line="+10"/>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
 </context>
 <context>
     <name>CrashPopup</name>
     <message>
-        <location filename="../qml/components/CrashPopup.qml" line="+9"/>
         <source>Pictovia closed unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia se cerró inesperadamente</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Tell us what you were doing, it helps us fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuéntanos qué estabas haciendo; nos ayuda a solucionarlo.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Type your message here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu mensaje aquí…</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>DoneScreen</name>
     <message>
-        <location filename="../qml/screens/DoneScreen.qml" line="+21"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Your video is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu vídeo está listo</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir vídeo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Open Folder containing Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Back to the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al proyecto</translation>
     </message>
 </context>
 <context>
     <name>DownloadingScreen</name>
     <message>
-        <location filename="../qml/screens/DownloadingScreen.qml" line="+17"/>
         <source>Downloading background</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el fondo</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Network problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema de red</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar el fondo. Comprueba tu conexión y vuelve a intentarlo, o elige otro fondo.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select other</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro</translation>
     </message>
 </context>
 <context>
     <name>DurationSettingsPopup</name>
     <message>
-        <location filename="../qml/components/DurationSettingsPopup.qml" line="+9"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de diapositivas</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Fit to audio length</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la música</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las diapositivas se reparten la duración de la música, con un mínimo de 3 segundos cada una.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Fixed Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración fija</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>seconds per slide</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos por diapositiva</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyState</name>
-    <message>
-        <location filename="../qml/components/EmptyState.qml" line="+38"/>
-        <source>Drop photos and music here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>or add them from your computer to start a new slideshow.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Add Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ErrorPopup</name>
-    <message>
-        <location filename="../qml/components/ErrorPopup.qml" line="+16"/>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>If this problem persists, please contact our customer support at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Suelta aquí tus fotos y tu música</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>o añádelas desde tu ordenador para empezar una nueva presentación.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPopup</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Si el problema continúa, ponte en contacto con nuestro servicio de atención al cliente: </translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/screens/MainScreen.qml" line="+79"/>
-        <location line="+130"/>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+137"/>
         <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message>
-        <location line="-136"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir texto</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar música</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+139"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir música</translation>
     </message>
     <message>
-        <location line="-133"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de diapositivas</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectos recientes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo proyecto</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo usar Pictovia</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Add photos first</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero añade fotos</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y los textos de abajo no aparecerán en el vídeo final.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>Project saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto guardado</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de audio (*.mp3 *.m4a)</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Remove Slide?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar la diapositiva?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 slides will be removed from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se quitarán %1 diapositivas del proyecto.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
     <message>
-        <location filename="../qml/components/MissingFilesPopup.qml" line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Missing image files will be skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitirán las imágenes que faltan</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../project/ProjectTexts.cpp" line="+36"/>
         <source>Audio Files</source>
-        <translation>Archivos de audio</translation>
+        <translation>pistas</translation>
     </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
     <message>
-        <location filename="../qml/components/RecentProjectsPopup.qml" line="+9"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectos recientes</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay proyectos recientes</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+10"/>
         <source>Remove Project?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el proyecto?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se borrará el proyecto guardado. Tus fotos y tu música se quedan donde están.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>RenderingScreen</name>
     <message>
-        <location filename="../qml/screens/RenderingScreen.qml" line="+27"/>
         <source>Making Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el vídeo</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Estimating time left...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando el tiempo restante…</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
 </context>
 <context>
     <name>ScreenHeader</name>
     <message>
-        <location filename="../qml/components/ScreenHeader.qml" line="+22"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/screens/SettingsScreen.qml" line="+14"/>
         <source>HD (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>HD (1280×720)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Full HD (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD (1920×1080)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4K (3840x2160)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K (3840×2160)</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del vídeo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>MAKE VIDEO</source>
-        <translation type="unfinished"></translation>
+        <translation>CREAR VÍDEO</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad del vídeo</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+40"/>
         <source>Result Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino</translation>
     </message>
     <message>
-        <location line="-26"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>video length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>duración del vídeo: %1</translation>
     </message>
 </context>
 <context>
     <name>SlideCard</name>
     <message>
-        <location filename="../qml/components/SlideCard.qml" line="+45"/>
         <source>The music ends here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí termina la música</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar texto</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
     <name>SlideDurationPopup</name>
     <message>
-        <location filename="../qml/components/SlideDurationPopup.qml" line="+10"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Reset Duration to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la duración predeterminada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Set Custom Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración personalizada</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>StepIndicator</name>
     <message>
-        <location filename="../qml/components/StepIndicator.qml" line="+10"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
     <name>StyleScreen</name>
     <message>
-        <location filename="../qml/screens/StyleScreen.qml" line="+29"/>
         <source>Style Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de estilo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Photo Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva de foto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva de texto</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Border Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor del marco</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del marco</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Font Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor de la fuente</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra del texto</translation>
     </message>
     <message>
-        <location line="+46"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
     <name>TextSlidePopup</name>
     <message>
-        <location filename="../qml/components/TextSlidePopup.qml" line="+10"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir texto</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar texto</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Type your text here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu texto aquí…</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>ThemePreviewPopup</name>
     <message>
-        <location filename="../qml/components/ThemePreviewPopup.qml" line="+49"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>ThemeScreen</name>
     <message>
-        <location filename="../qml/screens/ThemeScreen.qml" line="+14"/>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Suave</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carousel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrusel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flying</source>
-        <translation type="unfinished"></translation>
+        <translation>En vuelo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fade in Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundido</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodillo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pan and Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorámica y zoom</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralaje</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Select Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una animación</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/components/TimelineBar.qml" line="+23"/>
         <source>Video length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del vídeo</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar música</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir música</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>No music yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay música</translation>
     </message>
 </context>
 <context>
     <name>TipsOverlay</name>
     <message>
-        <location filename="../qml/components/TipsOverlay.qml" line="+9"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo usar Pictovia</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Click Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en «Añadir imágenes»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>para añadir tus fotos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en «Añadir texto»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add titles between slides</source>
-        <translation type="unfinished"></translation>
+        <translation>para añadir títulos entre las diapositivas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en «Añadir música»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add background music</source>
-        <translation type="unfinished"></translation>
+        <translation>para añadir música de fondo</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Don’t show Tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar consejos al iniciar</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Watch video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver vídeo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OKAY, GOT IT</source>
-        <translation type="unfinished"></translation>
+        <translation>VALE, ENTENDIDO</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="+29"/>
-        <location line="+9"/>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-8"/>
-        <location line="+9"/>
-        <location line="+8"/>
-        <source>Thin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <location line="+9"/>
-        <location line="+16"/>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-24"/>
-        <location line="+20"/>
-        <source>Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-18"/>
-        <location line="+9"/>
-        <source>Default</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Blurred</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Extra Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Demi Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Extra Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Black</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>1 slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 slides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
         <source>Loading...</source>
-        <translation>Cargando...</translation>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fino</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grueso</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Difuminado</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extraligero</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Ligero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Seminegrita</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extranegrita</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositiva</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositivas</translation>
     </message>
 </context>
 </TS>

@@ -4,1000 +4,806 @@
 <context>
     <name>AudioPopup</name>
     <message>
-        <location filename="../qml/components/AudioPopup.qml" line="+9"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+45"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une musique</translation>
     </message>
     <message>
-        <location line="-38"/>
         <source>No music yet. The video is as long as its music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de musique. La vidéo dure aussi longtemps que sa musique.</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>BackgroundGrid</name>
     <message>
-        <location filename="../qml/components/BackgroundGrid.qml" line="+33"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter votre image</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Use a photo of your own as the background of the whole video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien pour l’instant</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Utilisez une de vos photos comme arrière-plan de toute la vidéo.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
     <message>
-        <location filename="../qml/screens/BackgroundScreen.qml" line="+42"/>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un arrière-plan</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animés</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standards</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisés</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter votre image</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>The Image is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Image trop petite</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The selected image is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image sélectionnée est trop petite.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Use it</source>
-        <translation type="unfinished"></translation>
+        <translation>L’utiliser quand même</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>En choisir une autre</translation>
     </message>
 </context>
 <context>
     <name>ConfirmPopup</name>
     <message>
-        <location filename="../qml/components/ConfirmPopup.qml" line="+10"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander</translation>
     </message>
 </context>
 <context>
     <name>CrashPopup</name>
     <message>
-        <location filename="../qml/components/CrashPopup.qml" line="+9"/>
         <source>Pictovia closed unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia s’est fermé de manière inattendue</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Tell us what you were doing, it helps us fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dites-nous ce que vous faisiez, cela nous aide à corriger le problème.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Type your message here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre message ici…</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
     <name>DoneScreen</name>
     <message>
-        <location filename="../qml/screens/DoneScreen.qml" line="+21"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Go</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Your video is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre vidéo est prête</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée : %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la vidéo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Open Folder containing Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Back to the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au projet</translation>
     </message>
 </context>
 <context>
     <name>DownloadingScreen</name>
     <message>
-        <location filename="../qml/screens/DownloadingScreen.qml" line="+17"/>
         <source>Downloading background</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de l’arrière-plan</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Network problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème de réseau</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger l’arrière-plan. Vérifiez votre connexion et réessayez, ou choisissez un autre arrière-plan.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select other</source>
-        <translation type="unfinished"></translation>
+        <translation>En choisir un autre</translation>
     </message>
 </context>
 <context>
     <name>DurationSettingsPopup</name>
     <message>
-        <location filename="../qml/components/DurationSettingsPopup.qml" line="+9"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée des diapositives</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Fit to audio length</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter à la musique</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les diapositives se partagent la durée de la musique, 3 secondes minimum chacune.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Fixed Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée fixe</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>seconds per slide</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes par diapositive</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyState</name>
-    <message>
-        <location filename="../qml/components/EmptyState.qml" line="+38"/>
-        <source>Drop photos and music here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>or add them from your computer to start a new slideshow.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Add Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ErrorPopup</name>
-    <message>
-        <location filename="../qml/components/ErrorPopup.qml" line="+16"/>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>If this problem persists, please contact our customer support at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Déposez vos photos et votre musique ici</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>ou ajoutez-les depuis votre ordinateur pour commencer un diaporama.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPopup</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Si le problème persiste, contactez notre service client : </translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/screens/MainScreen.qml" line="+79"/>
-        <location line="+130"/>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+137"/>
         <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier</translation>
     </message>
     <message>
-        <location line="-136"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un texte</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+139"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une musique</translation>
     </message>
     <message>
-        <location line="-133"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée des diapositives</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Projets récents</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau projet</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment utiliser Pictovia</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Add photos first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez d’abord des photos</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne figureront pas dans la vidéo finale.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>Project saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet enregistré</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio (*.mp3 *.m4a)</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Remove Slide?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la diapositive ?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 slides will be removed from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diapositives seront retirées du projet.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
     <message>
-        <location filename="../qml/components/MissingFilesPopup.qml" line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Missing image files will be skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images introuvables seront ignorées</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../project/ProjectTexts.cpp" line="+36"/>
         <source>Audio Files</source>
-        <translation>Fichiers audio</translation>
+        <translation>morceaux</translation>
     </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
     <message>
-        <location filename="../qml/components/RecentProjectsPopup.qml" line="+9"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Projets récents</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+10"/>
         <source>Remove Project?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le projet ?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet enregistré sera supprimé. Vos photos et votre musique restent à leur place.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>RenderingScreen</name>
     <message>
-        <location filename="../qml/screens/RenderingScreen.qml" line="+27"/>
         <source>Making Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de la vidéo</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoulé : %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Estimating time left...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimation du temps restant…</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>ScreenHeader</name>
     <message>
-        <location filename="../qml/components/ScreenHeader.qml" line="+22"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/screens/SettingsScreen.qml" line="+14"/>
         <source>HD (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>HD (1280×720)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Full HD (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD (1920×1080)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4K (3840x2160)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K (3840×2160)</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la vidéo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>MAKE VIDEO</source>
-        <translation type="unfinished"></translation>
+        <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité vidéo</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+40"/>
         <source>Result Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination</translation>
     </message>
     <message>
-        <location line="-26"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>video length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>durée de la vidéo : %1</translation>
     </message>
 </context>
 <context>
     <name>SlideCard</name>
     <message>
-        <location filename="../qml/components/SlideCard.qml" line="+45"/>
         <source>The music ends here</source>
-        <translation type="unfinished"></translation>
+        <translation>La musique s’arrête ici</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à gauche</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à droite</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le texte</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d’affichage</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>SlideDurationPopup</name>
     <message>
-        <location filename="../qml/components/SlideDurationPopup.qml" line="+10"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d’affichage</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Reset Duration to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la durée par défaut</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Set Custom Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée personnalisée</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>StepIndicator</name>
     <message>
-        <location filename="../qml/components/StepIndicator.qml" line="+10"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>
     <name>StyleScreen</name>
     <message>
-        <location filename="../qml/screens/StyleScreen.qml" line="+29"/>
         <source>Style Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du style</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Photo Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositive photo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositive texte</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Border Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur du cadre</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du cadre</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Font Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Graisse</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre du texte</translation>
     </message>
     <message>
-        <location line="+46"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
     <name>TextSlidePopup</name>
     <message>
-        <location filename="../qml/components/TextSlidePopup.qml" line="+10"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un texte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le texte</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Type your text here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre texte ici…</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>ThemePreviewPopup</name>
     <message>
-        <location filename="../qml/components/ThemePreviewPopup.qml" line="+49"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>ThemeScreen</name>
     <message>
-        <location filename="../qml/screens/ThemeScreen.qml" line="+14"/>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Douceur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carousel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrousel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flying</source>
-        <translation type="unfinished"></translation>
+        <translation>Envol</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fade in Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu enchaîné</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouleau</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pan and Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramique et zoom</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Select Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une animation</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/components/TimelineBar.qml" line="+23"/>
         <source>Video length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la vidéo</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une musique</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>No music yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de musique</translation>
     </message>
 </context>
 <context>
     <name>TipsOverlay</name>
     <message>
-        <location filename="../qml/components/TipsOverlay.qml" line="+9"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment utiliser Pictovia</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Click Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur « Ajouter des images »</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>pour ajouter vos photos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur « Ajouter un texte »</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add titles between slides</source>
-        <translation type="unfinished"></translation>
+        <translation>pour ajouter des titres entre les diapositives</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur « Ajouter une musique »</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add background music</source>
-        <translation type="unfinished"></translation>
+        <translation>pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Don’t show Tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher les conseils au démarrage</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Watch video</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la vidéo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OKAY, GOT IT</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, COMPRIS</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="+29"/>
-        <location line="+9"/>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-8"/>
-        <location line="+9"/>
-        <location line="+8"/>
-        <source>Thin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <location line="+9"/>
-        <location line="+16"/>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-24"/>
-        <location line="+20"/>
-        <source>Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-18"/>
-        <location line="+9"/>
-        <source>Default</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Blurred</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Extra Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Demi Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Extra Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Black</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>1 slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 slides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
         <source>Loading...</source>
-        <translation>Chargement...</translation>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extra-léger</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Léger</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Demi-gras</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extra-gras</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositive</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositives</translation>
     </message>
 </context>
 </TS>

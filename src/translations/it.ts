@@ -4,1000 +4,806 @@
 <context>
     <name>AudioPopup</name>
     <message>
-        <location filename="../qml/components/AudioPopup.qml" line="+9"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica musica</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+45"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi musica</translation>
     </message>
     <message>
-        <location line="-38"/>
         <source>No music yet. The video is as long as its music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna musica. Il video dura quanto la sua musica.</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
 </context>
 <context>
     <name>BackgroundGrid</name>
     <message>
-        <location filename="../qml/components/BackgroundGrid.qml" line="+33"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un’immagine</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Use a photo of your own as the background of the whole video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nulla qui</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una tua foto come sfondo per tutto il video.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
     <message>
-        <location filename="../qml/screens/BackgroundScreen.qml" line="+42"/>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli lo sfondo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animati</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzati</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un’immagine</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>File immagine (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>The Image is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine troppo piccola</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The selected image is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine selezionata è troppo piccola.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Usala comunque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegline un’altra</translation>
     </message>
 </context>
 <context>
     <name>ConfirmPopup</name>
     <message>
-        <location filename="../qml/components/ConfirmPopup.qml" line="+10"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
 </context>
 <context>
     <name>CrashPopup</name>
     <message>
-        <location filename="../qml/components/CrashPopup.qml" line="+9"/>
         <source>Pictovia closed unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia si è chiuso inaspettatamente</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Tell us what you were doing, it helps us fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccontaci cosa stavi facendo: ci aiuta a risolvere il problema.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Type your message here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi qui il tuo messaggio…</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
 </context>
 <context>
     <name>DoneScreen</name>
     <message>
-        <location filename="../qml/screens/DoneScreen.qml" line="+21"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Your video is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo video è pronto</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci video</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Open Folder containing Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Back to the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al progetto</translation>
     </message>
 </context>
 <context>
     <name>DownloadingScreen</name>
     <message>
-        <location filename="../qml/screens/DownloadingScreen.qml" line="+17"/>
         <source>Downloading background</source>
-        <translation type="unfinished"></translation>
+        <translation>Download dello sfondo</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Network problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema di rete</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare lo sfondo. Controlla la connessione e riprova, oppure scegli un altro sfondo.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select other</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegline un altro</translation>
     </message>
 </context>
 <context>
     <name>DurationSettingsPopup</name>
     <message>
-        <location filename="../qml/components/DurationSettingsPopup.qml" line="+9"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata diapositive</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Fit to audio length</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla musica</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diapositive si dividono la durata della musica, almeno 3 secondi ciascuna.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Fixed Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata fissa</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>seconds per slide</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi per diapositiva</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyState</name>
-    <message>
-        <location filename="../qml/components/EmptyState.qml" line="+38"/>
-        <source>Drop photos and music here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>or add them from your computer to start a new slideshow.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Add Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ErrorPopup</name>
-    <message>
-        <location filename="../qml/components/ErrorPopup.qml" line="+16"/>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>If this problem persists, please contact our customer support at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Trascina qui foto e musica</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>oppure aggiungile dal computer per iniziare una nuova presentazione.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPopup</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Se il problema persiste, contatta la nostra assistenza clienti: </translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/screens/MainScreen.qml" line="+79"/>
-        <location line="+130"/>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi immagini</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+137"/>
         <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella</translation>
     </message>
     <message>
-        <location line="-136"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica musica</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+139"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi musica</translation>
     </message>
     <message>
-        <location line="-133"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata diapositive</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetti recenti</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo progetto</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Come usare Pictovia</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Add photos first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima aggiungi delle foto</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono troppe diapositive per la durata della musica. Le immagini e i testi qui sotto non saranno inclusi nel video finale.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>Project saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto salvato</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>File immagine (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio (*.mp3 *.m4a)</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Remove Slide?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere la diapositiva?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 slides will be removed from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diapositive verranno rimosse dal progetto.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
     <message>
-        <location filename="../qml/components/MissingFilesPopup.qml" line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Missing image files will be skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Le immagini mancanti verranno saltate</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../project/ProjectTexts.cpp" line="+36"/>
         <source>Audio Files</source>
-        <translation>File audio</translation>
+        <translation>brani</translation>
     </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
     <message>
-        <location filename="../qml/components/RecentProjectsPopup.qml" line="+9"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetti recenti</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun progetto recente</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+10"/>
         <source>Remove Project?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere il progetto?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto salvato verrà eliminato. Le tue foto e la tua musica restano dove sono.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>RenderingScreen</name>
     <message>
-        <location filename="../qml/screens/RenderingScreen.qml" line="+27"/>
         <source>Making Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del video</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascorso: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Estimating time left...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo del tempo rimanente…</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
     <name>ScreenHeader</name>
     <message>
-        <location filename="../qml/components/ScreenHeader.qml" line="+22"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/screens/SettingsScreen.qml" line="+14"/>
         <source>HD (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>HD (1280×720)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Full HD (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD (1920×1080)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4K (3840x2160)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K (3840×2160)</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni video</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>MAKE VIDEO</source>
-        <translation type="unfinished"></translation>
+        <translation>CREA VIDEO</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+40"/>
         <source>Result Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione</translation>
     </message>
     <message>
-        <location line="-26"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>video length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>durata del video: %1</translation>
     </message>
 </context>
 <context>
     <name>SlideCard</name>
     <message>
-        <location filename="../qml/components/SlideCard.qml" line="+45"/>
         <source>The music ends here</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui finisce la musica</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a sinistra</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a destra</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica testo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
 </context>
 <context>
     <name>SlideDurationPopup</name>
     <message>
-        <location filename="../qml/components/SlideDurationPopup.qml" line="+10"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Reset Duration to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina la durata predefinita</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Set Custom Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata personalizzata</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>StepIndicator</name>
     <message>
-        <location filename="../qml/components/StepIndicator.qml" line="+10"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
 </context>
 <context>
     <name>StyleScreen</name>
     <message>
-        <location filename="../qml/screens/StyleScreen.qml" line="+29"/>
         <source>Style Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni stile</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Photo Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva foto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva testo</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Border Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore cornice</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore cornice</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Font Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore carattere</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore testo</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra testo</translation>
     </message>
     <message>
-        <location line="+46"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
 </context>
 <context>
     <name>TextSlidePopup</name>
     <message>
-        <location filename="../qml/components/TextSlidePopup.qml" line="+10"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica testo</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Type your text here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi qui il tuo testo…</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
     <name>ThemePreviewPopup</name>
     <message>
-        <location filename="../qml/components/ThemePreviewPopup.qml" line="+49"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>ThemeScreen</name>
     <message>
-        <location filename="../qml/screens/ThemeScreen.qml" line="+14"/>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Morbido</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carousel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carosello</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flying</source>
-        <translation type="unfinished"></translation>
+        <translation>In volo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flusso</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fade in Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissolvenza</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rullo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pan and Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica e zoom</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallasse</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Select Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli l’animazione</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
 </context>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/components/TimelineBar.qml" line="+23"/>
         <source>Video length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del video</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica musica</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi musica</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>No music yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna musica</translation>
     </message>
 </context>
 <context>
     <name>TipsOverlay</name>
     <message>
-        <location filename="../qml/components/TipsOverlay.qml" line="+9"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Come usare Pictovia</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Click Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su «Aggiungi immagini»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>per aggiungere le tue foto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su «Aggiungi testo»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add titles between slides</source>
-        <translation type="unfinished"></translation>
+        <translation>per aggiungere titoli tra le diapositive</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su «Aggiungi musica»</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add background music</source>
-        <translation type="unfinished"></translation>
+        <translation>per aggiungere una musica di sottofondo</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Don’t show Tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare i suggerimenti all’avvio</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Watch video</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda il video</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OKAY, GOT IT</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, HO CAPITO</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="+29"/>
-        <location line="+9"/>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-8"/>
-        <location line="+9"/>
-        <location line="+8"/>
-        <source>Thin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <location line="+9"/>
-        <location line="+16"/>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-24"/>
-        <location line="+20"/>
-        <source>Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-18"/>
-        <location line="+9"/>
-        <source>Default</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Blurred</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Extra Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Demi Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Extra Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Black</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>1 slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 slides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
         <source>Loading...</source>
-        <translation>Caricamento...</translation>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Sottile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Spesso</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Sfumato</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extra leggero</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leggero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Semigrassetto</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extra grassetto</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositiva</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositive</translation>
     </message>
 </context>
 </TS>

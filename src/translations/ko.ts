@@ -4,1000 +4,806 @@
 <context>
     <name>AudioPopup</name>
     <message>
-        <location filename="../qml/components/AudioPopup.qml" line="+9"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 편집</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+45"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 추가</translation>
     </message>
     <message>
-        <location line="-38"/>
         <source>No music yet. The video is as long as its music.</source>
-        <translation type="unfinished"></translation>
+        <translation>아직 음악이 없습니다. 동영상 길이는 음악 길이와 같습니다.</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>위로 이동</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>아래로 이동</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
 </context>
 <context>
     <name>BackgroundGrid</name>
     <message>
-        <location filename="../qml/components/BackgroundGrid.qml" line="+33"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>내 이미지 추가</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Use a photo of your own as the background of the whole video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>아직 아무것도 없습니다</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>내 사진을 동영상 전체의 배경으로 사용합니다.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundScreen</name>
     <message>
-        <location filename="../qml/screens/BackgroundScreen.qml" line="+42"/>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 선택</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>애니메이션</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>기본</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>색상</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Add Custom Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>내 이미지 추가</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일 (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>The Image is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지가 너무 작습니다</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The selected image is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 이미지가 너무 작습니다.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Use it</source>
-        <translation type="unfinished"></translation>
+        <translation>그대로 사용</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 이미지 선택</translation>
     </message>
 </context>
 <context>
     <name>ConfirmPopup</name>
     <message>
-        <location filename="../qml/components/ConfirmPopup.qml" line="+10"/>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 묻지 않기</translation>
     </message>
 </context>
 <context>
     <name>CrashPopup</name>
     <message>
-        <location filename="../qml/components/CrashPopup.qml" line="+9"/>
         <source>Pictovia closed unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia가 예기치 않게 종료되었습니다</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Tell us what you were doing, it helps us fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>무엇을 하고 계셨는지 알려 주세요. 문제 해결에 도움이 됩니다.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Type your message here...</source>
-        <translation type="unfinished"></translation>
+        <translation>여기에 메시지를 입력하세요…</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Don’t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 묻지 않기</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>보내기</translation>
     </message>
 </context>
 <context>
     <name>DoneScreen</name>
     <message>
-        <location filename="../qml/screens/DoneScreen.qml" line="+21"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1GB</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1MB</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1KB</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Your video is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상이 완성되었습니다</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>길이 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 재생</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Open Folder containing Video</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 열기</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Back to the project</source>
-        <translation type="unfinished"></translation>
+        <translation>프로젝트로 돌아가기</translation>
     </message>
 </context>
 <context>
     <name>DownloadingScreen</name>
     <message>
-        <location filename="../qml/screens/DownloadingScreen.qml" line="+17"/>
         <source>Downloading background</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 다운로드 중</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Network problem</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 문제</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
-        <translation type="unfinished"></translation>
+        <translation>배경을 다운로드하지 못했습니다. 연결을 확인하고 다시 시도하거나 다른 배경을 선택하세요.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 시도</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select other</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 배경 선택</translation>
     </message>
 </context>
 <context>
     <name>DurationSettingsPopup</name>
     <message>
-        <location filename="../qml/components/DurationSettingsPopup.qml" line="+9"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드 길이</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Fit to audio length</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 길이에 맞추기</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드가 음악 길이를 나눠 가지며, 각각 최소 3초입니다.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Fixed Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>고정 길이</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>seconds per slide</source>
-        <translation type="unfinished"></translation>
+        <translation>초(슬라이드당)</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>OK</source>
-        <translation type="unfinished">확인</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyState</name>
-    <message>
-        <location filename="../qml/components/EmptyState.qml" line="+38"/>
-        <source>Drop photos and music here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>or add them from your computer to start a new slideshow.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Add Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ErrorPopup</name>
-    <message>
-        <location filename="../qml/components/ErrorPopup.qml" line="+16"/>
-        <source>Error</source>
-        <translation>오류</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>If this problem persists, please contact our customer support at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>여기에 사진과 음악을 놓으세요</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>또는 컴퓨터에서 추가하여 새 슬라이드쇼를 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>이미지 추가</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>폴더 추가</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPopup</name>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>문제가 계속되면 고객 지원팀에 문의하세요: </translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/screens/MainScreen.qml" line="+79"/>
-        <location line="+130"/>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 추가</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+137"/>
         <source>Add Folder with Images</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 추가</translation>
     </message>
     <message>
-        <location line="-136"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 추가</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 편집</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+139"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 추가</translation>
     </message>
     <message>
-        <location line="-133"/>
         <source>Slide Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드 길이</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 프로젝트</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>프로젝트 저장</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>새 프로젝트</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia 사용법</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Add photos first</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 사진을 추가하세요</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 길이에 비해 슬라이드가 너무 많습니다. 아래의 이미지와 텍스트 슬라이드는 최종 동영상에서 제외됩니다.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>보기</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>Project saved</source>
-        <translation type="unfinished"></translation>
+        <translation>프로젝트를 저장했습니다</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일 (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>오디오 파일 (*.mp3 *.m4a)</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Remove Slide?</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드를 삭제할까요?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 slides will be removed from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드 %1개가 프로젝트에서 삭제됩니다.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
     <message>
-        <location filename="../qml/components/MissingFilesPopup.qml" line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>경고</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Missing image files will be skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>찾을 수 없는 이미지 파일은 건너뜁니다</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../project/ProjectTexts.cpp" line="+36"/>
         <source>Audio Files</source>
-        <translation>오디오 파일</translation>
+        <translation>곡</translation>
     </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
     <message>
-        <location filename="../qml/components/RecentProjectsPopup.qml" line="+9"/>
         <source>Recent Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 프로젝트</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 프로젝트 없음</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+10"/>
         <source>Remove Project?</source>
-        <translation type="unfinished"></translation>
+        <translation>프로젝트를 삭제할까요?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>저장된 프로젝트가 삭제됩니다. 사진과 음악은 그대로 남습니다.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
     <name>RenderingScreen</name>
     <message>
-        <location filename="../qml/screens/RenderingScreen.qml" line="+27"/>
         <source>Making Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 만드는 중</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>경과 %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Estimating time left...</source>
-        <translation type="unfinished"></translation>
+        <translation>남은 시간 계산 중…</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 남음</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
     </message>
 </context>
 <context>
     <name>ScreenHeader</name>
     <message>
-        <location filename="../qml/components/ScreenHeader.qml" line="+22"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>뒤로</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/screens/SettingsScreen.qml" line="+14"/>
         <source>HD (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>HD (1280×720)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Full HD (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD (1920×1080)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4K (3840x2160)</source>
-        <translation type="unfinished"></translation>
+        <translation>4K (3840×2160)</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 설정</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>MAKE VIDEO</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 만들기</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 화질</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+40"/>
         <source>Result Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 폴더</translation>
     </message>
     <message>
-        <location line="-26"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>변경</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>video length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 길이 %1</translation>
     </message>
 </context>
 <context>
     <name>SlideCard</name>
     <message>
-        <location filename="../qml/components/SlideCard.qml" line="+45"/>
         <source>The music ends here</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서 음악이 끝납니다</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1초</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>왼쪽으로 회전</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>오른쪽으로 회전</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 편집</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 시간</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>
     <name>SlideDurationPopup</name>
     <message>
-        <location filename="../qml/components/SlideDurationPopup.qml" line="+10"/>
         <source>Duration Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 시간</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Reset Duration to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 길이로 되돌리기</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Set Custom Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>길이 직접 지정</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>초</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>StepIndicator</name>
     <message>
-        <location filename="../qml/components/StepIndicator.qml" line="+10"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>테마</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>배경</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>스타일</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
 </context>
 <context>
     <name>StyleScreen</name>
     <message>
-        <location filename="../qml/screens/StyleScreen.qml" line="+29"/>
         <source>Style Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>스타일 설정</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>Photo Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>사진 슬라이드</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 슬라이드</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Border Size</source>
-        <translation type="unfinished"></translation>
+        <translation>테두리 두께</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>테두리 색상</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>그림자</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>글꼴</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Font Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>글꼴 두께</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 색상</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Text Shadow Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 그림자</translation>
     </message>
     <message>
-        <location line="+46"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기</translation>
     </message>
 </context>
 <context>
     <name>TextSlidePopup</name>
     <message>
-        <location filename="../qml/components/TextSlidePopup.qml" line="+10"/>
         <source>Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 추가</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Edit Slide Text</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 편집</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>Type your text here...</source>
-        <translation type="unfinished"></translation>
+        <translation>여기에 텍스트를 입력하세요…</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>추가</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
 </context>
 <context>
     <name>ThemePreviewPopup</name>
     <message>
-        <location filename="../qml/components/ThemePreviewPopup.qml" line="+49"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
     <name>ThemeScreen</name>
     <message>
-        <location filename="../qml/screens/ThemeScreen.qml" line="+14"/>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>스무스</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carousel</source>
-        <translation type="unfinished"></translation>
+        <translation>캐러셀</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flying</source>
-        <translation type="unfinished"></translation>
+        <translation>플라잉</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>플로우</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fade in Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>페이드 인/아웃</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>롤러</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Pan and Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>팬 앤 줌</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>패럴랙스</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Select Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>애니메이션 선택</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
     <message>
-        <location line="+35"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기</translation>
     </message>
 </context>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/components/TimelineBar.qml" line="+23"/>
         <source>Video length</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 길이</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Edit Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 편집</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 추가</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>No music yet</source>
-        <translation type="unfinished"></translation>
+        <translation>음악 없음</translation>
     </message>
 </context>
 <context>
     <name>TipsOverlay</name>
     <message>
-        <location filename="../qml/components/TipsOverlay.qml" line="+9"/>
         <source>How to use Pictovia</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictovia 사용법</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Click Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>‘이미지 추가’ 클릭</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>사진을 추가합니다</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Text Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>‘텍스트 추가’ 클릭</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add titles between slides</source>
-        <translation type="unfinished"></translation>
+        <translation>슬라이드 사이에 제목을 넣습니다</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click Add Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>‘음악 추가’ 클릭</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>to add background music</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 음악을 추가합니다</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Don’t show Tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>시작할 때 도움말 표시 안 함</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Watch video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 보기</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>OKAY, GOT IT</source>
-        <translation type="unfinished"></translation>
+        <translation>알겠습니다</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="+29"/>
-        <location line="+9"/>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-8"/>
-        <location line="+9"/>
-        <location line="+8"/>
-        <source>Thin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <location line="+9"/>
-        <location line="+16"/>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-24"/>
-        <location line="+20"/>
-        <source>Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-18"/>
-        <location line="+9"/>
-        <source>Default</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Blurred</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Extra Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Demi Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Extra Bold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Black</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>1 slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 slides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
         <source>Loading...</source>
-        <translation>로드 중...</translation>
+        <translation>불러오는 중…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>얇게</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>굵게</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>흐리게</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>아주 가늘게</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>가늘게</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>중간</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>약간 굵게</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>아주 굵게</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>가장 굵게</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>슬라이드 1개</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>슬라이드 %1개</translation>
     </message>
 </context>
 </TS>
