@@ -6,7 +6,9 @@
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
+#include "project/SettingsPres.h"
 #include "project/SlidesListModel.h"
+#include "render/RenderPres.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -41,6 +43,8 @@ void publishPresenters(QQmlEngine &engine)
     publish<AppSettingsPres>(context, "appSettings");
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
+    publish<SettingsPres>(context, "settings");
+    publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

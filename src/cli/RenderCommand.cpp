@@ -12,6 +12,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -165,8 +166,8 @@ int RenderCommand::render(const RenderOptions &options)
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
         return done(Failure);
     }
-    SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
-                            options.fontColor);
+    // Colours and pictures carry no text style of their own: the application font in white.
+    SceneStyleLevels::apply(options.styleSettings(), *theme, QGuiApplication::font(), QColor(Qt::white));
 
     QString bgPath;
     QColor bgColor;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "theme/StyleSettings.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -25,11 +27,13 @@ struct RenderOptions
     int shadow = 0;
     int textShadow = 0;
     QString font;
-    QColor fontColor = QColor(255, 255, 255);
+    QColor fontColor; // invalid: the background's text colour
     QString output;
     bool help = false;
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);
+    // The style record the settings screen would hold for these choices.
+    StyleSettings styleSettings() const;
     static QString helpText();
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "project/Project.h"
+#include "theme/ThemeTemplate.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+class QThread;
+class RenderWorker;
+
+// Owns the render thread and its worker, and passes the worker's reports on, on the interface thread.
+class RenderController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RenderController(QObject *parent = nullptr);
+    // Stops a render still running, then waits for the thread: nothing outlives the controller.
+    ~RenderController() override;
+
+    void start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
+               const QColor &bgColor, const QString &resultPath);
+    // Does nothing before start().
+    void stop();
+
+Q_SIGNALS:
+    void done();
+    void error();
+    void stopped();
+    void onProgress(float progress);
+    void onPreview(QSharedPointer<QImage> image);
+
+public Q_SLOTS:
+    void workerDone(const QString &result_path);
+    void workerError();
+    void renderProgress(float progress);
+    void renderPreview(QSharedPointer<QImage> image);
+    void workerStopped();
+
+private:
+    void finishThread();
+
+    RenderWorker *worker = nullptr;
+    QThread *thread = nullptr;
+};
