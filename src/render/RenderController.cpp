@@ -2,7 +2,6 @@
 
 #include "render/RenderWorker.h"
 
-#include <QThread>
 
 RenderController::RenderController(QObject *parent)
     : QObject(parent)
@@ -21,10 +20,8 @@ void RenderController::finishThread()
         thread->quit();
         thread->wait();
     }
-    delete thread;
-    thread = nullptr;
-    delete worker;
-    worker = nullptr;
+    thread.reset();
+    worker.reset();
 }
 
 void RenderController::start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
@@ -32,16 +29,17 @@ void RenderController::start(const ProjectPtr &project, const ThemeTemplatePtr &
 {
     stop();
     finishThread();
-    worker = new RenderWorker(project, theme, bgPath, bgColor, resultPath);
-    thread = new QThread();
-    worker->moveToThread(thread);
-    connect(thread, &QThread::started, worker, &RenderWorker::process);
-    connect(worker, &RenderWorker::done, this, &RenderController::workerDone);
-    connect(worker, &RenderWorker::error, this, &RenderController::workerError);
-    connect(worker, &RenderWorker::onProgress, this, &RenderController::renderProgress);
-    connect(worker, &RenderWorker::onPreview, this, &RenderController::renderPreview);
-    connect(worker, &RenderWorker::stopped, this, &RenderController::workerStopped);
-    connect(worker, &RenderWorker::finished, thread, &QThread::quit);
+    worker = std::make_unique<RenderWorker>(project, theme, bgPath, bgColor, resultPath);
+    thread = std::make_unique<QThread>();
+    RenderWorker *w = worker.get();
+    w->moveToThread(thread.get());
+    connect(thread.get(), &QThread::started, w, &RenderWorker::process);
+    connect(w, &RenderWorker::done, this, &RenderController::workerDone);
+    connect(w, &RenderWorker::error, this, &RenderController::workerError);
+    connect(w, &RenderWorker::onProgress, this, &RenderController::renderProgress);
+    connect(w, &RenderWorker::onPreview, this, &RenderController::renderPreview);
+    connect(w, &RenderWorker::stopped, this, &RenderController::workerStopped);
+    connect(w, &RenderWorker::finished, thread.get(), &QThread::quit);
     thread->start(QThread::InheritPriority);
 }
 

@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
+#include <QThread>
 
-class QThread;
+#include <memory>
+
 class RenderWorker;
 
 // Owns the render thread and its worker, and passes the worker's reports on, on the interface thread.
@@ -44,6 +46,6 @@ public Q_SLOTS:
 private:
     void finishThread();
 
-    RenderWorker *worker = nullptr;
-    QThread *thread = nullptr;
+    std::unique_ptr<RenderWorker> worker;
+    std::unique_ptr<QThread> thread;
 };

@@ -188,18 +188,24 @@ private Q_SLOTS:
         const QString folder = dir.filePath("stopped");
         QVERIFY(openProject(photos(30) + QStringList{"--duration", "4", "--quality", "0"}, folder));
         QSignalSpy done(render, &RenderPres::done);
-        QSignalSpy progress(render, &RenderPres::progressChanged);
         render->start();
         const QPointer<RenderController> first = controller();
         render->start(); // the first render is stopped and its controller gone at once
         QVERIFY(first.isNull());
-        QCOMPARE(RenderPres::instance()->findChildren<RenderController *>().size(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(render->progress() > 0, 60000);
-        render->stop();
-        QVERIFY(stopped.wait(60000));
-        QCOMPARE(stopped.count(), 1);
-        QVERIFY(!render->isRendering());
-        QTRY_VERIFY(!controller());
+        QCOMPARE(render->findChildren<RenderController *>().size(), 1);
+        // Once while the worker may still be creating its compositor, once in the middle.
+        for (bool midway : {false, true}) {
+            if (midway) {
+                render->start();
+                QTRY_VERIFY_WITH_TIMEOUT(render->progress() > 0, 60000);
+            }
+            stopped.clear();
+            render->stop();
+            QVERIFY(stopped.wait(60000));
+            QCOMPARE(stopped.count(), 1);
+            QVERIFY(!render->isRendering());
+            QTRY_VERIFY(!controller());
+        }
         QCOMPARE(done.count(), 0);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
     }
