@@ -34,7 +34,10 @@ public:
     static QStringList folderPictures(const QString &folder);
 
 private:
-    int render(const RenderOptions &options);
+    // Renders the loaded project, or the one the options describe when there is none.
+    int render(const RenderOptions &options, const ProjectPtr &loaded = {});
+    int saveProject(const RenderOptions &options);
+    void printWarnings(const QStringList &warnings);
     void printError(const QString &message);
 
     FILE *m_out;

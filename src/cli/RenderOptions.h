@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -30,10 +31,17 @@ struct RenderOptions
     QColor fontColor; // invalid: the background's text colour
     QString output;
     bool help = false;
+    QString projectDir;     // --project: render this saved-project folder
+    QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
+    StyleSettingsPtr style; // a saved project's style, for what the options above cannot say
+    QSet<QString> given;    // the options on the command line, by their long names
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);
-    // The style record the settings screen would hold for these choices.
+    // The style record the settings screen would hold for these choices (over style's, when loaded).
     StyleSettings styleSettings() const;
     static QString helpText();
+
+private:
+    bool checkProjectModes(QString *error) const;
 };
