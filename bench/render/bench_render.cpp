@@ -173,7 +173,9 @@ int main(int argc, char *argv[])
 
         resetPeak();
         int frames = 0;
-        LibavRender render(project, theme, c.background, QColor(32, 32, 40), output);
+        const BackgroundDescriptor background = c.background.isEmpty() ? BackgroundDescriptor::ofColor(QColor(32, 32, 40))
+                                                                       : BackgroundDescriptor::ofFile(c.background);
+        LibavRender render(project, theme, background, output);
         QObject::connect(&render, &LibavRender::progress, [&frames](QSharedPointer<QImage>, double) { ++frames; });
         QElapsedTimer timer;
         timer.start();

@@ -2,12 +2,14 @@
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
 #include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
 #include "project/SlidesListModel.h"
 #include "render/RenderPres.h"
 
@@ -45,7 +47,9 @@ void publishPresenters(QQmlEngine &engine)
     publish<SavedProjectsPres>(context, "savedProjects");
     ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
+    publish<StyleSettingsPres>(context, "styleSettings");
     publish<SlidesListModel>(context, "slides");
+    publish<BackgroundsPres>(context, "backgrounds");
     publish<SettingsPres>(context, "settings");
     publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");

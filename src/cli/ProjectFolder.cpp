@@ -1,6 +1,7 @@
 #include "cli/ProjectFolder.h"
 
 #include "app/AppConstants.h"
+#include "cli/BackgroundArgument.h"
 #include "images/ImageLoading.h"
 #include "project/OutputSettings.h"
 #include "project/ProjectFile.h"
@@ -51,8 +52,10 @@ void takeStyle(const StyleSettings &style, RenderOptions &options, QStringList *
         options.font = style.fontFamily;
     if (unless("--font-color") && style.hasOwnFontColor)
         options.fontColor = style.fontColor;
-    if (unless("--background"))
-        warnings->append(QStringLiteral("The project's background \"%1\" is not drawn by the command line; "
+    if (unless("--background") && BackgroundArgument::isCatalogueId(style.bgId))
+        options.background = style.bgId;
+    else if (unless("--background"))
+        warnings->append(QStringLiteral("The project's background \"%1\" is not installed; "
                                         "using %2 (choose one with --background)")
                              .arg(style.bgId, options.background));
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
+#include "cli/BackgroundArgument.h"
 #include "cli/ProgressPrinter.h"
 #include "cli/ProjectFolder.h"
 #include "render/FFmpegPtr.h"
@@ -13,7 +14,6 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -41,7 +41,7 @@ RenderOptions RenderCommand::absolutePaths(RenderOptions options, const QString 
     }
     for (QString &track : options.music)
         track = absolute(track);
-    if (!options.background.startsWith(QLatin1Char('#')))
+    if (!options.background.startsWith(QLatin1Char('#')) && !BackgroundArgument::isCatalogueId(options.background))
         options.background = absolute(options.background);
     if (!options.output.isEmpty())
         options.output = absolute(options.output);
@@ -75,6 +75,10 @@ int RenderCommand::run(const QStringList &arguments)
     }
     if (options.help) {
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), m_out);
+        return Success;
+    }
+    if (options.list) {
+        BackgroundArgument::printList(m_out);
         return Success;
     }
     av_log_set_level(AV_LOG_ERROR);
@@ -213,26 +217,20 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
         return done(Failure);
     }
-    // Colours and pictures carry no text style of their own: the application font in white.
-    SceneStyleLevels::apply(options.styleSettings(), *theme, QGuiApplication::font(), QColor(Qt::white));
-
-    QString bgPath;
-    QColor bgColor;
-    if (options.background.startsWith(QLatin1Char('#'))) {
-        bgColor = QColor(options.background);
-    } else if (QFileInfo(options.background).isFile()) {
-        bgPath = QFileInfo(options.background).absoluteFilePath();
-    } else {
-        printError(QStringLiteral("No such background file: %1").arg(options.background));
-        return done(Failure);
+    BackgroundDescriptor background;
+    if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
+             .resolve(options.background, options.quality, &background, &error)) {
+        printError(error);
+        return done(s_stopRequested ? Stopped : Failure);
     }
+    SceneStyleLevels::apply(options.styleSettings(), *theme, background.font, background.fontColor);
 
     const QString output = QFileInfo(options.output).absoluteFilePath();
     // As the application does with its save folder; a folder that cannot be made shows up as
     // the output's open failure.
     QDir().mkpath(QFileInfo(output).absolutePath());
     ProgressPrinter printer(m_err, m_errIsTerminal);
-    LibavRender render(project, theme, bgPath, bgColor, output);
+    LibavRender render(project, theme, background, output);
     QObject::connect(&render, &LibavRender::progress,
                      [&printer](QSharedPointer<QImage>, double percent) { printer.update(percent); });
     s_running = &render;

@@ -43,6 +43,10 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
             help = true;
             return true;
         }
+        if (argument == QLatin1String("--list")) {
+            list = true;
+            return true;
+        }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
             items.append(Item{Item::Picture, argument});
             continue;
@@ -139,8 +143,9 @@ QString RenderOptions::helpText()
         "  --quality Q          0 = 1280x720, 1 = 1920x1080 (default), 2 = 3840x2160\n"
         "  --duration SECONDS   every slide lasts this long; without it the slides fit the music\n"
         "                       (5 s each when there is no music)\n"
-        "  --background BG      a colour #rrggbb, a still picture or a looping .mp4 video\n"
-        "                       (default #202028)\n"
+        "  --background BG      an installed background's id (see --list), a colour #rrggbb,\n"
+        "                       a still picture or a looping .mp4 video (default animated00001,\n"
+        "                       the application's default; a missing video is downloaded)\n"
         "  --border LEVEL       photo border 0-4: 0 the theme's own, 1 none, 2 thin ... 4 wide\n"
         "  --shadow LEVEL       photo shadow 0-4: 0 the theme's own, 1 none, 2 soft ... 4 wide\n"
         "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
@@ -156,6 +161,7 @@ QString RenderOptions::helpText()
         "  --save-project DIR   write the project the ITEMs and options describe into DIR\n"
         "                       (created when missing) instead of rendering; a folder under\n"
         "                       the application's projects folder appears in Recent Projects\n"
+        "  --list               print the installed themes and backgrounds with their ids\n"
         "  -h, --help           show this help\n"
         "\n"
         "Progress goes to the standard error stream; Ctrl-C stops and leaves no file.\n"

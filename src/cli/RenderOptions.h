@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppConstants.h"
 #include "theme/StyleSettings.h"
 
 #include <QColor>
@@ -23,7 +24,7 @@ struct RenderOptions
     int themeId = 1;
     int quality = 1;
     double duration = 0.0; // seconds per slide; 0: durations fit the music
-    QString background = QStringLiteral("#202028");
+    QString background = AppConstants::defaultBackgroundId; // an id, #rrggbb or a file
     int border = 0; // style levels 0-4, 0 keeps the theme's own value
     int shadow = 0;
     int textShadow = 0;
@@ -31,6 +32,7 @@ struct RenderOptions
     QColor fontColor; // invalid: the background's text colour
     QString output;
     bool help = false;
+    bool list = false;
     QString projectDir;     // --project: render this saved-project folder
     QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
     StyleSettingsPtr style; // a saved project's style, for what the options above cannot say

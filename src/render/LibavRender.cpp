@@ -10,7 +10,6 @@
 #include "theme/ImgSceneReader.h"
 #include "theme/TextSceneReader.h"
 
-#include <QFile>
 #include <QPainter>
 
 #include <exception>
@@ -23,13 +22,12 @@ struct LibavRender::Stage
     QSharedPointer<ISceneReader> outgoing;
 };
 
-LibavRender::LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-                         const QColor &bgColor, const QString &outputPath)
+LibavRender::LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme,
+                         const BackgroundDescriptor &background, const QString &outputPath)
     : outputFormat(av_guess_format("mp4", nullptr, nullptr))
     , project(project)
     , theme(theme)
-    , bgPath(bgPath)
-    , bgColor(bgColor)
+    , background(background)
     , outputPath(outputPath)
 {
     const QSize size = outputSize(project->output.quality);
@@ -118,18 +116,16 @@ bool LibavRender::run(AsyncVideoOutput &output, const QVector<ScenePlan> &plan)
 
 QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
 {
-    if (bgPath.isEmpty())
-        return QSharedPointer<StaticImgImput>::create(pool, bgColor, height, width);
-    if (bgPath.contains(QStringLiteral(".mp4"))) {
-        // A video of one size only (a user's own) still plays, scaled to the output.
-        QString path = resolutionVariantPath(bgPath, project->output.quality);
-        if (!QFile::exists(path))
-            path = bgPath;
+    if (background.isColor())
+        return QSharedPointer<StaticImgImput>::create(pool, background.color, height, width);
+    // The file made for this resolution; one of a single size (a user's own) is scaled to the output.
+    const QString path = background.existingPathFor(project->output.quality);
+    if (background.isVideo()) {
         auto video = QSharedPointer<AsyncCycleVideoInput>::create(pool, path);
         connect(video.data(), &AsyncCycleVideoInput::error, this, &LibavRender::onError, Qt::DirectConnection);
         return video;
     }
-    return QSharedPointer<StaticImgImput>::create(pool, bgPath, height, width);
+    return QSharedPointer<StaticImgImput>::create(pool, path, height, width);
 }
 
 QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backgrounds/BackgroundDescriptor.h"
 #include "project/Project.h"
 #include "render/FramePool.h"
 #include "render/ScenePlan.h"
@@ -27,9 +28,8 @@ class LibavRender : public QObject
     Q_OBJECT
 
 public:
-    // bgPath: a looping ".mp4" video or a still picture; empty for the plain colour bgColor.
-    LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-                const QColor &bgColor, const QString &outputPath);
+    LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme, const BackgroundDescriptor &background,
+                const QString &outputPath);
     ~LibavRender() override;
 
     static QSize outputSize(int quality);
@@ -69,8 +69,7 @@ private:
     int width;
     ProjectPtr project;
     ThemeTemplatePtr theme;
-    QString bgPath;
-    QColor bgColor;
+    BackgroundDescriptor background;
     QString outputPath;
     std::atomic<bool> failed{false};
     FramePoolPtr pool;

@@ -24,12 +24,12 @@ void RenderController::finishThread()
     worker.reset();
 }
 
-void RenderController::start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-                             const QColor &bgColor, const QString &resultPath)
+void RenderController::start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const BackgroundDescriptor &background,
+                             const QString &resultPath)
 {
     stop();
     finishThread();
-    worker = std::make_unique<RenderWorker>(project, theme, bgPath, bgColor, resultPath);
+    worker = std::make_unique<RenderWorker>(project, theme, background, resultPath);
     thread = std::make_unique<QThread>();
     RenderWorker *w = worker.get();
     w->moveToThread(thread.get());

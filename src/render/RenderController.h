@@ -1,9 +1,9 @@
 #pragma once
 
+#include "backgrounds/BackgroundDescriptor.h"
 #include "project/Project.h"
 #include "theme/ThemeTemplate.h"
 
-#include <QColor>
 #include <QImage>
 #include <QObject>
 #include <QSharedPointer>
@@ -24,8 +24,8 @@ public:
     // Stops a render still running, then waits for the thread: nothing outlives the controller.
     ~RenderController() override;
 
-    void start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-               const QColor &bgColor, const QString &resultPath);
+    void start(const ProjectPtr &project, const ThemeTemplatePtr &theme, const BackgroundDescriptor &background,
+               const QString &resultPath);
     // Does nothing before start().
     void stop();
 

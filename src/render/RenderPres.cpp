@@ -1,16 +1,16 @@
 #include "render/RenderPres.h"
 
+#include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
 #include "project/ProjectPres.h"
 #include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
 #include "render/RenderController.h"
-#include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QUrl>
 
 RenderPres::~RenderPres() = default;
@@ -82,11 +82,14 @@ void RenderPres::start()
     QDir().mkpath(saveDir);
     m_resultPath = resultPathFor(saveDir, QDateTime::currentDateTime());
 
-    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(1);
-    // Interim until the style settings are published: the theme's own look.
-    SceneStyleLevels::apply(StyleSettings(), *theme, QGuiApplication::font(), QColor(Qt::white));
+    // The style is applied afresh, so the video shows the choices even before the style
+    // screens were opened.
+    StyleSettingsPres *style = StyleSettingsPres::instance();
+    style->applyStyle();
+    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId());
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
     setIsRendering(true);
-    m_controller->start(project, theme, QString(), QColor(0, 0, 0), m_resultPath);
+    m_controller->start(project, theme, background, m_resultPath);
 }
 
 void RenderPres::connectController()

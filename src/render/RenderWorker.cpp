@@ -11,12 +11,11 @@
 static constexpr int previewInterval = 30;
 static constexpr int previewHeight = 300;
 
-RenderWorker::RenderWorker(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-                           const QColor &bgColor, const QString &resultPath)
+RenderWorker::RenderWorker(const ProjectPtr &project, const ThemeTemplatePtr &theme, const BackgroundDescriptor &background,
+                           const QString &resultPath)
     : project(project)
     , theme(theme)
-    , bgPath(bgPath)
-    , bgColor(bgColor)
+    , background(background)
     , resultPath(resultPath)
 {
 }
@@ -33,7 +32,7 @@ void RenderWorker::stop()
 
 void RenderWorker::process()
 {
-    auto compositor = std::make_unique<LibavRender>(project, theme, bgPath, bgColor, resultPath);
+    auto compositor = std::make_unique<LibavRender>(project, theme, background, resultPath);
     connect(compositor.get(), &LibavRender::progress, this, &RenderWorker::onRenderProgress, Qt::DirectConnection);
     {
         // A stop that came before the compositor existed still reaches it.

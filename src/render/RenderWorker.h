@@ -1,9 +1,9 @@
 #pragma once
 
+#include "backgrounds/BackgroundDescriptor.h"
 #include "project/Project.h"
 #include "theme/ThemeTemplate.h"
 
-#include <QColor>
 #include <QImage>
 #include <QMutex>
 #include <QObject>
@@ -21,8 +21,8 @@ class RenderWorker : public QObject
     Q_OBJECT
 
 public:
-    RenderWorker(const ProjectPtr &project, const ThemeTemplatePtr &theme, const QString &bgPath,
-                 const QColor &bgColor, const QString &resultPath);
+    RenderWorker(const ProjectPtr &project, const ThemeTemplatePtr &theme, const BackgroundDescriptor &background,
+                 const QString &resultPath);
     ~RenderWorker() override;
 
     // From the interface thread, at any moment: before, during or after process().
@@ -45,8 +45,7 @@ public Q_SLOTS:
 private:
     ProjectPtr project;
     ThemeTemplatePtr theme;
-    QString bgPath;
-    QColor bgColor;
+    BackgroundDescriptor background; // passed on to the compositor
     QString resultPath;
     LibavRender *render = nullptr; // exists only while process() runs; guarded by renderLock
     std::atomic<bool> stopRequested{false}; // set by stop(); the signal stopped() reports it

@@ -30,7 +30,9 @@ void apply(const StyleSettings &style, const ThemeTemplate &theme, const QFont &
     const float unknownWidth = style.borderSize == 0 ? theme.borderWidth : scene->borderWidth();
     scene->setBorderWidth(borderWidth(style.borderSize, unknownWidth));
     scene->setBorderColor(style.hasOwnBorderColor ? style.borderColor : theme.borderColor);
-    scene->setTextColor(style.hasOwnFontColor ? style.fontColor : backgroundFontColor);
+    // Colours and pictures given by path carry no text colour of their own: white.
+    const QColor inherited = backgroundFontColor.isValid() ? backgroundFontColor : QColor(255, 255, 255);
+    scene->setTextColor(style.hasOwnFontColor ? style.fontColor : inherited);
     QFont font(style.fontFamily.isEmpty() ? backgroundFont.family() : style.fontFamily);
     font.setItalic(false);
     font.setWeight(qBound(0, style.fontWeight, 99)); // the toolkit asserts outside its scale

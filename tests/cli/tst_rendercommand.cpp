@@ -150,6 +150,26 @@ private Q_SLOTS:
         QVERIFY(unwritable.err.contains("pictovia-render: Video output process thread failed"));
     }
 
+    void catalogueBackgroundsAreListedAndTheDefaultIsFetched()
+    {
+        const Captured list = runCommand({"--list"}, dir.path());
+        QCOMPARE(list.code, int(RenderCommand::Success));
+        for (const char *id : {"animated00001", "standard00001", "color00000"})
+            QVERIFY2(list.out.contains(id), qPrintable(list.out));
+
+        const QString loop = AppPaths::downloadedBackgroundsDir + "00001/00001-720p.mp4";
+        QFile::remove(loop);
+        const Captured run = runCommand({"single.png", "--duration", "0.3", "--quality", "0", "-o", "default.mp4"},
+                                        dir.path());
+        QCOMPARE(run.code, int(RenderCommand::Success));
+        QVERIFY2(run.err.startsWith("Downloading background animated00001"), qPrintable(run.err));
+        QVERIFY(QFile::exists(loop));
+
+        const Captured unknown = runCommand({"single.png", "--background", "animated99999", "-o", "x.mp4"}, dir.path());
+        QCOMPARE(unknown.code, int(RenderCommand::Failure));
+        QVERIFY(unknown.err.contains("No such background: "));
+    }
+
     void interruptStopsAndLeavesNoFile()
     {
         QProcess process;

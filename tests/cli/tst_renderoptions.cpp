@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(options.quality, 1);
         QCOMPARE(options.duration, 0.0);
         QCOMPARE(options.border, 0);
-        QVERIFY(options.background.startsWith(QLatin1Char('#')));
+        QCOMPARE(options.background, AppConstants::defaultBackgroundId);
     }
 
     void badValuesAreRefusedWithTheirOption_data()

@@ -1,7 +1,14 @@
 #include "support/TestSupport.h"
 
+#include "app/AppConstants.h"
 #include "app/CommonError.h"
+#include "backgrounds/BackgroundCatalogue.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectPres.h"
 #include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
+#include "theme/SceneStyle.h"
+#include "theme/ThemeCatalogue.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,6 +22,70 @@ class TestStyleSettings : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void resetShowsWhatWillBeDrawnAndKeepsAnOwnColour()
+    {
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        style->reset();
+        const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
+        const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId());
+        QCOMPARE(style->borderColor(), theme->borderColor);
+        QCOMPARE(style->fontColor(), background.fontColor);
+        QCOMPARE(style->fontFamily(), background.font.family());
+
+        // The notification comes once the new colour can be read.
+        QColor seen;
+        const auto connection = connect(style, &StyleSettingsPres::borderColorChanged,
+                                        [&] { seen = style->borderColor(); });
+        style->setBorderColor(QColor(200, 10, 10));
+        disconnect(connection);
+        QCOMPARE(seen, QColor(200, 10, 10));
+        style->setBorderSize(4);
+        style->reset();
+        QCOMPARE(style->borderColor(), QColor(200, 10, 10));
+        QCOMPARE(style->borderSize(), 0);
+    }
+
+    void loadedLevelsTakeEffectAtOnce()
+    {
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        StyleSettings saved;
+        style->setFrom(saved);
+        const float themeWidth = ThemeCatalogue::instance()->templateFor(saved.themeId)->borderWidth;
+        QCOMPARE(SceneStyle::instance()->borderWidth(), themeWidth);
+        saved.borderSize = 3;
+        style->setFrom(saved);
+        QCOMPARE(SceneStyle::instance()->borderWidth(), 0.0185f);
+        saved.borderSize = 9; // a damaged file: the width in use stays
+        style->setFrom(saved);
+        QCOMPARE(SceneStyle::instance()->borderWidth(), 0.0185f);
+    }
+
+    void unknownBackgroundBecomesTheDefault()
+    {
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        QSignalSpy bgId(style, &StyleSettingsPres::bgIdChanged);
+        StyleSettings saved;
+        saved.bgId = QStringLiteral("standard99999");
+        style->setFrom(saved);
+        QCOMPARE(style->bgId(), AppConstants::defaultBackgroundId);
+        QVERIFY(bgId.count() >= 1);
+    }
+
+    void styleIsSavedOnlyWithASavedProject()
+    {
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        const ProjectPtr project = ProjectPres::instance()->project();
+        project->id.clear();
+        style->save();
+        QVERIFY(!QFileInfo::exists(QDir(AppPaths::projectsDir).filePath(AppConstants::styleFileName)));
+        project->id = QStringLiteral("saved-once");
+        style->setFontWeight(75);
+        style->save();
+        const QString file = QDir(AppPaths::projectsDir).filePath("saved-once/" + AppConstants::styleFileName);
+        QCOMPARE(readStyleFile(file)->fontWeight, 75);
+        project->id.clear();
+    }
 
     void outputSettingsAnnounceAsTheScreenNeeds()
     {

@@ -80,7 +80,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath("overlap.mp4");
         auto project = imageProject({red, green, blue}, 5.0, 0);
-        LibavRender render(project, threeScenes(10), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         Sightings seen;
         QList<double> percents;
         connect(&render, &LibavRender::progress, [&](QSharedPointer<QImage> image, double percent) {
@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath("cut.mp4");
         auto project = imageProject({red, green}, 1.0, 5);
-        LibavRender render(project, threeScenes(0), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(0), BackgroundDescriptor::ofColor(backdrop), path);
         Sightings seen = watch(render);
         QVERIFY(render.render());
         QCOMPARE(seen.left.size(), 60);
@@ -148,7 +148,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("music.mp4");
         auto project = imageProject({red, green}, 1.0, 0);
         project->audioTracks = {MediaFileInfo::read(music)};
-        LibavRender render(project, threeScenes(10), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         QVERIFY(render.render());
         const QJsonObject probed = VideoProbe::probe(path);
         const QJsonObject audio = VideoProbe::stream(probed, "audio");
@@ -166,7 +166,7 @@ private Q_SLOTS:
         auto project = imageProject({red}, 1.0, 0);
         project->slides.append(slide(TextSlideType, QStringLiteral("Hello"), 1.0));
         settle(*project);
-        LibavRender render(project, threeScenes(10), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         Sightings seen = watch(render);
         QVERIFY(render.render());
         QCOMPARE(seen.left.size(), 60);
@@ -182,7 +182,7 @@ private Q_SLOTS:
         theme->fadeIn = 15;
         theme->fadeOut = 15;
         const QColor light(200, 200, 200);
-        LibavRender render(project, theme, QString(), light, path);
+        LibavRender render(project, theme, BackgroundDescriptor::ofColor(light), path);
         QVERIFY(render.render());
         QCOMPARE(VideoProbe::videoFrameCount(path), 75);
 
@@ -203,7 +203,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath("stopped.mp4");
         auto project = imageProject({red, green, blue}, 5.0, 0);
-        LibavRender render(project, threeScenes(10), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         int frames = 0;
         connect(&render, &LibavRender::progress, [&](QSharedPointer<QImage>, double) {
             if (++frames == 40)
@@ -223,7 +223,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("file-not-folder/out.mp4");
         QSignalSpy messages(CommonError::instance(), &CommonError::error);
         auto project = imageProject({red, green}, 5.0, 0);
-        LibavRender render(project, threeScenes(10), QString(), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         QVERIFY(!render.render());
         QCOMPARE(messages.count(), 2);
         QVERIFY(messages.at(0).at(0).toString().startsWith("Video output avio_open2 failed"));
@@ -237,12 +237,12 @@ private Q_SLOTS:
         QSignalSpy messages(CommonError::instance(), &CommonError::error);
         const QString path = dir.filePath("refused.mp4");
         auto empty = imageProject({}, 5.0, 0);
-        QVERIFY(!LibavRender(empty, threeScenes(10), QString(), backdrop, path).render());
+        QVERIFY(!LibavRender(empty, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path).render());
 
         auto theme = threeScenes(10);
         theme->photoScenes = {stillScene(PhotoScene, 30, {leftBox, rightBox})};
         auto one = imageProject({red}, 5.0, 0);
-        QVERIFY(!LibavRender(one, theme, QString(), backdrop, path).render());
+        QVERIFY(!LibavRender(one, theme, BackgroundDescriptor::ofColor(backdrop), path).render());
 
         QCOMPARE(messages.count(), 2);
         QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("The project has no slide to render"));
@@ -255,10 +255,28 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath("nobackground.mp4");
         auto project = imageProject({red}, 1.0, 0);
-        LibavRender render(project, threeScenes(10), dir.filePath("missing-loop.mp4"), backdrop, path);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofFile(dir.filePath("missing-loop.mp4")), path);
         QVERIFY(!render.render());
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+    }
+
+    // The picture made for the output's resolution is used; without it, the base file.
+    void stillBackgroundUsesItsResolutionVariant()
+    {
+        QTemporaryDir folder;
+        const QString base = colourPicture(folder.path(), "bg.png", QColor(200, 200, 40), 64, 36);
+        const QString variant = colourPicture(folder.path(), "bg-720p.png", QColor(40, 200, 200), 64, 36);
+        for (const QColor expected : {QColor(40, 200, 200), QColor(200, 200, 40)}) {
+            LibavRender render(imageProject({red}, 0.2, 0), threeScenes(0), BackgroundDescriptor::ofFile(base),
+                               dir.filePath("variant.mp4"));
+            QRgb corner = 0;
+            connect(&render, &LibavRender::progress,
+                    [&corner](QSharedPointer<QImage> image, double) { corner = image->pixel(2, 2); });
+            QVERIFY(render.render());
+            QVERIFY(qAbs(qRed(corner) - expected.red()) + qAbs(qBlue(corner) - expected.blue()) < 24);
+            QFile::remove(variant);
+        }
     }
 };
 

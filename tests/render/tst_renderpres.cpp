@@ -7,6 +7,7 @@
 #include "images/ImageProvider.h"
 #include "project/ProjectPres.h"
 #include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
 #include "render/RenderController.h"
 #include "render/RenderEstimate.h"
 #include "render/RenderPres.h"
@@ -76,6 +77,8 @@ private Q_SLOTS:
         photo("p1.png", QColor(40, 200, 40));
         photo("p2.png", QColor(40, 40, 200));
         render = RenderPres::instance();
+        // The default background is a video fetched on demand; renders here use installed ones.
+        StyleSettingsPres::instance()->setBgId("color00002");
     }
 
     void resultNameFollowsTheClockAndNeverReplacesAVideo()
@@ -93,7 +96,7 @@ private Q_SLOTS:
 
     void previewAfterNotificationsOneThirtyOneAndSoOn()
     {
-        RenderWorker worker(ProjectPtr::create(), ThemeTemplatePtr::create(), QString(), Qt::black, QString());
+        RenderWorker worker(ProjectPtr::create(), ThemeTemplatePtr::create(), BackgroundDescriptor(), QString());
         int notification = 0;
         QList<int> previewedAt;
         QList<int> heights;
@@ -138,8 +141,15 @@ private Q_SLOTS:
     {
         const QString folder = dir.filePath("videos");
         const QStringList choices = {"p0.png", "--text", "Hello", "p1.png", "p2.png", "--duration", "1",
-                                     "--quality", "0", "--background", "#000000"};
+                                     "--quality", "0", "--theme", "2", "--background", "standard00005",
+                                     "--border", "3", "--shadow", "2", "--text-shadow", "4"};
         QVERIFY(openProject(choices, folder));
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        style->setThemeId(2);
+        style->setBgId("standard00005");
+        style->setBorderSize(3);
+        style->setImgShadowBlur(2);
+        style->setTextShadowBlur(4);
         QSignalSpy done(render, &RenderPres::done);
         QSignalSpy previews(render, &RenderPres::previewChanged);
         QSignalSpy rendering(render, &RenderPres::isRenderingChanged);
@@ -167,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(cli.waitForFinished(120000));
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(VideoProbe::videoFrameCount(theirs), frames);
-        for (int n : {20, 75}) {
+        for (int n : {20, 45, 75}) {
             const QImage a = VideoProbe::decodeFrame(ours, n);
             const QImage b = VideoProbe::decodeFrame(theirs, n);
             QCOMPARE(a.size(), b.size());

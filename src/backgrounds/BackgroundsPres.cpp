@@ -1,0 +1,239 @@
+#include "backgrounds/BackgroundsPres.h"
+
+#include "backgrounds/BackgroundCatalogue.h"
+#include "backgrounds/BgDownloadManager.h"
+#include "app/AppConstants.h"
+#include "images/ImageDecoder.h"
+#include "images/ImageLoading.h"
+#include "images/ImageProvider.h"
+#include "project/ProjectPres.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+const QString imageUrlPrefix = QStringLiteral("image://ImageProvider/");
+const QString fileScheme = QStringLiteral("file://");
+const QString idKey = QStringLiteral("id");
+const QString thumbIdKey = QStringLiteral("thumbId");
+const QString previewIdKey = QStringLiteral("previewId");
+const QString pathKey = QStringLiteral("path");
+
+QString registerImage(const QString &path)
+{
+    return ImageProvider::instance()->addImage(loadImage(path));
+}
+
+} // namespace
+
+BackgroundsPres::BackgroundsPres()
+    : BackgroundsPres(BackgroundCatalogue::instance(), BgDownloadManager::instance(),
+                      [] { return ProjectPres::instance()->project()->output.quality; })
+{
+}
+
+BackgroundsPres::BackgroundsPres(BackgroundCatalogue *catalogue, BgDownloadManager *downloader,
+                                 ResolutionSource resolution)
+    : m_catalogue(catalogue)
+    , m_downloader(downloader)
+    , m_resolution(std::move(resolution))
+{
+    for (auto it = catalogue->animated().cbegin(); it != catalogue->animated().cend(); ++it)
+        m_animated.append(QVariantMap{{QStringLiteral("thumbPath"), imageUrlPrefix + registerImage(it->thumbPath)},
+                                      {idKey, it.key()}});
+    for (auto it = catalogue->standard().cbegin(); it != catalogue->standard().cend(); ++it)
+        m_standard.append(QVariantMap{{QStringLiteral("thumbPath"), imageUrlPrefix + registerImage(it->thumbPath)},
+                                      {idKey, it.key()},
+                                      {QStringLiteral("imgPath"), fileScheme + it->path}});
+    for (auto it = catalogue->colors().cbegin(); it != catalogue->colors().cend(); ++it)
+        m_colors.append(QVariantMap{{QStringLiteral("color"), it->color}, {idKey, it.key()}});
+    buildCustomList();
+    connect(downloader, &BgDownloadManager::done, this, &BackgroundsPres::bgDownloaded);
+    connect(downloader, &BgDownloadManager::downloadError, this, &BackgroundsPres::onDownloadError);
+    connect(downloader, &BgDownloadManager::progress, this, &BackgroundsPres::onDownloadProgress);
+}
+
+void BackgroundsPres::buildCustomList()
+{
+    m_custom.clear();
+    for (auto it = m_catalogue->custom().cbegin(); it != m_catalogue->custom().cend(); ++it)
+        m_custom.append(QVariantMap{{QStringLiteral("fontColor"), it->fontColor},
+                                    {pathKey, fileScheme + it->path},
+                                    {idKey, it.key()}});
+}
+
+void BackgroundsPres::setCustom(const QVariantList &custom)
+{
+    if (m_custom == custom)
+        return;
+    m_custom = custom;
+    Q_EMIT customChanged();
+}
+
+void BackgroundsPres::setDownloadProgress(int progress)
+{
+    if (m_downloadProgress == progress)
+        return;
+    m_downloadProgress = progress;
+    Q_EMIT downloadProgressChanged();
+}
+
+void BackgroundsPres::setSelectedBgThumb(const QString &thumb)
+{
+    if (m_selectedBgThumb == thumb)
+        return;
+    m_selectedBgThumb = thumb;
+    Q_EMIT selectedBgThumbChanged();
+}
+
+QColor BackgroundsPres::textColorForImage(const QImage &image)
+{
+    const qint64 pixels = qint64(image.width()) * image.height();
+    if (pixels <= 0)
+        return QColor(Qt::white);
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    quint64 sum = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            sum += (11 * qRed(line[x]) + 16 * qGreen(line[x]) + 5 * qBlue(line[x])) >> 5;
+    }
+    return sum / quint64(pixels) < 150 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QString BackgroundsPres::localPath(const QString &fileUrl)
+{
+    const QUrl url(fileUrl);
+    return url.isLocalFile() ? url.toLocalFile() : fileUrl;
+}
+
+QString BackgroundsPres::registerScaledImage(const QString &path, int height, int width)
+{
+    return ImageProvider::instance()->addImage(loadScaledImage(path, height, width));
+}
+
+void BackgroundsPres::selectionDone(const QString &id)
+{
+    const BackgroundDescriptor d = m_catalogue->entry(id);
+    m_selectedBgThumb = d.path.isEmpty() ? QString() : imageUrlPrefix + registerImage(d.thumbPath);
+    Q_EMIT selectedBgThumbChanged();
+    if (d.isVideo()) {
+        const QString variant = resolutionVariantPath(d.path, m_resolution());
+        if (!m_downloader->isFetching(variant) && !QFileInfo::exists(variant)) {
+            m_downloader->fetch(variant);
+            m_downloadProgress = 0;
+            Q_EMIT downloadProgressChanged();
+            m_isDownloading = true;
+        }
+    } else {
+        m_isDownloading = false;
+    }
+    Q_EMIT isDownloadingChanged();
+}
+
+void BackgroundsPres::redownload()
+{
+    m_downloader->restartCurrent();
+}
+
+bool BackgroundsPres::isNormalBgSize(const QString &file_url) const
+{
+    // The header's size where the format tells it, so a huge picture is not decoded to be measured.
+    ImageDecoder decoder(localPath(file_url));
+    QSize size = decoder.tellsSize() ? decoder.storedSize() : loadImage(localPath(file_url))->size();
+    if (decoder.tellsSize() && decoder.orientationTurns())
+        size.transpose();
+    return decoder.canRead() && size.width() > 640 && size.height() > 480;
+}
+
+QString BackgroundsPres::addCustomBg(const QString &file_url)
+{
+    const QString path = localPath(file_url);
+    const QColor textColor = textColorForImage(*loadScaledImage(path, 250, 400));
+    QFont font(QStringLiteral("Oswald Book"));
+    font.setItalic(false);
+    const QString id = m_catalogue->addCustom(path, font, textColor);
+    m_custom.append(QVariantMap{{QStringLiteral("fontColor"), textColor},
+                                {pathKey, fileScheme + path},
+                                {thumbIdKey, registerScaledImage(path, 250, 400)},
+                                {idKey, id}});
+    Q_EMIT customChanged();
+    return id;
+}
+
+void BackgroundsPres::removeCustomBg(const QString &index)
+{
+    m_catalogue->removeCustom(index);
+    for (int i = 0; i < m_custom.size(); ++i) {
+        if (m_custom.at(i).toMap().value(idKey).toString() == index) {
+            m_custom.removeAt(i);
+            break;
+        }
+    }
+    Q_EMIT customChanged();
+}
+
+void BackgroundsPres::updateCustomBgThumbs()
+{
+    bool changed = false;
+    for (QVariant &item : m_custom) {
+        QVariantMap map = item.toMap();
+        if (map.contains(thumbIdKey))
+            continue;
+        QString path = map.value(pathKey).toString();
+        path.remove(fileScheme);
+        map.insert(thumbIdKey, registerScaledImage(path, 250, 400));
+        item = map;
+        changed = true;
+    }
+    if (changed)
+        Q_EMIT customChanged();
+}
+
+QString BackgroundsPres::previewId(QVariantList &list, const QString &index, const QString &pathKey)
+{
+    for (QVariant &item : list) {
+        QVariantMap map = item.toMap();
+        if (map.value(idKey).toString() != index)
+            continue;
+        if (!map.contains(previewIdKey)) {
+            QString path = map.value(pathKey).toString();
+            path.remove(fileScheme);
+            map.insert(previewIdKey, registerScaledImage(path, 1080, 1920));
+            item = map;
+        }
+        return map.value(previewIdKey).toString();
+    }
+    return QString();
+}
+
+QString BackgroundsPres::getCustomBgPreviewId(const QString &index)
+{
+    return previewId(m_custom, index, pathKey);
+}
+
+QString BackgroundsPres::getStandardBgPreviewId(const QString &index)
+{
+    return previewId(m_standard, index, QStringLiteral("imgPath"));
+}
+
+void BackgroundsPres::bgDownloaded()
+{
+    Q_EMIT backgroundDownloaded();
+    m_isDownloading = false;
+    Q_EMIT isDownloadingChanged();
+    m_downloadProgress = 0;
+    Q_EMIT downloadProgressChanged();
+}
+
+void BackgroundsPres::onDownloadError()
+{
+    Q_EMIT downloadError();
+}
+
+void BackgroundsPres::onDownloadProgress(float percent)
+{
+    m_downloadProgress = int(percent);
+    Q_EMIT downloadProgressChanged();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/Singleton.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+
+#include <functional>
+
+class BackgroundCatalogue;
+class BgDownloadManager;
+
+// The background screen's view of the catalogue ("backgrounds" in QML): the four lists, the
+// chosen background's thumbnail, the download of a video background, and the user's own pictures.
+class BackgroundsPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariantList animated READ animated CONSTANT)
+    Q_PROPERTY(QVariantList standard READ standard CONSTANT)
+    Q_PROPERTY(QVariantList colors READ colors CONSTANT)
+    Q_PROPERTY(QVariantList custom READ custom WRITE setCustom NOTIFY customChanged)
+    Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
+    Q_PROPERTY(int downloadProgress READ downloadProgress WRITE setDownloadProgress NOTIFY downloadProgressChanged)
+    Q_PROPERTY(QString selectedBgThumb READ selectedBgThumb WRITE setSelectedBgThumb NOTIFY selectedBgThumbChanged)
+
+public:
+    using ResolutionSource = std::function<int()>;
+
+    static BackgroundsPres *instance() { return Singleton<BackgroundsPres>::instance(); }
+
+    // A presenter over another catalogue and downloader (tests); resolution gives the output
+    // resolution (0 720p, 1 1080p, 2 2160p) whose video file selectionDone makes sure of.
+    BackgroundsPres(BackgroundCatalogue *catalogue, BgDownloadManager *downloader, ResolutionSource resolution);
+
+    QVariantList animated() const { return m_animated; }
+    QVariantList standard() const { return m_standard; }
+    QVariantList colors() const { return m_colors; }
+    QVariantList custom() const { return m_custom; }
+    void setCustom(const QVariantList &custom);
+    bool isDownloading() const { return m_isDownloading; }
+    int downloadProgress() const { return m_downloadProgress; }
+    void setDownloadProgress(int progress);
+    QString selectedBgThumb() const { return m_selectedBgThumb; }
+    void setSelectedBgThumb(const QString &thumb);
+
+    // White over dark pictures (mean luminance below 150), black over light ones; white for
+    // a picture without pixels.
+    static QColor textColorForImage(const QImage &image);
+
+    Q_INVOKABLE void selectionDone(const QString &id);
+    Q_INVOKABLE void redownload();
+    Q_INVOKABLE bool isNormalBgSize(const QString &file_url) const;
+    Q_INVOKABLE QString addCustomBg(const QString &file_url);
+    Q_INVOKABLE void removeCustomBg(const QString &index);
+    Q_INVOKABLE void updateCustomBgThumbs();
+    Q_INVOKABLE QString getCustomBgPreviewId(const QString &index);
+    Q_INVOKABLE QString getStandardBgPreviewId(const QString &index);
+
+Q_SIGNALS:
+    void isDownloadingChanged();
+    void downloadProgressChanged();
+    void downloadError();
+    void backgroundDownloaded();
+    void customChanged();
+    void wrongBgSize(QString path);
+    void customBgAdded();
+    void selectedBgThumbChanged();
+
+public Q_SLOTS:
+    void bgDownloaded();
+    void onDownloadError();
+    void onDownloadProgress(float percent);
+
+private:
+    friend class Singleton<BackgroundsPres>;
+    BackgroundsPres();
+
+    void buildCustomList();
+    static QString registerScaledImage(const QString &path, int height, int width);
+    static QString localPath(const QString &fileUrl);
+    QString previewId(QVariantList &list, const QString &index, const QString &pathKey);
+
+    BackgroundCatalogue *m_catalogue;
+    BgDownloadManager *m_downloader;
+    ResolutionSource m_resolution;
+    QVariantList m_animated;
+    QVariantList m_standard;
+    QVariantList m_colors;
+    QVariantList m_custom;
+    bool m_isDownloading = false;
+    int m_downloadProgress = 0;
+    QString m_selectedBgThumb;
+};

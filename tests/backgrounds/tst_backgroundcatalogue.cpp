@@ -1,0 +1,234 @@
+#include "support/RenderFixtures.h"
+#include "support/TestSupport.h"
+
+#include "app/AppConstants.h"
+#include "backgrounds/BackgroundCatalogue.h"
+#include "backgrounds/BackgroundsPres.h"
+#include "backgrounds/BgDownloadManager.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray info(const QByteArray &font)
+{
+    return "<?xml version=\"1.0\"?><background><media font=\"Serif,Serif,20,#000000\"/><media font=\"" + font
+           + "\"/></background>";
+}
+
+// A JPEG whose header claims width x height although it holds 16 x 16 pixels.
+QByteArray lyingJpeg(int width, int height)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    const int sof = bytes.indexOf("\xff\xc0");
+    bytes[sof + 5] = char(height >> 8);
+    bytes[sof + 6] = char(height & 0xff);
+    bytes[sof + 7] = char(width >> 8);
+    bytes[sof + 8] = char(width & 0xff);
+    return bytes;
+}
+
+} // namespace
+
+class TestBackgroundCatalogue : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    BackgroundCatalogue::Folders folders;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        folders = {path("backgrounds/"), path("animated/"), path("downloaded/"), path("data/custombgs.xml")};
+        QVERIFY(writeFile(path("backgrounds/1/info.xml"), info("Lato,SansSerif,40,#102030")));
+        QVERIFY(writeFile(path("backgrounds/12/info.xml"), info("Lato")));
+        QVERIFY(QDir().mkpath(path("backgrounds/noinfo")));
+        QVERIFY(writeFile(path("animated/2/info.xml"), info("DejaVu Serif,Serif,30,#ffffff")));
+        QVERIFY(writeFile(path("animated/1/info.xml"), info("Lato,SansSerif,30,#fafafa")));
+        QVERIFY(writeFile(path("backgrounds/colorbgs.xml"),
+                          "<colors><color bg-color=\"10,20,30\" font=\"Lato,SansSerif,50,#ffffff\"/>"
+                          "<group><color bg-color=\"garbage\"/></group><color bg-color=\"1,2\"/></colors>"));
+    }
+
+    void installedFoldersGiveIdsInOrderWithTheirStyles()
+    {
+        const BackgroundCatalogue catalogue(folders);
+        QCOMPARE(catalogue.animated().keys(), QStringList({"animated00001", "animated00002"}));
+        QCOMPARE(catalogue.standard().keys(), QStringList({"standard00001", "standard00012", "standardnoinfo"}));
+        QCOMPARE(catalogue.colors().keys(), QStringList({"color00000", "color00001", "color00002"}));
+
+        const BackgroundDescriptor video = catalogue.entry(AppConstants::defaultBackgroundId);
+        QCOMPARE(video.path, path("downloaded/1/1.mp4"));
+        QCOMPARE(video.thumbPath, path("animated/1/thumb.jpg"));
+        QCOMPARE(video.pathFor(0), path("downloaded/1/1-720p.mp4"));
+        QCOMPARE(catalogue.entry("no such id").path, video.path);
+
+        const BackgroundDescriptor picture = catalogue.entry("standard00001");
+        QCOMPARE(picture.path, path("backgrounds/1/bg.jpg"));
+        QCOMPARE(picture.pathFor(2), path("backgrounds/1/bg-2160p.jpg"));
+        QCOMPARE(picture.fontColor, QColor(0x10, 0x20, 0x30)); // the last "media" wins
+        QCOMPARE(picture.font.family(), QStringLiteral("Lato"));
+        QCOMPARE(picture.font.pointSize(), 40);
+        QCOMPARE(picture.font.styleHint(), QFont::SansSerif);
+
+        // Short "font", no "info.xml", damaged "bg-color": defaults, never an invalid colour.
+        QCOMPARE(catalogue.entry("standard00012").font.pointSize(), 84);
+        QCOMPARE(catalogue.entry("standard00012").fontColor, QColor(Qt::black));
+        QCOMPARE(catalogue.entry("standardnoinfo").fontColor, QColor(Qt::white));
+        QCOMPARE(catalogue.entry("color00000").color, QColor(10, 20, 30));
+        QCOMPARE(catalogue.entry("color00001").color, QColor(Qt::black));
+        QCOMPARE(catalogue.entry("color00002").color, QColor(1, 2, 0));
+        QVERIFY(catalogue.entry("color00002").isColor());
+    }
+
+    void customPicturesRoundTripInIdOrder()
+    {
+        QVERIFY(QDir().mkpath(path("pictures")));
+        const QString first = RenderFixtures::colourPicture(path("pictures"), "first.png", Qt::red);
+        const QString second = RenderFixtures::colourPicture(path("pictures"), "second.png", Qt::blue);
+        const QString gone = RenderFixtures::colourPicture(path("pictures"), "gone.png", Qt::green);
+        QStringList ids;
+        {
+            BackgroundCatalogue catalogue(folders);
+            ids << catalogue.addCustom(first, QFont(), Qt::black) << catalogue.addCustom(second, QFont(), Qt::white)
+                << catalogue.addCustom(gone, QFont(), Qt::white);
+        }
+        QVERIFY(QFile::remove(gone));
+        QFile file(folders.customFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        QVERIFY(!saved.trimmed().contains('\n'));
+        QStringList sorted = ids;
+        std::sort(sorted.begin(), sorted.end());
+        QVERIFY(saved.indexOf(sorted.at(0).toUtf8()) < saved.indexOf(sorted.at(1).toUtf8()));
+        QVERIFY(saved.indexOf(sorted.at(1).toUtf8()) < saved.indexOf(sorted.at(2).toUtf8()));
+        QCOMPARE(QDir(path("data")).entryList(QDir::Files | QDir::Hidden), QStringList{"custombgs.xml"});
+
+        BackgroundCatalogue reread(folders);
+        QCOMPARE(reread.custom().size(), 2); // the deleted picture is dropped
+        QCOMPARE(reread.entry(ids.at(0)).fontColor, QColor(Qt::black));
+        QCOMPARE(reread.entry(ids.at(1)).path, second);
+        reread.removeCustom(ids.at(1));
+        QCOMPARE(BackgroundCatalogue(folders).custom().keys(), QStringList{ids.at(0)});
+
+        // No "font-color" reads as white; a truncated file keeps what came before the damage.
+        QVERIFY(writeFile(folders.customFile, "<?xml version=\"1.0\"?><backgrounds><background bg-path=\"" + first.toUtf8()
+                                                  + "\" id=\"a\"/><background bg-path=\"" + second.toUtf8() + "\" id=\"b"));
+        const BackgroundCatalogue truncated(folders);
+        QCOMPARE(truncated.custom().keys(), QStringList{"a"});
+        QCOMPARE(truncated.entry("a").fontColor, QColor(Qt::white));
+        QFile::remove(folders.customFile);
+    }
+
+    void textColourFollowsTheMeanLuminance_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QColor>("expected");
+        auto gray = [](int value) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(QColor(value, value, value));
+            return image;
+        };
+        QTest::newRow("mean 149") << gray(149) << QColor(Qt::white);
+        QTest::newRow("mean 150") << gray(150) << QColor(Qt::black);
+        QTest::newRow("no pixels") << QImage() << QColor(Qt::white);
+    }
+
+    void textColourFollowsTheMeanLuminance()
+    {
+        QFETCH(QImage, image);
+        QFETCH(QColor, expected);
+        QCOMPARE(BackgroundsPres::textColorForImage(image), expected);
+    }
+
+    void pictureSizeCheck_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("normal");
+        const QString folder = path("sizes");
+        QVERIFY(QDir().mkpath(folder));
+        QTest::newRow("641 x 481") << RenderFixtures::colourPicture(folder, "a.png", Qt::red, 641, 481) << true;
+        QTest::newRow("640 x 480") << RenderFixtures::colourPicture(folder, "b.png", Qt::red, 640, 480) << false;
+        QTest::newRow("800 x 480") << RenderFixtures::colourPicture(folder, "c.png", Qt::red, 800, 480) << false;
+        QTest::newRow("1 x 1") << RenderFixtures::colourPicture(folder, "d.png", Qt::red, 1, 1) << false;
+        QVERIFY(writeFile(folder + "/text.jpg", "just some text"));
+        QTest::newRow("text file") << folder + "/text.jpg" << false;
+        QVERIFY(writeFile(folder + "/huge.jpg", lyingJpeg(20000, 20000)));
+        QTest::newRow("20000 x 20000 header") << folder + "/huge.jpg" << true;
+    }
+
+    // Checked by its header, then added anyway: nothing decodes a picture whole or fails.
+    void pictureSizeCheck()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, normal);
+        BgDownloadManager downloader(QStringLiteral("file:///nowhere/"));
+        BackgroundCatalogue catalogue(folders);
+        BackgroundsPres backgrounds(&catalogue, &downloader, [] { return 1; });
+        QCOMPARE(backgrounds.isNormalBgSize(QUrl::fromLocalFile(file).toString()), normal);
+        QSignalSpy changed(&backgrounds, &BackgroundsPres::customChanged);
+        const QString id = backgrounds.addCustomBg(QUrl::fromLocalFile(file).toString());
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(catalogue.contains(id));
+        QVERIFY(!backgrounds.getCustomBgPreviewId(id).isEmpty());
+        backgrounds.removeCustomBg(id);
+        QVERIFY(backgrounds.custom().isEmpty());
+    }
+
+    void presenterListsPreviewsAndSelection()
+    {
+        const QString content = path("content");
+        QVERIFY(writeFile(content + "/app/2/1-720p.mp4", "a loop"));
+        QVERIFY(writeFile(path("downloaded/2/2-720p.mp4"), "already here"));
+        RenderFixtures::colourPicture(path("backgrounds/1"), "bg.jpg", Qt::darkBlue, 64, 36);
+        BgDownloadManager downloader(QUrl::fromLocalFile(content).toString() + "/app/2/");
+        BackgroundCatalogue catalogue(folders);
+        BackgroundsPres backgrounds(&catalogue, &downloader, [] { return 0; });
+        QCOMPARE(backgrounds.animated().size(), 2);
+        QCOMPARE(backgrounds.standard().at(0).toMap().value("imgPath").toString(), "file://" + path("backgrounds/1/bg.jpg"));
+        QCOMPARE(backgrounds.colors().at(0).toMap().value("color").value<QColor>(), QColor(10, 20, 30));
+
+        const QString preview = backgrounds.getStandardBgPreviewId("standard00001");
+        QVERIFY(!preview.isEmpty());
+        QCOMPARE(backgrounds.getStandardBgPreviewId("standard00001"), preview);
+        QCOMPARE(backgrounds.getStandardBgPreviewId("standard99999"), QString());
+
+        // A video already at this resolution starts nothing; a missing one is fetched.
+        QSignalSpy downloaded(&backgrounds, &BackgroundsPres::backgroundDownloaded);
+        backgrounds.selectionDone("animated00002");
+        QVERIFY(!backgrounds.isDownloading());
+        QVERIFY(backgrounds.selectedBgThumb().startsWith("image://ImageProvider/"));
+        backgrounds.selectionDone("animated00001");
+        QVERIFY(backgrounds.isDownloading());
+        QTRY_COMPARE(downloaded.count(), 1);
+        QVERIFY(!backgrounds.isDownloading());
+        QVERIFY(QFile::exists(path("downloaded/1/1-720p.mp4")));
+        backgrounds.selectionDone("animated00001");
+        QCOMPARE(downloaded.count(), 1);
+        backgrounds.selectionDone("color00000");
+        QVERIFY(!backgrounds.isDownloading());
+        QCOMPARE(backgrounds.selectedBgThumb(), QString());
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestBackgroundCatalogue)
+#include "tst_backgroundcatalogue.moc"

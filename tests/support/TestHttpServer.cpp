@@ -1,0 +1,63 @@
+#include "support/TestHttpServer.h"
+
+#include <QTcpSocket>
+
+TestHttpServer::TestHttpServer()
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &TestHttpServer::onConnection);
+}
+
+bool TestHttpServer::start()
+{
+    return m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+QString TestHttpServer::baseUrl() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
+}
+
+void TestHttpServer::route(const QString &path, const Route &route)
+{
+    m_routes.insert(path, route);
+}
+
+void TestHttpServer::onConnection()
+{
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        auto buffer = QSharedPointer<QByteArray>::create();
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
+            buffer->append(socket->readAll());
+            if (buffer->contains("\r\n\r\n") && !buffer->isEmpty()) {
+                answer(socket, *buffer);
+                buffer->clear();
+            }
+        });
+    }
+}
+
+void TestHttpServer::answer(QTcpSocket *socket, const QByteArray &request)
+{
+    const QString path = QString::fromLatin1(request.split(' ').value(1));
+    m_requests.append(path);
+    auto found = m_routes.find(path);
+    Route route = found == m_routes.end() ? Route{404, "not here"} : *found;
+    if (found != m_routes.end() && found->failFirst > 0) {
+        --found->failFirst;
+        route = Route{404, "not yet"};
+    }
+    if (route.mode == Mode::Stall)
+        return;
+    QByteArray head = "HTTP/1.0 " + QByteArray::number(route.status) + " Status\r\nContent-Type: video/mp4\r\n";
+    if (!route.location.isEmpty())
+        head += "Location: " + route.location + "\r\n";
+    if (route.mode != Mode::NoLength)
+        head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+    socket->write(head + "\r\n");
+    const bool half = route.mode == Mode::DropMidBody || route.mode == Mode::StallMidBody;
+    socket->write(half ? route.body.left(route.body.size() / 2) : route.body);
+    socket->flush();
+    if (route.mode != Mode::StallMidBody)
+        socket->disconnectFromHost();
+}

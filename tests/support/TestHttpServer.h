@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A small HTTP/1.0 server on 127.0.0.1 (a free port) for downloader tests. Each path answers
+// in one of several ways, including the misbehaviours of real servers.
+class TestHttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Mode {
+        Normal,        // status line, Content-Length, whole body
+        NoLength,      // body without Content-Length, ended by closing the connection
+        DropMidBody,   // Content-Length of the whole body, half of it, then the connection closes
+        Stall,         // accepts the request and never answers
+        StallMidBody,  // headers and half of the body, then nothing
+    };
+
+    struct Route
+    {
+        int status = 200;
+        QByteArray body;
+        Mode mode = Mode::Normal;
+        QByteArray location; // for redirects
+        int failFirst = 0;   // answer 404 this many times before the route works
+    };
+
+    TestHttpServer();
+    bool start();
+    // "http://127.0.0.1:<port>"
+    QString baseUrl() const;
+    void route(const QString &path, const Route &route);
+    // Request paths in the order they arrived.
+    QStringList requests() const { return m_requests; }
+
+private:
+    void onConnection();
+    void answer(QTcpSocket *socket, const QByteArray &request);
+
+    QTcpServer m_server;
+    QHash<QString, Route> m_routes;
+    QStringList m_requests;
+};
