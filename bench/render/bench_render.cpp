@@ -196,7 +196,7 @@ int main(int argc, char *argv[])
         project->setDurationFixed(true);
         project->setOutputSettings(c.quality, dir.path());
         const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(c.theme);
-        SceneStyleLevels::apply(*theme, 0, 0, 0, QString(), QColor(Qt::white));
+        SceneStyleLevels::apply(StyleSettings(), *theme, QGuiApplication::font(), QColor(Qt::white));
         const QString output = dir.filePath(c.name + QStringLiteral(".mp4"));
 
         const double load = loadAverage();

@@ -10,7 +10,10 @@
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
+#include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
 #include "project/SlidesListModel.h"
+#include "render/RenderPres.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -46,8 +49,11 @@ void publishPresenters(QQmlEngine &engine)
     publish<SavedProjectsPres>(context, "savedProjects");
     ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
+    publish<StyleSettingsPres>(context, "styleSettings");
     publish<SlidesListModel>(context, "slides");
     publish<BackgroundsPres>(context, "backgrounds");
+    publish<SettingsPres>(context, "settings");
+    publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");
     publish<ThumbsPres>(context, "thumbs");
     context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());

@@ -217,17 +217,13 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
         return done(Failure);
     }
-    SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
-                            options.fontColor);
-    if (options.style)
-        ProjectFolder::applyOwnStyle(*options.style);
-
     BackgroundDescriptor background;
     if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
              .resolve(options.background, options.quality, &background, &error)) {
         printError(error);
         return done(s_stopRequested ? Stopped : Failure);
     }
+    SceneStyleLevels::apply(options.styleSettings(), *theme, background.font, background.fontColor);
 
     const QString output = QFileInfo(options.output).absoluteFilePath();
     // As the application does with its save folder; a folder that cannot be made shows up as

@@ -16,6 +16,21 @@ bool readInt(const QString &text, int low, int high, int *value)
 
 } // namespace
 
+StyleSettings RenderOptions::styleSettings() const
+{
+    // A saved project's style gives what no option can say: border colour, font weight, background id.
+    StyleSettings style = this->style ? *this->style : StyleSettings();
+    style.themeId = themeId;
+    style.borderSize = border;
+    style.imgShadowBlur = shadow;
+    style.textShadowBlur = textShadow;
+    style.fontFamily = font;
+    style.hasOwnFontColor = fontColor.isValid();
+    if (style.hasOwnFontColor)
+        style.fontColor = fontColor;
+    return style;
+}
+
 bool RenderOptions::parse(const QStringList &arguments, QString *error)
 {
     auto fail = [error](const QString &message) {
@@ -134,8 +149,10 @@ QString RenderOptions::helpText()
         "  --border LEVEL       photo border 0-4: 0 the theme's own, 1 none, 2 thin ... 4 wide\n"
         "  --shadow LEVEL       photo shadow 0-4: 0 the theme's own, 1 none, 2 soft ... 4 wide\n"
         "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
-        "  --font FAMILY        font family of text slides (default: the application font)\n"
-        "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default white)\n"
+        "  --font FAMILY        font family of text slides (default: the background's font,\n"
+        "                       the application font over colours and pictures)\n"
+        "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default: the background's\n"
+        "                       text colour, white over colours and pictures)\n"
         "  --project DIR        render the saved project in DIR (its prj.xml and settings.xml:\n"
         "                       slides, durations, music, theme, style); no ITEM, --music or\n"
         "                       --duration with it. The other options override the project's.\n"

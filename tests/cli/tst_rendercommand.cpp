@@ -107,7 +107,10 @@ private Q_SLOTS:
         theme.borderWidth = 0.02f;
         theme.shadow.blur = 0.07f;
         theme.textShadow.blur = 0.03f;
-        SceneStyleLevels::apply(theme, 0, 3, 1, QString(), QColor(10, 20, 30));
+        RenderOptions options;
+        QString error;
+        QVERIFY(options.parse({"a.jpg", "--shadow", "3", "--text-shadow", "1", "-o", "x.mp4"}, &error));
+        SceneStyleLevels::apply(options.styleSettings(), theme, QFont(), QColor(10, 20, 30));
         QCOMPARE(SceneStyle::instance()->borderWidth(), 0.02f);
         QCOMPARE(SceneStyle::instance()->photoShadow().blur, 0.11f);
         QCOMPARE(SceneStyle::instance()->textShadow().blur, 0.0f);
