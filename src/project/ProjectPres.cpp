@@ -1,4 +1,5 @@
 #include "project/ProjectPres.h"
+#include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "images/ThumbGenerator.h"
 #include "project/ImgSlidePres.h"
@@ -13,7 +14,7 @@
 #include <QJSValue>
 #include <QUrl>
 
-#include <algorithm>
+#include <exception>
 
 // Saves after the first slide-list change, then after every fifth.
 static constexpr int autosaveInterval = 5;
@@ -33,6 +34,11 @@ ProjectPres::ProjectPres()
 }
 
 ProjectPres::~ProjectPres() = default;
+
+QStringList ProjectPres::pictureNameFilters() const
+{
+    return {pictureNameFilter(tr("Images"))};
+}
 
 void ProjectPres::setProjectStore(IProjectStore *store)
 {
@@ -81,8 +87,6 @@ QStringList ProjectPres::localPaths(const QVariant &urls)
 
 QStringList ProjectPres::scanFolders(const QStringList &folders)
 {
-    static const QStringList extensions{QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
-                                        QStringLiteral(".png")};
     QStringList files;
     for (const QString &folder : folders) {
         if (folder.isEmpty() || !QFileInfo(folder).isDir())
@@ -90,11 +94,7 @@ QStringList ProjectPres::scanFolders(const QStringList &folders)
         const QFileInfoList entries =
             QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo &entry : entries) {
-            const QString name = entry.fileName();
-            const bool image = std::any_of(extensions.cbegin(), extensions.cend(), [&name](const QString &ext) {
-                return name.endsWith(ext, Qt::CaseSensitive);
-            });
-            if (image)
+            if (isPictureFileName(entry.fileName()))
                 files.append(entry.absoluteFilePath());
         }
     }
@@ -226,6 +226,11 @@ void ProjectPres::addAudioPaths(const QStringList &paths)
         } catch (int code) {
             // Already reported by the reader; the other files are still added.
             qCDebug(lcProject) << "skipping unreadable music" << path << code;
+        } catch (const std::exception &e) {
+            // Out of memory and the like: an exception must not leave a QML call.
+            qCWarning(lcProject) << "skipping music" << path << e.what();
+        } catch (...) {
+            qCWarning(lcProject) << "skipping music" << path;
         }
     }
     setAudioList(tracks);
