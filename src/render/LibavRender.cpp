@@ -125,9 +125,7 @@ QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
         QString path = resolutionVariantPath(bgPath, project->output.quality);
         if (!QFile::exists(path))
             path = bgPath;
-        auto video = QSharedPointer<AsyncCycleVideoInput>::create(pool, path);
-        connect(video.data(), &AsyncCycleVideoInput::error, this, &LibavRender::onError, Qt::DirectConnection);
-        return video;
+        return QSharedPointer<AsyncCycleVideoInput>::create(pool, path, [this] { onError(); });
     }
     return QSharedPointer<StaticImgImput>::create(pool, bgPath, height, width);
 }
