@@ -10,6 +10,7 @@
 #include <cstdio>
 
 class LibavRender;
+class QMutex;
 
 // The work of pictovia-render: builds the project and style the application would, renders
 // and reports on the given streams.
@@ -32,10 +33,14 @@ public:
     static RenderOptions absolutePaths(RenderOptions options, const QString &baseDir);
     // Photos in a folder, as "Add Folder with Images" finds them.
     static QStringList folderPictures(const QString &folder);
+    // How many slides the music leaves out and how to keep them; empty when all are used.
+    static QString leftOutWarning(const Project &project);
 
 private:
     int render(const RenderOptions &options);
     void printError(const QString &message);
+    // Prints what was reported through the error channel; false when nothing was.
+    bool printReports(QMutex &lock);
 
     FILE *m_out;
     FILE *m_err;

@@ -83,6 +83,9 @@ void VideoOutputWorker::process()
         ok = writeFile(context.get());
     } catch (const VideoEncoder::WriteError &e) {
         CommonError::report(QStringLiteral("Video output av_write_frame failed"), e.code, cannotWrite());
+    } catch (int code) {
+        // Thrown after its own report (the music reader, the audio encoder).
+        qCDebug(lcRender) << "video output failed:" << code;
     } catch (const std::exception &e) {
         qCWarning(lcRender) << "video output:" << e.what();
     } catch (...) {
