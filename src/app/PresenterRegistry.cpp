@@ -6,6 +6,7 @@
 #include "images/ImageProvider.h"
 #include "images/PrjImgProvider.h"
 #include "project/ProjectPres.h"
+#include "project/SavedProjectsPres.h"
 #include "project/SlidesListModel.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,8 @@ void publishPresenters(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     publish<CommonError>(context, "commonError");
     publish<AppSettingsPres>(context, "appSettings");
+    publish<SavedProjectsPres>(context, "savedProjects");
+    ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
     publish<SlidesListModel>(context, "slides");
     publish<FontsPres>(context, "fonts");

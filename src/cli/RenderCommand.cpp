@@ -3,6 +3,7 @@
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
 #include "cli/ProgressPrinter.h"
+#include "cli/ProjectFolder.h"
 #include "project/ProjectPres.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
@@ -43,7 +44,12 @@ RenderOptions RenderCommand::absolutePaths(RenderOptions options, const QString 
         track = absolute(track);
     if (!options.background.startsWith(QLatin1Char('#')))
         options.background = absolute(options.background);
-    options.output = absolute(options.output);
+    if (!options.output.isEmpty())
+        options.output = absolute(options.output);
+    for (QString *folder : {&options.projectDir, &options.saveProjectDir}) {
+        if (!folder->isEmpty())
+            *folder = absolute(*folder);
+    }
     return options;
 }
 
@@ -81,7 +87,47 @@ int RenderCommand::run(const QStringList &arguments)
         return Success;
     }
     av_log_set_level(AV_LOG_ERROR);
-    return render(absolutePaths(options, m_baseDir));
+    if (!options.saveProjectDir.isEmpty())
+        return saveProject(options);
+    RenderOptions resolved = absolutePaths(options, m_baseDir);
+    if (resolved.projectDir.isEmpty())
+        return render(resolved);
+    QStringList warnings;
+    const ProjectPtr project = ProjectFolder::load(resolved, &warnings, &error);
+    printWarnings(warnings);
+    if (!project) {
+        printError(error);
+        return Failure;
+    }
+    return render(resolved, project);
+}
+
+int RenderCommand::saveProject(const RenderOptions &options)
+{
+    RenderOptions resolved = absolutePaths(options, m_baseDir);
+    // A background that names no file is a background id, kept as given.
+    if (!QFileInfo(resolved.background).isFile())
+        resolved.background = options.background;
+    QStringList warnings;
+    const StyleSettingsPtr style = ProjectFolder::styleOf(resolved, &warnings);
+    QString error;
+    const ProjectPtr project = buildProject(resolved, &error);
+    const bool saved = project && ProjectFolder::save(resolved.saveProjectDir, project, style, &error);
+    printWarnings(warnings);
+    if (!saved) {
+        printError(error);
+        return Failure;
+    }
+    std::fprintf(m_out, "%s\n%d slides saved\n", resolved.saveProjectDir.toLocal8Bit().constData(),
+                 int(project->slides.size()));
+    std::fflush(m_out);
+    return Success;
+}
+
+void RenderCommand::printWarnings(const QStringList &warnings)
+{
+    for (const QString &warning : warnings)
+        printError(QStringLiteral("warning: ") + warning);
 }
 
 QStringList RenderCommand::folderPictures(const QString &folder)
@@ -140,7 +186,8 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     }
 
     auto project = ProjectPtr::create();
-    project->setOutputSettings(options.quality, QFileInfo(options.output).absolutePath());
+    project->setOutputSettings(options.quality, options.output.isEmpty() ? project->output.saveDir
+                                                                         : QFileInfo(options.output).absolutePath());
     project->setSlides(slides);
     project->setAudioTracks(tracks);
     if (options.duration > 0.0)
@@ -177,7 +224,7 @@ QString RenderCommand::leftOutWarning(const Project &project)
         .arg(advice);
 }
 
-int RenderCommand::render(const RenderOptions &options)
+int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded)
 {
     QMutex lock;
     auto collect = [this, &lock](const QString &message) {
@@ -192,7 +239,7 @@ int RenderCommand::render(const RenderOptions &options)
     };
 
     QString error;
-    const ProjectPtr project = buildProject(options, &error);
+    const ProjectPtr project = loaded ? loaded : buildProject(options, &error);
     if (!project) {
         printReports(lock);
         printError(error);
@@ -212,6 +259,8 @@ int RenderCommand::render(const RenderOptions &options)
     }
     SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
                             options.fontColor);
+    if (options.style)
+        ProjectFolder::applyOwnStyle(*options.style);
 
     QString bgPath;
     QColor bgColor;

@@ -37,7 +37,10 @@ public:
     static QString leftOutWarning(const Project &project);
 
 private:
-    int render(const RenderOptions &options);
+    // Renders the loaded project, or the one the options describe when there is none.
+    int render(const RenderOptions &options, const ProjectPtr &loaded = {});
+    int saveProject(const RenderOptions &options);
+    void printWarnings(const QStringList &warnings);
     void printError(const QString &message);
     // Prints what was reported through the error channel; false when nothing was.
     bool printReports(QMutex &lock);

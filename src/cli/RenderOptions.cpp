@@ -35,10 +35,15 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(argument));
         const QString value = arguments.at(++i);
+        given.insert(argument == QLatin1String("-o") ? QStringLiteral("--output") : argument);
         if (argument == QLatin1String("--text")) {
             items.append(Item{Item::Text, value});
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
             output = value;
+        } else if (argument == QLatin1String("--project")) {
+            projectDir = value;
+        } else if (argument == QLatin1String("--save-project")) {
+            saveProjectDir = value;
         } else if (argument == QLatin1String("--music")) {
             music.append(value);
         } else if (argument == QLatin1String("--theme")) {
@@ -73,6 +78,8 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
             return fail(QStringLiteral("Unknown option %1 (see --help)").arg(argument));
         }
     }
+    if (!projectDir.isEmpty() || !saveProjectDir.isEmpty())
+        return checkProjectModes(error);
     if (items.isEmpty())
         return fail(QStringLiteral("No photo, folder or --text slide given (see --help)"));
     if (output.isEmpty())
@@ -80,10 +87,29 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
     return true;
 }
 
+bool RenderOptions::checkProjectModes(QString *error) const
+{
+    if (!projectDir.isEmpty() && !saveProjectDir.isEmpty())
+        *error = QStringLiteral("--project and --save-project cannot be combined");
+    else if (!saveProjectDir.isEmpty() && items.isEmpty())
+        *error = QStringLiteral("No photo, folder or --text slide given for --save-project (see --help)");
+    else if (!projectDir.isEmpty() && !items.isEmpty())
+        *error = QStringLiteral("Photos, folders and --text cannot be given with --project: "
+                                "the project names its slides");
+    else if (!projectDir.isEmpty()
+             && (given.contains(QStringLiteral("--music")) || given.contains(QStringLiteral("--duration"))))
+        *error = QStringLiteral("--music and --duration cannot be given with --project: the project names its own");
+    else
+        return true;
+    return false;
+}
+
 QString RenderOptions::helpText()
 {
     return QStringLiteral(
         "Usage: pictovia-render [options] ITEM... -o OUT.mp4\n"
+        "       pictovia-render --project DIR [-o OUT.mp4] [options]\n"
+        "       pictovia-render --save-project DIR [options] ITEM...\n"
         "Renders a slideshow video without a window.\n"
         "\n"
         "Each ITEM, in order, is a slide or several:\n"
@@ -104,6 +130,14 @@ QString RenderOptions::helpText()
         "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
         "  --font FAMILY        font family of text slides (default: the application font)\n"
         "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default white)\n"
+        "  --project DIR        render the saved project in DIR (its prj.xml and settings.xml:\n"
+        "                       slides, durations, music, theme, style); no ITEM, --music or\n"
+        "                       --duration with it. The other options override the project's.\n"
+        "                       Without -o the video goes to the project's result folder as\n"
+        "                       slideshow_YYYY.MM.DD_hh.mm.mp4\n"
+        "  --save-project DIR   write the project the ITEMs and options describe into DIR\n"
+        "                       (created when missing) instead of rendering; a folder under\n"
+        "                       the application's projects folder appears in Recent Projects\n"
         "  -h, --help           show this help\n"
         "\n"
         "Durations: the video lasts as long as the music. Without --duration the slides share\n"

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "theme/StyleSettings.h"
+
 #include <QColor>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,8 +31,15 @@ struct RenderOptions
     QColor fontColor = QColor(255, 255, 255);
     QString output;
     bool help = false;
+    QString projectDir;     // --project: render this saved-project folder
+    QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
+    StyleSettingsPtr style; // a saved project's style, for what the options above cannot say
+    QSet<QString> given;    // the options on the command line, by their long names
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);
     static QString helpText();
+
+private:
+    bool checkProjectModes(QString *error) const;
 };

@@ -14,7 +14,6 @@
 #include <QJSValue>
 #include <QUrl>
 
-#include <exception>
 
 // Saves after the first slide-list change, then after every fifth.
 static constexpr int autosaveInterval = 5;
@@ -219,19 +218,9 @@ void ProjectPres::addAudioPaths(const QStringList &paths)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
     for (const QString &path : paths) {
-        try {
-            const MediaFileInfoPtr track = MediaFileInfo::read(path);
-            if (track)
-                tracks.append(track);
-        } catch (int code) {
-            // Already reported by the reader; the other files are still added.
-            qCDebug(lcProject) << "skipping unreadable music" << path << code;
-        } catch (const std::exception &e) {
-            // Out of memory and the like: an exception must not leave a QML call.
-            qCWarning(lcProject) << "skipping music" << path << e.what();
-        } catch (...) {
-            qCWarning(lcProject) << "skipping music" << path;
-        }
+        // Unreadable files are reported by the reader; the other files are still added.
+        if (const MediaFileInfoPtr track = MediaFileInfo::tryRead(path))
+            tracks.append(track);
     }
     setAudioList(tracks);
     if (hasRows())

@@ -24,3 +24,16 @@ QStringList makeImageFiles(const QString &folder, int count, const QString &pref
     }
     return paths;
 }
+
+QString describeSlides(const QVector<SlidePtr> &slides)
+{
+    QStringList parts;
+    for (const SlidePtr &s : slides)
+        parts.append(QStringLiteral("%1:%2:%3:%4:%5")
+                         .arg(s->type)
+                         .arg(s->durationType)
+                         .arg(s->duration)
+                         .arg(s->rotation)
+                         .arg(s->content));
+    return parts.join(QLatin1Char('|'));
+}

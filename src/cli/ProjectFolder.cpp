@@ -1,0 +1,179 @@
+#include "cli/ProjectFolder.h"
+
+#include "app/AppConstants.h"
+#include "images/ImageLoading.h"
+#include "project/OutputSettings.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectThumbnails.h"
+#include "theme/SceneStyle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ProjectFolder {
+
+namespace {
+
+constexpr int thumbnailCount = 5;
+
+bool isReadableFile(const QString &path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+// As opening the project in the application: photos that are gone are left out.
+void dropMissingPhotos(Project &project, QStringList *warnings)
+{
+    QVector<SlidePtr> kept;
+    for (const SlidePtr &slide : qAsConst(project.slides)) {
+        if (slide->type == ImageSlideType && !isReadableFile(slide->content))
+            warnings->append(QStringLiteral("The photo %1 is missing; it is left out").arg(slide->content));
+        else
+            kept.append(slide);
+    }
+    project.setSlides(kept);
+}
+
+void takeStyle(const StyleSettings &style, RenderOptions &options, QStringList *warnings)
+{
+    auto unless = [&options](const char *name) { return !options.given.contains(QLatin1String(name)); };
+    if (unless("--theme"))
+        options.themeId = style.themeId;
+    if (unless("--border"))
+        options.border = style.borderSize;
+    if (unless("--shadow"))
+        options.shadow = style.imgShadowBlur;
+    if (unless("--text-shadow"))
+        options.textShadow = style.textShadowBlur;
+    if (unless("--font"))
+        options.font = style.fontFamily;
+    if (unless("--font-color") && style.hasOwnFontColor)
+        options.fontColor = style.fontColor;
+    if (unless("--background"))
+        warnings->append(QStringLiteral("The project's background \"%1\" is not drawn by the command line; "
+                                        "using %2 (choose one with --background)")
+                             .arg(style.bgId, options.background));
+}
+
+QImage thumbnailOf(const Slide &slide)
+{
+    if (slide.type != ImageSlideType)
+        return ProjectThumbnails::fromText(slide.content);
+    const ImageSharedPointer photo = loadScaledImage(slide.content, ProjectThumbnails::side, ProjectThumbnails::side);
+    return ProjectThumbnails::fromPhoto(*photo, slide.rotation);
+}
+
+// The first five slides' pictures; leftovers of a longer project saved there before go.
+void writeThumbnails(const QDir &folder, const Project &project)
+{
+    for (int n = 1; n <= thumbnailCount; ++n) {
+        const QString file = folder.filePath(thumbFileName(QString::number(n)));
+        if (n <= project.slides.size())
+            ProjectThumbnails::save(thumbnailOf(*project.slides.at(n - 1)), file);
+        else
+            QFile::remove(file);
+    }
+}
+
+} // namespace
+
+QString resultFileName(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm'.mp4'"));
+}
+
+ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
+{
+    const QDir folder(options.projectDir);
+    const QString projectFile = folder.filePath(AppConstants::projectFileName);
+    if (!QFileInfo(projectFile).isFile()) {
+        *error = QStringLiteral("No saved project in %1 (it has no %2)")
+                     .arg(options.projectDir, AppConstants::projectFileName);
+        return {};
+    }
+    const ProjectPtr project = readProjectFile(projectFile);
+    dropMissingPhotos(*project, warnings);
+    if (project->slides.isEmpty()) {
+        *error = QStringLiteral("The project in %1 has no slide to show").arg(options.projectDir);
+        return {};
+    }
+    options.style = readStyleFile(folder.filePath(AppConstants::styleFileName));
+    takeStyle(*options.style, options, warnings);
+    if (options.given.contains(QStringLiteral("--quality")))
+        project->setOutputSettings(options.quality, project->output.saveDir);
+    else
+        options.quality = project->output.quality;
+    if (options.output.isEmpty()) {
+        const QString saveDir =
+            project->output.saveDir.isEmpty() ? OutputSettings::defaultSaveDir() : project->output.saveDir;
+        options.output = QDir(saveDir).filePath(resultFileName(QDateTime::currentDateTime()));
+    }
+    return project;
+}
+
+StyleSettingsPtr styleOf(const RenderOptions &options, QStringList *warnings)
+{
+    auto style = StyleSettingsPtr::create();
+    style->themeId = options.themeId;
+    style->borderSize = options.border;
+    style->imgShadowBlur = options.shadow;
+    style->textShadowBlur = options.textShadow;
+    style->fontFamily = options.font;
+    if (options.given.contains(QStringLiteral("--font-color"))) {
+        style->hasOwnFontColor = true;
+        style->fontColor = options.fontColor;
+    }
+    if (options.given.contains(QStringLiteral("--background"))) {
+        // A project names its background by id; colours and files have none.
+        if (options.background.startsWith(QLatin1Char('#')) || QFileInfo(options.background).isFile())
+            warnings->append(QStringLiteral("A project keeps its background by id; \"%1\" is not kept, the default "
+                                            "background is saved")
+                                 .arg(options.background));
+        else
+            style->bgId = options.background;
+    }
+    return style;
+}
+
+bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr &style, QString *error)
+{
+    const QDir folder(dir);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        *error = QStringLiteral("Cannot create the folder %1").arg(dir);
+        return false;
+    }
+    QString reason;
+    const QString audio = project->audioTracks.isEmpty() ? QString() : project->audioTracks.first()->path();
+    const QString infoFile = folder.filePath(AppConstants::infoFileName);
+    const QString projectFile = folder.filePath(AppConstants::projectFileName);
+    const QString styleFile = folder.filePath(AppConstants::styleFileName);
+    QString failed;
+    const QString name = projectInfoName(QDateTime::currentDateTime());
+    if (!writeProjectInfo(infoFile, name, audio, project->slides.size(), &reason))
+        failed = infoFile;
+    if (failed.isEmpty()) {
+        writeThumbnails(folder, *project);
+        if (!writeProjectFile(projectFile, project, &reason))
+            failed = projectFile;
+    }
+    if (failed.isEmpty() && !writeStyleFile(styleFile, style, &reason))
+        failed = styleFile;
+    if (failed.isEmpty())
+        return true;
+    *error = QStringLiteral("Cannot write %1: %2").arg(failed, reason);
+    return false;
+}
+
+void applyOwnStyle(const StyleSettings &style)
+{
+    SceneStyle *scene = SceneStyle::instance();
+    if (style.hasOwnBorderColor)
+        scene->setBorderColor(style.borderColor);
+    QFont font = scene->textFont();
+    font.setWeight(qBound(0, style.fontWeight, 99));
+    scene->setTextFont(font);
+}
+
+} // namespace ProjectFolder

@@ -1,0 +1,303 @@
+#include "project/ProjectFile.h"
+
+#include "app/Logging.h"
+#include "project/AtomicFile.h"
+#include "theme/ThemeReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+const QString rootElement = QStringLiteral("project");
+
+// Shortest general form, at most 6 significant digits: 5 -> "5", 12.5 -> "12.5".
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString colorText(const QColor &color)
+{
+    return QStringLiteral("%1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+bool writeXml(const QString &path, const std::function<void(QXmlStreamWriter &)> &body, QString *error)
+{
+    return writeFileAtomically(
+        path,
+        [&body](QIODevice &device) {
+            QXmlStreamWriter xml(&device);
+            xml.setAutoFormatting(false);
+            xml.writeStartDocument();
+            body(xml);
+            xml.writeEndDocument();
+            return !xml.hasError();
+        },
+        error);
+}
+
+// Absent or unreadable attributes give the fallback: a damaged file never yields garbage values.
+int intAttribute(const QXmlStreamAttributes &attrs, const QString &name, int fallback)
+{
+    bool ok = false;
+    const int value = attrs.value(name).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+// Durations are seconds: NaN, infinities and negative values are damage, not choices.
+double durationAttribute(const QXmlStreamAttributes &attrs, const QString &name, double fallback)
+{
+    bool ok = false;
+    const double value = attrs.value(name).toDouble(&ok);
+    return ok && std::isfinite(value) && value >= 0.0 ? value : fallback;
+}
+
+bool openForReading(QFile &file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
+}
+
+void readProjectAttributes(const QXmlStreamAttributes &attrs, Project &project)
+{
+    project.setDurationFixed(attrs.hasAttribute(QLatin1String("slide-duration-fixed")));
+    project.setSlideDuration(durationAttribute(attrs, QStringLiteral("slide-duration"), 4.0));
+    int quality = intAttribute(attrs, QStringLiteral("quality"), 0);
+    if (quality < 0 || quality > 2)
+        quality = 0;
+    project.setOutputSettings(quality, attrs.value(QLatin1String("save-dir")).toString());
+}
+
+MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs)
+{
+    const QString path = attrs.value(QLatin1String("path")).toString();
+    // Music that vanished since the save is dropped without a message.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    // The reader has reported a failure; the project opens without that track.
+    return MediaFileInfo::tryRead(path);
+}
+
+SlidePtr readSlide(const QXmlStreamAttributes &attrs)
+{
+    const int type = intAttribute(attrs, QStringLiteral("type"), 0);
+    if (type != ImageSlideType && type != TextSlideType)
+        return {};
+    auto slide = SlidePtr::create();
+    slide->type = type;
+    slide->durationType = intAttribute(attrs, QStringLiteral("duration-type"), CommonDuration);
+    slide->duration = durationAttribute(attrs, QStringLiteral("duration"), 0.0);
+    if (type == ImageSlideType) {
+        slide->rotation = intAttribute(attrs, QStringLiteral("rotation"), 0);
+        slide->content = attrs.value(QLatin1String("path")).toString();
+    } else {
+        slide->content = attrs.value(QLatin1String("text")).toString();
+    }
+    return slide;
+}
+
+// Reads the children named child of the element just started, up to its end; false on an
+// XML error or a truncated file.
+bool readChildren(QXmlStreamReader &xml, const QString &parent, const QString &child,
+                  const std::function<void(const QXmlStreamAttributes &)> &take)
+{
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == child)
+            take(xml.attributes());
+        else if (xml.isEndElement() && xml.name() == parent)
+            return true;
+    }
+    return false;
+}
+
+void writeSlide(QXmlStreamWriter &xml, const Slide &slide)
+{
+    xml.writeStartElement(QStringLiteral("slide"));
+    xml.writeAttribute(QStringLiteral("type"), QString::number(slide.type));
+    xml.writeAttribute(QStringLiteral("duration-type"), QString::number(slide.durationType));
+    xml.writeAttribute(QStringLiteral("duration"), number(slide.duration));
+    if (slide.type == ImageSlideType) {
+        xml.writeAttribute(QStringLiteral("rotation"), QString::number(slide.rotation));
+        xml.writeAttribute(QStringLiteral("path"), slide.content);
+    } else {
+        xml.writeAttribute(QStringLiteral("text"), slide.content);
+    }
+    xml.writeEndElement();
+}
+
+void readStyleAttributes(const QXmlStreamAttributes &attrs, StyleSettings &style)
+{
+    const StyleSettings fresh;
+    style.borderSize = intAttribute(attrs, QStringLiteral("border-size"), fresh.borderSize);
+    style.imgShadowBlur = intAttribute(attrs, QStringLiteral("img-shadow-blur"), fresh.imgShadowBlur);
+    style.textShadowBlur = intAttribute(attrs, QStringLiteral("text-shadow-blur"), fresh.textShadowBlur);
+    style.themeId = intAttribute(attrs, QStringLiteral("tmpl-id"), fresh.themeId);
+    style.bgId = attrs.hasAttribute(QLatin1String("bg-id")) ? attrs.value(QLatin1String("bg-id")).toString()
+                                                               : fresh.bgId;
+    if (attrs.hasAttribute(QLatin1String("border-color"))) {
+        style.borderColor = parseColor(attrs.value(QLatin1String("border-color")).toString());
+        style.hasOwnBorderColor = true;
+    }
+    if (attrs.hasAttribute(QLatin1String("font-color"))) {
+        style.fontColor = parseColor(attrs.value(QLatin1String("font-color")).toString());
+        style.hasOwnFontColor = true;
+    }
+    style.fontFamily = attrs.value(QLatin1String("font-family")).toString();
+    // The toolkit's fonts take weights 0 to 99 only.
+    style.fontWeight = qBound(0, intAttribute(attrs, QStringLiteral("font-weight"), fresh.fontWeight), 99);
+}
+
+} // namespace
+
+ProjectPtr readProjectFile(const QString &path)
+{
+    auto project = ProjectPtr::create();
+    QFile file(path);
+    if (!openForReading(file))
+        return project;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == rootElement) {
+            readProjectAttributes(xml.attributes(), *project);
+        } else if (xml.name() == QLatin1String("audios")) {
+            QList<MediaFileInfoPtr> tracks;
+            readChildren(xml, QStringLiteral("audios"), QStringLiteral("audio"),
+                         [&tracks](const QXmlStreamAttributes &a) {
+                             if (const MediaFileInfoPtr track = readTrack(a))
+                                 tracks.append(track);
+                         });
+            project->setAudioTracks(tracks);
+        } else if (xml.name() == QLatin1String("slides")) {
+            QVector<SlidePtr> slides;
+            const bool complete = readChildren(xml, QStringLiteral("slides"), QStringLiteral("slide"),
+                                               [&slides](const QXmlStreamAttributes &a) {
+                                                   if (const SlidePtr slide = readSlide(a))
+                                                       slides.append(slide);
+                                               });
+            if (complete)
+                project->setSlides(slides);
+            break;
+        }
+    }
+    if (xml.hasError())
+        qCInfo(lcProject) << "reading stopped early in" << path << ":" << xml.errorString();
+    return project;
+}
+
+bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *error)
+{
+    return writeXml(
+        path,
+        [&project](QXmlStreamWriter &xml) {
+            xml.writeStartElement(rootElement);
+            if (project->isDurationFixed)
+                xml.writeAttribute(QStringLiteral("slide-duration-fixed"), QStringLiteral("1"));
+            xml.writeAttribute(QStringLiteral("slide-duration"), number(project->slideDuration));
+            xml.writeAttribute(QStringLiteral("quality"), QString::number(project->output.quality));
+            xml.writeAttribute(QStringLiteral("save-dir"), project->output.saveDir);
+            xml.writeStartElement(QStringLiteral("audios"));
+            for (const MediaFileInfoPtr &track : qAsConst(project->audioTracks)) {
+                xml.writeStartElement(QStringLiteral("audio"));
+                xml.writeAttribute(QStringLiteral("path"), track->path());
+                xml.writeEndElement();
+            }
+            xml.writeEndElement();
+            xml.writeStartElement(QStringLiteral("slides"));
+            for (const SlidePtr &slide : qAsConst(project->slides))
+                writeSlide(xml, *slide);
+            xml.writeEndElement();
+            xml.writeEndElement();
+        },
+        error);
+}
+
+StyleSettingsPtr readStyleFile(const QString &path)
+{
+    auto style = StyleSettingsPtr::create();
+    QFile file(path);
+    if (!openForReading(file))
+        return style;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == rootElement)
+            readStyleAttributes(xml.attributes(), *style);
+    }
+    return style;
+}
+
+bool writeStyleFile(const QString &path, const StyleSettingsPtr &style, QString *error)
+{
+    return writeXml(
+        path,
+        [&style](QXmlStreamWriter &xml) {
+            xml.writeStartElement(rootElement);
+            xml.writeAttribute(QStringLiteral("border-size"), QString::number(style->borderSize));
+            xml.writeAttribute(QStringLiteral("img-shadow-blur"), QString::number(style->imgShadowBlur));
+            xml.writeAttribute(QStringLiteral("text-shadow-blur"), QString::number(style->textShadowBlur));
+            xml.writeAttribute(QStringLiteral("tmpl-id"), QString::number(style->themeId));
+            xml.writeAttribute(QStringLiteral("bg-id"), style->bgId);
+            if (style->hasOwnBorderColor)
+                xml.writeAttribute(QStringLiteral("border-color"), colorText(style->borderColor));
+            if (style->hasOwnFontColor)
+                xml.writeAttribute(QStringLiteral("font-color"), colorText(style->fontColor));
+            xml.writeAttribute(QStringLiteral("font-family"), style->fontFamily);
+            xml.writeAttribute(QStringLiteral("font-weight"), QString::number(style->fontWeight));
+            xml.writeEndElement();
+        },
+        error);
+}
+
+ProjectInfo readProjectInfo(const QString &path)
+{
+    ProjectInfo info;
+    QFile file(path);
+    if (!openForReading(file))
+        return info;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            info.name = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        } else if (xml.name() == QLatin1String("audio")) {
+            info.audio = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        } else if (xml.name() == QLatin1String("slidesnumber")) {
+            bool ok = false;
+            const int count = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed().toInt(&ok);
+            info.slidesCount = ok ? qMax(0, count) : 0;
+        }
+    }
+    return info;
+}
+
+QString projectInfoName(const QDateTime &time)
+{
+    return QLocale::system().toString(time, QStringLiteral("dd MMM yyyy - hh:mm"));
+}
+
+bool writeProjectInfo(const QString &path, const QString &name, const QString &audio, int slidesCount,
+                      QString *error)
+{
+    return writeXml(
+        path,
+        [&](QXmlStreamWriter &xml) {
+            xml.writeStartElement(rootElement);
+            xml.writeTextElement(QStringLiteral("name"), name);
+            xml.writeTextElement(QStringLiteral("audio"), audio);
+            xml.writeTextElement(QStringLiteral("slidesnumber"), QString::number(slidesCount));
+            xml.writeEndElement();
+        },
+        error);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "project/Project.h"
+#include "theme/StyleSettings.h"
+
+#include <QDateTime>
+#include <QString>
+
+// The three small XML files of a saved-project folder: "prj.xml" (the project), "settings.xml"
+// (its style) and "info.xml" (what the saved-projects list shows). Each is written whole to a
+// temporary file and renamed over the old one; readers keep what they read before an error and
+// fall back to defaults for the rest.
+
+// "info.xml" as the saved-projects list reads it.
+struct ProjectInfo
+{
+    QString name;  // the time of the last save as text
+    QString audio; // path of the first music track
+    int slidesCount = 0;
+};
+
+// A fresh project filled from the file; its id is left empty (the folder name gives it).
+ProjectPtr readProjectFile(const QString &path);
+// False, with the reason, when the file could not be written; the old file is then untouched.
+bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *error = nullptr);
+
+// A new style record when the file cannot be read.
+StyleSettingsPtr readStyleFile(const QString &path);
+bool writeStyleFile(const QString &path, const StyleSettingsPtr &style, QString *error = nullptr);
+
+ProjectInfo readProjectInfo(const QString &path);
+// The "name" of "info.xml": the time of a save, "dd MMM yyyy - hh:mm" in the system's language.
+QString projectInfoName(const QDateTime &time);
+bool writeProjectInfo(const QString &path, const QString &name, const QString &audio, int slidesCount,
+                      QString *error = nullptr);

@@ -1,0 +1,276 @@
+#include "project/SavedProjectsPres.h"
+
+#include "app/AppConstants.h"
+#include "app/AppPaths.h"
+#include "app/CommonError.h"
+#include "app/Logging.h"
+#include "images/PrjImgProvider.h"
+#include "images/ThumbGenerator.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectThumbnails.h"
+
+#include <QDir>
+#include <QFile>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int thumbnailCount = 5;
+
+QStringList folderThumbIds(const QString &id, int slidesCount)
+{
+    QStringList ids;
+    for (int k = 1; k <= qMin(slidesCount, thumbnailCount); ++k)
+        ids.append(id + QLatin1Char('/') + QString::number(k));
+    return ids;
+}
+
+// Element index of imgs set to value, padding with empty ids when the list is shorter.
+void setImg(QStringList &imgs, int index, const QString &value)
+{
+    while (imgs.size() <= index)
+        imgs.append(QString());
+    imgs[index] = value;
+}
+
+// Creates and deletes an empty file so the folder's modification time is the time of the save.
+void touchFolder(const QDir &folder)
+{
+    QFile dummy(folder.filePath(AppConstants::dummyFileName));
+    if (dummy.open(QIODevice::ReadWrite)) {
+        dummy.close();
+        dummy.remove();
+    }
+}
+
+} // namespace
+
+SavedProjectsPres::SavedProjectsPres()
+    : m_projectsDir(AppPaths::projectsDir)
+{
+    connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this, &SavedProjectsPres::thumbGenerated);
+    // An unset folder would list the working directory.
+    if (m_projectsDir.isEmpty())
+        return;
+    const QStringList folders = QDir(m_projectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
+    for (const QString &id : folders) {
+        const ProjectInfo info = readProjectInfo(QDir(folderOf(id)).filePath(AppConstants::infoFileName));
+        m_entries.append(entryFor(id, info.name, info.audio, info.slidesCount));
+    }
+}
+
+SavedProjectsPres::~SavedProjectsPres() = default;
+
+int SavedProjectsPres::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_entries.size();
+}
+
+QVariant SavedProjectsPres::data(const QModelIndex &index, int role) const
+{
+    if (index.row() < 0 || index.row() >= m_entries.size())
+        return {};
+    const SavedProjectEntry &entry = *m_entries.at(index.row());
+    switch (role) {
+    case NameRole:
+        return entry.name;
+    case AudioNameRole:
+        return entry.audioName;
+    case SlidesCountRole:
+        return entry.slidesCount;
+    case ImgsRole:
+        return entry.imgs;
+    case LastModifiedRole:
+        return entry.lastModified;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> SavedProjectsPres::roleNames() const
+{
+    return {{NameRole, "name"},
+            {AudioNameRole, "audioName"},
+            {SlidesCountRole, "slidesCount"},
+            {ImgsRole, "imgs"},
+            {LastModifiedRole, "lastModified"}};
+}
+
+QString SavedProjectsPres::folderOf(const QString &id) const
+{
+    return m_projectsDir + id;
+}
+
+int SavedProjectsPres::rowOf(const SavedProjectEntryPtr &entry) const
+{
+    return m_entries.indexOf(entry);
+}
+
+SavedProjectEntryPtr SavedProjectsPres::entryFor(const QString &id, const QString &name, const QString &audio,
+                                                 int count)
+{
+    auto entry = SavedProjectEntryPtr::create();
+    entry->id = id;
+    entry->name = name;
+    entry->audioName = audio;
+    entry->slidesCount = count;
+    entry->imgs = folderThumbIds(id, count);
+    entry->lastModified = QDateTime::currentDateTime();
+    return entry;
+}
+
+QString SavedProjectsPres::saveProject(const ProjectPtr &project)
+{
+    if (project->id.isEmpty())
+        project->id = QUuid::createUuid().toString();
+    const QString id = project->id;
+    const QDir folder(folderOf(id));
+    folder.mkpath(QStringLiteral("."));
+
+    const QString name = projectInfoName(QDateTime::currentDateTime());
+    const QString audio = project->audioTracks.isEmpty() ? QString() : project->audioTracks.first()->path();
+    const int count = project->slides.size();
+    writeProjectInfo(folder.filePath(AppConstants::infoFileName), name, audio, count);
+
+    auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                              [&id](const SavedProjectEntryPtr &e) { return e->id == id; });
+    SavedProjectEntryPtr entry;
+    if (found != m_entries.end()) {
+        entry = *found;
+        entry->slidesCount = count;
+        entry->audioName = audio;
+        entry->name = name;
+        const int row = rowOf(entry);
+        if (row > 0) {
+            beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
+            m_entries.move(row, 0);
+            endMoveRows();
+        }
+    } else {
+        entry = entryFor(id, name, audio, count);
+        beginInsertRows(QModelIndex(), 0, 0);
+        m_entries.prepend(entry);
+        endInsertRows();
+    }
+
+    const bool thumbsChanged = updateThumbnails(project, entry);
+    notifyRow(0, thumbsChanged ? QVector<int>() : m_textRoles);
+
+    const QString projectPath = folder.filePath(AppConstants::projectFileName);
+    QString reason;
+    if (!writeProjectFile(projectPath, project, &reason))
+        CommonError::report(QStringLiteral("Failed to save the project to %1: %2").arg(projectPath, reason));
+    touchFolder(folder);
+    return id;
+}
+
+bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry)
+{
+    if (project->id != m_cachedProjectId) {
+        m_thumbKeys.clear();
+        m_cachedProjectId = project->id;
+    }
+    const QDir folder(folderOf(entry->id));
+    const int handled = qMin(project->slides.size(), thumbnailCount);
+    bool changed = false;
+    for (int n = 1; n <= handled; ++n) {
+        const Slide &slide = *project->slides.at(n - 1);
+        const bool photo = slide.type == ImageSlideType;
+        const QString key = photo ? slide.content + QString::number(slide.rotation) : slide.content;
+        if (m_thumbKeys.contains(n) && m_thumbKeys.value(n) == key)
+            continue;
+        m_thumbKeys.insert(n, key);
+        changed = true;
+        const QString file = folder.filePath(thumbFileName(QString::number(n)));
+        if (photo) {
+            setImg(entry->imgs, n - 1, QString());
+            const ThumbGeneratorTask task{slide.content, ProjectThumbnails::side, ProjectThumbnails::side};
+            m_pendingThumbs.append(ThumbRequest{entry, n, file, task, slide.rotation});
+            ThumbGenerator::instance()->addTask(task);
+        } else {
+            setImg(entry->imgs, n - 1, PrjImgProvider::instance()->addProjectThumbAlias(entry->id, n));
+            ProjectThumbnails::save(ProjectThumbnails::fromText(slide.content), file);
+        }
+    }
+    for (int k = thumbnailCount; k > handled; --k) {
+        QFile::remove(folder.filePath(thumbFileName(QString::number(k))));
+        // Forgotten too, so a slide that comes back at that place gets its file again.
+        m_thumbKeys.remove(k);
+        if (entry->imgs.size() >= k) {
+            entry->imgs.removeLast();
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void SavedProjectsPres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image)
+{
+    // An empty result may be followed by a better pass; the request waits for it.
+    if (!image || image->isNull())
+        return;
+    for (auto it = m_pendingThumbs.begin(); it != m_pendingThumbs.end();) {
+        if (it->task != task) {
+            ++it;
+            continue;
+        }
+        ProjectThumbnails::save(ProjectThumbnails::fromPhoto(*image, it->rotation), it->file);
+        setImg(it->entry->imgs, it->n - 1, PrjImgProvider::instance()->addProjectThumbAlias(it->entry->id, it->n));
+        notifyRow(rowOf(it->entry), m_thumbRoles);
+        it = m_pendingThumbs.erase(it);
+    }
+}
+
+void SavedProjectsPres::notifyRow(int row, const QVector<int> &roles)
+{
+    if (row < 0 || row >= m_entries.size())
+        return;
+    const QModelIndex at = index(row);
+    Q_EMIT dataChanged(at, at, roles);
+}
+
+ProjectPtr SavedProjectsPres::loadProject(int row)
+{
+    if (row < 0 || row >= m_entries.size())
+        return ProjectPtr::create();
+    const QString id = m_entries.at(row)->id;
+    const ProjectPtr project = readProjectFile(QDir(folderOf(id)).filePath(AppConstants::projectFileName));
+    project->id = id;
+    return project;
+}
+
+StyleSettingsPtr SavedProjectsPres::loadStyle(int row)
+{
+    if (row < 0 || row >= m_entries.size())
+        return StyleSettingsPtr::create();
+    return readStyleFile(QDir(folderOf(m_entries.at(row)->id)).filePath(AppConstants::styleFileName));
+}
+
+void SavedProjectsPres::saveStyle(const QString &id, const StyleSettingsPtr &style)
+{
+    if (id.isEmpty())
+        return;
+    const QDir folder(folderOf(id));
+    folder.mkpath(QStringLiteral("."));
+    writeStyleFile(folder.filePath(AppConstants::styleFileName), style);
+}
+
+bool SavedProjectsPres::remove(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return false;
+    const SavedProjectEntryPtr entry = m_entries.at(index);
+    m_thumbKeys.clear();
+    beginRemoveRows(QModelIndex(), index, index);
+    m_entries.removeAt(index);
+    endRemoveRows();
+    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
+                                         [&entry](const ThumbRequest &r) { return r.entry == entry; }),
+                          m_pendingThumbs.end());
+    const bool removed = !entry->id.isEmpty() && QDir(folderOf(entry->id)).removeRecursively();
+    if (removed)
+        Q_EMIT projectDeleted(entry->id);
+    return removed;
+}

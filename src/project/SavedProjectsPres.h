@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/MetaTypes.h"
+#include "app/Singleton.h"
+#include "images/ThumbGeneratorTask.h"
+#include "project/IProjectStore.h"
+#include "project/SavedProjectEntry.h"
+#include "theme/StyleSettings.h"
+
+#include <QAbstractListModel>
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QSharedPointer>
+
+// The projects saved under projectsDir, most recently saved first, each with up to five
+// thumbnails of its first slides. Saves the open project and reads projects and styles back.
+class SavedProjectsPres : public QAbstractListModel, public IProjectStore
+{
+    Q_OBJECT
+
+public:
+    enum Roles {
+        NameRole = Qt::UserRole + 1,
+        AudioNameRole,
+        SlidesCountRole,
+        ImgsRole,
+        LastModifiedRole,
+    };
+
+    static SavedProjectsPres *instance() { return Singleton<SavedProjectsPres>::instance(); }
+    // Lists the folders under AppPaths::projectsDir as they are now; tests make their own lists.
+    SavedProjectsPres();
+    ~SavedProjectsPres() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    QString saveProject(const ProjectPtr &project) override;
+    ProjectPtr loadProject(int row) override;
+    StyleSettingsPtr loadStyle(int row);
+    // Nothing happens while the project has no id (it was never saved).
+    void saveStyle(const QString &id, const StyleSettingsPtr &style);
+
+    Q_INVOKABLE bool remove(int index);
+
+Q_SIGNALS:
+    void projectDeleted(QString id);
+
+public Q_SLOTS:
+    void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
+
+private:
+    // A photo thumbnail on its way from the generator.
+    struct ThumbRequest
+    {
+        SavedProjectEntryPtr entry;
+        int n = 0;
+        QString file;
+        ThumbGeneratorTask task;
+        int rotation = 0;
+    };
+
+    QString folderOf(const QString &id) const;
+    int rowOf(const SavedProjectEntryPtr &entry) const;
+    SavedProjectEntryPtr entryFor(const QString &id, const QString &name, const QString &audio, int count);
+    bool updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry);
+    void notifyRow(int row, const QVector<int> &roles);
+
+    QString m_projectsDir;
+    QList<SavedProjectEntryPtr> m_entries;
+    const QVector<int> m_textRoles{NameRole, AudioNameRole, SlidesCountRole, LastModifiedRole};
+    const QVector<int> m_thumbRoles{ImgsRole};
+    QString m_cachedProjectId;
+    QMap<int, QString> m_thumbKeys;
+    QList<ThumbRequest> m_pendingThumbs;
+};

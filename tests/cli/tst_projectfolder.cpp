@@ -1,0 +1,92 @@
+#include "support/MediaFixtures.h"
+#include "support/SlideFixtures.h"
+#include "support/TestSupport.h"
+#include "support/VideoProbe.h"
+
+#include "cli/RenderOptions.h"
+#include "project/ProjectFile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class TestProjectFolder : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // Runs pictovia-render in the temporary folder; returns its exit code, stderr in err.
+    int render(const QStringList &arguments, QString *err = nullptr)
+    {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QCoreApplication::applicationDirPath() + "/pictovia-render", arguments);
+        if (!process.waitForFinished(300000))
+            return -1;
+        if (err)
+            *err = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+private Q_SLOTS:
+    void projectModesCheckTheirArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("project alone, no -o") << QStringList{"--project", "p"} << true;
+        QTest::newRow("project with overrides") << QStringList{"--project", "p", "--quality", "0", "--theme", "3"} << true;
+        QTest::newRow("project with a photo") << QStringList{"--project", "p", "a.jpg"} << false;
+        QTest::newRow("project with a text") << QStringList{"--project", "p", "--text", "hi"} << false;
+        QTest::newRow("project with music") << QStringList{"--project", "p", "--music", "m.mp3"} << false;
+        QTest::newRow("both modes") << QStringList{"--project", "p", "--save-project", "q", "a.jpg"} << false;
+        QTest::newRow("save without items") << QStringList{"--save-project", "q", "--theme", "2"} << false;
+        QTest::newRow("save without -o") << QStringList{"--save-project", "q", "a.jpg"} << true;
+    }
+    void projectModesCheckTheirArguments()
+    {
+        QFETCH(QStringList, arguments);
+        RenderOptions options;
+        QString error;
+        QTEST(options.parse(arguments, &error), "valid");
+    }
+
+    void savedProjectRendersLikeItsItems()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath("photos"));
+        QCOMPARE(makeImageFiles(dir.filePath("photos"), 3).size(), 3);
+        QVERIFY(makeTone(dir.filePath("tone.wav"), 2.2));
+        const QStringList items{"photos", "--text", "Hi there", "--music", "tone.wav", "--duration", "0.5",
+                                "--quality", "0", "--theme", "2", "--border", "3"};
+
+        QString err;
+        QCOMPARE(render(QStringList{"--save-project", "saved project", "--font-color", "#102030", "-o", "out/x.mp4"} + items, &err), 0);
+        const QString folder = dir.filePath("saved project");
+        const ProjectPtr saved = readProjectFile(folder + "/prj.xml");
+        QCOMPARE(saved->slides.size(), 4);
+        QVERIFY(saved->isDurationFixed);
+        QCOMPARE(saved->output.saveDir, dir.filePath("out"));
+        const StyleSettingsPtr style = readStyleFile(folder + "/settings.xml");
+        QCOMPARE(style->borderSize, 3);
+        QCOMPARE(style->themeId, 2);
+        QVERIFY(style->hasOwnFontColor && !style->hasOwnBorderColor);
+        QCOMPARE(readProjectInfo(folder + "/info.xml").slidesCount, 4);
+        QCOMPARE(QImage(folder + "/4_thumb.png").size(), QSize(120, 120));
+
+        QCOMPARE(render({"--project", "saved project"}, &err), 0);
+        const QStringList written = QDir(dir.filePath("out")).entryList({"slideshow_*.mp4"});
+        QCOMPARE(written.size(), 1);
+        QVERIFY(QRegularExpression("^slideshow_\\d{4}\\.\\d\\d\\.\\d\\d_\\d\\d\\.\\d\\d\\.mp4$").match(written.at(0)).hasMatch());
+        QCOMPARE(render(items + QStringList{"-o", "items.mp4"}), 0);
+        const int frames = VideoProbe::videoFrameCount(dir.filePath("items.mp4"));
+        QVERIFY(frames > 0);
+        QCOMPARE(VideoProbe::videoFrameCount(dir.filePath("out/" + written.at(0))), frames);
+
+        QCOMPARE(render({"--project", "nowhere"}, &err), 1);
+        QVERIFY2(err.contains("No saved project in"), qPrintable(err));
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestProjectFolder)
+#include "tst_projectfolder.moc"
