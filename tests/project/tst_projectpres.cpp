@@ -221,7 +221,7 @@ void TestProjectPres::scanFolders()
     QCOMPARE(slideContents(), expected.mid(0, 6));
     // A URL that names no local folder must not scan the working folder.
     pres->addImagesFolder(QVariantList{QUrl(QStringLiteral("https://example.com/photos"))});
-    QCOMPARE(pres->project()->slides.size(), 4);
+    QCOMPARE(pres->project()->slides.size(), 6);
 }
 
 void TestProjectPres::textSlides()
