@@ -122,11 +122,8 @@ QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
         return QSharedPointer<StaticImgImput>::create(pool, background.color, height, width);
     // The file made for this resolution; one of a single size (a user's own) is scaled to the output.
     const QString path = background.existingPathFor(project->output.quality);
-    if (background.isVideo()) {
-        auto video = QSharedPointer<AsyncCycleVideoInput>::create(pool, path);
-        connect(video.data(), &AsyncCycleVideoInput::error, this, &LibavRender::onError, Qt::DirectConnection);
-        return video;
-    }
+    if (background.isVideo())
+        return QSharedPointer<AsyncCycleVideoInput>::create(pool, path, [this] { onError(); });
     return QSharedPointer<StaticImgImput>::create(pool, path, height, width);
 }
 

@@ -7,7 +7,6 @@ extern "C" {
 }
 
 #include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -142,6 +141,6 @@ void VideoEncoder::sendAndWrite(const AVFrame *frame)
         const int written = av_write_frame(m_formatContext, packet);
         av_packet_unref(packet);
         if (written < 0)
-            throw std::runtime_error("video packet not written: " + std::to_string(written));
+            throw WriteError{written};
     }
 }

@@ -7,10 +7,16 @@
 struct FrameTask;
 
 // The H.264 stream of one output file: converts BGRA pool frames, encodes and writes them.
-// Failures throw std::runtime_error; the worker turns them into its generic failure.
+// Failures throw std::runtime_error; the worker turns them into its generic failure. A packet
+// the file does not take (a full disk) throws WriteError with the library's code.
 class VideoEncoder
 {
 public:
+    struct WriteError
+    {
+        int code;
+    };
+
     VideoEncoder(AVFormatContext *formatContext, int width, int height, int timeBaseNum, int timeBaseDen,
                  int pixelFormat);
     ~VideoEncoder();
