@@ -208,7 +208,9 @@ Page {
         id: imagesDialog
         title: qsTr("Add Images")
         selectMultiple: true
-        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)")]
+        // The translated label with patterns that take camera files (IMG_0001.JPG) too.
+        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)").replace(/\(.*\)\s*$/, "")
+                      + (project ? project.pictureNameFilters[0].replace(/^[^(]*/, "") : "(*.jpg *.jpeg *.png *.gif)")]
         folder: shortcuts.pictures
         onAccepted: project.addImages(fileUrls)
     }
