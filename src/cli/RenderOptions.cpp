@@ -141,16 +141,11 @@ QString RenderOptions::helpText()
         "  --music FILE         a music track; repeat for several, played in the given order\n"
         "  --theme ID           theme 1 to 8 (default 1)\n"
         "  --quality Q          0 = 1280x720, 1 = 1920x1080 (default), 2 = 3840x2160\n"
-        "  --duration SECONDS   every slide lasts this long (up to 6000); without it the slides
-"
-        "                       fit the music (5 s each when there is no music)
-"
-        "  --background BG      an installed background's id (see --list), a colour #rrggbb,
-"
-        "                       a still picture or a looping .mp4 video (default animated00001,
-"
-        "                       the application's default; a missing video is downloaded)
-"
+        "  --duration SECONDS   every slide lasts this long (up to 6000); without it the slides\n"
+        "                       fit the music (5 s each when there is no music)\n"
+        "  --background BG      an installed background's id (see --list), a colour #rrggbb,\n"
+        "                       a still picture or a looping .mp4 video (default animated00001,\n"
+        "                       the application's default; a missing video is downloaded)\n"
         "  --border LEVEL       photo border 0-4: 0 the theme's own, 1 none, 2 thin ... 4 wide\n"
         "  --shadow LEVEL       photo shadow 0-4: 0 the theme's own, 1 none, 2 soft ... 4 wide\n"
         "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
