@@ -123,7 +123,7 @@ private Q_SLOTS:
         auto theme = ThemeTemplatePtr::create();
         theme->photoScenes = {stillScene(PhotoScene, 30, {QRectF(0, 0, 1, 1)})};
         theme->sceneOverflow = 10;
-        LibavRender render(imageProject({red, green}, 1.0, 0), theme, QString(), backdrop, dir.filePath("mix.mp4"));
+        LibavRender render(imageProject({red, green}, 1.0, 0), theme, BackgroundDescriptor::ofColor(backdrop), dir.filePath("mix.mp4"));
         QList<QRgb> middle;
         connect(&render, &LibavRender::progress, [&middle](QSharedPointer<QImage> image, double) {
             middle.append(image->pixel(image->width() / 2, image->height() / 2));

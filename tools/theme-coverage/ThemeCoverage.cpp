@@ -125,8 +125,10 @@ ThemeStats measureTheme(int id, const ProjectPtr &project, const QString &video)
 {
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(id);
     // Level 1 is "none" for the border and both shadows.
-    SceneStyleLevels::apply(*theme, 1, 1, 1, QString(), Qt::white);
-    LibavRender render(project, theme, QString(), Qt::black, video);
+    StyleSettings none;
+    none.borderSize = none.imgShadowBlur = none.textShadowBlur = 1;
+    SceneStyleLevels::apply(none, *theme, QFont(), Qt::white);
+    LibavRender render(project, theme, BackgroundDescriptor::ofColor(Qt::black), video);
     QVector<FrameStats> frames;
     QObject::connect(&render, &LibavRender::progress,
                      [&frames](QSharedPointer<QImage> image, double) { frames.append(measure(*image)); });

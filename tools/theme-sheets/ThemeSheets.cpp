@@ -75,12 +75,12 @@ QVector<int> sampleFrames(double seconds, int slides)
 QVector<QImage> renderPass(int id, const QStringList &photos, const Pass &pass, const QString &video)
 {
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(id);
-    SceneStyleLevels::apply(*theme, 0, 0, 0, QString(), Qt::white);
+    SceneStyleLevels::apply(StyleSettings(), *theme, QFont(), Qt::white);
     const ProjectPtr project = makeProject(photos, pass.seconds);
     const QVector<int> wanted = sampleFrames(pass.seconds, project->slides.size());
     QVector<QImage> shots;
     int frame = 0;
-    LibavRender render(project, theme, QString(), pass.background, video);
+    LibavRender render(project, theme, BackgroundDescriptor::ofColor(pass.background), video);
     QObject::connect(&render, &LibavRender::progress, [&](QSharedPointer<QImage> image, double) {
         if (wanted.contains(frame++))
             shots << image->scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
