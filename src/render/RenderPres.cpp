@@ -81,6 +81,8 @@ void RenderPres::start()
     // Its failure shows up as the video's open failure, with the folder named.
     QDir().mkpath(saveDir);
     m_resultPath = resultPathFor(saveDir, QDateTime::currentDateTime());
+    Q_EMIT resultPathChanged();
+    setResultSize(-1);
 
     // The style is applied afresh, so the video shows the choices even before the style
     // screens were opened.
@@ -137,8 +139,17 @@ void RenderPres::endRender()
     setIsRendering(false);
 }
 
+void RenderPres::setResultSize(qint64 size)
+{
+    if (size == m_resultSize)
+        return;
+    m_resultSize = size;
+    Q_EMIT resultSizeChanged();
+}
+
 void RenderPres::onDone()
 {
+    setResultSize(QFileInfo(m_resultPath).size());
     endRender();
     Q_EMIT done();
 }

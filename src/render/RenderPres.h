@@ -21,6 +21,9 @@ class RenderPres : public QObject
     // Seconds since the render started, and seconds left (-1 while unknown).
     Q_PROPERTY(int elapsed READ elapsed NOTIFY elapsedChanged)
     Q_PROPERTY(int timeLeft READ timeLeft NOTIFY timeLeftChanged)
+    // The video being made, and its size in bytes once it is done (-1 before).
+    Q_PROPERTY(QString resultPath READ resultPath NOTIFY resultPathChanged)
+    Q_PROPERTY(qint64 resultSize READ resultSize NOTIFY resultSizeChanged)
 
 public:
     static RenderPres *instance() { return Singleton<RenderPres>::instance(); }
@@ -35,6 +38,7 @@ public:
     int elapsed() const { return m_elapsed; }
     int timeLeft() const { return m_timeLeft; }
     QString resultPath() const { return m_resultPath; }
+    qint64 resultSize() const { return m_resultSize; }
 
     // "slideshow_yyyy.MM.dd_hh.mm.mp4" of time in saveDir; when that file exists,
     // " (2)", " (3)", ... before the extension, so an earlier video is never replaced.
@@ -54,6 +58,8 @@ Q_SIGNALS:
     void previewChanged();
     void elapsedChanged();
     void timeLeftChanged();
+    void resultPathChanged();
+    void resultSizeChanged();
     void done();
     void stopped();
     void error();
@@ -73,11 +79,13 @@ private:
     void connectController();
     void endRender();
     void setEstimate(int elapsed, int timeLeft);
+    void setResultSize(qint64 size);
 
     bool m_isRendering = false;
     int m_progress = 0;
     QString m_preview;
     QString m_resultPath;
+    qint64 m_resultSize = -1;
     RenderController *m_controller = nullptr; // child of this presenter
     int m_elapsed = 0;
     int m_timeLeft = -1;

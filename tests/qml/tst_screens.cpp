@@ -146,6 +146,8 @@ private Q_SLOTS:
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
         QCOMPARE(SlidesListModel::instance()->data(SlidesListModel::instance()->index(0), SlidesListModel::TextRole).toString(),
                  QStringLiteral("Our summer"));
+        // The popup takes input until its closing fade has ended.
+        QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("textSlideField")));
     }
 
     void clickThroughToVideo()

@@ -18,9 +18,9 @@ Page {
         if (bytes < 0)
             return ""
         if (bytes >= 1024 * 1024 * 1024)
-            return qsTr("%1 GB").arg((bytes / 1073741824).toFixed(1))
+            return qsTr("%1 GB").arg(Number(bytes / 1073741824).toLocaleString(Qt.locale(), "f", 1))
         if (bytes >= 1024 * 1024)
-            return qsTr("%1 MB").arg((bytes / 1048576).toFixed(1))
+            return qsTr("%1 MB").arg(Number(bytes / 1048576).toLocaleString(Qt.locale(), "f", 1))
         return qsTr("%1 KB").arg(Math.max(1, Math.round(bytes / 1024)))
     }
 
