@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
         project->setSlideDuration(5.0);
         project->setDurationFixed(true);
         const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(c.theme);
-        SceneStyleLevels::apply(*theme, 0, 0, 0, QString(), QColor(Qt::white));
+        SceneStyleLevels::apply(StyleSettings(), *theme, QFont(), QColor(Qt::white));
 
         PreviewRun run;
         run.project = PreviewRun::snapshot(*project);

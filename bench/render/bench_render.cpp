@@ -1,10 +1,12 @@
-// Renders a 60 s slideshow of twelve 12-megapixel photos with a 64 s music track over a colour,
-// a still picture and a looping video background, and prints wall time, frames per second and
-// peak resident memory of each case.
-// Usage: bench-render [--quick] [--keep] [--only NAME]   (run from build/bin; inputs cached in
-// $TMPDIR/pictovia-bench)
+// Renders slideshows of 12-megapixel photos with a 64 s music track over a colour, a still
+// picture and a looping video background, at 1080p (60 s) and 2160p (20 s), then encodes the
+// render's own frames with the H.264 encoder alone and the same settings, and prints both
+// times, their ratio, both CPU times and the render's peak resident memory.
+// Usage: bench-render [--slides N] [--keep] [--no-alone] [--only NAME]   (run from build/bin;
+// inputs cached in $TMPDIR/pictovia-bench)
 
 #include "../BenchSupport.h"
+#include "EncoderAlone.h"
 
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
@@ -38,7 +40,15 @@ struct Case
     int theme;
     int quality;
     QString background; // "" colour, else a picture or an .mp4
+    int slides;
 };
+
+// The load average over the last minute: the machine is shared, so each line says how busy it was.
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0).toDouble() : -1.0;
+}
 
 bool ffmpeg(const QStringList &arguments)
 {
@@ -72,9 +82,13 @@ QString photo(const QDir &dir, int i)
 
 QString music(const QDir &dir)
 {
-    const QString path = dir.filePath(QStringLiteral("music64.m4a"));
+    // Two voices and pink noise: a pure tone would flatter the AAC encoder.
+    const QString path = dir.filePath(QStringLiteral("music64-mix.m4a"));
     if (!QFile::exists(path))
-        ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330:duration=64", "-ac", "2", "-c:a", "aac", path});
+        ffmpeg({"-f", "lavfi", "-i",
+                "aevalsrc=0.3*sin(2*PI*330*t)+0.2*sin(2*PI*523*t)*sin(PI*t)|0.3*sin(2*PI*440*t):s=44100:d=64", "-f",
+                "lavfi", "-i", "anoisesrc=d=64:c=pink:a=0.05:r=44100", "-filter_complex",
+                "[0][1]amix=inputs=2:normalize=0", "-ac", "2", "-c:a", "aac", "-b:a", "192k", path});
     return path;
 }
 
@@ -109,10 +123,14 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     AppPaths::setup();
     const QStringList arguments = app.arguments();
-    const bool quick = arguments.contains(QStringLiteral("--quick"));
     const bool keep = arguments.contains(QStringLiteral("--keep"));
-    const int only = arguments.indexOf(QStringLiteral("--only"));
-    const QString onlyName = only > 0 && only + 1 < arguments.size() ? arguments.at(only + 1) : QString();
+    const bool alone = !arguments.contains(QStringLiteral("--no-alone"));
+    auto valueOf = [&arguments](const char *option) {
+        const int at = arguments.indexOf(QLatin1String(option));
+        return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+    };
+    const QString onlyName = valueOf("--only");
+    const int slideCount = valueOf("--slides").toInt(); // 0: each case's own
 
     QDir dir(QDir::temp().filePath(QStringLiteral("pictovia-bench")));
     dir.mkpath(QStringLiteral("."));
@@ -125,23 +143,33 @@ int main(int argc, char *argv[])
     }
     const MediaFileInfoPtr track = MediaFileInfo::read(music(dir));
 
+    // Smooth moves framed photos over the background; Pan and Zoom fills the frame with each photo.
     QList<Case> cases;
-    for (int theme : {1, 2}) {
-        cases.append({QStringLiteral("theme%1-colour-1080p").arg(theme), theme, 1, QString()});
-        cases.append({QStringLiteral("theme%1-still-1080p").arg(theme), theme, 1, stillBackground(dir)});
-        cases.append({QStringLiteral("theme%1-video-1080p").arg(theme), theme, 1, videoBackground(dir, 1)});
+    const QList<QPair<int, QString>> themes{{1, QStringLiteral("theme1")}, {7, QStringLiteral("panzoom")}};
+    for (const auto &theme : themes) {
+        cases.append({theme.second + QStringLiteral("-colour-1080p"), theme.first, 1, QString(), 12});
+        cases.append({theme.second + QStringLiteral("-still-1080p"), theme.first, 1, stillBackground(dir), 12});
+        cases.append({theme.second + QStringLiteral("-video-1080p"), theme.first, 1, videoBackground(dir, 1), 12});
     }
-    cases.append({QStringLiteral("theme1-still-2160p"), 1, 2, stillBackground(dir)});
+    // 20 s at 2160p: the raw frames the encoder-alone pass reads back fill 7.5 GB already.
+    cases.append({QStringLiteral("theme1-colour-2160p"), 1, 2, QString(), 4});
+    cases.append({QStringLiteral("theme1-still-2160p"), 1, 2, stillBackground(dir), 4});
+    cases.append({QStringLiteral("theme1-video-2160p"), 1, 2, videoBackground(dir, 2), 4});
+    cases.append({QStringLiteral("panzoom-still-2160p"), 7, 2, stillBackground(dir), 4});
 
     QTextStream out(stdout);
     if (!arguments.contains(QStringLiteral("--no-header")))
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-               .arg(QStringLiteral("case"), -22)
-               .arg(QStringLiteral("frames"), 7)
-               .arg(QStringLiteral("wall s"), 8)
-               .arg(QStringLiteral("fps"), 7)
-               .arg(QStringLiteral("cpu s"), 8)
-               .arg(QStringLiteral("peak MB"), 8);
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
+                   .arg(QStringLiteral("case"), -20)
+                   .arg(QStringLiteral("frames"), 6)
+                   .arg(QStringLiteral("load"), 5)
+                   .arg(QStringLiteral("render s"), 8)
+                   .arg(QStringLiteral("x264 s"), 7)
+                   .arg(QStringLiteral("ratio"), 6)
+                   .arg(QStringLiteral("render cpu"), 10)
+                   .arg(QStringLiteral("x264 cpu"), 8)
+                   .arg(QStringLiteral("cpu ratio"), 9)
+                   .arg(QStringLiteral("peak MB"), 8);
     out.flush();
     int status = 0;
     for (const Case &c : qAsConst(cases)) {
@@ -162,15 +190,16 @@ int main(int argc, char *argv[])
         if (c.name != onlyName)
             continue;
         auto project = ProjectPtr::create();
-        project->setSlides(quick ? slides.mid(0, 3) : slides);
+        project->setSlides(slides.mid(0, slideCount > 0 ? slideCount : c.slides));
         project->setAudioTracks({track});
         project->setSlideDuration(5.0);
         project->setDurationFixed(true);
         project->setOutputSettings(c.quality, dir.path());
         const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(c.theme);
-        SceneStyleLevels::apply(*theme, 0, 0, 0, QString(), QColor(Qt::white));
+        SceneStyleLevels::apply(StyleSettings(), *theme, QGuiApplication::font(), QColor(Qt::white));
         const QString output = dir.filePath(c.name + QStringLiteral(".mp4"));
 
+        const double load = loadAverage();
         resetPeak();
         int frames = 0;
         const BackgroundDescriptor background = c.background.isEmpty() ? BackgroundDescriptor::ofColor(QColor(32, 32, 40))
@@ -184,16 +213,27 @@ int main(int argc, char *argv[])
         const double seconds = timer.elapsed() / 1000.0;
         const double cpu = cpuSeconds() - cpuBefore;
         const long peak = peakResidentKb();
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6%7\n")
-                   .arg(c.name, -22)
-                   .arg(frames, 7)
+
+        EncoderFigures x264;
+        if (ok && alone) {
+            const QSize size = LibavRender::outputSize(c.quality);
+            x264 = encodeAlone(output, dir.filePath(c.name + QStringLiteral(".yuv")), size.width(), size.height());
+        }
+        const bool measured = x264.ok && x264.wallSeconds > 0.0 && x264.cpuSeconds > 0.0;
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10%11\n")
+                   .arg(c.name, -20)
+                   .arg(frames, 6)
+                   .arg(load, 5, 'f', 1)
                    .arg(seconds, 8, 'f', 1)
-                   .arg(frames / seconds, 7, 'f', 1)
-                   .arg(cpu, 8, 'f', 1)
+                   .arg(x264.wallSeconds, 7, 'f', 1)
+                   .arg(measured ? seconds / x264.wallSeconds : 0.0, 6, 'f', 2)
+                   .arg(cpu, 10, 'f', 1)
+                   .arg(x264.cpuSeconds, 8, 'f', 1)
+                   .arg(measured ? cpu / x264.cpuSeconds : 0.0, 9, 'f', 2)
                    .arg(peak / 1024.0, 8, 'f', 0)
-                   .arg(ok ? QString() : QStringLiteral("  FAILED"));
+                   .arg(!ok ? QStringLiteral("  FAILED") : alone && !measured ? QStringLiteral("  NO X264 PASS") : QString());
         out.flush();
-        if (!ok)
+        if (!ok || (alone && !measured))
             status = 1;
         if (!keep)
             QFile::remove(output);

@@ -17,6 +17,24 @@ QString resolutionVariantPath(const QString &path, int resolution)
     return result;
 }
 
+bool isPictureFileName(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && AppConstants::pictureSuffixes.contains(fileName.mid(dot + 1), Qt::CaseInsensitive);
+}
+
+QString pictureNameFilter(const QString &label)
+{
+    QStringList patterns;
+    for (const QString &suffix : AppConstants::pictureSuffixes) {
+        QString pattern = QStringLiteral("*.");
+        for (const QChar c : suffix)
+            pattern += QStringLiteral("[%1%2]").arg(c, c.toUpper());
+        patterns << pattern;
+    }
+    return QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
+}
+
 static QString settingFromEnvironment(const char *name, const char *buildDefault)
 {
     const QByteArray env = qgetenv(name);
@@ -31,4 +49,9 @@ QString reportServerUrl()
 QString contentServerUrl()
 {
     return settingFromEnvironment("PICTOVIA_CONTENT_URL", PICTOVIA_CONTENT_URL_DEFAULT);
+}
+
+QString tipsVideoUrl()
+{
+    return settingFromEnvironment("PICTOVIA_TIPS_VIDEO_URL", PICTOVIA_TIPS_VIDEO_URL_DEFAULT);
 }

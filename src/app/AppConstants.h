@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // String constants and helpers shared by several subsystems.
 namespace AppConstants {
@@ -18,6 +19,9 @@ inline const QString colorKind = QStringLiteral("color");
 inline const QString defaultBackgroundId = animatedKind + QStringLiteral("00001");
 inline const QString backgroundPackagesPath = QStringLiteral("/app/2/");
 inline const QString slideStubId = QStringLiteral("slideStub");
+// Photo endings taken from folders and offered by file dialogs, in any letter case.
+inline const QStringList pictureSuffixes{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                                         QStringLiteral("gif")};
 
 } // namespace AppConstants
 
@@ -27,6 +31,14 @@ QString thumbFileName(const QString &name);
 // The background video matching an output resolution: 0 -> "-720p.mp4", 2 -> "-2160p.mp4", else unchanged.
 QString resolutionVariantPath(const QString &path, int resolution);
 
+// Whether a file name ends in one of pictureSuffixes, whatever the letter case ("IMG_0001.JPG").
+bool isPictureFileName(const QString &fileName);
+// The name filter of every photo file dialog: "<label> (*.[jJ][pP][gG] ...)", so that camera
+// files with upper-case endings show where dialogs match patterns case-sensitively.
+QString pictureNameFilter(const QString &label);
+
 // Server addresses: the environment variable of the same name wins over the build setting.
 QString reportServerUrl();
 QString contentServerUrl();
+// The video the tips overlay offers; empty hides its "Watch video".
+QString tipsVideoUrl();

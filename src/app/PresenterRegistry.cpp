@@ -1,15 +1,20 @@
 #include "app/PresenterRegistry.h"
+#include "app/AppConstants.h"
 #include "app/AppSettingsPres.h"
 #include "app/CommonError.h"
 #include "app/FontsPres.h"
 #include "backgrounds/BackgroundsPres.h"
 #include "images/ForwardingImageProvider.h"
 #include "images/ImageProvider.h"
+#include "images/ThumbsPres.h"
 #include "images/PrjImgProvider.h"
 #include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
+#include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
 #include "project/SlidesListModel.h"
+#include "render/RenderPres.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -45,9 +50,14 @@ void publishPresenters(QQmlEngine &engine)
     publish<SavedProjectsPres>(context, "savedProjects");
     ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
+    publish<StyleSettingsPres>(context, "styleSettings");
     publish<SlidesListModel>(context, "slides");
     publish<BackgroundsPres>(context, "backgrounds");
+    publish<SettingsPres>(context, "settings");
+    publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");
+    publish<ThumbsPres>(context, "thumbs");
+    context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());
     publish<PreviewPres>(context, "preview");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));
 }

@@ -2,8 +2,10 @@
 
 #include <QNetworkReply>
 
+// A child of its reply, so a report abandoned at exit takes its wrapper with the reply.
 ReplyWrapper::ReplyWrapper(QNetworkReply *reply)
-    : m_reply(reply)
+    : QObject(reply)
+    , m_reply(reply)
 {
     connect(reply, &QNetworkReply::finished, this, &ReplyWrapper::onFinished);
 }

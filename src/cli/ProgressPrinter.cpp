@@ -9,6 +9,7 @@ ProgressPrinter::ProgressPrinter(FILE *stream, bool terminal)
     , m_terminal(terminal)
 {
     m_timer.start();
+    m_estimate.start();
 }
 
 QString ProgressPrinter::clock(double seconds)
@@ -22,18 +23,19 @@ QString ProgressPrinter::clock(double seconds)
     return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
 }
 
-QString ProgressPrinter::barLine(double percent, double elapsedSeconds, int width)
+QString ProgressPrinter::barLine(double percent, int secondsLeft, int width)
 {
     const double p = qBound(0.0, percent, 100.0);
     const int filled = int(p / 100.0 * width);
     const QString bar = QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
-    const QString left = p > 0.0 ? clock(elapsedSeconds * (100.0 - p) / p) : QStringLiteral("-:--");
+    const QString left = secondsLeft >= 0 ? clock(secondsLeft) : QStringLiteral("-:--");
     return QStringLiteral("[%1] %2%  %3 left").arg(bar).arg(int(p), 3).arg(left);
 }
 
 void ProgressPrinter::update(double percent)
 {
     const int whole = int(qBound(0.0, percent, 100.0));
+    m_estimate.update(percent);
     if (m_terminal) {
         // Redraw at most five times a second; the bar is for eyes, not for logs.
         const qint64 now = m_timer.elapsed();
@@ -41,7 +43,7 @@ void ProgressPrinter::update(double percent)
             return;
         m_lastDrawMs = now;
         m_lastPercent = whole;
-        const QByteArray line = barLine(percent, now / 1000.0).toLocal8Bit();
+        const QByteArray line = barLine(percent, m_estimate.timeLeft()).toLocal8Bit();
         std::fprintf(m_stream, "\r%s\033[K", line.constData());
         std::fflush(m_stream);
         m_drawn = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/RenderEstimate.h"
+
 #include <QElapsedTimer>
 #include <QString>
 
@@ -17,8 +19,8 @@ public:
     // shows 100 percent first.
     void finish(bool complete);
 
-    // "[#####...]  42%  0:12 left", the time left estimated from the time spent so far.
-    static QString barLine(double percent, double elapsedSeconds, int width = 30);
+    // "[#####...]  42%  0:12 left"; secondsLeft below 0 shows "-:--".
+    static QString barLine(double percent, int secondsLeft, int width = 30);
     static QString clock(double seconds);
 
 private:
@@ -28,4 +30,5 @@ private:
     qint64 m_lastDrawMs = -1000;
     bool m_drawn = false;
     QElapsedTimer m_timer;
+    RenderEstimate m_estimate;
 };

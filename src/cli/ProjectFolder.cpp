@@ -6,7 +6,7 @@
 #include "project/OutputSettings.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectThumbnails.h"
-#include "theme/SceneStyle.h"
+#include "render/RenderPres.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,11 +82,6 @@ void writeThumbnails(const QDir &folder, const Project &project)
 
 } // namespace
 
-QString resultFileName(const QDateTime &time)
-{
-    return time.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm'.mp4'"));
-}
-
 ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
 {
     const QDir folder(options.projectDir);
@@ -111,23 +106,14 @@ ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
     if (options.output.isEmpty()) {
         const QString saveDir =
             project->output.saveDir.isEmpty() ? OutputSettings::defaultSaveDir() : project->output.saveDir;
-        options.output = QDir(saveDir).filePath(resultFileName(QDateTime::currentDateTime()));
+        options.output = RenderPres::resultPathFor(saveDir, QDateTime::currentDateTime());
     }
     return project;
 }
 
 StyleSettingsPtr styleOf(const RenderOptions &options, QStringList *warnings)
 {
-    auto style = StyleSettingsPtr::create();
-    style->themeId = options.themeId;
-    style->borderSize = options.border;
-    style->imgShadowBlur = options.shadow;
-    style->textShadowBlur = options.textShadow;
-    style->fontFamily = options.font;
-    if (options.given.contains(QStringLiteral("--font-color"))) {
-        style->hasOwnFontColor = true;
-        style->fontColor = options.fontColor;
-    }
+    auto style = StyleSettingsPtr::create(options.styleSettings());
     if (options.given.contains(QStringLiteral("--background"))) {
         // A project names its background by id; colours and files have none.
         if (options.background.startsWith(QLatin1Char('#')) || QFileInfo(options.background).isFile())
@@ -167,16 +153,6 @@ bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr 
         return true;
     *error = QStringLiteral("Cannot write %1: %2").arg(failed, reason);
     return false;
-}
-
-void applyOwnStyle(const StyleSettings &style)
-{
-    SceneStyle *scene = SceneStyle::instance();
-    if (style.hasOwnBorderColor)
-        scene->setBorderColor(style.borderColor);
-    QFont font = scene->textFont();
-    font.setWeight(qBound(0, style.fontWeight, 99));
-    scene->setTextFont(font);
 }
 
 } // namespace ProjectFolder

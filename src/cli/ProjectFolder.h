@@ -4,16 +4,12 @@
 #include "project/Project.h"
 #include "theme/StyleSettings.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 // Saved-project folders on the command line: rendering one (--project) and writing one
 // (--save-project) in the same files the application reads and writes.
 namespace ProjectFolder {
-
-// The application's result file name for a render started at time.
-QString resultFileName(const QDateTime &time);
 
 // The project saved in options.projectDir, its missing photos dropped (listed in warnings).
 // Its style fills the style options the command line did not give; without -o the video goes
@@ -26,8 +22,5 @@ StyleSettingsPtr styleOf(const RenderOptions &options, QStringList *warnings);
 
 // Writes "info.xml", the thumbnails, "prj.xml" and "settings.xml" into dir, creating it.
 bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr &style, QString *error);
-
-// What the style options cannot say: the project's own border colour and its font weight.
-void applyOwnStyle(const StyleSettings &style);
 
 } // namespace ProjectFolder

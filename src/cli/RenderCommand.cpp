@@ -5,19 +5,21 @@
 #include "cli/BackgroundArgument.h"
 #include "cli/ProgressPrinter.h"
 #include "cli/ProjectFolder.h"
+#include "project/ProjectPres.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
-#include <QCollator>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
-#include <algorithm>
+#include <cmath>
+
 
 std::atomic<LibavRender *> RenderCommand::s_running{nullptr};
 std::atomic<bool> RenderCommand::s_stopRequested{false};
@@ -57,6 +59,14 @@ void RenderCommand::requestStop()
     s_stopRequested = true;
     if (LibavRender *render = s_running.load())
         render->stop();
+}
+
+bool RenderCommand::printReports(QMutex &lock)
+{
+    QMutexLocker locker(&lock);
+    for (const QString &message : qAsConst(m_errors))
+        printError(message);
+    return !m_errors.isEmpty();
 }
 
 void RenderCommand::printError(const QString &message)
@@ -127,17 +137,7 @@ void RenderCommand::printWarnings(const QStringList &warnings)
 
 QStringList RenderCommand::folderPictures(const QString &folder)
 {
-    static const QStringList endings = {QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
-                                        QStringLiteral(".png")};
-    QStringList pictures;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        if (std::any_of(endings.begin(), endings.end(), [&name](const QString &e) { return name.endsWith(e); }))
-            pictures.append(entry.absoluteFilePath());
-    }
-    return pictures;
+    return ProjectPres::scanFolders({folder});
 }
 
 ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *error)
@@ -155,6 +155,10 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
             continue;
         }
         const QFileInfo info(item.value);
+        if (info.isDir() && !info.isReadable()) {
+            *error = QStringLiteral("Cannot read the folder %1: Permission denied").arg(item.value);
+            return {};
+        }
         if (info.isDir()) {
             const QStringList pictures = folderPictures(info.absoluteFilePath());
             if (pictures.isEmpty()) {
@@ -163,7 +167,12 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
             }
             for (const QString &picture : pictures)
                 add(ImageSlideType, picture);
-        } else if (info.isFile() && info.isReadable()) {
+        } else if (info.isFile()) {
+            QFile photo(info.absoluteFilePath());
+            if (!photo.open(QIODevice::ReadOnly)) {
+                *error = QStringLiteral("Cannot read the photo %1: %2").arg(item.value, photo.errorString());
+                return {};
+            }
             add(ImageSlideType, info.absoluteFilePath());
         } else {
             *error = QStringLiteral("No such photo or folder: %1").arg(item.value);
@@ -192,6 +201,34 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     return project;
 }
 
+QString RenderCommand::leftOutWarning(const Project &project)
+{
+    const int count = project.slides.size();
+    const int left = count - project.usedSlidesNumber;
+    if (left <= 0)
+        return {};
+    double music = 0.0;
+    for (const MediaFileInfoPtr &track : project.audioTracks)
+        music += double(track->duration());
+    const QString why = project.isDurationFixed
+                            ? QStringLiteral("at --duration %1 s each").arg(project.slideDuration)
+                            : QStringLiteral("slides that follow the music last at least 3 s each");
+    QString advice = QStringLiteral("add more music");
+    // The longest fixed duration, to a tenth of a second, at which every slide fits the music.
+    const double fitting = std::floor(music / count * 10.0) / 10.0;
+    if (fitting >= 0.1)
+        advice += QStringLiteral(" or give --duration %1 or less").arg(fitting);
+    return QStringLiteral("warning: the music (%1) has room for %2 of the %3 slides (%4); the last %5 %6 left "
+                          "out. To keep them all, %7.")
+        .arg(ProgressPrinter::clock(music))
+        .arg(project.usedSlidesNumber)
+        .arg(count)
+        .arg(why)
+        .arg(left)
+        .arg(left == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+        .arg(advice);
+}
+
 int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded)
 {
     QMutex lock;
@@ -209,7 +246,15 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
     QString error;
     const ProjectPtr project = loaded ? loaded : buildProject(options, &error);
     if (!project) {
+        printReports(lock);
         printError(error);
+        return done(Failure);
+    }
+    const QString output = QFileInfo(options.output).absoluteFilePath();
+    // Found now, not when the finished video cannot take that name.
+    if (QFileInfo(output).isDir()) {
+        printError(QStringLiteral("-o names a folder: %1 (give a file name such as %1/slideshow.mp4)")
+                       .arg(options.output));
         return done(Failure);
     }
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(options.themeId);
@@ -217,19 +262,18 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
         return done(Failure);
     }
-    SceneStyleLevels::apply(*theme, options.border, options.shadow, options.textShadow, options.font,
-                            options.fontColor);
-    if (options.style)
-        ProjectFolder::applyOwnStyle(*options.style);
-
     BackgroundDescriptor background;
     if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
              .resolve(options.background, options.quality, &background, &error)) {
         printError(error);
         return done(s_stopRequested ? Stopped : Failure);
     }
+    SceneStyleLevels::apply(options.styleSettings(), *theme, background.font, background.fontColor);
 
-    const QString output = QFileInfo(options.output).absoluteFilePath();
+    const QString warning = leftOutWarning(*project);
+    if (!warning.isEmpty())
+        printError(warning);
+
     // As the application does with its save folder; a folder that cannot be made shows up as
     // the output's open failure.
     QDir().mkpath(QFileInfo(output).absolutePath());
@@ -249,11 +293,8 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         return done(Stopped);
     }
     if (!ok) {
-        QMutexLocker locker(&lock);
-        if (m_errors.isEmpty())
-            m_errors.append(QStringLiteral("The render failed"));
-        for (const QString &message : qAsConst(m_errors))
-            printError(QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        if (!printReports(lock))
+            printError(QStringLiteral("The render failed"));
         return done(Failure);
     }
     std::fprintf(m_out, "%s\nlength %s (%d slides)\n", output.toLocal8Bit().constData(),

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 class LibavRender;
+class QMutex;
 
 // The work of pictovia-render: builds the project and style the application would, renders
 // and reports on the given streams.
@@ -32,6 +33,8 @@ public:
     static RenderOptions absolutePaths(RenderOptions options, const QString &baseDir);
     // Photos in a folder, as "Add Folder with Images" finds them.
     static QStringList folderPictures(const QString &folder);
+    // How many slides the music leaves out and how to keep them; empty when all are used.
+    static QString leftOutWarning(const Project &project);
 
 private:
     // Renders the loaded project, or the one the options describe when there is none.
@@ -39,6 +42,8 @@ private:
     int saveProject(const RenderOptions &options);
     void printWarnings(const QStringList &warnings);
     void printError(const QString &message);
+    // Prints what was reported through the error channel; false when nothing was.
+    bool printReports(QMutex &lock);
 
     FILE *m_out;
     FILE *m_err;

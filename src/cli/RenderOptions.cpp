@@ -16,6 +16,21 @@ bool readInt(const QString &text, int low, int high, int *value)
 
 } // namespace
 
+StyleSettings RenderOptions::styleSettings() const
+{
+    // A saved project's style gives what no option can say: border colour, font weight, background id.
+    StyleSettings style = this->style ? *this->style : StyleSettings();
+    style.themeId = themeId;
+    style.borderSize = border;
+    style.imgShadowBlur = shadow;
+    style.textShadowBlur = textShadow;
+    style.fontFamily = font;
+    style.hasOwnFontColor = fontColor.isValid();
+    if (style.hasOwnFontColor)
+        style.fontColor = fontColor;
+    return style;
+}
+
 bool RenderOptions::parse(const QStringList &arguments, QString *error)
 {
     auto fail = [error](const QString &message) {
@@ -126,16 +141,18 @@ QString RenderOptions::helpText()
         "  --music FILE         a music track; repeat for several, played in the given order\n"
         "  --theme ID           theme 1 to 8 (default 1)\n"
         "  --quality Q          0 = 1280x720, 1 = 1920x1080 (default), 2 = 3840x2160\n"
-        "  --duration SECONDS   every slide lasts this long; without it the slides fit the music\n"
-        "                       (5 s each when there is no music)\n"
+        "  --duration SECONDS   every slide lasts this long (up to 6000); without it the slides\n"
+        "                       fit the music (5 s each when there is no music)\n"
         "  --background BG      an installed background's id (see --list), a colour #rrggbb,\n"
         "                       a still picture or a looping .mp4 video (default animated00001,\n"
         "                       the application's default; a missing video is downloaded)\n"
         "  --border LEVEL       photo border 0-4: 0 the theme's own, 1 none, 2 thin ... 4 wide\n"
         "  --shadow LEVEL       photo shadow 0-4: 0 the theme's own, 1 none, 2 soft ... 4 wide\n"
         "  --text-shadow LEVEL  text shadow 0-4, as --shadow\n"
-        "  --font FAMILY        font family of text slides (default: the application font)\n"
-        "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default white)\n"
+        "  --font FAMILY        font family of text slides (default: the background's font,\n"
+        "                       the application font over colours and pictures)\n"
+        "  --font-color COLOUR  colour of text slides, e.g. #ffffff (default: the background's\n"
+        "                       text colour, white over colours and pictures)\n"
         "  --project DIR        render the saved project in DIR (its prj.xml and settings.xml:\n"
         "                       slides, durations, music, theme, style); no ITEM, --music or\n"
         "                       --duration with it. The other options override the project's.\n"
@@ -147,6 +164,13 @@ QString RenderOptions::helpText()
         "  --list               print the installed themes and backgrounds with their ids\n"
         "  -h, --help           show this help\n"
         "\n"
-        "Progress goes to the standard error stream; Ctrl-C stops and leaves no file.\n"
+        "Durations: the video lasts as long as the music. Without --duration the slides share\n"
+        "the music's length equally, but last at least 3 s each; with --duration they last that\n"
+        "long. Slides that do not fit in the music are left out, from the end, and a warning\n"
+        "says how many and the longest --duration that keeps them all. Without music every\n"
+        "slide is shown, 5 s each unless --duration says otherwise.\n"
+        "\n"
+        "Progress goes to the standard error stream; Ctrl-C (or a closed terminal, or SIGTERM)\n"
+        "stops and leaves no file.\n"
         "Exit status: 0 when the video was written, 1 on an error, 130 when stopped.\n");
 }

@@ -29,7 +29,7 @@ struct RenderOptions
     int shadow = 0;
     int textShadow = 0;
     QString font;
-    QColor fontColor = QColor(255, 255, 255);
+    QColor fontColor; // invalid: the background's text colour
     QString output;
     bool help = false;
     bool list = false;
@@ -40,6 +40,8 @@ struct RenderOptions
 
     // Parses the arguments after the program name; on failure returns false with a message.
     bool parse(const QStringList &arguments, QString *error);
+    // The style record the settings screen would hold for these choices (over style's, when loaded).
+    StyleSettings styleSettings() const;
     static QString helpText();
 
 private:

@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
     initPictoviaCore();
     AppPaths::setup();
     RenderCommand command(stdout, stderr, isatty(fileno(stderr)) != 0, workingFolder);
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
+    // A closed terminal or a system shutdown stops like Ctrl-C: no half-written file stays.
+    for (const int number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(number, onInterrupt);
     return command.run(app.arguments().mid(1));
 }

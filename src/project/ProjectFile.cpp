@@ -80,13 +80,8 @@ MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs)
     // Music that vanished since the save is dropped without a message.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
-    try {
-        return MediaFileInfo::read(path);
-    } catch (int code) {
-        // The reader has reported it; the project opens without that track.
-        qCDebug(lcProject) << "dropping unreadable music" << path << code;
-        return {};
-    }
+    // The reader has reported a failure; the project opens without that track.
+    return MediaFileInfo::tryRead(path);
 }
 
 SlidePtr readSlide(const QXmlStreamAttributes &attrs)

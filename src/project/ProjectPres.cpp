@@ -1,4 +1,5 @@
 #include "project/ProjectPres.h"
+#include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "images/ThumbGenerator.h"
 #include "project/ImgSlidePres.h"
@@ -13,7 +14,6 @@
 #include <QJSValue>
 #include <QUrl>
 
-#include <algorithm>
 
 // Saves after the first slide-list change, then after every fifth.
 static constexpr int autosaveInterval = 5;
@@ -33,6 +33,11 @@ ProjectPres::ProjectPres()
 }
 
 ProjectPres::~ProjectPres() = default;
+
+QStringList ProjectPres::pictureNameFilters() const
+{
+    return {pictureNameFilter(tr("Images"))};
+}
 
 void ProjectPres::setProjectStore(IProjectStore *store)
 {
@@ -81,8 +86,6 @@ QStringList ProjectPres::localPaths(const QVariant &urls)
 
 QStringList ProjectPres::scanFolders(const QStringList &folders)
 {
-    static const QStringList extensions{QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
-                                        QStringLiteral(".png")};
     QStringList files;
     for (const QString &folder : folders) {
         if (folder.isEmpty() || !QFileInfo(folder).isDir())
@@ -90,11 +93,7 @@ QStringList ProjectPres::scanFolders(const QStringList &folders)
         const QFileInfoList entries =
             QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo &entry : entries) {
-            const QString name = entry.fileName();
-            const bool image = std::any_of(extensions.cbegin(), extensions.cend(), [&name](const QString &ext) {
-                return name.endsWith(ext, Qt::CaseSensitive);
-            });
-            if (image)
+            if (isPictureFileName(entry.fileName()))
                 files.append(entry.absoluteFilePath());
         }
     }
@@ -219,14 +218,9 @@ void ProjectPres::addAudioPaths(const QStringList &paths)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
     for (const QString &path : paths) {
-        try {
-            const MediaFileInfoPtr track = MediaFileInfo::read(path);
-            if (track)
-                tracks.append(track);
-        } catch (int code) {
-            // Already reported by the reader; the other files are still added.
-            qCDebug(lcProject) << "skipping unreadable music" << path << code;
-        }
+        // Unreadable files are reported by the reader; the other files are still added.
+        if (const MediaFileInfoPtr track = MediaFileInfo::tryRead(path))
+            tracks.append(track);
     }
     setAudioList(tracks);
     if (hasRows())

@@ -29,6 +29,8 @@ class ProjectPres : public QObject
     Q_PROPERTY(int fixedSlideDuration READ fixedSlideDuration WRITE setFixedSlideDuration NOTIFY
                    fixedSlideDurationChanged)
     Q_PROPERTY(bool hasTextSlide READ hasTextSlide NOTIFY hasTextSlideChanged)
+    // nameFilters of the photo file dialogs: camera endings in any letter case.
+    Q_PROPERTY(QStringList pictureNameFilters READ pictureNameFilters CONSTANT)
 
 public:
     static ProjectPres *instance() { return Singleton<ProjectPres>::instance(); }
@@ -40,6 +42,7 @@ public:
     int fixedSlideDuration() const { return int(m_project->slideDuration); }
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }
+    QStringList pictureNameFilters() const;
 
     void setPixelRatio(double ratio) { m_pixelRatio = ratio; }
     // The saved-projects list; without one, saving keeps nothing and loading gives an empty project.
@@ -49,8 +52,8 @@ public:
     void addImagePaths(const QStringList &paths);
     void openProject(const ProjectPtr &source);
 
-    // The image files directly inside the folders (".jpg", ".jpeg", ".gif", ".png" in lower
-    // case), in name order, folder after folder; missing folders are skipped.
+    // The image files directly inside the folders (".jpg", ".jpeg", ".gif", ".png" in any
+    // letter case), in name order, folder after folder; missing folders are skipped.
     static QStringList scanFolders(const QStringList &folders);
 
     Q_INVOKABLE void addAudio(const QVariant &urls);

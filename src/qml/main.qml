@@ -1,9 +1,11 @@
-import QtQuick 2.12
-import QtQuick.Window 2.12
-import QtQuick.Controls 2.12
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import "BTStyle"
+import "components"
 
 ApplicationWindow {
-    id: window
+    id: appWindow
     visible: true
     title: "Pictovia"
     width: Screen.width >= 1500 ? 1300 : Screen.width
@@ -12,7 +14,57 @@ ApplicationWindow {
     minimumHeight: 600
     x: (Screen.width - width) / 2
     y: (Screen.height - height) / 2
-    color: "#f1f4f8"
+
+    // Presenters that may not be published in every build: screens bind through these.
+    readonly property var styleSettingsPres: typeof styleSettings !== "undefined" ? styleSettings : null
+    readonly property var settingsPres: typeof settings !== "undefined" ? settings : null
+    readonly property var backgroundsPres: typeof backgrounds !== "undefined" ? backgrounds : null
+    readonly property var renderPres: typeof render !== "undefined" ? render : null
+    readonly property var savedProjectsPres: typeof savedProjects !== "undefined" ? savedProjects : null
+    readonly property var thumbsPres: typeof thumbs !== "undefined" ? thumbs : null
+    readonly property string tipsVideo: typeof tipsVideoUrl !== "undefined" ? tipsVideoUrl : ""
+
+    function borderSizeName(level) {
+        switch (level) {
+        case 1: return qsTr("None")
+        case 2: return qsTr("Thin")
+        case 3: return qsTr("Normal")
+        case 4: return qsTr("Bold")
+        }
+        return qsTr("Default")
+    }
+    function shadowName(level) {
+        switch (level) {
+        case 1: return qsTr("None")
+        case 2: return qsTr("Thin")
+        case 3: return qsTr("Normal")
+        case 4: return qsTr("Blurred")
+        }
+        return qsTr("Default")
+    }
+    function fontWeightName(weight) {
+        switch (weight) {
+        case 0: return qsTr("Thin")
+        case 12: return qsTr("Extra Light")
+        case 25: return qsTr("Light")
+        case 57: return qsTr("Medium")
+        case 63: return qsTr("Demi Bold")
+        case 75: return qsTr("Bold")
+        case 81: return qsTr("Extra Bold")
+        case 87: return qsTr("Black")
+        }
+        return qsTr("Normal")
+    }
+    function slidesText(count) {
+        return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
+    }
+    // Seconds as m:ss or h:mm:ss.
+    function clockText(seconds) {
+        var s = Math.max(0, Math.round(seconds))
+        var h = Math.floor(s / 3600), m = Math.floor(s % 3600 / 60), r = s % 60
+        var mm = h > 0 && m < 10 ? "0" + m : "" + m
+        return (h > 0 ? h + ":" : "") + mm + ":" + (r < 10 ? "0" : "") + r
+    }
 
     Item {
         id: splash
@@ -24,15 +76,30 @@ ApplicationWindow {
         Rectangle {
             id: splashImage
             anchors.fill: parent
-            radius: 8
-            color: "#2f3b4c"
+            radius: Theme.radius * 2
             opacity: 0
-            Text {
+            gradient: Gradient {
+                GradientStop { position: 0; color: "#2b3442" }
+                GradientStop { position: 1; color: "#1b1e23" }
+            }
+            Column {
                 anchors.centerIn: parent
-                text: "Pictovia"
-                color: "#ffffff"
-                font.pixelSize: 64
-                font.weight: Font.Light
+                spacing: Theme.gap
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "Pictovia"
+                    color: "#ffffff"
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 64
+                    font.weight: Font.Light
+                }
+                Rectangle {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: 64
+                    height: 4
+                    radius: 2
+                    color: Theme.accent
+                }
             }
             SequentialAnimation on opacity {
                 PauseAnimation { duration: 400 }
@@ -41,9 +108,10 @@ ApplicationWindow {
         }
         Label {
             anchors.top: splashImage.bottom
-            anchors.topMargin: 16
+            anchors.topMargin: Theme.gapLarge
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Loading...")
+            color: Theme.textMuted
             opacity: 0
             SequentialAnimation on opacity {
                 PauseAnimation { duration: 400 }
@@ -54,17 +122,24 @@ ApplicationWindow {
 
     Loader {
         id: screensLoader
+        objectName: "screensLoader"
         anchors.fill: parent
         asynchronous: true
+        focus: true
     }
 
     ErrorPopup {
         id: errorPopup
         objectName: "errorPopup"
     }
+    CrashPopup {
+        id: crashPopup
+        objectName: "crashPopup"
+    }
 
     Component.onCompleted: {
         commonError.error.connect(errorPopup.show)
+        commonError.appHasFailed.connect(crashPopup.offer)
         screensLoader.source = "qrc:/Screens.qml"
     }
 }

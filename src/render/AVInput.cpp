@@ -72,8 +72,10 @@ void AVInput::open(int mediaType)
             break;
         }
     }
-    if (!m_stream)
-        fail(QStringLiteral("Failed to find audio stream of ") + m_path, result, 0);
+    if (!m_stream) {
+        const QString kind = mediaType == Video ? QStringLiteral("video") : QStringLiteral("audio");
+        fail(QStringLiteral("Failed to find %1 stream of ").arg(kind) + m_path, result, 0);
+    }
 
     m_codec = avcodec_find_decoder(m_stream->codecpar->codec_id);
     m_codecContext.reset(avcodec_alloc_context3(m_codec));

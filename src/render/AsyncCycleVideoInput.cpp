@@ -2,10 +2,13 @@
 #include "render/AsyncCycleVideoInputWorker.h"
 #include "render/SourceThread.h"
 
-AsyncCycleVideoInput::AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path)
+AsyncCycleVideoInput::AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path,
+                                           const std::function<void()> &onError)
     : m_worker(new AsyncCycleVideoInputWorker(path, pool))
     , m_pool(pool)
 {
+    if (onError)
+        connect(this, &AsyncCycleVideoInput::error, onError);
     connect(m_worker, &AsyncCycleVideoInputWorker::frameRead, this, &AsyncCycleVideoInput::onFrameRead,
             Qt::DirectConnection);
     connect(m_worker, &AsyncCycleVideoInputWorker::error, this, &AsyncCycleVideoInput::onError,

@@ -10,6 +10,8 @@ extern "C" {
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class AsyncCycleVideoInputWorker;
 class QThread;
 
@@ -19,8 +21,10 @@ class AsyncCycleVideoInput : public QObject, public IAsyncAVInput
     Q_OBJECT
 
 public:
-    // Starts decoding at once; error() follows when the video cannot be opened.
-    AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path);
+    // Starts decoding at once; error() follows when the video cannot be opened. onError, when
+    // given, is connected to error() before the start, so even the earliest failure reaches it.
+    AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path,
+                         const std::function<void()> &onError = {});
     ~AsyncCycleVideoInput() override;
 
     AVFrame *takeFrame() override;

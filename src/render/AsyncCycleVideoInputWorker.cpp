@@ -3,7 +3,6 @@
 #include "app/Logging.h"
 #include "render/CycleVideoInput.h"
 
-#include <QThread>
 
 #include <memory>
 
@@ -31,10 +30,8 @@ void AsyncCycleVideoInputWorker::process()
     const void *owner = input->codecContext();
     try {
         while (!m_stop) {
-            if (m_pool->outstanding(owner) >= framesAhead) {
-                QThread::msleep(10);
+            if (!m_pool->waitBelow(owner, framesAhead, 10))
                 continue;
-            }
             AVFrame *frame = m_pool->acquire(owner);
             if (!input->readFrame(frame)) {
                 m_pool->release(frame);

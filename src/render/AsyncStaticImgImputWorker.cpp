@@ -1,7 +1,6 @@
 #include "render/AsyncStaticImgImputWorker.h"
 #include "app/Logging.h"
 
-#include <QThread>
 
 #include <new>
 
@@ -19,10 +18,8 @@ void AsyncStaticImgImputWorker::process()
 {
     try {
         while (!m_stop) {
-            if (m_pool->outstanding(m_source) >= framesAhead) {
-                QThread::msleep(10);
+            if (!m_pool->waitBelow(m_source, framesAhead, 10))
                 continue;
-            }
             AVFrame *frame = m_pool->acquire(m_source);
             av_frame_copy(frame, m_source);
             frame->width = m_source->width;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <map>
+
 // The audio stream of one output file: converts decoded frames of any layout, rate and
 // sample format to the encoder's, applies a volume and writes the encoded packets.
 // Failures throw the media library's error code (an int).
@@ -19,6 +21,8 @@ public:
 
     // Encodes frame (at rate, with volume in 256ths); returns the samples left waiting.
     int encodeFrame(const AVFrame *frame, int rate, int volume);
+    // A new track follows: the converters give up what they hold and start afresh.
+    void startTrack();
     // Drains the encoder at the end of the file.
     void flush();
 
@@ -34,7 +38,7 @@ public:
 
 private:
     SwrContext *resampler(const AVFrame *frame, int rate);
-    void appendConverted(SwrContext *resampler, const AVFrame *frame);
+    void appendConverted(SwrContext *resampler, const uint8_t **input, int count);
     void encodeQueued();
     void send(const AVFrame *frame);
 
@@ -47,4 +51,6 @@ private:
     int64_t m_nextPts = 0;
     int m_frameSize = 0;
     AVPacketPtr m_packet;
+    std::map<QString, SwrContextPtr> m_resamplers; // by resamplerKey, for the current track
+    SwrContext *m_lastResampler = nullptr;
 };

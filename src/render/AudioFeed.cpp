@@ -20,11 +20,13 @@ AudioFeed::~AudioFeed() = default;
 
 int AudioFeed::volumeFor(double trackTime, double leftVideo, double leftTrack)
 {
-    const double m = std::min(leftVideo, leftTrack);
-    if (trackTime < 1.0)
-        return int(trackTime * 256);
-    if (m < 1.0)
-        return leftVideo > 0.0 ? int(m * 256) : 0;
+    // A track under two seconds fades in over its first half and out over its second half.
+    const double fade = std::clamp((trackTime + leftTrack) / 2.0, 0.001, 1.0);
+    if (trackTime < fade)
+        return int(trackTime / fade * 256);
+    const double out = std::min(leftVideo, leftTrack / fade);
+    if (out < 1.0)
+        return leftVideo > 0.0 ? int(std::max(out, 0.0) * 256) : 0;
     return 256;
 }
 
@@ -52,6 +54,7 @@ bool AudioFeed::openNextTrack()
     if (trackIndex >= project->audioTracks.size())
         return false;
     track.reset();
+    encoder.startTrack();
     trackInfo = project->audioTracks.at(trackIndex);
     ++trackIndex;
     trackTime = 0.0;

@@ -9,8 +9,8 @@ class AudioEncoder;
 class AudioInput;
 
 // Plays the project's tracks one after the other into the audio stream, in step with the
-// video: each track fades in over its first second and out over its last second, or over the
-// video's last second when the video ends first.
+// video: each track fades in over its first second and out over its last second (a track
+// under two seconds over its halves), or over the video's last second when the video ends first.
 class AudioFeed
 {
 public:

@@ -5,6 +5,7 @@ extern "C" {
 #include <libavutil/pixfmt.h>
 }
 
+#include <QDeadlineTimer>
 #include <QMutexLocker>
 
 #include <new>
@@ -53,6 +54,17 @@ int FramePool::outstanding(const void *owner) const
     return m_counts.value(owner, 0);
 }
 
+bool FramePool::waitBelow(const void *owner, int limit, int timeoutMs) const
+{
+    QMutexLocker locker(&m_lock);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (m_counts.value(owner, 0) >= limit) {
+        if (!m_released.wait(&m_lock, deadline))
+            return false;
+    }
+    return true;
+}
+
 void FramePool::release(AVFrame *frame)
 {
     if (!frame)
@@ -60,4 +72,5 @@ void FramePool::release(AVFrame *frame)
     QMutexLocker locker(&m_lock);
     m_free.push_back(frame);
     --m_counts[frame->opaque];
+    m_released.wakeAll();
 }

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QWaitCondition>
 #include <QSharedPointer>
 
 #include <deque>
@@ -21,6 +22,9 @@ public:
     // A frame of width x height recording owner; reuses a released frame when there is one.
     AVFrame *acquire(const void *owner);
     int outstanding(const void *owner) const;
+    // Waits until owner has fewer than limit frames out, at most timeoutMs; true when it has.
+    // Producers wake the moment a frame comes back instead of sleeping a fixed time.
+    bool waitBelow(const void *owner, int limit, int timeoutMs) const;
     // Gives the frame back; the count of the owner recorded in the frame goes down.
     void release(AVFrame *frame);
 
@@ -30,6 +34,7 @@ public:
 private:
     std::deque<AVFrame *> m_free;
     mutable QMutex m_lock;
+    mutable QWaitCondition m_released;
     QMap<const void *, int> m_counts;
     int m_width;
     int m_height;

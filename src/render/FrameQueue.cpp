@@ -1,30 +1,27 @@
 #include "render/FrameQueue.h"
 
 #include <QMutexLocker>
-#include <QThread>
 
 void FrameQueue::push(AVFrame *frame)
 {
     QMutexLocker locker(&m_lock);
     m_frames.push_back(frame);
+    m_pushed.wakeOne();
+}
+
+void FrameQueue::markEnded()
+{
+    QMutexLocker locker(&m_lock);
+    m_ended = true;
+    m_pushed.wakeOne();
 }
 
 AVFrame *FrameQueue::take()
 {
-    for (;;) {
-        // Read before looking: every frame of an ended producer was queued before it ended.
-        const bool ended = m_ended;
-        if (AVFrame *frame = pop())
-            return frame;
-        if (ended)
-            return nullptr;
-        QThread::msleep(10);
-    }
-}
-
-AVFrame *FrameQueue::pop()
-{
     QMutexLocker locker(&m_lock);
+    // Every frame of an ended producer was queued before it ended.
+    while (m_frames.empty() && !m_ended)
+        m_pushed.wait(&m_lock, 10);
     if (m_frames.empty())
         return nullptr;
     AVFrame *frame = m_frames.front();

@@ -3,8 +3,8 @@
 #include "render/FramePool.h"
 
 #include <QMutex>
+#include <QWaitCondition>
 
-#include <atomic>
 #include <deque>
 
 struct AVFrame;
@@ -15,17 +15,16 @@ class FrameQueue
 {
 public:
     void push(AVFrame *frame);
-    // The oldest frame, polling every 10 ms while there is none; nullptr once the producer
-    // has ended and every frame it made has been taken.
+    // The oldest frame, waiting while there is none (woken by push, looking again at least
+    // every 10 ms); nullptr once the producer has ended and every frame it made has been taken.
     AVFrame *take();
-    void markEnded() { m_ended = true; }
+    void markEnded();
     // Gives every frame still queued back to the pool.
     void releaseAll(FramePool &pool);
 
 private:
-    AVFrame *pop();
-
     std::deque<AVFrame *> m_frames;
     QMutex m_lock;
-    std::atomic<bool> m_ended{false};
+    QWaitCondition m_pushed;
+    bool m_ended = false;
 };

@@ -12,6 +12,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <exception>
 
 // The one background source of the render and the at most two readers drawing over it.
@@ -20,6 +21,7 @@ struct LibavRender::Stage
     QSharedPointer<IAsyncAVInput> background;
     QSharedPointer<ISceneReader> current;
     QSharedPointer<ISceneReader> outgoing;
+    ImageSharedPointer incoming; // the incoming scene drawn alone during a hand-over
 };
 
 LibavRender::LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme,
@@ -157,11 +159,8 @@ QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
         return QSharedPointer<StaticImgImput>::create(pool, background.color, height, width);
     // The file made for this resolution; one of a single size (a user's own) is scaled to the output.
     const QString path = background.existingPathFor(project->output.quality);
-    if (background.isVideo()) {
-        auto video = QSharedPointer<AsyncCycleVideoInput>::create(pool, path);
-        connect(video.data(), &AsyncCycleVideoInput::error, this, &LibavRender::onError, Qt::DirectConnection);
-        return video;
-    }
+    if (background.isVideo())
+        return QSharedPointer<AsyncCycleVideoInput>::create(pool, path, [this] { onError(); });
     return QSharedPointer<StaticImgImput>::create(pool, path, height, width);
 }
 
@@ -203,15 +202,14 @@ bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int scen
             continue;
         }
         ISceneReader &source = stage.outgoing ? *stage.outgoing : current;
-        const double w = stage.outgoing ? (current.frameIndex() + 1.0) / overflow : 0.0;
-        if (!source.readNext(stage.outgoing ? 1.0 - w : 1.0)) {
+        const bool ok = stage.outgoing ? handOver(stage, (current.frameIndex() + 1.0) / overflow)
+                                       : current.readNext(1.0);
+        if (!ok) {
             failReading();
             return false;
         }
         QSharedPointer<QImage> picture = source.currentImage();
         AVFrame *frame = source.currentFrame();
-        if (stage.outgoing)
-            current.drawNext(picture, w);
 
         ++k;
         ++frameCount;
@@ -252,6 +250,24 @@ void LibavRender::skipFrame(Stage &stage)
     if (stage.outgoing)
         stage.outgoing->drawNext(ImageSharedPointer(), 0.0);
     stage.current->drawNext(ImageSharedPointer(), 0.0);
+}
+
+bool LibavRender::handOver(Stage &stage, double w)
+{
+    // Each scene is drawn alone over the same background, then the two pictures are mixed:
+    // a full-frame hand-over never lets the background show through both photos at once.
+    if (!stage.incoming)
+        stage.incoming = ImageSharedPointer::create();
+    if (!stage.outgoing->readNextKeepingBackground(*stage.incoming))
+        return false;
+    stage.current->drawNext(stage.incoming, 1.0);
+    const double weight = std::clamp(w, 0.0, 1.0);
+    if (weight > 0.0) {
+        QPainter painter(stage.outgoing->currentImage().data());
+        painter.setOpacity(weight);
+        painter.drawImage(0, 0, *stage.incoming);
+    }
+    return true;
 }
 
 void LibavRender::applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const

@@ -1,9 +1,12 @@
 #include "render/MediaFileInfo.h"
 #include "app/AppConstants.h"
+#include "app/Logging.h"
 #include "render/AudioInput.h"
 
 #include <QDir>
 #include <QTime>
+
+#include <exception>
 
 MediaFileInfo::MediaFileInfo(float duration, const QString &artist, const QString &title, const QString &fileName,
                              const QString &path)
@@ -40,6 +43,21 @@ QSharedPointer<MediaFileInfo> MediaFileInfo::read(const QString &path)
     AVDictionary *metadata = input.formatContext()->metadata;
     return QSharedPointer<MediaFileInfo>::create(float(duration), tag(metadata, "artist"), tag(metadata, "title"),
                                                  tag(metadata, "filename"), path);
+}
+
+QSharedPointer<MediaFileInfo> MediaFileInfo::tryRead(const QString &path)
+{
+    try {
+        return read(path);
+    } catch (int code) {
+        // Already reported by the reader.
+        qCDebug(lcRender) << "unreadable music" << path << code;
+    } catch (const std::exception &e) {
+        qCWarning(lcRender) << "music not read" << path << e.what();
+    } catch (...) {
+        qCWarning(lcRender) << "music not read" << path;
+    }
+    return {};
 }
 
 QString MediaFileInfo::songName() const

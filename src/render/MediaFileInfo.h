@@ -17,6 +17,8 @@ public:
     // Opens and decodes the whole file to measure it; failures are reported through
     // CommonError and thrown as the media library's error code (an int).
     static QSharedPointer<MediaFileInfo> read(const QString &path);
+    // As read, but null on any failure (out of memory included), so no exception leaves a QML call.
+    static QSharedPointer<MediaFileInfo> tryRead(const QString &path);
 
     float duration() const { return m_duration; }
     QString artist() const { return m_artist; }

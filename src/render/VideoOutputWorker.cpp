@@ -11,6 +11,8 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <cerrno>
+#include <cstdio>
 #include <exception>
 #include <memory>
 
@@ -79,6 +81,11 @@ void VideoOutputWorker::process()
             throw std::bad_alloc();
         context->oformat = format;
         ok = writeFile(context.get());
+    } catch (const VideoEncoder::WriteError &e) {
+        CommonError::report(QStringLiteral("Video output av_write_frame failed"), e.code, cannotWrite());
+    } catch (int code) {
+        // Thrown after its own report (the music reader, the audio encoder).
+        qCDebug(lcRender) << "video output failed:" << code;
     } catch (const std::exception &e) {
         qCWarning(lcRender) << "video output:" << e.what();
     } catch (...) {
@@ -101,13 +108,14 @@ bool VideoOutputWorker::writeFile(AVFormatContext *context)
 
     int result = avio_open2(&context->pb, partialPath(path).toUtf8().constData(), AVIO_FLAG_WRITE, nullptr, nullptr);
     if (result < 0) {
-        CommonError::report(QStringLiteral("Video output avio_open2 failed"), result);
+        CommonError::report(QStringLiteral("Video output avio_open2 failed"), result,
+                            QStringLiteral("Cannot create the video ") + path);
         return false;
     }
     AvioCloser closer{context};
     result = avformat_write_header(context, nullptr);
     if (result < 0) {
-        CommonError::report(QStringLiteral("Video output avformat_write_header failed"), result);
+        CommonError::report(QStringLiteral("Video output avformat_write_header failed"), result, cannotWrite());
         return false;
     }
     std::unique_ptr<AudioFeed> feed;
@@ -119,7 +127,7 @@ bool VideoOutputWorker::writeFile(AVFormatContext *context)
         audio->flush();
     result = av_write_trailer(context);
     if (result < 0) {
-        CommonError::report(QStringLiteral("Video output av_write_trailer failed"), result);
+        CommonError::report(QStringLiteral("Video output av_write_trailer failed"), result, cannotWrite());
         return false;
     }
     return true;
@@ -136,9 +144,13 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
         }
         if (task->kind == OutputTask::FrameKind) {
             const auto *frameTask = static_cast<const FrameTask *>(task.data());
-            video.encode(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            video.convert(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            const double time = frameTask->time;
+            // The pool frame goes back before encoding, so the source refills it meanwhile.
+            task.reset();
+            video.encodeConverted();
             if (audio)
-                audio->feedUntil(frameTask->time);
+                audio->feedUntil(time);
         } else {
             const auto *advance = static_cast<const TimelineAdvanceTask *>(task.data());
             video.advanceTimeline(advance->frameCount, advance->timeBaseNum, advance->timeBaseDen);
@@ -160,19 +172,28 @@ OutputTaskPtr VideoOutputWorker::takeTask()
     return task;
 }
 
-// Moves the finished file to its final name; a video already there (same minute) is replaced.
+// Moves the finished file over its final name in one step: a video already there (same
+// minute) is replaced, and stays whole when the move fails.
 bool VideoOutputWorker::publish()
 {
-    const QString partial = partialPath(path);
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        CommonError::report(QStringLiteral("Video output rename failed: ") + path);
-        return false;
-    }
-    if (!QFile::rename(partial, path)) {
-        CommonError::report(QStringLiteral("Video output rename failed: ") + path);
-        return false;
-    }
-    return true;
+    const int result = moveOver(partialPath(path), path);
+    if (result < 0)
+        CommonError::report(QStringLiteral("Video output rename failed: ") + path, result,
+                            QStringLiteral("Cannot give the video its name ") + path);
+    return result >= 0;
+}
+
+int VideoOutputWorker::moveOver(const QString &from, const QString &to)
+{
+    // rename() replaces an existing target atomically; nothing is removed beforehand.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return 0;
+    return AVERROR(errno);
+}
+
+QString VideoOutputWorker::cannotWrite() const
+{
+    return QStringLiteral("Cannot write the video ") + path;
 }
 
 void VideoOutputWorker::fail()

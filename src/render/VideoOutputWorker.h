@@ -28,6 +28,8 @@ public:
 
     // The name the file has while it is being written.
     static QString partialPath(const QString &path);
+    // Renames from over to, replacing an existing file in one step; 0 or the library's error code.
+    static int moveOver(const QString &from, const QString &to);
 
     void enqueue(const OutputTaskPtr &task);
     bool queueEmpty() const;
@@ -49,6 +51,7 @@ private:
     void drainQueue(class VideoEncoder &video, class AudioFeed *audio);
     OutputTaskPtr takeTask();
     bool publish();
+    QString cannotWrite() const;
     void fail();
 
     QString path;

@@ -2,6 +2,7 @@
 
 #include "app/CommonError.h"
 #include "app/Logging.h"
+#include "images/ImageDecoder.h"
 
 #include <QPainter>
 #include <QtWidgets/qtwidgetsglobal.h>
@@ -27,6 +28,14 @@ void reportShadowFailureOnce()
     static std::atomic<bool> reported{false};
     if (!reported.exchange(true))
         CommonError::report(QStringLiteral("Failed to create shadow visual effect."));
+}
+
+// The picture alone, when its shadow cannot be made.
+QImage withoutShadow(const QImage &picture, QVector<QPointF> &corners)
+{
+    reportShadowFailureOnce();
+    appendCorners(corners, 0, 0, picture.width(), picture.height());
+    return picture;
 }
 
 // The picture's alpha, blurred by radius and coloured; a null image when memory runs out.
@@ -62,18 +71,28 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
         appendCorners(corners, 0, 0, w, h);
         return picture;
     }
-    const int r = int(std::ceil(referenceLength * blur));
-    const int ox = int(std::ceil(referenceLength * offsetX));
-    const int oy = int(std::ceil(referenceLength * offsetY));
+    // Sizes in floating point first: a huge blur overflows an int, and a picture above the
+    // decoder's cap would be filled (and bring in the out-of-memory killer) on an overcommitting system.
+    const double radius = std::ceil(referenceLength * blur);
+    const double shiftX = std::ceil(referenceLength * offsetX);
+    const double shiftY = std::ceil(referenceLength * offsetY);
+    const double outerW = std::max(0.0, radius + shiftX) + w + std::max(0.0, radius - shiftX);
+    const double outerH = std::max(0.0, radius + shiftY) + h + std::max(0.0, radius - shiftY);
+    const double maskBytes = (w + 2 * radius) * (h + 2 * radius) * 4;
+    if (outerW * outerH * 4 > ImageDecoder::photoBytes || maskBytes > ImageDecoder::photoBytes) {
+        qCWarning(lcTheme) << "Shadow of" << w << "x" << h << "radius" << radius << "is above the memory cap";
+        return withoutShadow(picture, corners);
+    }
+    const int r = int(radius);
+    const int ox = int(shiftX);
+    const int oy = int(shiftY);
     const int padL = std::max(0, r - ox);
     const int padT = std::max(0, r - oy);
     QImage result(std::max(0, r + ox) + w + padL, std::max(0, r + oy) + h + padT, QImage::Format_ARGB32_Premultiplied);
     const QImage mask = result.isNull() ? QImage() : shadowMask(picture, r, color);
     if (mask.isNull()) {
         qCWarning(lcTheme) << "No memory for a shadow of" << w << "x" << h << "radius" << r;
-        reportShadowFailureOnce();
-        appendCorners(corners, 0, 0, w, h);
-        return picture;
+        return withoutShadow(picture, corners);
     }
     result.fill(Qt::transparent);
     QPainter painter(&result);
@@ -82,4 +101,23 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
     painter.drawImage(padL, padT, picture);
     appendCorners(corners, padL, padT, w, h);
     return result;
+}
+
+QImage blurredBackdrop(const QImage &photo, const QSize &frame)
+{
+    if (photo.isNull() || frame.isEmpty())
+        return QImage();
+    const QSize small = photo.size().scaled(std::max(16, frame.width() / 10), std::max(9, frame.height() / 10),
+                                            Qt::KeepAspectRatioByExpanding);
+    QImage source = photo.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage backdrop(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (source.isNull() || backdrop.isNull())
+        return QImage();
+    backdrop.fill(Qt::black);
+    QPainter painter(&backdrop);
+    qt_blurImage(&painter, source, 6, true, false);
+    painter.resetTransform();
+    painter.fillRect(backdrop.rect(), QColor(0, 0, 0, 45));
+    return backdrop;
 }

@@ -2,6 +2,8 @@
 
 #include "app/MetaTypes.h"
 
+#include <QImage>
+
 struct AVFrame;
 
 // Plays one theme scene over background frames: the compositor pulls painted frames with
@@ -21,6 +23,9 @@ public:
     // Takes the next background frame, paints the scene onto it and stamps its pts; false
     // when the input has no more frames (nothing is drawn then).
     virtual bool readNext(double opacity) = 0;
+    // readNext at full opacity that first copies the background frame, complete and untouched,
+    // into background: another scene is then drawn over the same background for a hand-over.
+    virtual bool readNextKeepingBackground(QImage &background) = 0;
     // Paints the next scene frame onto image, every object's opacity multiplied by opacity.
     virtual void drawNext(const ImageSharedPointer &image, double opacity) = 0;
 };

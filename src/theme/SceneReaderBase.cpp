@@ -2,6 +2,8 @@
 
 #include "render/IAsyncAVInput.h"
 
+#include <cstring>
+
 extern "C" {
 #include <libavutil/frame.h>
 }
@@ -37,7 +39,7 @@ ImageSharedPointer SceneReaderBase::currentImage() const
     return m_currentImage;
 }
 
-bool SceneReaderBase::readNext(double opacity)
+bool SceneReaderBase::takeFrame()
 {
     m_currentFrame = m_input ? m_input->takeFrame() : nullptr;
     if (!m_currentFrame) {
@@ -47,8 +49,33 @@ bool SceneReaderBase::readNext(double opacity)
     m_currentImage = ImageSharedPointer::create(m_currentFrame->data[0], m_currentFrame->width,
                                                 m_currentFrame->height, m_currentFrame->linesize[0],
                                                 QImage::Format_RGB32);
-    drawNext(m_currentImage, opacity);
+    return true;
+}
+
+void SceneReaderBase::stampFrame()
+{
     m_currentFrame->pts = int64_t(m_frameCounter) - 1;
+}
+
+bool SceneReaderBase::readNext(double opacity)
+{
+    if (!takeFrame())
+        return false;
+    drawNext(m_currentImage, opacity);
+    stampFrame();
+    return true;
+}
+
+bool SceneReaderBase::readNextKeepingBackground(QImage &background)
+{
+    if (!takeFrame())
+        return false;
+    if (background.size() != m_currentImage->size() || background.format() != QImage::Format_RGB32)
+        background = QImage(m_currentImage->size(), QImage::Format_RGB32);
+    for (int y = 0; y < background.height(); ++y)
+        std::memcpy(background.scanLine(y), m_currentImage->constScanLine(y), size_t(background.bytesPerLine()));
+    drawNext(m_currentImage, 1.0);
+    stampFrame();
     return true;
 }
 

@@ -25,6 +25,7 @@ public:
     int frameIndex() const override;
     ImageSharedPointer currentImage() const override;
     bool readNext(double opacity) override;
+    bool readNextKeepingBackground(QImage &background) override;
     void drawNext(const ImageSharedPointer &image, double opacity) override;
 
     // The scene's length in output frames, as the caller computed it.
@@ -49,6 +50,9 @@ protected:
     }
 
 private:
+    bool takeFrame();
+    void stampFrame();
+
     QSharedPointer<IAsyncAVInput> m_input;
     AVFrame *m_currentFrame = nullptr;
     ImageSharedPointer m_currentImage;

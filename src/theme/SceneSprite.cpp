@@ -114,6 +114,17 @@ QSize SceneSprite::decodeSize(const QSize &storedSize, bool turned, const QSizeF
     return storedSize;
 }
 
+namespace {
+
+// Edges moved so a picture of proportion q covers a box of the given aspect instead of fitting.
+void coverMargins(float q, float aspect, bool &wide, float &margin)
+{
+    wide = q <= aspect;
+    margin = (1.0f - (wide ? aspect / q : q / aspect)) * 0.5f;
+}
+
+} // namespace
+
 void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo)
 {
     if (picture.isNull()) {
@@ -128,6 +139,37 @@ void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeig
     const float q = float(m_noted.width()) / float(m_noted.height());
     m_wide = q > m_object->aspect;
     m_margin = (1.0f - (m_wide ? m_object->aspect / q : q / m_object->aspect)) * 0.5f;
+    if (photo && fillsFrame(*m_object))
+        fillFrame(picture, QSize(outputWidth, outputHeight));
+}
+
+void SceneSprite::fillFrame(const QImage &photo, const QSize &output)
+{
+    const float q = float(m_noted.width()) / float(m_noted.height());
+    if (q >= CoverRatio) {
+        coverMargins(q, m_object->aspect, m_wide, m_margin);
+        return;
+    }
+    m_backdrop = blurredBackdrop(photo, output);
+    if (!m_backdrop.isNull())
+        coverMargins(float(m_backdrop.width()) / m_backdrop.height(), m_object->aspect, m_backdropWide,
+                     m_backdropMargin);
+}
+
+bool SceneSprite::fillsFrame(const SceneObject &object)
+{
+    const QPointF corners[] = {{0.002, 0.002}, {0.998, 0.002}, {0.998, 0.998}, {0.002, 0.998}};
+    const QRectF frame(-0.01, -0.01, 1.02, 1.02);
+    bool beyond = false;
+    for (const Keyframe &k : object.keyframes) {
+        const QPolygonF quad({k.topLeft, k.topRight, k.bottomRight, k.bottomLeft});
+        for (const QPointF &corner : corners) {
+            if (!quad.containsPoint(corner, Qt::OddEvenFill))
+                return false;
+        }
+        beyond |= !frame.contains(quad.boundingRect());
+    }
+    return beyond;
 }
 
 void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight)
@@ -176,32 +218,64 @@ std::optional<Keyframe> SceneSprite::keyframeAt(double position) const
     return blended;
 }
 
-std::optional<QTransform> SceneSprite::transformFor(const Keyframe &keyframe, const QSize &imageSize) const
+QPolygonF SceneSprite::fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin)
 {
     QPointF tl = toPixels(keyframe.topLeft, imageSize);
     QPointF tr = toPixels(keyframe.topRight, imageSize);
     QPointF br = toPixels(keyframe.bottomRight, imageSize);
     QPointF bl = toPixels(keyframe.bottomLeft, imageSize);
-    if (m_wide) {
-        const QPointF e = (bl - tl) * m_margin;
-        const QPointF g = (br - tr) * m_margin;
+    if (wide) {
+        const QPointF e = (bl - tl) * margin;
+        const QPointF g = (br - tr) * margin;
         tl += e;
         bl -= e;
         tr += g;
         br -= g;
     } else {
-        const QPointF e = (tr - tl) * m_margin;
-        const QPointF g = (br - bl) * m_margin;
+        const QPointF e = (tr - tl) * margin;
+        const QPointF g = (br - bl) * margin;
         tl += e;
         tr -= e;
         bl += g;
         br -= g;
     }
+    return QPolygonF({tl, tr, br, bl});
+}
+
+std::optional<QTransform> SceneSprite::transformFor(const Keyframe &keyframe, const QSize &imageSize) const
+{
     QTransform transform;
     if (m_pictureQuad.size() != 4
-        || !QTransform::quadToQuad(QPolygonF(m_pictureQuad), QPolygonF({tl, tr, br, bl}), transform))
+        || !QTransform::quadToQuad(QPolygonF(m_pictureQuad), fitted(keyframe, imageSize, m_wide, m_margin), transform))
         return std::nullopt;
     return transform;
+}
+
+QTransform SceneSprite::uprightTransform(const QPolygonF &quad, const QSize &imageSize) const
+{
+    const QRectF box = quad.boundingRect();
+    const double zoom = box.height() / imageSize.height();
+    const double height = imageSize.height() * std::min(0.96, 0.86 * zoom);
+    const double width = height * m_noted.width() / m_noted.height();
+    const double x = std::clamp(box.center().x(), width / 2, imageSize.width() - width / 2);
+    const QRectF target(x - width / 2, (imageSize.height() - height) / 2, width, height);
+    QTransform transform;
+    QTransform::quadToQuad(QPolygonF(m_pictureQuad),
+                           QPolygonF({target.topLeft(), target.topRight(), target.bottomRight(), target.bottomLeft()}),
+                           transform);
+    return transform;
+}
+
+void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const
+{
+    if (transform.type() == QTransform::TxProject && drawProjective(image, picture, transform, opacity))
+        return;
+    QPainter painter(&image);
+    if (opacity < 1.0)
+        painter.setOpacity(opacity);
+    painter.setTransform(transform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, picture);
 }
 
 void SceneSprite::drawAt(double position, QImage &image, double opacity) const
@@ -211,17 +285,22 @@ void SceneSprite::drawAt(double position, QImage &image, double opacity) const
     const std::optional<Keyframe> keyframe = keyframeAt(position);
     if (!keyframe)
         return;
-    const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
-    if (!transform)
-        return;
     const double alpha = keyframe->opacity * opacity;
     const double applied = alpha < 0.99 ? alpha : 1.0;
-    if (transform->type() == QTransform::TxProject && drawProjective(image, m_picture, *transform, applied))
+    if (applied <= 0.0)
         return;
-    QPainter painter(&image);
-    if (applied < 1.0)
-        painter.setOpacity(applied);
-    painter.setTransform(*transform);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    painter.drawImage(0, 0, m_picture);
+    if (!m_backdrop.isNull()) {
+        QTransform behind;
+        const QRectF rect(m_backdrop.rect());
+        if (QTransform::quadToQuad(QPolygonF({rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}),
+                                   fitted(*keyframe, image.size(), m_backdropWide, m_backdropMargin), behind)) {
+            paint(image, m_backdrop, behind, applied);
+            paint(image, m_picture, uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()),
+                  applied);
+        }
+        return;
+    }
+    const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
+    if (transform)
+        paint(image, m_picture, *transform, applied);
 }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSharedPointer>
 #include <QSize>
 #include <QTransform>
@@ -38,6 +39,13 @@ public:
     bool wide() const { return m_wide; }
     float margin() const { return m_margin; }
 
+    // A camera move over a photo: every keyframe covers the whole frame and some reach beyond it.
+    // Its photos fill the frame instead of being fitted inside it (which would show bars as the
+    // camera moves), portrait ones standing whole over a blurred copy of themselves.
+    static bool fillsFrame(const SceneObject &object);
+    // Under a frame-filling object, a photo at least this wide for its height is cropped to fill.
+    static constexpr float CoverRatio = 1.25f;
+
     // Turns a slide rotation into 0..3 clockwise quarter turns (-1 is 3).
     static int quarterTurns(int rotation);
     // The size to decode a stored image of storedSize at so that, shown with the given quarter
@@ -45,8 +53,18 @@ public:
     // that does, or storedSize itself.
     static QSize decodeSize(const QSize &storedSize, bool turned, const QSizeF &cap);
 
+    // The blurred copy behind a narrow photo of a frame-filling object; null otherwise.
+    const QImage &backdrop() const { return m_backdrop; }
+
 private:
     void prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo);
+    void fillFrame(const QImage &photo, const QSize &output);
+    void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const;
+    // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a
+    // picture of that proportion keeps it.
+    static QPolygonF fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin);
+    // A narrow photo over its backdrop: upright, centred, as high as the camera's zoom allows.
+    QTransform uprightTransform(const QPolygonF &quad, const QSize &imageSize) const;
     void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight);
     void prepareText(const QImage &text, float ratio);
 
@@ -56,5 +74,8 @@ private:
     bool m_wide = false;
     float m_margin = 0.0f;
     QSize m_noted; // the picture proper's size before the shadow
+    QImage m_backdrop;
+    bool m_backdropWide = false;
+    float m_backdropMargin = 0.0f;
 };
 using SceneSpritePtr = QSharedPointer<SceneSprite>;

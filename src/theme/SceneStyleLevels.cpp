@@ -2,39 +2,41 @@
 
 #include "theme/SceneStyle.h"
 
-#include <QFont>
-#include <QGuiApplication>
-
 namespace SceneStyleLevels {
 
-float borderWidth(int level, float themeValue)
+float borderWidth(int level, float fallback)
 {
     static const float widths[] = {0.0f, 0.0f, 0.00925f, 0.0185f, 0.037f};
-    return level >= 1 && level <= 4 ? widths[level] : themeValue;
+    return level >= 1 && level <= 4 ? widths[level] : fallback;
 }
 
-float shadowBlur(int level, float themeValue)
+float shadowBlur(int level, float fallback)
 {
     static const float blurs[] = {0.0f, 0.0f, 0.055f, 0.11f, 0.22f};
-    return level >= 1 && level <= 4 ? blurs[level] : themeValue;
+    return level >= 1 && level <= 4 ? blurs[level] : fallback;
 }
 
-void apply(const ThemeTemplate &theme, int border, int shadow, int textShadow, const QString &fontFamily,
-           const QColor &fontColor)
+void apply(const StyleSettings &style, const ThemeTemplate &theme, const QFont &backgroundFont,
+           const QColor &backgroundFontColor)
 {
-    SceneStyle *style = SceneStyle::instance();
+    SceneStyle *scene = SceneStyle::instance();
     ShadowSpec photo = theme.shadow;
-    photo.blur = shadowBlur(shadow, photo.blur);
+    photo.blur = shadowBlur(style.imgShadowBlur, photo.blur);
     ShadowSpec text = theme.textShadow;
-    text.blur = shadowBlur(textShadow, text.blur);
-    style->setPhotoShadow(photo);
-    style->setTextShadow(text);
-    style->setBorderWidth(borderWidth(border, theme.borderWidth));
-    style->setBorderColor(theme.borderColor);
-    QFont font(fontFamily.isEmpty() ? QGuiApplication::font().family() : fontFamily);
+    text.blur = shadowBlur(style.textShadowBlur, text.blur);
+    scene->setPhotoShadow(photo);
+    scene->setTextShadow(text);
+    // A level outside the tables (from a damaged file) keeps the width in use.
+    const float unknownWidth = style.borderSize == 0 ? theme.borderWidth : scene->borderWidth();
+    scene->setBorderWidth(borderWidth(style.borderSize, unknownWidth));
+    scene->setBorderColor(style.hasOwnBorderColor ? style.borderColor : theme.borderColor);
+    // Colours and pictures given by path carry no text colour of their own: white.
+    const QColor inherited = backgroundFontColor.isValid() ? backgroundFontColor : QColor(255, 255, 255);
+    scene->setTextColor(style.hasOwnFontColor ? style.fontColor : inherited);
+    QFont font(style.fontFamily.isEmpty() ? backgroundFont.family() : style.fontFamily);
     font.setItalic(false);
-    style->setTextFont(font);
-    style->setTextColor(fontColor);
+    font.setWeight(qBound(0, style.fontWeight, 99)); // the toolkit asserts outside its scale
+    scene->setTextFont(font);
 }
 
 } // namespace SceneStyleLevels

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "theme/StyleSettings.h"
 #include "theme/ThemeTemplate.h"
 
 #include <QColor>
-#include <QString>
+#include <QFont>
 
 // The style levels of the settings screen (0 keeps the theme's own value) turned into the
-// process-wide SceneStyle; shared by the command-line renderer and the style settings.
+// process-wide SceneStyle; the one path of the style settings and the command-line renderer.
 namespace SceneStyleLevels {
 
-float borderWidth(int level, float themeValue);
-float shadowBlur(int level, float themeValue);
-// fontFamily empty: the application's default family.
-void apply(const ThemeTemplate &theme, int border, int shadow, int textShadow, const QString &fontFamily,
-           const QColor &fontColor);
+// Levels 1 to 4 from the tables; level 0 and unknown levels give the fallback.
+float borderWidth(int level, float fallback);
+float shadowBlur(int level, float fallback);
+
+// Fills SceneStyle from the user's choices, the theme's defaults and the text style of the
+// chosen background (what text looks like when the user picked no font or colour).
+void apply(const StyleSettings &style, const ThemeTemplate &theme, const QFont &backgroundFont,
+           const QColor &backgroundFontColor);
 
 } // namespace SceneStyleLevels

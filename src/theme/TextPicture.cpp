@@ -1,10 +1,38 @@
 #include "theme/TextPicture.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 constexpr int TextFlags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
+
+// The largest pixel size from largest down at which the text fits the box; the smallest
+// readable size when none does, breaking words that are too long.
+int titlePixelSize(const QString &text, QFont font, const QSize &box, int largest, int smallest, int &flags)
+{
+    int pixels = std::max(smallest, largest);
+    for (;;) {
+        font.setPixelSize(pixels);
+        const QRect measured = QFontMetrics(font).boundingRect(QRect(QPoint(), box), flags, text);
+        if (measured.width() <= box.width() && measured.height() <= box.height())
+            return pixels;
+        if (pixels <= smallest) {
+            flags |= Qt::TextWrapAnywhere;
+            return pixels;
+        }
+        pixels = std::max(smallest, int(pixels * 0.9));
+    }
 }
+
+// Dark behind light letters, light behind dark ones.
+QColor bandColour(const QColor &text)
+{
+    return text.lightness() > 128 ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 150);
+}
+
+} // namespace
 
 QImage renderTextPicture(int width, int height, const QString &text, const QFont &font, const QColor &color,
                          float boxWidthFraction, float boxHeightFraction, float &pointSize)
@@ -31,5 +59,31 @@ QImage renderTextPicture(int width, int height, const QString &text, const QFont
     }
     painter.setPen(color);
     painter.drawText(box, TextFlags, text);
+    return picture;
+}
+
+QImage renderTitlePicture(int width, int height, const QString &text, const QFont &font, const QColor &color)
+{
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::transparent);
+    const QSize box(int(width * 0.7), int(height * 0.56));
+    int flags = TextFlags;
+    QFont sized = font;
+    sized.setPixelSize(titlePixelSize(text, font, box, int(height * 0.09), std::max(10, int(height * 0.035)), flags));
+    QRect area(QPoint(), box);
+    area.moveCenter(picture.rect().center());
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(sized);
+    const QRect lines = painter.boundingRect(area, flags, text);
+    const int pad = sized.pixelSize() / 2;
+    const QRect band = lines.adjusted(-2 * pad, -pad, 2 * pad, pad).intersected(picture.rect());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(bandColour(color));
+    painter.drawRoundedRect(band, pad, pad);
+    painter.setPen(color);
+    painter.drawText(area, flags, text);
     return picture;
 }

@@ -10,3 +10,8 @@
 // 0.9 until the text fits or the size drops below 3; pointSize receives the size used.
 QImage renderTextPicture(int width, int height, const QString &text, const QFont &font, const QColor &color,
                          float boxWidthFraction, float boxHeightFraction, float &pointSize);
+
+// The title of a text slide on a transparent width x height picture: centred lines of 9 %
+// of the height, at most 70 % of the width, wrapped and shrunk to fit (never below 3.5 % of the
+// height), on a soft translucent band that keeps them readable over light backgrounds.
+QImage renderTitlePicture(int width, int height, const QString &text, const QFont &font, const QColor &color);

@@ -11,8 +11,7 @@ TextSceneReader::TextSceneReader(const QSharedPointer<IAsyncAVInput> &input, int
     const QFont font = SceneStyle::instance()->textFont();
     const QColor color = SceneStyle::instance()->textColor();
     bindSlides(scene, cursor, end, [&](const SceneObjectPtr &object, const Slide &slide) {
-        float pointSize = 0.0f;
-        const QImage text = renderTextPicture(width, height, slide.content, font, color, 0.96f, 0.96f, pointSize);
-        return SceneSpritePtr::create(object, text, width, height);
+        return SceneSpritePtr::create(object, renderTitlePicture(width, height, slide.content, font, color), width,
+                                      height);
     });
 }

@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Wird geladen...</translation>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Noch keine Musik. Das Video ist so lang wie seine Musik.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Eigenes Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Noch nichts vorhanden</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Verwenden Sie ein eigenes Foto als Hintergrund für das ganze Video.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Hintergrund wählen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animiert</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Eigenes Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Bilddateien (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Bild zu klein</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>Das ausgewählte Bild ist zu klein.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Trotzdem verwenden</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>Anderes wählen</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Beschreiben Sie, was Sie gerade getan haben – das hilft uns beim Beheben.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Ihre Nachricht…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Ihr Video ist fertig</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Video abspielen</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Zurück zum Projekt</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Hintergrund wird geladen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Netzwerkproblem</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>Der Hintergrund konnte nicht geladen werden. Prüfen Sie Ihre Verbindung und versuchen Sie es erneut, oder wählen Sie einen anderen Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Anderen wählen</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Foliendauer</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>An die Musik anpassen</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Die Folien teilen sich die Musiklänge, jede mindestens 3 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Feste Dauer</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>Sekunden pro Folie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Fotos und Musik hierher ziehen</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>oder vom Computer hinzufügen, um eine neue Diashow zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ordner hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Wenn das Problem weiterhin auftritt, wenden Sie sich bitte an unseren Kundendienst: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Textfolie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Foliendauer</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Letzte Projekte</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>So funktioniert Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Fügen Sie zuerst Fotos hinzu</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien unten kommen nicht ins fertige Video.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Projekt gespeichert</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Bilddateien (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Audiodateien (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>Folie entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 Folien werden aus dem Projekt entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>Fehlende Bilddateien werden übersprungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>Audiodateien</translation>
+        <translation>Titel</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Letzte Projekte</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Keine letzten Projekte</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>Projekt entfernen?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>Das gespeicherte Projekt wird gelöscht. Ihre Fotos und Musik bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Video wird erstellt</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Verstrichen: %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Restzeit wird berechnet…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Noch %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Videoeinstellungen</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>VIDEO ERSTELLEN</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Videoqualität</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>Videolänge %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>Hier endet die Musik</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Standarddauer verwenden</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Eigene Dauer festlegen</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Stil anpassen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Fotofolie</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Textfolie</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Rahmenstärke</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Rahmenfarbe</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Schriftstärke</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Textschatten</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Textfolie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Text hier eingeben…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Sanft</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Karussell</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>Fliegend</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fließend</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Ein- und Ausblenden</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Walze</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Schwenken und Zoomen</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Parallaxe</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Animation wählen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Videolänge</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Noch keine Musik</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>So funktioniert Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Auf „Bilder hinzufügen“ klicken</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>um Ihre Fotos hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Auf „Textfolie hinzufügen“ klicken</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>um Titel zwischen Folien einzufügen</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Auf „Musik hinzufügen“ klicken</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>um Hintergrundmusik hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>Tipps beim Start nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Video ansehen</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>OK, VERSTANDEN</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Dünn</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extraleicht</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Halbfett</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extrafett</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 Folie</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 Folien</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Cargando...</translation>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Aún no hay música. El vídeo dura lo mismo que su música.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Añadir imagen propia</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Aún no hay nada</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una foto tuya como fondo de todo el vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Elige un fondo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animados</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizados</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Añadir imagen propia</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Archivos de imagen (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Imagen demasiado pequeña</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>La imagen seleccionada es demasiado pequeña.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Usarla igualmente</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>Elegir otra</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia se cerró inesperadamente</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Cuéntanos qué estabas haciendo; nos ayuda a solucionarlo.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Escribe tu mensaje aquí…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Tu vídeo está listo</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Duración: %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Reproducir vídeo</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Volver al proyecto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Descargando el fondo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problema de red</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>No se ha podido descargar el fondo. Comprueba tu conexión y vuelve a intentarlo, o elige otro fondo.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Elegir otro</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Duración de diapositivas</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>Ajustar a la música</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Las diapositivas se reparten la duración de la música, con un mínimo de 3 segundos cada una.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Duración fija</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>segundos por diapositiva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Suelta aquí tus fotos y tu música</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>o añádelas desde tu ordenador para empezar una nueva presentación.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Añadir carpeta</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Si el problema continúa, ponte en contacto con nuestro servicio de atención al cliente: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Duración de diapositivas</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Proyectos recientes</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nuevo proyecto</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Cómo usar Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Primero añade fotos</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y los textos de abajo no aparecerán en el vídeo final.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Proyecto guardado</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Archivos de imagen (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Archivos de audio (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>¿Quitar la diapositiva?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>Se quitarán %1 diapositivas del proyecto.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>Se omitirán las imágenes que faltan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>Archivos de audio</translation>
+        <translation>pistas</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Proyectos recientes</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>No hay proyectos recientes</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>¿Eliminar el proyecto?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>Se borrará el proyecto guardado. Tus fotos y tu música se quedan donde están.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Creando el vídeo</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Transcurrido: %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Calculando el tiempo restante…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Quedan %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Ajustes del vídeo</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>CREAR VÍDEO</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Calidad del vídeo</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>duración del vídeo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>Aquí termina la música</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Usar la duración predeterminada</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Duración personalizada</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Ajustes de estilo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Diapositiva de foto</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Grosor del marco</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Color del marco</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Grosor de la fuente</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Sombra del texto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Escribe tu texto aquí…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Carrusel</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>En vuelo</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flujo</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Fundido</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rodillo</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Panorámica y zoom</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Paralaje</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Elige una animación</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Duración del vídeo</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Aún no hay música</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Cómo usar Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Haz clic en «Añadir imágenes»</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>para añadir tus fotos</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Haz clic en «Añadir texto»</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>para añadir títulos entre las diapositivas</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Haz clic en «Añadir música»</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>para añadir música de fondo</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>No mostrar consejos al iniciar</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Ver vídeo</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>VALE, ENTENDIDO</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fino</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grueso</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Difuminado</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extraligero</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Ligero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Seminegrita</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extranegrita</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositiva</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositivas</translation>
     </message>
 </context>
 </TS>

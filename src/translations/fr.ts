@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Chargement...</translation>
+        <source>Edit Audio</source>
+        <translation>Modifier la musique</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Ajouter une musique</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Pas encore de musique. La vidéo dure aussi longtemps que sa musique.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Ajouter votre image</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Rien pour l’instant</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Utilisez une de vos photos comme arrière-plan de toute la vidéo.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Choisir un arrière-plan</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animés</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standards</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisés</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Ajouter votre image</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Fichiers image (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Image trop petite</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>L’image sélectionnée est trop petite.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>L’utiliser quand même</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>En choisir une autre</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia s’est fermé de manière inattendue</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Dites-nous ce que vous faisiez, cela nous aide à corriger le problème.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Saisissez votre message ici…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Votre vidéo est prête</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Lire la vidéo</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Retour au projet</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Téléchargement de l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problème de réseau</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>Impossible de télécharger l’arrière-plan. Vérifiez votre connexion et réessayez, ou choisissez un autre arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>En choisir un autre</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durée des diapositives</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>Adapter à la musique</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Les diapositives se partagent la durée de la musique, 3 secondes minimum chacune.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Durée fixe</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>secondes par diapositive</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Déposez vos photos et votre musique ici</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>ou ajoutez-les depuis votre ordinateur pour commencer un diaporama.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ajouter un dossier</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Si le problème persiste, contactez notre service client : </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifier la musique</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Ajouter une musique</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durée des diapositives</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projets récents</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nouveau projet</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Comment utiliser Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Ajoutez d’abord des photos</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne figureront pas dans la vidéo finale.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Projet enregistré</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Fichiers image (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Fichiers audio (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>Supprimer la diapositive ?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 diapositives seront retirées du projet.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>Les images introuvables seront ignorées</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>Fichiers audio</translation>
+        <translation>morceaux</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projets récents</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Aucun projet récent</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>Supprimer le projet ?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>Le projet enregistré sera supprimé. Vos photos et votre musique restent à leur place.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Création de la vidéo</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Écoulé : %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Estimation du temps restant…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Reste %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Réglages de la vidéo</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>CRÉER LA VIDÉO</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>durée de la vidéo : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>La musique s’arrête ici</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durée d’affichage</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durée d’affichage</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Rétablir la durée par défaut</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Durée personnalisée</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Réglages du style</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Diapositive photo</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositive texte</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Épaisseur du cadre</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Couleur du cadre</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Graisse</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Ombre du texte</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Saisissez votre texte ici…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Douceur</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Carrousel</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>Envol</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Fondu enchaîné</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rouleau</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Panoramique et zoom</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Parallaxe</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Choisir une animation</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Durée de la vidéo</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifier la musique</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Ajouter une musique</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Pas encore de musique</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Comment utiliser Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Cliquez sur « Ajouter des images »</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>pour ajouter vos photos</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Cliquez sur « Ajouter un texte »</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>pour ajouter des titres entre les diapositives</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Cliquez sur « Ajouter une musique »</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>pour ajouter une musique de fond</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>Ne plus afficher les conseils au démarrage</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Voir la vidéo</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>OK, COMPRIS</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extra-léger</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Léger</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Demi-gras</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extra-gras</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositive</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositives</translation>
     </message>
 </context>
 </TS>

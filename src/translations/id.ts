@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Memuat...</translation>
+        <source>Edit Audio</source>
+        <translation>Ubah Musik</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Tambah Musik</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Belum ada musik. Panjang video mengikuti musiknya.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Naikkan</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Turunkan</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Tambah Gambar Sendiri</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Belum ada apa-apa</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Gunakan foto Anda sendiri sebagai latar seluruh video.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Pilih Latar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animasi</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standar</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Warna</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Tambah Gambar Sendiri</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File gambar (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Gambar terlalu kecil</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>Gambar yang dipilih terlalu kecil.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Tetap gunakan</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>Pilih yang lain</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Jangan tanya lagi</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia tertutup secara tak terduga</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Ceritakan apa yang sedang Anda lakukan, ini membantu kami memperbaikinya.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Ketik pesan Anda di sini…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Jangan tanya lagi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Kirim</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Video Anda sudah siap</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Durasi %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Putar Video</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Buka Folder</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Kembali ke proyek</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Mengunduh latar</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Masalah jaringan</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>Latar tidak dapat diunduh. Periksa koneksi Anda dan coba lagi, atau pilih latar lain.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba Lagi</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Pilih yang lain</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durasi Slide</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>Sesuaikan dengan musik</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Slide membagi durasi musik, masing-masing minimal 3 detik.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Durasi tetap</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>detik per slide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Letakkan foto dan musik di sini</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>atau tambahkan dari komputer Anda untuk memulai tayangan slide baru.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Tambah Gambar</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Tambah Folder</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Jika masalah berlanjut, silakan hubungi layanan pelanggan kami di </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Tambah Gambar</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Tambah Folder</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Tambah Teks</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Ubah Musik</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Tambah Musik</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durasi Slide</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Proyek Terbaru</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Simpan Proyek</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Proyek Baru</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Cara menggunakan Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Tambahkan foto terlebih dahulu</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Slide Anda terlalu banyak untuk durasi musik. Gambar dan slide teks di bawah ini tidak akan masuk ke video akhir.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tampilkan</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Proyek disimpan</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File gambar (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>File audio (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>Hapus slide?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 slide akan dihapus dari proyek.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>File gambar yang hilang akan dilewati</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>Berkas Audio</translation>
+        <translation>lagu</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Proyek Terbaru</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Belum ada proyek terbaru</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>Hapus proyek?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>Proyek yang disimpan akan dihapus. Foto dan musik Anda tetap di tempatnya.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Membuat Video</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Berlalu %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Menghitung sisa waktu…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Sisa %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Hentikan</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Pengaturan Video</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>BUAT VIDEO</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Kualitas Video</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Folder Tujuan</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>durasi video %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>Musik berakhir di sini</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Putar ke kiri</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Putar ke kanan</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Ubah Teks</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durasi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durasi</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Kembalikan ke durasi bawaan</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Atur durasi sendiri</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>detik</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Latar</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Gaya</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Pengaturan Gaya</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Slide Foto</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Slide Teks</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Ketebalan Bingkai</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Warna Bingkai</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Bayangan</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Ketebalan Font</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Warna Teks</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Bayangan Teks</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Tambah Teks</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Ubah Teks</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Ketik teks Anda di sini…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Halus</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Korsel</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>Melayang</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Mengalir</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Pudar Masuk dan Keluar</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Gulung</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Geser dan Zoom</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Paralaks</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Pilih Animasi</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Durasi video</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Ubah Musik</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Tambah Musik</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Belum ada musik</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Cara menggunakan Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Klik “Tambah Gambar”</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>untuk menambahkan foto Anda</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Klik “Tambah Teks”</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>untuk menambahkan judul di antara slide</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Klik “Tambah Musik”</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>untuk menambahkan musik latar</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>Jangan tampilkan tips saat memulai</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Tonton video</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>OKE, MENGERTI</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Memuat…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tanpa</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Tipis</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Tebal</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Buram</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Ekstra Ringan</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Ringan</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Sedang</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Agak Tebal</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Ekstra Tebal</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Sangat Tebal</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 slide</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 slide</translation>
     </message>
 </context>
 </TS>

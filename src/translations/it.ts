@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Caricamento...</translation>
+        <source>Edit Audio</source>
+        <translation>Modifica musica</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Ancora nessuna musica. Il video dura quanto la sua musica.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Aggiungi un’immagine</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Ancora nulla qui</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Usa una tua foto come sfondo per tutto il video.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Scegli lo sfondo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animati</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzati</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Aggiungi un’immagine</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File immagine (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Immagine troppo piccola</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>L’immagine selezionata è troppo piccola.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Usala comunque</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>Scegline un’altra</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia si è chiuso inaspettatamente</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Raccontaci cosa stavi facendo: ci aiuta a risolvere il problema.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Scrivi qui il tuo messaggio…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Il tuo video è pronto</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Durata: %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Riproduci video</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Torna al progetto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Download dello sfondo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problema di rete</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>Impossibile scaricare lo sfondo. Controlla la connessione e riprova, oppure scegli un altro sfondo.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Scegline un altro</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durata diapositive</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>Adatta alla musica</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Le diapositive si dividono la durata della musica, almeno 3 secondi ciascuna.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Durata fissa</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>secondi per diapositiva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Trascina qui foto e musica</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>oppure aggiungile dal computer per iniziare una nuova presentazione.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Aggiungi cartella</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Se il problema persiste, contatta la nostra assistenza clienti: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifica musica</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Durata diapositive</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Progetti recenti</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nuovo progetto</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Come usare Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Prima aggiungi delle foto</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Ci sono troppe diapositive per la durata della musica. Le immagini e i testi qui sotto non saranno inclusi nel video finale.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Progetto salvato</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File immagine (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>File audio (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>Rimuovere la diapositiva?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 diapositive verranno rimosse dal progetto.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>Le immagini mancanti verranno saltate</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>File audio</translation>
+        <translation>brani</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Progetti recenti</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Nessun progetto recente</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>Rimuovere il progetto?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>Il progetto salvato verrà eliminato. Le tue foto e la tua musica restano dove sono.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Creazione del video</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Trascorso: %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Calcolo del tempo rimanente…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Mancano %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Impostazioni video</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>CREA VIDEO</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualità video</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>durata del video: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>Qui finisce la musica</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Ripristina la durata predefinita</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Durata personalizzata</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Impostazioni stile</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Diapositiva foto</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva testo</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Spessore cornice</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Colore cornice</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Spessore carattere</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Colore testo</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Ombra testo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Scrivi qui il tuo testo…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Morbido</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Carosello</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>In volo</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flusso</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Dissolvenza</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rullo</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Panoramica e zoom</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Parallasse</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Scegli l’animazione</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Durata del video</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifica musica</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Ancora nessuna musica</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Come usare Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Fai clic su «Aggiungi immagini»</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>per aggiungere le tue foto</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Fai clic su «Aggiungi testo»</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>per aggiungere titoli tra le diapositive</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Fai clic su «Aggiungi musica»</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>per aggiungere una musica di sottofondo</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>Non mostrare i suggerimenti all’avvio</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Guarda il video</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>OK, HO CAPITO</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Sottile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Spesso</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Sfumato</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extra leggero</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leggero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Semigrassetto</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extra grassetto</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 diapositiva</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 diapositive</translation>
     </message>
 </context>
 </TS>

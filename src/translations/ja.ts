@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>読み込み中...</translation>
+        <source>Edit Audio</source>
+        <translation>音楽を編集</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>音楽がありません。動画の長さは音楽の長さで決まります。</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>まだありません</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>自分の写真を動画全体の背景に使います。</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>背景を選択</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>アニメーション</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>画像ファイル (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>画像が小さすぎます</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>選択した画像は小さすぎます。</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>このまま使う</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>別の画像を選ぶ</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>今後表示しない</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia が予期せず終了しました</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>直前の操作を教えてください。問題の解決に役立ちます。</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>メッセージを入力…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>今後表示しない</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>動画ができました</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>長さ %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>動画を再生</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>プロジェクトに戻る</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>背景をダウンロード中</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>ネットワークの問題</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>背景をダウンロードできませんでした。接続を確認して再試行するか、別の背景を選んでください。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>別の背景を選ぶ</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>音楽の長さに合わせる</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>音楽の長さをスライドで等分します（1 枚 3 秒以上）。</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>時間を固定</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>秒（1 枚あたり）</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>ここに写真と音楽をドロップ</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>またはコンピューターから追加して、新しいスライドショーを始めましょう。</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>フォルダーを追加</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>問題が解決しない場合は、カスタマーサポートまでお問い合わせください: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>音楽を編集</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>最近のプロジェクト</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>プロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>新規プロジェクト</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia の使い方</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>先に写真を追加してください</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>音楽の長さに対してスライドが多すぎます。以下の画像とテキストスライドは動画に含まれません。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>プロジェクトを保存しました</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>画像ファイル (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>音楽ファイル (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>スライドを削除しますか？</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 枚のスライドをプロジェクトから削除します。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>見つからない画像ファイルはスキップされます</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>オーディオファイル</translation>
+        <translation>曲</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>最近のプロジェクト</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>最近のプロジェクトはありません</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>プロジェクトを削除しますか？</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>保存したプロジェクトを削除します。写真と音楽はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>動画を作成中</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>経過 %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>残り時間を計算中…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>中止</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>フル HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>動画の設定</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>動画を作成</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>動画の長さ %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>音楽はここで終わります</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>既定の時間に戻す</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>時間を指定</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>スタイル設定</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>写真スライド</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>テキストスライド</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>枠の太さ</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>枠の色</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>フォントの太さ</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字の色</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>文字の影</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>スムーズ</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>カルーセル</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>フライング</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>フロー</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>フェードイン・アウト</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>ローラー</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>パン＆ズーム</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>パララックス</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>アニメーションを選択</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>動画の長さ</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>音楽を編集</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>音楽なし</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia の使い方</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>「画像を追加」をクリック</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>写真を追加します</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>「テキストを追加」をクリック</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>スライドの間にタイトルを入れます</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>「音楽を追加」をクリック</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>BGM を追加します</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>起動時にヒントを表示しない</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>動画を見る</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>わかりました</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>細い</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太い</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>ぼかし</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>エクストラライト</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>ミディアム</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>セミボールド</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>エクストラボールド</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>ブラック</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>スライド 1 枚</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>スライド %1 枚</translation>
     </message>
 </context>
 </TS>

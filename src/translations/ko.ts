@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>로드 중...</translation>
+        <source>Edit Audio</source>
+        <translation>음악 편집</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>아직 음악이 없습니다. 동영상 길이는 음악 길이와 같습니다.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>내 이미지 추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>아직 아무것도 없습니다</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>내 사진을 동영상 전체의 배경으로 사용합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>배경 선택</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>애니메이션</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>내 이미지 추가</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>이미지 파일 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>이미지가 너무 작습니다</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>선택한 이미지가 너무 작습니다.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>그대로 사용</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>다른 이미지 선택</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>다시 묻지 않기</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia가 예기치 않게 종료되었습니다</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>무엇을 하고 계셨는지 알려 주세요. 문제 해결에 도움이 됩니다.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>여기에 메시지를 입력하세요…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>다시 묻지 않기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>동영상이 완성되었습니다</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>길이 %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>동영상 재생</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>프로젝트로 돌아가기</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>배경 다운로드 중</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>네트워크 문제</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>배경을 다운로드하지 못했습니다. 연결을 확인하고 다시 시도하거나 다른 배경을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>다른 배경 선택</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>슬라이드 길이</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>음악 길이에 맞추기</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>슬라이드가 음악 길이를 나눠 가지며, 각각 최소 3초입니다.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>고정 길이</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>초(슬라이드당)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>여기에 사진과 음악을 놓으세요</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>또는 컴퓨터에서 추가하여 새 슬라이드쇼를 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>이미지 추가</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>폴더 추가</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>문제가 계속되면 고객 지원팀에 문의하세요: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>이미지 추가</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>폴더 추가</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>음악 편집</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>슬라이드 길이</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>최근 프로젝트</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>프로젝트 저장</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>새 프로젝트</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia 사용법</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>먼저 사진을 추가하세요</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>음악 길이에 비해 슬라이드가 너무 많습니다. 아래의 이미지와 텍스트 슬라이드는 최종 동영상에서 제외됩니다.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>프로젝트를 저장했습니다</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>이미지 파일 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>오디오 파일 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>슬라이드를 삭제할까요?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>슬라이드 %1개가 프로젝트에서 삭제됩니다.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>찾을 수 없는 이미지 파일은 건너뜁니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>오디오 파일</translation>
+        <translation>곡</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>최근 프로젝트</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>최근 프로젝트 없음</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>프로젝트를 삭제할까요?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>저장된 프로젝트가 삭제됩니다. 사진과 음악은 그대로 남습니다.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>동영상 만드는 중</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>경과 %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>남은 시간 계산 중…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>동영상 설정</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>동영상 만들기</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>동영상 화질</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>동영상 길이 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>여기서 음악이 끝납니다</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>재생 시간</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>재생 시간</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>기본 길이로 되돌리기</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>길이 직접 지정</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>배경</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>스타일</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>스타일 설정</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>사진 슬라이드</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>텍스트 슬라이드</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>테두리 두께</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>테두리 색상</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>그림자</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>글꼴 두께</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>텍스트 색상</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>텍스트 그림자</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>여기에 텍스트를 입력하세요…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>스무스</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>캐러셀</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>플라잉</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>플로우</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>페이드 인/아웃</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>롤러</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>팬 앤 줌</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>패럴랙스</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>애니메이션 선택</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>동영상 길이</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>음악 편집</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>음악 없음</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia 사용법</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>‘이미지 추가’ 클릭</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>사진을 추가합니다</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>‘텍스트 추가’ 클릭</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>슬라이드 사이에 제목을 넣습니다</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>‘음악 추가’ 클릭</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>배경 음악을 추가합니다</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>시작할 때 도움말 표시 안 함</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>동영상 보기</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>알겠습니다</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>불러오는 중…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>얇게</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>굵게</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>흐리게</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>아주 가늘게</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>가늘게</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>중간</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>약간 굵게</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>아주 굵게</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>가장 굵게</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>슬라이드 1개</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>슬라이드 %1개</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>Carregando...</translation>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>Ainda sem música. O vídeo dura o mesmo que a música.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Adicionar imagem própria</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>Nada aqui ainda</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>Use uma foto sua como fundo do vídeo inteiro.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>Escolha o fundo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>Animados</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizados</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>Adicionar imagem própria</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Arquivos de imagem (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>Imagem muito pequena</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>A imagem selecionada é muito pequena.</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Usar mesmo assim</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>Escolher outra</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>O Pictovia foi fechado inesperadamente</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>Conte o que você estava fazendo; isso nos ajuda a corrigir o problema.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Digite sua mensagem aqui…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Seu vídeo está pronto</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>Duração: %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Reproduzir vídeo</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>Voltar ao projeto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>Baixando o fundo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problema de rede</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>Não foi possível baixar o fundo. Verifique sua conexão e tente novamente, ou escolha outro fundo.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Escolher outro</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Duração dos slides</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>Ajustar à música</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>Os slides dividem a duração da música, com pelo menos 3 segundos cada.</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>Duração fixa</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>segundos por slide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>Solte fotos e músicas aqui</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>ou adicione-as do seu computador para começar uma nova apresentação.</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Adicionar pasta</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>Se o problema continuar, entre em contato com o nosso suporte: </translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>Duração dos slides</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projetos recentes</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salvar projeto</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Como usar o Pictovia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Adicione fotos primeiro</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>Há slides demais para a duração da música. As imagens e os textos abaixo ficarão fora do vídeo final.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>Projeto salvo</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Arquivos de imagem (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Arquivos de áudio (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>Remover o slide?</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>%1 slides serão removidos do projeto.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>As imagens ausentes serão ignoradas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>Arquivos de áudio</translation>
+        <translation>faixas</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projetos recentes</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Nenhum projeto recente</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>Remover o projeto?</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>O projeto salvo será excluído. Suas fotos e músicas continuam onde estão.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Criando o vídeo</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Decorrido: %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>Calculando o tempo restante…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Faltam %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Configurações do vídeo</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>CRIAR VÍDEO</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualidade do vídeo</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>duração do vídeo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>A música termina aqui</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>Restaurar duração padrão</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>Duração personalizada</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>Slide de foto</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Slide de texto</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>Espessura da borda</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Cor da borda</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Espessura da fonte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>Sombra do texto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Digite seu texto aqui…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>Carrossel</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>Voo</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fluxo</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>Esmaecer</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rolo</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>Panorâmica e zoom</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>Paralaxe</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>Escolha a animação</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>Duração do vídeo</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>Ainda sem música</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Como usar o Pictovia</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>Clique em “Adicionar imagens”</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>para adicionar suas fotos</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>Clique em “Adicionar texto”</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>para adicionar títulos entre os slides</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>Clique em “Adicionar música”</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>para adicionar música de fundo</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>Não mostrar dicas ao iniciar</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>Assistir ao vídeo</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>OK, ENTENDI</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fina</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grossa</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>Desfocada</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extraleve</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leve</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Seminegrito</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extranegrito</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preta</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 slide</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 slides</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,254 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>main</name>
+    <name>AudioPopup</name>
     <message>
-        <source>Loading...</source>
-        <translation>正在加载...</translation>
+        <source>Edit Audio</source>
+        <translation>编辑音乐</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>No music yet. The video is as long as its music.</source>
+        <translation>还没有音乐。视频时长与音乐一致。</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundGrid</name>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>添加自己的图片</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Nothing here yet</source>
+        <translation>这里还没有内容</translation>
+    </message>
+    <message>
+        <source>Use a photo of your own as the background of the whole video.</source>
+        <translation>使用您自己的照片作为整个视频的背景。</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundScreen</name>
+    <message>
+        <source>Select Background</source>
+        <translation>选择背景</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Animated</source>
+        <translation>动态</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>纯色</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Add Custom Background Image</source>
+        <translation>添加自己的图片</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>图片文件 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>The Image is too small</source>
+        <translation>图片太小</translation>
+    </message>
+    <message>
+        <source>The selected image is too small.</source>
+        <translation>所选图片太小。</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>仍然使用</translation>
+    </message>
+    <message>
+        <source>Choose another</source>
+        <translation>另选一张</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmPopup</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>不再询问</translation>
+    </message>
+</context>
+<context>
+    <name>CrashPopup</name>
+    <message>
+        <source>Pictovia closed unexpectedly</source>
+        <translation>Pictovia 意外关闭</translation>
+    </message>
+    <message>
+        <source>Tell us what you were doing, it helps us fix it.</source>
+        <translation>请告诉我们您当时在做什么，这有助于我们修复问题。</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>在此输入您的留言…</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>不再询问</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Your video is ready</source>
+        <translation>视频已制作完成</translation>
+    </message>
+    <message>
+        <source>Length %1</source>
+        <translation>时长 %1</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>播放视频</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>打开所在文件夹</translation>
+    </message>
+    <message>
+        <source>Back to the project</source>
+        <translation>返回项目</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading background</source>
+        <translation>正在下载背景</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>网络问题</translation>
+    </message>
+    <message>
+        <source>The background could not be downloaded. Check your connection and try again, or choose another background.</source>
+        <translation>无法下载背景。请检查网络连接后重试，或选择其他背景。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>选择其他背景</translation>
+    </message>
+</context>
+<context>
+    <name>DurationSettingsPopup</name>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>幻灯片时长</translation>
+    </message>
+    <message>
+        <source>Fit to audio length</source>
+        <translation>适应音乐时长</translation>
+    </message>
+    <message>
+        <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
+        <translation>幻灯片平分音乐时长，每张至少 3 秒。</translation>
+    </message>
+    <message>
+        <source>Fixed Duration</source>
+        <translation>固定时长</translation>
+    </message>
+    <message>
+        <source>seconds per slide</source>
+        <translation>秒/张</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyState</name>
+    <message>
+        <source>Drop photos and music here</source>
+        <translation>将照片和音乐拖放到这里</translation>
+    </message>
+    <message>
+        <source>or add them from your computer to start a new slideshow.</source>
+        <translation>或从电脑中添加，开始制作新的幻灯片视频。</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>添加文件夹</translation>
     </message>
 </context>
 <context>
@@ -18,12 +262,548 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>If this problem persists, please contact our customer support at </source>
+        <translation>如果问题仍然存在，请联系我们的客户支持：</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>添加文字</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>编辑音乐</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>Slide Duration Settings</source>
+        <translation>幻灯片时长</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>最近的项目</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia 使用方法</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>请先添加照片</translation>
+    </message>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from the final video</source>
+        <translation>相对音乐时长，幻灯片过多。下方的图片和文字幻灯片不会出现在最终视频中。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Project saved</source>
+        <translation>项目已保存</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>图片文件 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>音频文件 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Remove Slide?</source>
+        <translation>移除幻灯片？</translation>
+    </message>
+    <message>
+        <source>%1 slides will be removed from the project.</source>
+        <translation>将从项目中移除 %1 张幻灯片。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesPopup</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Missing image files will be skipped</source>
+        <translation>缺失的图片文件将被跳过</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
-        <translation>音频文件</translation>
+        <translation>首曲目</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjectsPopup</name>
+    <message>
+        <source>Recent Projects</source>
+        <translation>最近的项目</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>没有最近的项目</translation>
+    </message>
+    <message>
+        <source>Remove Project?</source>
+        <translation>移除项目？</translation>
+    </message>
+    <message>
+        <source>The saved project is deleted. Your photos and music stay where they are.</source>
+        <translation>已保存的项目将被删除。您的照片和音乐仍保留在原处。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>正在制作视频</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>已用时 %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimating time left...</source>
+        <translation>正在估算剩余时间…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>高清 (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>全高清 (1920×1080)</translation>
+    </message>
+    <message>
+        <source>4K (3840x2160)</source>
+        <translation>4K (3840×2160)</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>视频设置</translation>
+    </message>
+    <message>
+        <source>MAKE VIDEO</source>
+        <translation>制作视频</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>视频画质</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>保存位置</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>video length %1</source>
+        <translation>视频时长 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlideCard</name>
+    <message>
+        <source>The music ends here</source>
+        <translation>音乐在此结束</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Duration Settings</source>
+        <translation>显示时长</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDurationPopup</name>
+    <message>
+        <source>Duration Settings</source>
+        <translation>显示时长</translation>
+    </message>
+    <message>
+        <source>Reset Duration to Default</source>
+        <translation>恢复默认时长</translation>
+    </message>
+    <message>
+        <source>Set Custom Duration</source>
+        <translation>自定义时长</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>StepIndicator</name>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>StyleScreen</name>
+    <message>
+        <source>Style Settings</source>
+        <translation>样式设置</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Photo Slide</source>
+        <translation>照片幻灯片</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>文字幻灯片</translation>
+    </message>
+    <message>
+        <source>Border Size</source>
+        <translation>边框粗细</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>边框颜色</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>字重</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字颜色</translation>
+    </message>
+    <message>
+        <source>Text Shadow Blur</source>
+        <translation>文字阴影</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+</context>
+<context>
+    <name>TextSlidePopup</name>
+    <message>
+        <source>Add Text Slide</source>
+        <translation>添加文字</translation>
+    </message>
+    <message>
+        <source>Edit Slide Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>在此输入文字…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePreviewPopup</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeScreen</name>
+    <message>
+        <source>Smooth</source>
+        <translation>流畅</translation>
+    </message>
+    <message>
+        <source>Carousel</source>
+        <translation>旋转木马</translation>
+    </message>
+    <message>
+        <source>Flying</source>
+        <translation>飞翔</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>流动</translation>
+    </message>
+    <message>
+        <source>Fade in Fade out</source>
+        <translation>淡入淡出</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>滚筒</translation>
+    </message>
+    <message>
+        <source>Pan and Zoom</source>
+        <translation>平移缩放</translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation>视差</translation>
+    </message>
+    <message>
+        <source>Select Animation</source>
+        <translation>选择动画</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Video length</source>
+        <translation>视频时长</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>编辑音乐</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>No music yet</source>
+        <translation>还没有音乐</translation>
+    </message>
+</context>
+<context>
+    <name>TipsOverlay</name>
+    <message>
+        <source>How to use Pictovia</source>
+        <translation>Pictovia 使用方法</translation>
+    </message>
+    <message>
+        <source>Click Add Images</source>
+        <translation>点击“添加图片”</translation>
+    </message>
+    <message>
+        <source>to add your photos</source>
+        <translation>添加您的照片</translation>
+    </message>
+    <message>
+        <source>Click Add Text Slide</source>
+        <translation>点击“添加文字”</translation>
+    </message>
+    <message>
+        <source>to add titles between slides</source>
+        <translation>在幻灯片之间插入标题</translation>
+    </message>
+    <message>
+        <source>Click Add Audio</source>
+        <translation>点击“添加音乐”</translation>
+    </message>
+    <message>
+        <source>to add background music</source>
+        <translation>添加背景音乐</translation>
+    </message>
+    <message>
+        <source>Don’t show Tips at startup</source>
+        <translation>启动时不显示提示</translation>
+    </message>
+    <message>
+        <source>Watch video</source>
+        <translation>观看视频</translation>
+    </message>
+    <message>
+        <source>OKAY, GOT IT</source>
+        <translation>好的，知道了</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>细</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Blurred</source>
+        <translation>模糊</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>特细</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>细体</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中等</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>半粗</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>特粗</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>超粗</translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation>1 张幻灯片</translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation>%1 张幻灯片</translation>
     </message>
 </context>
 </TS>

@@ -122,7 +122,7 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(QStringLiteral(":/translations/%1.qm").arg(QLatin1String(lang))), lang);
         QTranslator german;
         QVERIFY(german.load(QStringLiteral("de_DE"), QStringLiteral(":/translations")));
-        QCOMPARE(german.translate("main", "Loading..."), QStringLiteral("Wird geladen..."));
+        QCOMPARE(german.translate("main", "Loading..."), QString::fromUtf8("Wird geladen\u2026"));
         // A language without a catalogue keeps the source texts.
         QTranslator english;
         QVERIFY(!english.load(QStringLiteral("en_US"), QStringLiteral(":/translations")));

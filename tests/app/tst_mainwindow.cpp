@@ -42,7 +42,7 @@ private Q_SLOTS:
         QVERIFY(!popup->property("opened").toBool());
         CommonError::report(QStringLiteral("Video output avio_open2 failed"), -13);
         QTRY_VERIFY(popup->property("visible").toBool());
-        QCOMPARE(popup->property("message").toString(), QStringLiteral("Video output avio_open2 failed\r\nError: -13"));
+        QCOMPARE(popup->property("message").toString(), QStringLiteral("Video output avio_open2 failed: Permission denied"));
 
         QTest::qWait(500); // let the asynchronous screens load
         for (const QQmlError &e : problems)

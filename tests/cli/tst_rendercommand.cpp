@@ -65,16 +65,17 @@ private Q_SLOTS:
         QDir(dir.path()).mkpath("photos");
         picture(dir.filePath("photos/b.png"), Qt::red);
         picture(dir.filePath("photos/A.jpg"), Qt::green);
-        picture(dir.filePath("photos/c.JPG"), Qt::blue); // upper-case endings are not taken
+        picture(dir.filePath("photos/c.JPG"), Qt::blue);
         QFile notes(dir.filePath("photos/notes.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         picture(dir.filePath("single.png"), Qt::yellow);
     }
 
-    void foldersAreScannedByNameWithLowerCaseEndings()
+    void foldersAreScannedByNameInAnyLetterCase()
     {
         const QStringList found = RenderCommand::folderPictures(dir.filePath("photos"));
-        QCOMPARE(found, QStringList({dir.filePath("photos/A.jpg"), dir.filePath("photos/b.png")}));
+        QCOMPARE(found,
+                 QStringList({dir.filePath("photos/A.jpg"), dir.filePath("photos/b.png"), dir.filePath("photos/c.JPG")}));
     }
 
     void projectFollowsTheItemsAndDurations()
@@ -87,12 +88,12 @@ private Q_SLOTS:
         options = RenderCommand::absolutePaths(options, dir.path());
         const ProjectPtr project = RenderCommand::buildProject(options, &error);
         QVERIFY2(project, qPrintable(error));
-        QCOMPARE(project->slides.size(), 4);
-        QCOMPARE(project->slides[2]->type, int(TextSlideType));
-        QCOMPARE(project->slides[2]->content, QStringLiteral("Hi"));
-        QCOMPARE(project->slides[3]->content, dir.filePath("single.png"));
-        QCOMPARE(project->usedSlidesNumber, 4);
-        QCOMPARE(project->totalDuration, 8.0);
+        QCOMPARE(project->slides.size(), 5);
+        QCOMPARE(project->slides[3]->type, int(TextSlideType));
+        QCOMPARE(project->slides[3]->content, QStringLiteral("Hi"));
+        QCOMPARE(project->slides[4]->content, dir.filePath("single.png"));
+        QCOMPARE(project->usedSlidesNumber, 5);
+        QCOMPARE(project->totalDuration, 10.0);
         QCOMPARE(project->output.quality, 0);
 
         RenderOptions missing;
@@ -107,7 +108,10 @@ private Q_SLOTS:
         theme.borderWidth = 0.02f;
         theme.shadow.blur = 0.07f;
         theme.textShadow.blur = 0.03f;
-        SceneStyleLevels::apply(theme, 0, 3, 1, QString(), QColor(10, 20, 30));
+        RenderOptions options;
+        QString error;
+        QVERIFY(options.parse({"a.jpg", "--shadow", "3", "--text-shadow", "1", "-o", "x.mp4"}, &error));
+        SceneStyleLevels::apply(options.styleSettings(), theme, QFont(), QColor(10, 20, 30));
         QCOMPARE(SceneStyle::instance()->borderWidth(), 0.02f);
         QCOMPARE(SceneStyle::instance()->photoShadow().blur, 0.11f);
         QCOMPARE(SceneStyle::instance()->textShadow().blur, 0.0f);
@@ -126,7 +130,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("out/video.mp4");
         QVERIFY2(run.out.startsWith(path + "\nlength 0:02"), qPrintable(run.out));
         QVERIFY(run.err.endsWith("100%\n"));
-        QCOMPARE(VideoProbe::videoFrameCount(path), 45);
+        QCOMPARE(VideoProbe::videoFrameCount(path), 60);
     }
 
     void failuresExitWithTheReportedMessage()
@@ -142,9 +146,17 @@ private Q_SLOTS:
                                                 "blocker/x.mp4"},
                                                dir.path());
         QCOMPARE(unwritable.code, int(RenderCommand::Failure));
-        QVERIFY2(unwritable.err.contains("pictovia-render: Video output avio_open2 failed Error: -"),
+        QVERIFY2(unwritable.err.contains("pictovia-render: Cannot create the video " + dir.filePath("blocker/x.mp4")
+                                         + ": Not a directory\n"),
                  qPrintable(unwritable.err));
         QVERIFY(unwritable.err.contains("pictovia-render: Video output process thread failed"));
+
+        // Refused before anything is rendered.
+        const Captured folder = runCommand({"single.png", "-o", "photos"}, dir.path());
+        QCOMPARE(folder.code, int(RenderCommand::Failure));
+        QVERIFY2(folder.err.startsWith("pictovia-render: -o names a folder: " + dir.filePath("photos")),
+                 qPrintable(folder.err));
+        QVERIFY(!folder.err.contains("%"));
     }
 
     void catalogueBackgroundsAreListedAndTheDefaultIsFetched()
@@ -167,20 +179,53 @@ private Q_SLOTS:
         QVERIFY(unknown.err.contains("No such background: "));
     }
 
+    void leftOutSlidesAreCountedWithAdvice()
+    {
+        auto project = ProjectPtr::create();
+        project->setSlides(QVector<SlidePtr>(10, SlidePtr::create()));
+        project->setAudioTracks({MediaFileInfoPtr::create(20.0f, QString(), QString(), QString(), "a.mp3")});
+        QCOMPARE(RenderCommand::leftOutWarning(*project),
+                 QStringLiteral("warning: the music (0:20) has room for 6 of the 10 slides (slides that follow the "
+                                "music last at least 3 s each); the last 4 are left out. To keep them all, add more "
+                                "music or give --duration 2 or less."));
+        project->setSlideDuration(5.0);
+        project->setDurationFixed(true);
+        QVERIFY(RenderCommand::leftOutWarning(*project).contains("room for 4 of the 10 slides (at --duration 5 s each)"));
+        project->setSlides(QVector<SlidePtr>(4, SlidePtr::create()));
+        QCOMPARE(RenderCommand::leftOutWarning(*project), QString());
+    }
+
+    // Ctrl-C, a closed terminal and a shutdown all stop the render and leave nothing.
     void interruptStopsAndLeavesNoFile()
     {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        const QString output = dir.filePath("interrupted.mp4");
-        process.start(QCoreApplication::applicationDirPath() + "/pictovia-render",
-                      {"single.png", "photos", "--duration", "20", "--quality", "0", "-o", output});
-        QVERIFY(process.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(VideoOutputWorker::partialPath(output)), 20000);
-        ::kill(pid_t(process.processId()), SIGINT);
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitCode(), int(RenderCommand::Stopped));
-        QVERIFY(!QFile::exists(output));
-        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(output)));
+        for (const int signal : {SIGINT, SIGHUP, SIGTERM}) {
+            QProcess process;
+            process.setWorkingDirectory(dir.path());
+            const QString output = dir.filePath("interrupted.mp4");
+            process.start(QCoreApplication::applicationDirPath() + "/pictovia-render",
+                          {"single.png", "photos", "--duration", "20", "--quality", "0", "-o", output});
+            QVERIFY(process.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(VideoOutputWorker::partialPath(output)), 20000);
+            ::kill(pid_t(process.processId()), signal);
+            QVERIFY(process.waitForFinished(30000));
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process.exitCode(), int(RenderCommand::Stopped));
+            QVERIFY(!QFile::exists(output));
+            QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(output)));
+            // No stray message from a report or event loop outliving the application.
+            QVERIFY(!process.readAllStandardError().contains("QEventLoop"));
+        }
+
+        // The failed music read is reported, and its report thread ends before the program.
+        QProcess music;
+        music.setWorkingDirectory(dir.path());
+        music.start(QCoreApplication::applicationDirPath() + "/pictovia-render",
+                    {"single.png", "--music", "photos/notes.txt", "-o", "music.mp4"});
+        QVERIFY(music.waitForFinished(30000));
+        QCOMPARE(music.exitCode(), int(RenderCommand::Failure));
+        const QByteArray musicErrors = music.readAllStandardError();
+        QVERIFY2(musicErrors.contains("Cannot read the music file") && !musicErrors.contains("QEventLoop"),
+                 musicErrors.constData());
 
         QProcess help;
         help.start(QCoreApplication::applicationDirPath() + "/pictovia-render", {"--help"});

@@ -204,16 +204,24 @@ void TestProjectPres::scanFolders()
 
     const QStringList found = ProjectPres::scanFolders(
         {first.path(), first.filePath(QStringLiteral("missing")), QString(), second.path()});
-    const QStringList expected{first.filePath(QStringLiteral("b.png")), first.filePath(QStringLiteral("C.gif")),
-                               first.filePath(QStringLiteral("d.jpeg")), first.filePath(QStringLiteral("f.jpg")),
+    // Camera names end in upper case: every letter case is taken.
+    const QStringList expected{first.filePath(QStringLiteral("a.PNG")),  first.filePath(QStringLiteral("b.png")),
+                               first.filePath(QStringLiteral("C.gif")),  first.filePath(QStringLiteral("d.jpeg")),
+                               first.filePath(QStringLiteral("e.JPG")),  first.filePath(QStringLiteral("f.jpg")),
                                second.filePath(QStringLiteral("A.jpg")), second.filePath(QStringLiteral("z.png"))};
     QCOMPARE(found, expected);
+    QCOMPARE(pres->pictureNameFilters(),
+             QStringList{QStringLiteral("Images (*.[jJ][pP][gG] *.[jJ][pP][eE][gG] *.[pP][nN][gG] *.[gG][iI][fF])")});
+    const QString filter = pres->pictureNameFilters().first();
+    const QStringList patterns = filter.mid(filter.indexOf(QLatin1Char('(')) + 1).chopped(1).split(QLatin1Char(' '));
+    QVERIFY(QDir::match(patterns, QStringLiteral("IMG_0001.JPG")) && QDir::match(patterns, QStringLiteral("a.Png")));
+    QVERIFY(!QDir::match(patterns, QStringLiteral("notes.txt")));
 
     pres->addImagesFolder(urls({first.path()}));
-    QCOMPARE(slideContents(), expected.mid(0, 4));
+    QCOMPARE(slideContents(), expected.mid(0, 6));
     // A URL that names no local folder must not scan the working folder.
     pres->addImagesFolder(QVariantList{QUrl(QStringLiteral("https://example.com/photos"))});
-    QCOMPARE(pres->project()->slides.size(), 4);
+    QCOMPARE(pres->project()->slides.size(), 6);
 }
 
 void TestProjectPres::textSlides()

@@ -11,6 +11,7 @@ extern "C" {
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -34,6 +35,7 @@ struct Packets
     int channels = 0;
     float loudEarly = 0;
     float loudLate = 0;
+    float loudest = 0;
     bool channelsAlike = true;
 };
 
@@ -63,6 +65,7 @@ Packets readBack(const QString &path)
         const auto *r = reinterpret_cast<const float *>(frame->extended_data[1]);
         for (int i = 0; i < frame->nb_samples; ++i) {
             left.push_back(l[i]);
+            result.loudest = std::max(result.loudest, std::fabs(l[i]));
             result.channelsAlike = result.channelsAlike && std::fabs(l[i] - r[i]) < 0.02f;
         }
         av_frame_unref(frame.get());
@@ -73,6 +76,44 @@ Packets readBack(const QString &path)
         result.loudLate = std::max(result.loudLate, std::fabs(left[left.size() - quarter + i]));
     }
     return result;
+}
+
+// An mp4 file with one audio stream written by an AudioEncoder (stereo, 192 kbit/s).
+struct AudioFile
+{
+    explicit AudioFile(const QString &path)
+    {
+        AVFormatContext *raw = nullptr;
+        if (avformat_alloc_output_context2(&raw, nullptr, "mp4", nullptr) < 0)
+            return;
+        context.reset(raw);
+        encoder = std::make_unique<AudioEncoder>(context->oformat, context.get(), 192000, 2, AV_SAMPLE_FMT_S16);
+        opened = avio_open(&context->pb, path.toUtf8().constData(), AVIO_FLAG_WRITE) >= 0
+                 && avformat_write_header(context.get(), nullptr) >= 0;
+    }
+
+    bool finish()
+    {
+        encoder->flush();
+        const bool written = av_write_trailer(context.get()) >= 0;
+        avio_closep(&context->pb);
+        return written;
+    }
+
+    AVOutputFormatContextPtr context;
+    std::unique_ptr<AudioEncoder> encoder;
+    bool opened = false;
+};
+
+// Mono 48 kHz signed 16-bit samples: a loud 440 Hz tone, or silence.
+AVFramePtr mono48k(int samples, bool loud)
+{
+    AVFramePtr frame = audioFrame(AV_SAMPLE_FMT_S16, 1, samples);
+    frame->sample_rate = 48000;
+    auto *s = reinterpret_cast<int16_t *>(frame->data[0]);
+    for (int i = 0; i < samples; ++i)
+        s[i] = loud ? int16_t(20000 * std::sin(2 * M_PI * 440 * i / 48000.0)) : 0;
+    return frame;
 }
 } // namespace
 
@@ -144,23 +185,20 @@ private Q_SLOTS:
         QVERIFY(makeTone(tone, 1.0, 48000, 1));
         const QString out = m_dir.filePath(QStringLiteral("out.mp4"));
 
-        AVFormatContext *raw = nullptr;
-        QVERIFY(avformat_alloc_output_context2(&raw, nullptr, "mp4", nullptr) >= 0);
-        AVOutputFormatContextPtr context(raw);
         int sent = 0;
         int left = 0;
         int frameSize = 0;
         int priming = 0;
         {
-            AudioEncoder encoder(context->oformat, context.get(), 192000, 2, AV_SAMPLE_FMT_S16);
+            AudioFile file(out);
+            QVERIFY(file.opened);
+            AudioEncoder &encoder = *file.encoder;
             frameSize = encoder.frameSize();
             priming = encoder.codecContext()->initial_padding;
             QCOMPARE(encoder.codecContext()->sample_rate, 44100);
             QCOMPARE(encoder.codecContext()->ch_layout.nb_channels, 2);
             QCOMPARE(encoder.codecContext()->sample_fmt, AV_SAMPLE_FMT_FLTP);
             QCOMPARE(encoder.stream()->codecpar->bit_rate, int64_t(192000));
-            QVERIFY(avio_open(&context->pb, out.toUtf8().constData(), AVIO_FLAG_WRITE) >= 0);
-            QVERIFY(avformat_write_header(context.get(), nullptr) >= 0);
 
             AudioInput input(tone);
             AVFramePtr frame(av_frame_alloc());
@@ -174,10 +212,8 @@ private Q_SLOTS:
                 av_frame_unref(frame.get());
             }
             sent = (int(std::lround(converted * 44100.0 / 48000.0)) - left) / frameSize;
-            encoder.flush();
-            QVERIFY(av_write_trailer(context.get()) >= 0);
+            QVERIFY(file.finish());
         }
-        avio_closep(&context->pb);
 
         const Packets packets = readBack(out);
         QCOMPARE(packets.sampleRate, 44100);
@@ -191,6 +227,24 @@ private Q_SLOTS:
             QCOMPARE(packets.pts[i] - packets.pts[i - 1], int64_t(frameSize));
         QVERIFY(packets.loudEarly > 0.05f);
         QVERIFY(packets.loudLate < 0.001f);
+    }
+
+    // Two encoders at once, inputs of the same form: what one converter holds back of a
+    // loud track never reaches the other's silent one.
+    void encodersKeepTheirSamplesApart()
+    {
+        const QString loudPath = m_dir.filePath(QStringLiteral("loud.mp4"));
+        const QString quietPath = m_dir.filePath(QStringLiteral("quiet.mp4"));
+        AudioFile loud(loudPath);
+        AudioFile quiet(quietPath);
+        QVERIFY(loud.opened && quiet.opened);
+        loud.encoder->encodeFrame(mono48k(4800, true).get(), 48000, 256);
+        for (int i = 0; i < 10; ++i)
+            quiet.encoder->encodeFrame(mono48k(4800, false).get(), 48000, 256);
+        QVERIFY(loud.finish());
+        QVERIFY(quiet.finish());
+        QVERIFY(readBack(loudPath).loudest > 0.3f);
+        QCOMPARE(readBack(quietPath).loudest, 0.0f);
     }
 };
 

@@ -48,6 +48,24 @@ private Q_SLOTS:
         QCOMPARE(pool.outstanding(&b), 0);
     }
 
+    void waitBelowEndsWhenAFrameComesBack()
+    {
+        FramePool pool(32, 16);
+        int owner = 0;
+        AVFrame *frame = pool.acquire(&owner);
+        QVERIFY(pool.waitBelow(&owner, 2, 0));
+        QVERIFY(!pool.waitBelow(&owner, 1, 20));
+        // Released on another thread while this one waits: the wait ends with room, long
+        // before its limit.
+        QFuture<void> releaser = QtConcurrent::run([&pool, frame] {
+            QThread::msleep(50);
+            pool.release(frame);
+        });
+        QVERIFY(pool.waitBelow(&owner, 1, 60000));
+        releaser.waitForFinished();
+        QCOMPARE(pool.outstanding(&owner), 0);
+    }
+
     void threeThreadsKeepCountsExact()
     {
         FramePool pool(32, 16);

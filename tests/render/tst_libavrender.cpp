@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(seen.left.size(), 450);
         QVERIFY(qAbs(percents.last() - 100.0) < 1e-9);
         // Frame n (from 1) is index n - 1. The first scene alone up to 151 (the incoming scene
-        // draws at opacity 0 there), both from 152, the outgoing gone once its opacity is 0.
+        // weighs 0 there), both from 152, the outgoing gone once the incoming weighs 1.
         for (int n = 1; n <= 151; ++n)
             QVERIFY2(seen.left[n - 1] && !seen.centre[n - 1], qPrintable(QString::number(n)));
         for (int n = 152; n <= 160; ++n)
@@ -114,6 +114,26 @@ private Q_SLOTS:
         const QJsonObject probed = VideoProbe::probe(path);
         QVERIFY(VideoProbe::stream(probed, "audio").isEmpty());
         QCOMPARE(VideoProbe::stream(probed, "video").value("width").toInt(), 1280);
+    }
+
+    // Midway through a full-frame hand-over the frame is half of each photo and none of the
+    // background: each scene is drawn alone over the background, then the two are mixed.
+    void handOverMixesTheScenesNotTheBackground()
+    {
+        auto theme = ThemeTemplatePtr::create();
+        theme->photoScenes = {stillScene(PhotoScene, 30, {QRectF(0, 0, 1, 1)})};
+        theme->sceneOverflow = 10;
+        LibavRender render(imageProject({red, green}, 1.0, 0), theme, BackgroundDescriptor::ofColor(backdrop), dir.filePath("mix.mp4"));
+        QList<QRgb> middle;
+        connect(&render, &LibavRender::progress, [&middle](QSharedPointer<QImage> image, double) {
+            middle.append(image->pixel(image->width() / 2, image->height() / 2));
+        });
+        QVERIFY(render.render());
+        // Frame 31 (index 30) is the first shared one, at w = 0; index 35 is at w = 0.5.
+        const auto near = [](QRgb p, int r, int g) { return qAbs(qRed(p) - r) <= 3 && qAbs(qGreen(p) - g) <= 3; };
+        QVERIFY(near(middle.at(30), 230, 20));
+        QVERIFY2(near(middle.at(35), 125, 125), qPrintable(QString::number(middle.at(35), 16)));
+        QVERIFY(near(middle.at(41), 20, 230));
     }
 
     void withoutOverlapScenesCutAndOddQualitiesRenderAt720p()
@@ -226,7 +246,7 @@ private Q_SLOTS:
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         QVERIFY(!render.render());
         QCOMPARE(messages.count(), 2);
-        QVERIFY(messages.at(0).at(0).toString().startsWith("Video output avio_open2 failed"));
+        QCOMPARE(messages.at(0).at(0).toString(), "Cannot create the video " + path + ": Not a directory");
         QCOMPARE(messages.at(1).at(0).toString(), QStringLiteral("Video output process thread failed"));
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));

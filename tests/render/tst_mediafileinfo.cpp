@@ -32,7 +32,9 @@ class TestMediaFileInfo : public QObject
         QVERIFY(threw);
         QCOMPARE(spy.count(), 1);
         const QString message = spy.at(0).at(0).toString();
-        QVERIFY2(message.startsWith(prefix + path + QStringLiteral("\r\nError: ")), qPrintable(message));
+        // The user reads the path and the library's reason, where there is one.
+        QVERIFY2(message == prefix + path || message.startsWith(prefix + path + QStringLiteral(": ")),
+                 qPrintable(message));
     }
 
 private Q_SLOTS:
@@ -106,7 +108,7 @@ private Q_SLOTS:
         // A video file without sound is no music track; an audio file is no background video.
         expectFailure([&] { AudioInput input(file("silent.mp4")); }, "Failed to find audio stream of ",
                       file("silent.mp4"));
-        expectFailure([&] { VideoInput input(file("tagged.mp3")); }, "Failed to find audio stream of ",
+        expectFailure([&] { VideoInput input(file("tagged.mp3")); }, "Failed to find video stream of ",
                       file("tagged.mp3"));
     }
 

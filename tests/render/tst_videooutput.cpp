@@ -1,3 +1,4 @@
+#include "support/QueuedSignalLog.h"
 #include "support/TestSupport.h"
 #include "support/VideoProbe.h"
 
@@ -171,11 +172,11 @@ private Q_SLOTS:
         blocker.close();
         const QString path = dir.filePath(QStringLiteral("not-a-folder/out.mp4"));
 
-        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QueuedSignalLog messages(CommonError::instance(), &CommonError::error);
         auto pool = FramePoolPtr::create(W, H);
         int owner = 0;
         AsyncVideoOutput output;
-        QSignalSpy errors(&output, &AsyncVideoOutput::error);
+        QueuedSignalLog errors(&output, &AsyncVideoOutput::error);
         output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
         QTRY_COMPARE(errors.count(), 1);
         // Frames queued after the failure go straight back to the pool.
@@ -183,9 +184,10 @@ private Q_SLOTS:
         QCOMPARE(pool->outstanding(&owner), 0);
         output.close();
 
-        QCOMPARE(messages.count(), 2);
-        QVERIFY(messages.at(0).at(0).toString().startsWith(QStringLiteral("Video output avio_open2 failed\r\nError: -")));
-        QCOMPARE(messages.at(1).at(0).toString(), QStringLiteral("Video output process thread failed"));
+        // The user reads the path and the reason; the server gets the code.
+        QTRY_COMPARE(messages.count(), 2);
+        QCOMPARE(messages.texts.at(0), QStringLiteral("Cannot create the video %1: Not a directory").arg(path));
+        QCOMPARE(messages.texts.at(1), QStringLiteral("Video output process thread failed"));
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
     }
@@ -257,8 +259,12 @@ private Q_SLOTS:
         QCOMPARE(AudioFeed::volumeFor(3.0, 10.0, 0.5), 128);
         QCOMPARE(AudioFeed::volumeFor(3.0, 0.25, 5.0), 64);
         QCOMPARE(AudioFeed::volumeFor(3.0, -0.01, 5.0), 0);
-        // A half-second track is all fade-in and fade-out: the fade-in wins.
+        // A half-second track fades in over its first half and out over its second.
+        QCOMPARE(AudioFeed::volumeFor(0.1, 10.0, 0.4), 102);
+        QCOMPARE(AudioFeed::volumeFor(0.25, 10.0, 0.25), 256);
         QCOMPARE(AudioFeed::volumeFor(0.4, 10.0, 0.1), 102);
+        // Decoding past the measured length stays silent rather than turning the samples over.
+        QCOMPARE(AudioFeed::volumeFor(5.1, 10.0, -0.1), 0);
     }
 
     void finishedVideoReplacesAnEarlierOneOfTheSameName()
@@ -274,6 +280,14 @@ private Q_SLOTS:
         writeGrayFrames(output, pool, &owner, 5);
         output.close();
         QCOMPARE(VideoProbe::videoFrameCount(path), 5);
+
+        // A move that fails removes nothing: the earlier video stays whole.
+        const QString earlier = dir.filePath(QStringLiteral("earlier.mp4"));
+        QVERIFY(writeEarlierVideo(earlier));
+        QCOMPARE(VideoOutputWorker::moveOver(dir.filePath(QStringLiteral("gone.part")), earlier), AVERROR(ENOENT));
+        QFile kept(earlier);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("an earlier video"));
     }
 };
 

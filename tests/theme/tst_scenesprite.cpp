@@ -84,6 +84,66 @@ private Q_SLOTS:
         QCOMPARE(frame.pixelColor(127, 50), QColor(Qt::black));
     }
 
+    // A frame-filling object never shows bars: wide photos are cropped to fill it, narrow ones
+    // stand whole in the middle over a darkened copy of themselves.
+    void frameFillingObjectsLeaveNoBars_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<bool>("backdrop");
+        QTest::newRow("4:3 landscape") << QSize(400, 300) << false;
+        QTest::newRow("2:3 portrait") << QSize(200, 300) << true;
+        QTest::newRow("square") << QSize(300, 300) << true;
+    }
+
+    void frameFillingObjectsLeaveNoBars()
+    {
+        QFETCH(QSize, photo);
+        QFETCH(bool, backdrop);
+        const QSize frameSize(320, 180);
+        const QString path = saveImage(solid(photo.width(), photo.height(), QColor(250, 200, 40)), m_dir.path(),
+                                       QStringLiteral("fill%1x%2.png").arg(photo.width()).arg(photo.height()));
+        const auto object = steadyObject(rect(-0.05, -0.05, 1.05, 1.05), 0, 16.0f / 9.0f);
+        QVERIFY(SceneSprite::fillsFrame(*object));
+        QVERIFY(!SceneSprite::fillsFrame(*steadyObject(rect(0, 0, 1, 0.9), 0, 16.0f / 9.0f)));
+        QVERIFY(!SceneSprite::fillsFrame(*steadyObject(rect(0, 0, 1, 1), 0, 16.0f / 9.0f)));
+        const SceneSprite sprite(object, photoSlide(path), frameSize.width(), frameSize.height());
+        QCOMPARE(!sprite.backdrop().isNull(), backdrop);
+        const QImage frame = drawnFrame(sprite, frameSize, Qt::black);
+        QCOMPARE(frame.pixelColor(160, 90), QColor(250, 200, 40));
+        for (const QPoint edge : {QPoint(2, 90), QPoint(317, 90), QPoint(160, 1), QPoint(160, 178)}) {
+            const QColor seen = frame.pixelColor(edge);
+            QVERIFY2(seen.red() > 60, qPrintable(QStringLiteral("%1,%2").arg(edge.x()).arg(edge.y())));
+            // Around a narrow photo the darkened copy shows; a wide one reaches every edge itself.
+            QCOMPARE(seen.red() < 235, backdrop);
+        }
+    }
+
+    void titlesKeepMarginsOnAContrastingBand()
+    {
+        const QFont font(QStringLiteral("DejaVu Sans"));
+        const auto inked = [](const QImage &picture) {
+            QRect box;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (qAlpha(picture.pixel(x, y)) > 0)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QImage title = renderTitlePicture(640, 360, QStringLiteral("Summer"), font, Qt::white);
+        const QRect shortBox = inked(title);
+        QVERIFY(shortBox.height() < 360 * 0.2 && shortBox.left() > 640 * 0.15);
+        // The band behind light letters is dark and translucent.
+        QCOMPARE(title.pixelColor(shortBox.left() + 2, shortBox.center().y()).alpha(), 110);
+        QCOMPARE(title.pixelColor(shortBox.left() + 2, shortBox.center().y()).value(), 0);
+
+        const QString story = QString(QStringLiteral("many words of a long story ")).repeated(12);
+        const QImage wrapped = renderTitlePicture(640, 360, story, font, Qt::black);
+        const QRect longBox = inked(wrapped);
+        QVERIFY(longBox.left() > 640 * 0.1 && longBox.right() < 640 * 0.9);
+        QVERIFY(longBox.height() > shortBox.height() && longBox.width() > shortBox.width());
+        QVERIFY(wrapped.pixelColor(longBox.left() + 2, longBox.center().y()).lightness() > 200);
+    }
+
     void smallPhotosAreNotEnlargedLargeOnesFitTheCap()
     {
         const QString small = saveImage(solid(50, 40, Qt::blue), m_dir.path(), "small.png");
@@ -226,11 +286,13 @@ private Q_SLOTS:
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
         const QImage picture = solid(100, 100, Qt::white);
         QVector<QPointF> corners;
-        const QImage first = dropShadow(picture, 0.0f, 0.0f, 1000.0f, Qt::black, 100, corners);
-        const QImage second = dropShadow(picture, 0.0f, 0.0f, 1000.0f, Qt::black, 100, corners);
-        QCOMPARE(first, picture);
-        QCOMPARE(second, picture);
-        QCOMPARE(corners.mid(4), QVector<QPointF>({{0, 0}, {100, 0}, {100, 100}, {0, 100}}));
+        // 160 GB, which no allocation gives, and 400 MB, which would be given and filled: both
+        // are refused before allocating, above the photo decoder's cap.
+        for (const float blur : {1000.0f, 49.5f, 1000.0f}) {
+            corners.clear();
+            QCOMPARE(dropShadow(picture, 0.0f, 0.0f, blur, Qt::black, 100, corners), picture);
+            QCOMPARE(corners, QVector<QPointF>({{0, 0}, {100, 0}, {100, 100}, {0, 100}}));
+        }
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.first().first().toString(), QStringLiteral("Failed to create shadow visual effect."));
     }

@@ -91,7 +91,7 @@ void auroraCurtain(QPainter &p, const QSizeF &size, double phase, const QColor &
     }
     const double u = size.height();
     // Whole-pixel columns: antialiased edges would add up to visible seams.
-    const int columnWidth = qMax(2, int(size.width() / 320));
+    const int columnWidth = qMax(1, int(size.width() / 960));
     for (int left = 0; left < size.width(); left += columnWidth) {
         const double x = left + columnWidth / 2.0;
         const double t = x / size.width();

@@ -1,5 +1,5 @@
 // Draws the installed backgrounds and the content server's loop videos into a build folder:
-//   bggen OUT_DIR [--seconds S] [--stills-only] [--loops-only]
+//   bggen OUT_DIR [--seconds S] [--stills-only] [--loops-only] [--only FOLDER]
 // OUT_DIR/backgrounds/<n>/        info.xml, thumb.jpg, bg.jpg, bg-720p.jpg, bg-2160p.jpg
 // OUT_DIR/backgrounds_animated/<n>/ info.xml, thumb.jpg
 // OUT_DIR/content/app/2/          <n>.mp4, <n>-720p.mp4, <n>-2160p.mp4 (seamless loops)
@@ -160,7 +160,7 @@ int main(int argc, char *argv[])
     av_log_set_level(AV_LOG_ERROR);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: bggen OUT_DIR [--seconds S] [--stills-only] [--loops-only]\n");
+        std::fprintf(stderr, "usage: bggen OUT_DIR [--seconds S] [--stills-only] [--loops-only] [--only FOLDER]\n");
         return 2;
     }
     const QString root = args.takeFirst();
@@ -170,18 +170,26 @@ int main(int argc, char *argv[])
         seconds = qBound(1.0, args.at(secondsAt + 1).toDouble(), 60.0);
     const bool stills = !args.contains(QStringLiteral("--loops-only"));
     const bool loops = !args.contains(QStringLiteral("--stills-only"));
+    // Redraws one background (its folder name) while its drawing is being worked on.
+    const int onlyAt = args.indexOf(QStringLiteral("--only"));
+    const QString only = onlyAt >= 0 ? args.value(onlyAt + 1) : QString();
+    auto wanted = [&only](const QString &folder) { return only.isEmpty() || folder == only; };
 
     QElapsedTimer timer;
     timer.start();
     bool ok = true;
     if (stills) {
-        for (const StillScene &scene : stillScenes())
-            ok = makeStill(scene, root) && ok;
+        for (const StillScene &scene : stillScenes()) {
+            if (wanted(scene.folder))
+                ok = makeStill(scene, root) && ok;
+        }
         std::printf("bggen: %d still backgrounds in %.1f s\n", stillScenes().size(), timer.elapsed() / 1000.0);
     }
     if (loops) {
         const int frames = int(seconds * 30);
         for (const LoopScene &scene : loopScenes()) {
+            if (!wanted(scene.folder))
+                continue;
             ok = makeLoop(scene, root, frames) && ok;
             std::printf("bggen: loop %s done at %.1f s\n", qPrintable(scene.folder), timer.elapsed() / 1000.0);
             std::fflush(stdout);

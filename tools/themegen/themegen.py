@@ -175,232 +175,363 @@ def max_size(obj, frames):
 
 
 # ---- the eight themes -----------------------------------------------------------------------
+#
+# Object i of a scene of n owns slot [i, i + 1]. The renderer's timeline dwells in the middle
+# of a slot and hurries through its ends, so a photo rests from i + ARRIVE to i + LEAVE (about
+# 60 % of the slide's time) and the hand-over to the next photo takes [i + LEAVE, i + 1 + ARRIVE].
+# The first photo of a scene is already in place at the scene's first frame and the last stays
+# until its last one: the renderer dissolves one scene into the next there, photo into photo.
+
+ARRIVE, LEAVE = 0.26, 0.74
+WIDE = FRAME_ASPECT  # the box of single-photo rests: 16:9 and 3:2 photos fill its height or width
+
+
+def ramp(s, t0, t1, ease="smooth"):
+    """0 before t0, 1 after t1, eased between."""
+    return EASE[ease](clamp((s - t0) / (t1 - t0)))
+
+
+def mix(a, b, u):
+    return {k: a[k] + (b[k] - a[k]) * u for k in a}
+
+
+def hump(s, i):
+    """0 at both ends of slot i, 1 at its middle, leaving and returning at no speed: a breath
+    during the rest."""
+    return math.sin(math.pi * clamp(s - i)) ** 2
+
+
+def hand_over(i, n, rest, enter, leave, ease_in="out", ease_out="in"):
+    """The pose of object i of n at slot time s: arriving from `enter`, resting, leaving to `leave`
+    (changes relative to the rest pose); the first object never arrives, the last never leaves."""
+    def at(s):
+        pose = dict(REST, **rest)
+        if i > 0 and s < i + ARRIVE:
+            pose = mix(dict(pose, **enter), pose, ramp(s, i - (1 - LEAVE), i + ARRIVE, ease_in))
+        if i < n - 1 and s > i + LEAVE:
+            pose = mix(pose, dict(pose, **leave), ramp(s, i + LEAVE, i + 1 + ARRIVE, ease_out))
+        return pose
+    return at
+
+
+def shown(s, i, n, fade_in=0.1, fade_out=0.1):
+    """Opacity of an object that arrives and leaves unseen at the outer ends of its hand-overs."""
+    up = 1.0 if i == 0 else ramp(s, i - (1 - LEAVE), i - (1 - LEAVE) + fade_in)
+    down = 1.0 if i == n - 1 else 1 - ramp(s, i + 1 + ARRIVE - fade_out, i + 1 + ARRIVE)
+    return min(up, down)
+
+
+def alone_at_edges(s, i, n, span=0.3):
+    """Opacity factor that leaves the first object alone at the scene's start and the last alone at
+    its end, so the renderer's dissolve between scenes mixes one photo into another."""
+    first = 1.0 if i == 0 else ramp(s, 0.02, span)
+    last = 1.0 if i == n - 1 else 1 - ramp(s, n - span, n - 0.02)
+    return min(first, last)
+
 
 def photo_scenes(make):
-    """One, two, one (mirrored) and three objects: every group size finds a scene."""
-    return [Scene(PHOTO, make(1, 0)), Scene(PHOTO, make(2, 0)), Scene(PHOTO, make(1, 1)), Scene(PHOTO, make(3, 0))]
+    """Four, two, one, three and one objects: long scenes keep the motion going, and every group
+    size finds a scene."""
+    return [Scene(PHOTO, make(4, 0)), Scene(PHOTO, make(2, 1)), Scene(PHOTO, make(1, 0)),
+            Scene(PHOTO, make(3, 1)), Scene(PHOTO, make(1, 1))]
 
 
+def text_object(motion):
+    """Text pictures are frame-sized with the title in the middle: the box is the frame at rest."""
+    return [Obj(motion, TEXT_ASPECT, (1.0, 1.0))]
+
+
+def text_fades(s):
+    return min(ramp(s, 0.0, 0.24), 1 - ramp(s, 0.76, 1.0))
+
+
+# Smooth: a framed photo breathes in the middle of the frame; the next glides in from the right
+# over it, dissolving, while the previous one glides away to the left.
 def smooth_photos(n, variant):
-    dirs = {1: [(1, 0)] if variant == 0 else [(-1, 0)], 2: [(1, 0.5), (-1, 0.5)], 3: [(1, 0), (0, 1), (-1, 0)]}[n]
     objs = []
-    for i, (dx, dy) in enumerate(dirs):
-        come, go = max(0.0, i - 0.12), min(float(n), i + 1.12)  # neighbours cross at the slot change
-        objs.append(Obj(path(
-            (come, dict(x=0.5 - 0.18 * dx, y=0.5 - 0.14 * dy, h=0.62, op=0.0)),
-            (i + 0.3, dict(x=0.5, y=0.5, h=0.66, op=1.0), "out"),
-            (i + 0.7, dict(h=0.70), "linear"),
-            (go, dict(x=0.5 + 0.18 * dx, y=0.5 + 0.14 * dy, h=0.72, op=0.0), "in"))))
+    for i in range(n):
+        move = hand_over(i, n, dict(h=0.87), dict(x=0.545), dict(x=0.455), "smooth", "smooth")
+
+        def at(s, i=i, move=move):
+            pose = move(s)
+            pose["h"] += 0.035 * hump(s, i)
+            # fully in before the one below it goes, so nothing behind ever shows through both
+            up = 1.0 if i == 0 else ramp(s, i - (1 - LEAVE), i + 0.1)
+            down = 1.0 if i == n - 1 else 1 - ramp(s, i + 1.1, i + 1.2, "linear")
+            return dict(pose, op=min(up, down))
+        objs.append(Obj(at, WIDE))
     return objs
 
 
-def text_glide():
-    return [Obj(path(
-        (0.0, dict(x=0.47, h=0.86, op=0.0)),
-        (0.3, dict(x=0.5, h=0.87, op=1.0), "out"),
-        (0.7, dict(h=0.89), "linear"),
-        (1.0, dict(x=0.53, h=0.90, op=0.0), "in")), TEXT_ASPECT, (1.0, 1.0))]
+def smooth_text():
+    def at(s):
+        rise = 0.035 * (1 - ramp(s, 0.0, 0.3, "out")) - 0.035 * ramp(s, 0.7, 1.0, "in")
+        return dict(REST, h=1.0, y=0.5 + rise, op=text_fades(s))
+    return text_object(at)
+
+
+# Carousel: photos stand on a ring turning right to left; the front one rests facing the viewer
+# with its neighbours turned away beside it, a little dimmer.
+CAROUSEL_STEP, CAROUSEL_RADIUS = 40.0, 1.9
+
+
+def ring_turn(n, step):
+    """The ring angle: object i faces the front while it rests, turns happen in the hand-overs."""
+    def at(s):
+        angle = 0.0
+        for i in range(1, n):
+            angle += step * ramp(s, i - (1 - LEAVE), i + ARRIVE)
+        return angle
+    return at
+
+
+def dolly(s):
+    """The camera leans in a little while a photo rests and back out for the hand-over."""
+    return -0.05 * math.sin(math.pi * (s % 1.0)) ** 2
 
 
 def carousel_photos(n, variant):
-    spacing, radius, side = 48.0, 1.3, (1 if variant == 0 else -1)
-    turn = drive(n, spacing, 90.0)
+    turn = ring_turn(n, CAROUSEL_STEP)
 
     def face(i):
         def at(s):
-            angle = side * (turn(s) - i * spacing)
-            return dict(REST, h=0.6, op=visible_angle(angle, 62, 90), **ring(angle, radius, 0.12))
+            angle = i * CAROUSEL_STEP - turn(s)  # the next photo waits on the right
+            pose = dict(REST, h=0.86, **ring(angle, CAROUSEL_RADIUS))
+            pose["z"] += dolly(s)
+            dim = 1 - 0.12 * ramp(abs(angle), 8, 36)
+            return dict(pose, op=dim * visible_angle(angle, 44, 72) * alone_at_edges(s, i, n))
         return at
-    return [Obj(face(i)) for i in range(n)]
+    return [Obj(face(i), 1.6) for i in range(n)]
 
 
 def carousel_text():
-    turn = drive(1, 0, 40.0)
-
     def at(s):
-        angle = turn(s)
-        return dict(REST, h=0.86, op=visible_angle(angle, 18, 40), **ring(angle, 1.2))
-    return [Obj(at, TEXT_ASPECT, (1.0, 1.0))]
+        angle = 28 * (1 - ramp(s, 0.0, 0.3, "out")) - 28 * ramp(s, 0.7, 1.0, "in")
+        return dict(REST, h=1.0, op=text_fades(s), **ring(angle, 1.0))
+    return text_object(at)
 
 
-FLY_ENTRIES = [dict(x=-0.7, y=-0.5, rot=-40, g=1.35), dict(x=1.75, y=0.3, rot=35, g=1.35),
-               dict(x=0.55, y=1.95, rot=-30, g=1.35)]
-FLY_EXITS = [dict(x=1.35, y=-0.4, rot=50, g=0.45), dict(x=-0.4, y=1.4, rot=-45, g=0.45),
-             dict(x=1.3, y=1.35, rot=40, g=0.45)]
-FLY_PILES = {1: [(0.5, 0.5, -3, 0.68)],
-             2: [(0.36, 0.47, -7, 0.58), (0.63, 0.53, 6, 0.58)],
-             3: [(0.3, 0.44, -8, 0.52), (0.69, 0.42, 7, 0.52), (0.5, 0.6, -2, 0.54)]}
+# Flying: each photo swoops in from beside the viewer, turning as it lands slightly askew; the one
+# it lands on is tossed away into the distance.
+FLY_IN = [dict(x=-0.45, y=0.95, z=-0.9, rot=-32), dict(x=1.5, y=0.9, z=-0.9, rot=30),
+          dict(x=0.5, y=1.7, z=-0.9, rot=-24), dict(x=1.45, y=0.15, z=-0.9, rot=28)]
+FLY_OUT = [dict(x=1.25, y=-0.35, z=3.0, rot=24), dict(x=-0.3, y=-0.3, z=3.0, rot=-26),
+           dict(x=0.5, y=-0.6, z=3.0, rot=18), dict(x=-0.25, y=0.2, z=3.0, rot=-22)]
+FLY_TILT = [-2.5, 2.0, -1.5, 2.5]
 
 
 def flying_photos(n, variant):
     objs = []
-    for i, (x, y, rot, h) in enumerate(FLY_PILES[n]):
-        come = FLY_ENTRIES[(i + variant) % 3]
-        go = FLY_EXITS[(i + 2 * variant) % 3]
-        leave = n - 0.26 + 0.03 * (n - 1 - i)  # the top of the pile leaves first, the last as the scene ends
-        objs.append(Obj(path(
-            (i + 0.0, dict(x=come["x"], y=come["y"], rot=come["rot"], h=h * come["g"], op=0.0)),
-            (i + 0.04, dict(op=1.0), "linear"),
-            (i + 0.38, dict(x=x, y=y, rot=rot, h=h), "out"),
-            (leave, dict()),
-            (leave + 0.2, dict(x=go["x"], y=go["y"], rot=go["rot"], h=h * go["g"]), "in"))))
+    for i in range(n):
+        k = i + 2 * variant
+        rest = dict(h=0.87, rot=FLY_TILT[k % 4], x=0.5 + 0.008 * (-1) ** k)
+        move = hand_over(i, n, rest, FLY_IN[k % 4], FLY_OUT[k % 4], "out", "in")
+
+        def at(s, i=i, move=move):
+            pose = move(s)
+            pose["rot"] *= 1 - 0.4 * hump(s, i)  # settles while it rests
+            pose["z"] -= 0.04 * hump(s, i)
+            return dict(pose, op=shown(s, i, n, 0.06, 0.16))
+        objs.append(Obj(at, 1.6))
     return objs
 
 
 def flying_text():
-    return [Obj(path(
-        (0.0, dict(y=0.36, rot=-4, h=0.86, op=0.0)),
-        (0.3, dict(y=0.5, rot=0, op=1.0), "out"),
-        (0.7, dict()),
-        (1.0, dict(y=0.62, rot=3, op=0.0), "in")), TEXT_ASPECT, (1.0, 1.0))]
+    def at(s):
+        drop = 1 - ramp(s, 0.0, 0.3, "out")
+        away = ramp(s, 0.7, 1.0, "in")
+        return dict(REST, h=1.0, y=0.5 - 0.05 * drop, rot=-4 * drop + 3 * away, z=-0.25 * drop + 0.5 * away,
+                    op=text_fades(s))
+    return text_object(at)
 
 
-# (height, lane) per photo of the stream
-FLOW_LANES = {1: [(0.6, 0.5)], 2: [(0.56, 0.45), (0.44, 0.58)], 3: [(0.5, 0.44), (0.58, 0.55), (0.42, 0.4)]}
+# Flow: a conveyor of photos of different sizes at different heights, always right to left; it
+# slows while a photo passes the middle and pauses at the scene's ends.
+FLOW_SIZES = [(0.8, 0.5), (0.6, 0.42), (0.7, 0.56), (0.56, 0.46), (0.74, 0.52), (0.64, 0.44)]
+FLOW_GAP = 0.035  # between photos, in frame widths
+
+
+def soft_clamp(v, lo, hi, knee):
+    """v held between lo and hi, easing into the limits over `knee` on either side of them."""
+    if hi - lo < 2 * knee:
+        return clamp(v, lo, hi)
+    if v < lo + knee:
+        return lo + (max(v, lo - knee) - lo + knee) ** 2 / (4 * knee)
+    if v > hi - knee:
+        return hi - (hi + knee - min(v, hi + knee)) ** 2 / (4 * knee)
+    return v
 
 
 def flow_photos(n, variant):
-    step, side = 0.5, (-1 if variant == 0 else 1)
-    phase = drive(n, 1.0, 1.6)
+    sizes = [FLOW_SIZES[(i + 3 * variant) % len(FLOW_SIZES)] for i in range(n)]
+    widths = [h * PHOTO_ASPECT / FRAME_ASPECT for h, _ in sizes]
+    centres = [0.0]
+    for a, b in zip(widths, widths[1:]):
+        centres.append(centres[-1] + (a + b) / 2 + FLOW_GAP)
+
+    def focus(s):
+        """Where the stream stands, in frame widths: at centre i while photo i is in the middle."""
+        q = soft_clamp(s - 0.5, 0.0, n - 1.0, 0.3)
+        lo = min(int(q), n - 1)
+        hi = min(lo + 1, n - 1)
+        return centres[lo] + (centres[hi] - centres[lo]) * (q - lo)
+
     objs = []
-    for i, (h, lane) in enumerate(FLOW_LANES[n]):
+    for i, (h, lane) in enumerate(sizes):
         def at(s, i=i, h=h, lane=lane):
-            p = phase(s) - i
-            # a slow wave along the drift, each photo tilted with the current
-            wave = math.sin(math.pi * (p + 0.5 * i))
-            tilt = 4.0 * math.cos(math.pi * (p + 0.5 * i))
-            return dict(REST, x=0.5 + side * step * p, y=lane + 0.05 * wave, rot=-side * tilt, h=h)
+            x = 0.5 + centres[i] - focus(s)
+            return dict(REST, x=x, y=lane + 0.012 * math.sin(2 * math.pi * (x - 0.5)), h=h,
+                        op=alone_at_edges(s, i, n))
         objs.append(Obj(at))
     return objs
 
 
 def flow_text():
-    return [Obj(path(
-        (0.0, dict(x=0.56, h=0.86, op=0.0)),
-        (0.3, dict(x=0.52, op=1.0)),
-        (0.7, dict(x=0.48), "linear"),
-        (1.0, dict(x=0.44, op=0.0))), TEXT_ASPECT, (1.0, 1.0))]
+    def at(s):
+        return dict(REST, h=1.0, x=0.535 - 0.07 * s, op=text_fades(s))
+    return text_object(at)
 
 
+# Fade in Fade out: one photo at a time, unframed, slowly growing; it fades almost to black
+# before the next fades up.
 def fade_photos(n, variant):
     objs = []
     for i in range(n):
-        small, large = 0.74, 0.79
-        first, last = (small, large) if (i + variant) % 2 == 0 else (large, small)
-        def at(s, i=i, first=first, last=last):
-            u = clamp((s - i + 0.1) / 1.2)
-            return dict(REST, h=first + (last - first) * u, op=window(s, i + 0.3, i + 0.7, 0.4, 0, n))
-        objs.append(Obj(at))
+        def at(s, i=i):
+            grow = clamp((s - i + 0.2) / 1.4)
+            up = ramp(s, 0.0, 0.22) if i == 0 else ramp(s, i - 0.08, i + 0.25)
+            down = 1 - ramp(s, n - 0.22, n) if i == n - 1 else 1 - ramp(s, i + 0.75, i + 1.05)
+            return dict(REST, h=0.82 + 0.08 * grow, op=min(up, down))
+        objs.append(Obj(at, WIDE))
     return objs
 
 
 def fade_text():
-    return [Obj(lambda s: dict(REST, h=0.84 + 0.04 * clamp(s), op=window(s, 0.3, 0.7, 0.3, 0, 1)),
-                TEXT_ASPECT, (1.0, 1.0))]
+    def at(s):
+        return dict(REST, h=0.96 + 0.08 * clamp(s), op=min(ramp(s, 0.0, 0.3), 1 - ramp(s, 0.7, 1.0)))
+    return text_object(at)
+
+
+# Roller: photos on a drum rolling upwards; the front one rests facing the viewer with its
+# neighbours tipped away above and below it.
+ROLLER_STEP, ROLLER_RADIUS = 40.0, 1.25
 
 
 def roller_photos(n, variant):
-    spacing, radius = 50.0, 0.85
-    roll = drive(n, spacing, 90.0)
-    side = -1 if variant == 0 else 1  # upwards, or downwards for the mirrored scene
+    roll = ring_turn(n, ROLLER_STEP)
 
     def face(i):
         def at(s):
-            angle = side * (roll(s) - i * spacing)
-            return dict(REST, h=0.6, op=visible_angle(angle, 65, 90), **drum(angle, radius))
+            angle = i * ROLLER_STEP - roll(s)  # the next photo waits below
+            pose = dict(REST, h=0.86, **drum(angle, ROLLER_RADIUS))
+            pose["z"] += dolly(s)
+            dim = 1 - 0.12 * ramp(abs(angle), 8, 36)
+            return dict(pose, op=dim * visible_angle(angle, 46, 75) * alone_at_edges(s, i, n))
         return at
-    return [Obj(face(i)) for i in range(n)]
+    return [Obj(face(i), 1.7) for i in range(n)]
 
 
 def roller_text():
-    roll = drive(1, 0, 45.0)
-
     def at(s):
-        angle = -roll(s)
-        return dict(REST, h=0.84, op=visible_angle(angle, 20, 45), **drum(angle, 0.8))
-    return [Obj(at, TEXT_ASPECT, (1.0, 1.0))]
+        angle = 30 * (1 - ramp(s, 0.0, 0.3, "out")) - 30 * ramp(s, 0.7, 1.0, "in")
+        return dict(REST, h=1.0, op=text_fades(s), **drum(angle, 0.9))
+    return text_object(at)
 
 
-# (height, centre) at the start and the end of a slide. The 3:2 box stays large enough that 3:2 and
-# 16:9 photos fitted into it cover the whole frame all the way.
-KEN_BURNS = [((1.28, 0.5, 0.5), (1.45, 0.44, 0.46)),
-             ((1.45, 0.56, 0.55), (1.28, 0.5, 0.5)),
-             ((1.38, 0.58, 0.5), (1.38, 0.42, 0.5)),
-             ((1.32, 0.5, 0.555), (1.4, 0.5, 0.445))]
+# Pan and Zoom: every photo fills the frame and the camera glides over it, closer or further,
+# never showing an edge; photos dissolve into one another.
+KEN_BURNS = [((1.02, 0.5, 0.5), (1.17, 0.45, 0.47)),
+             ((1.16, 0.56, 0.53), (1.03, 0.5, 0.5)),
+             ((1.1, 0.46, 0.5), (1.12, 0.54, 0.5)),
+             ((1.03, 0.5, 0.51), (1.16, 0.52, 0.45))]
+
+
+def covering(h, x, y):
+    """The centre moved back as far as needed for a box of height h to cover the frame."""
+    room = (h - 1.0) / 2
+    return dict(h=h, x=0.5 + max(-room, min(room, x - 0.5)), y=0.5 + max(-room, min(room, y - 0.5)))
 
 
 def panzoom_photos(n, variant):
     objs = []
-    ramp, edge = 0.08, 0.03  # the renderer's own cross-fade covers the scene edges
     for i in range(n):
-        (h0, x0, y0), (h1, x1, y1) = KEN_BURNS[(i + 2 * variant + n) % len(KEN_BURNS)]
-        def at(s, i=i, h0=h0, x0=x0, y0=y0, h1=h1, x1=x1, y1=y1):
-            u = clamp((s - i + ramp) / (1 + 2 * ramp))
-            up = clamp(s / edge) if i == 0 else clamp((s - i + ramp) / (2 * ramp))
-            down = clamp((n - s) / edge) if i == n - 1 else clamp((i + 1 + ramp - s) / (2 * ramp))
-            return dict(REST, h=h0 + (h1 - h0) * u, x=x0 + (x1 - x0) * u, y=y0 + (y1 - y0) * u,
-                        op=EASE["smooth"](min(up, down)))
-        objs.append(Obj(at, PHOTO_ASPECT, (1.0, 1.0)))
+        start, end = KEN_BURNS[(i + 2 * variant) % len(KEN_BURNS)]
+
+        def at(s, i=i, start=start, end=end):
+            u = clamp((s - i + (1 - LEAVE)) / (1 + 2 * (1 - LEAVE)))
+            h, x, y = (a + (b - a) * u for a, b in zip(start, end))
+            up = 1.0 if i == 0 else ramp(s, i - (1 - LEAVE), i + 0.1)
+            # hidden at once when the next covers it completely
+            down = 1.0 if i == n - 1 else (0.0 if s > i + 1.12 else 1.0)
+            return dict(REST, op=min(up, down), **covering(h, x, y))
+        objs.append(Obj(at, FRAME_ASPECT, (1.0, 1.0)))
     return objs
 
 
 def panzoom_text():
-    return [Obj(lambda s: dict(REST, h=0.86 + 0.08 * clamp(s), op=window(s, 0.25, 0.75, 0.25, 0, 1)),
-                TEXT_ASPECT, (1.0, 1.0))]
+    def at(s):
+        return dict(REST, h=1.0 + 0.06 * clamp(s), op=text_fades(s))
+    return text_object(at)
 
 
-# (depth factor, height, lane): the nearer a layer, the larger, lower and faster.
-PARALLAX_LAYERS = {1: [(0.9, 0.66, 0.5)],
-                   2: [(0.6, 0.46, 0.37), (1.25, 0.62, 0.6)],
-                   3: [(0.55, 0.38, 0.3), (0.85, 0.5, 0.58), (1.3, 0.6, 0.5)]}
+# Parallax: each photo sweeps in close to the viewer from the right and, after its turn, sinks
+# back into a far layer where it drifts on slowly, smaller and dimmer, above the next.
+PARALLAX_FAR = 1.6  # depth of the far layer: 0.6 times the size and speed
 
 
 def parallax_photos(n, variant):
-    gap = 0.55
-    camera = drive(n, gap, 0.95)
-    side = 1 if variant == 0 else -1
     objs = []
-    for i, (k, h, lane) in enumerate(PARALLAX_LAYERS[n]):
-        def at(s, i=i, k=k, h=h, lane=lane):
-            offset = (i * gap - camera(s)) * k
-            # slow far layers are still in view at the scene edges: they fade there
-            fade = EASE["smooth"](clamp(min(s, n - s) / 0.18))
-            return dict(REST, x=0.5 + side * offset, y=lane + 0.04 * offset, h=h, op=fade)
-        objs.append(Obj(at))
+    for i in range(n):
+        def at(s, i=i):
+            p = s - (i + 0.5)
+            if i == 0:
+                p = max(p, 0.0)
+            if i == n - 1:
+                p = min(p, 0.0)
+            if p < 0:  # arriving, near and fast, slowing into the middle
+                depth = 0.0
+                xw = 1.6 * (1 - EASE["out"](clamp(1 + p / 0.76)))
+            else:  # receding into the far layer and drifting on
+                depth = ramp(p, 0.12, 0.75)
+                xw = -0.95 * p
+            z = PARALLAX_FAR * depth
+            x = 0.5 + xw / FRAME_ASPECT
+            y = 0.5 - 0.36 * depth
+            gone = 1 - ramp(p, 1.1, 1.5) if i < n - 1 else 1.0
+            return dict(REST, h=0.8, x=x, y=y, z=z, op=(1 - 0.15 * depth) * gone)
+        objs.append(Obj(at, 1.6))
     return objs
 
 
 def parallax_text():
-    return [Obj(path(
-        (0.0, dict(x=0.54, h=0.86, op=0.0)),
-        (0.3, dict(x=0.515, op=1.0)),
-        (0.7, dict(x=0.485), "linear"),
-        (1.0, dict(x=0.46, op=0.0))), TEXT_ASPECT, (1.0, 1.0))]
+    def at(s):
+        return dict(REST, h=1.0, x=0.53 - 0.06 * s, z=0.3 * (1 - ramp(s, 0.0, 0.35, "out")), op=text_fades(s))
+    return text_object(at)
 
 
 def attrs(fade_in, fade_out, overflow, shadow, border, color="255,255,255",
-          text_shadow="0.002,0.003 0.006 0,0,0,200"):
+          text_shadow="0.002,0.003 0.006 0,0,0,220"):
     return [("fade-in", str(fade_in)), ("fade-out", str(fade_out)), ("scene-overflow", str(overflow)),
             ("shadow", shadow), ("text-shadow", text_shadow), ("border-width", border), ("border-color", color)]
 
 
 def themes():
     table = [
-        (1, "Smooth", "anim-smooth", attrs(15, 24, 15, "0.006,0.01 0.035 0,0,0,130", "0.012"),
-         smooth_photos, text_glide),
-        (2, "Carousel", "anim-carousel", attrs(15, 24, 16, "0,0.015 0.03 0,0,0,150", "0.015"),
+        (1, "Smooth", "anim-smooth", attrs(15, 24, 15, "0.006,0.012 0.04 0,0,0,140", "0.012"),
+         smooth_photos, smooth_text),
+        (2, "Carousel", "anim-carousel", attrs(15, 24, 15, "0,0.015 0.035 0,0,0,150", "0.01"),
          carousel_photos, carousel_text),
-        (3, "Flying", "anim-flying", attrs(12, 20, 12, "0.015,0.02 0.03 0,0,0,140", "0.025", "250,248,240"),
+        (3, "Flying", "anim-flying", attrs(12, 20, 14, "0.015,0.025 0.04 0,0,0,150", "0.022", "250,248,240"),
          flying_photos, flying_text),
-        (4, "Flow", "anim-flow", attrs(15, 24, 14, "0.008,0.008 0.025 0,0,0,120", "0.01"),
+        (4, "Flow", "anim-flow", attrs(15, 24, 14, "0.008,0.01 0.03 0,0,0,130", "0.008"),
          flow_photos, flow_text),
-        (5, "Fade in Fade out", "anim-fade", attrs(20, 30, 18, "0,0.008 0.04 0,0,0,110", "0.01"),
+        (5, "Fade in Fade out", "anim-fade", attrs(20, 30, 18, "0,0.01 0.05 0,0,0,120", "0"),
          fade_photos, fade_text),
-        (6, "Roller", "anim-roller", attrs(15, 24, 14, "0,0.01 0.02 0,0,0,150", "0.015"),
+        (6, "Roller", "anim-roller", attrs(15, 24, 14, "0,0.012 0.03 0,0,0,150", "0.012"),
          roller_photos, roller_text),
         (7, "Pan and Zoom", "anim-panzoom", attrs(20, 30, 20, "0,0 0.02 0,0,0,100", "0"),
          panzoom_photos, panzoom_text),
-        (8, "Parallax", "anim-parallax", attrs(15, 24, 15, "0.012,0.016 0.035 0,0,0,150", "0.015"),
+        (8, "Parallax", "anim-parallax", attrs(15, 24, 15, "0.02,0.03 0.05 0,0,0,170", "0.012"),
          parallax_photos, parallax_text),
     ]
     return [Theme(tid, name, anchor, a, photo_scenes(photos), [Scene(TEXT, text())])

@@ -1,7 +1,8 @@
-import QtQuick 2.12
-import QtQuick.Templates 2.12 as T
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
 
 T.ApplicationWindow {
-    color: "#f1f4f8"
-    font.pixelSize: 16
+    color: Theme.canvas
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.bodySize
 }

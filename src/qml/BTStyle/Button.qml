@@ -1,30 +1,50 @@
-import QtQuick 2.12
-import QtQuick.Templates 2.12 as T
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
 
+// Quiet secondary button; `highlighted` turns it into the accent main action.
 T.Button {
     id: control
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-    padding: 12
-    leftPadding: 24
-    rightPadding: 24
-    font.pixelSize: 15
+    padding: Theme.gap
+    leftPadding: Theme.gapLarge
+    rightPadding: Theme.gapLarge
+    spacing: Theme.gap
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.bodySize
     font.weight: Font.DemiBold
+    hoverEnabled: true
+    opacity: enabled ? 1 : Theme.disabledOpacity
+
+    readonly property color foreground: highlighted ? Theme.textOnAccent : (flat ? Theme.accent : Theme.text)
 
     contentItem: Text {
         text: control.text
         font: control.font
-        color: control.enabled ? "#ffffff" : "#dfe5ec"
+        color: control.foreground
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
     background: Rectangle {
-        implicitWidth: 96
-        implicitHeight: 40
-        radius: 4
-        color: !control.enabled ? "#a9b6c6" : control.down ? "#1f5fa8" : control.hovered ? "#2b73c4" : "#2f80d8"
+        implicitWidth: 88
+        implicitHeight: Theme.controlHeight
+        radius: Theme.radius
+        color: control.highlighted
+               ? (control.down ? Theme.accentPressed : control.hovered ? Theme.accentHover : Theme.accent)
+               : control.flat
+                 ? (control.down ? Theme.pressed : control.hovered ? Theme.hover : "transparent")
+                 : (control.down ? Theme.pressed : control.hovered ? Theme.hover : Theme.surface)
+        border.width: control.highlighted || control.flat ? 0 : 1
+        border.color: Theme.line
+        Behavior on color { ColorAnimation { duration: Theme.fast } }
+        Ripple {
+            anchors.fill: parent
+            pressed: control.pressed
+            color: control.highlighted ? "#33ffffff" : "#14000000"
+        }
+        FocusRing { shown: control.visualFocus }
     }
 }

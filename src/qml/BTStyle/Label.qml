@@ -1,8 +1,9 @@
-import QtQuick 2.12
-import QtQuick.Templates 2.12 as T
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
 
 T.Label {
-    color: "#27323f"
-    font.pixelSize: 16
-    linkColor: "#2f80d8"
+    color: Theme.text
+    linkColor: Theme.accent
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.bodySize
 }

@@ -1,5 +1,5 @@
-import QtQuick 2.12
-import QtQuick.Templates 2.12 as T
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
 
 T.Page {
     id: control
@@ -10,7 +10,6 @@ T.Page {
                              contentHeight + topPadding + bottomPadding
                              + (implicitHeaderHeight > 0 ? implicitHeaderHeight + spacing : 0)
                              + (implicitFooterHeight > 0 ? implicitFooterHeight + spacing : 0))
-    background: Rectangle {
-        color: "#f1f4f8"
-    }
+    font.family: Theme.fontFamily
+    background: Rectangle { color: Theme.canvas }
 }

@@ -1,20 +1,28 @@
-import QtQuick 2.12
-import QtQuick.Templates 2.12 as T
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
 
+// Dialog card: fades and scales in slightly, closes on Escape.
 T.Popup {
     id: control
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            contentWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             contentHeight + topPadding + bottomPadding)
-    padding: 24
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, contentHeight + topPadding + bottomPadding)
+    padding: Theme.margin
+    font.family: Theme.fontFamily
 
+    enter: Transition {
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: Theme.normal }
+        NumberAnimation { property: "scale"; from: 0.96; to: 1; duration: Theme.normal; easing.type: Easing.OutCubic }
+    }
+    exit: Transition {
+        NumberAnimation { property: "opacity"; from: 1; to: 0; duration: Theme.fast }
+    }
     background: Rectangle {
-        radius: 6
-        color: "#ffffff"
-        border.color: "#d5dde7"
+        radius: Theme.radius * 1.5
+        color: Theme.surface
+        border.color: Theme.line
     }
     T.Overlay.modal: Rectangle {
-        color: "#80202a36"
+        color: Theme.scrim
+        Behavior on opacity { NumberAnimation { duration: Theme.fast } }
     }
 }

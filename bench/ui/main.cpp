@@ -1,0 +1,181 @@
+// Adds 500 camera-like photos to the real main screen at once and reports how soon their quick
+// and full thumbnails are in the grid, the longest stall of the event loop meanwhile, and the
+// frame times while the grid of 500 scrolls from top to bottom and back.
+// The photos come from bench-thumbs (100 files with EXIF thumbnails), linked under 500 names.
+// Run it under a display: xvfb-run -a -s "-screen 0 1400x1000x24" build/bin/bench-ui
+#include "../BenchSupport.h"
+
+#include "app/AppPaths.h"
+#include "app/CoreInit.h"
+#include "app/PresenterRegistry.h"
+#include "project/ProjectPres.h"
+#include "project/SlidesListModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int photoCount = 500;
+
+// Longest gap between ticks of a 5 ms timer: how long the interface could not answer.
+class StallMeter : public QObject
+{
+public:
+    StallMeter()
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this]() {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_longest = std::max(m_longest, now - m_last);
+            m_last = now;
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_last = 0;
+        m_timer.start();
+    }
+    double longestMs() const { return m_longest / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+void spin(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QStringList makePhotos(const QString &dir)
+{
+    const QString generator = QCoreApplication::applicationDirPath() + QStringLiteral("/bench-thumbs");
+    if (QProcess::execute(generator, {QStringLiteral("--generate"), dir}) != 0)
+        return {};
+    const QStringList sources = QDir(dir).entryList({QStringLiteral("*.JPG")}, QDir::Files, QDir::Name);
+    QStringList photos;
+    for (int i = 0; i < photoCount && !sources.isEmpty(); ++i) {
+        const QString path = QDir(dir).filePath(QStringLiteral("photo_%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        QFile::link(QDir(dir).filePath(sources.at(i % sources.size())), path);
+        photos << path;
+    }
+    return photos;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    initPictoviaCore();
+    QCoreApplication::setOrganizationName(QStringLiteral("OOO Velmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pictovia"));
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().setValue(QStringLiteral("dontShowTipsSetting"), true);
+    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    AppPaths::setup();
+
+    QTemporaryDir dir;
+    std::printf("generating photos in %s ...\n", qPrintable(dir.path()));
+    const QStringList photos = makePhotos(dir.path());
+    if (photos.size() != photoCount) {
+        std::fprintf(stderr, "could not generate the photos (is bench-thumbs next to this program?)\n");
+        return 1;
+    }
+
+    QQmlApplicationEngine engine;
+    PresenterRegistry::registerImageProviders(engine);
+    PresenterRegistry::publishPresenters(engine);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window)
+        return 1;
+    window->resize(1300, 900);
+    spin(1500);
+
+    // Rows whose picture changed: the first change is the quick thumbnail, the second the full one.
+    SlidesListModel *model = SlidesListModel::instance();
+    QVector<int> updates(photoCount, 0);
+    QElapsedTimer clock;
+    qint64 allQuick = -1, allFull = -1;
+    QObject::connect(model, &QAbstractItemModel::dataChanged, [&](const QModelIndex &from, const QModelIndex &to, const QVector<int> &roles) {
+        if (!roles.contains(SlidesListModel::ImgIdRole))
+            return;
+        for (int row = from.row(); row <= to.row() && row < photoCount; ++row)
+            ++updates[row];
+        if (allQuick < 0 && std::all_of(updates.begin(), updates.end(), [](int n) { return n >= 1; }))
+            allQuick = clock.elapsed();
+        if (allFull < 0 && std::all_of(updates.begin(), updates.end(), [](int n) { return n >= 2; }))
+            allFull = clock.elapsed();
+    });
+
+    StallMeter stalls;
+    stalls.start();
+    const double cpuBefore = BenchSupport::cpuSeconds();
+    clock.start();
+    ProjectPres::instance()->addImagePaths(photos);
+    const qint64 addCall = clock.elapsed();
+    const double addCallCpu = BenchSupport::cpuSeconds() - cpuBefore;
+    while (allFull < 0 && clock.elapsed() < 120000)
+        spin(20);
+    const double loadStall = stalls.longestMs();
+    std::printf("add %d photos: call %lld ms (CPU %.0f ms); all quick thumbnails %lld ms; all full thumbnails %lld ms; "
+                "longest event-loop stall %.1f ms; CPU %.1f s\n",
+                photoCount, addCall, addCallCpu * 1000, allQuick, allFull, loadStall, BenchSupport::cpuSeconds() - cpuBefore);
+
+    // Scroll the whole grid down and up in 8 s (about 3000 px a second, a brisk flick), timing each frame.
+    auto *grid = window->findChild<QQuickItem *>(QStringLiteral("slideGrid"));
+    if (!grid)
+        return 1;
+    QVector<qint64> frames;
+    QElapsedTimer frameClock;
+    frameClock.start();
+    QObject::connect(window, &QQuickWindow::frameSwapped, [&]() { frames << frameClock.nsecsElapsed(); });
+    const double bottom = grid->property("contentHeight").toDouble() - grid->height();
+    stalls.start();
+    QElapsedTimer scroll;
+    const double scrollCpu = BenchSupport::cpuSeconds();
+    scroll.start();
+    while (scroll.elapsed() < 8000) {
+        const double t = scroll.elapsed() / 4000.0;
+        grid->setProperty("contentY", bottom * (t < 1 ? t : 2 - t));
+        spin(4);
+    }
+    QVector<double> gaps;
+    for (int i = 1; i < frames.size(); ++i)
+        gaps << (frames[i] - frames[i - 1]) / 1e6;
+    const double cpuPerFrame = frames.isEmpty() ? 0 : (BenchSupport::cpuSeconds() - scrollCpu) * 1000 / frames.size();
+    std::sort(gaps.begin(), gaps.end());
+    const double median = gaps.isEmpty() ? 0 : gaps[gaps.size() / 2];
+    const double p95 = gaps.isEmpty() ? 0 : gaps[int(gaps.size() * 0.95)];
+    std::printf("scroll %d rows of %.0f px down and up in 8 s: %d frames (%.1f per second), median frame %.1f ms, "
+                "95th percentile %.1f ms, longest %.1f ms, longest event-loop stall %.1f ms; CPU per frame %.1f ms\n",
+                model->rowCount(), bottom, int(frames.size()), frames.size() / 8.0, median, p95,
+                gaps.isEmpty() ? 0 : gaps.last(), stalls.longestMs(), cpuPerFrame);
+    std::printf("peak memory %ld kB\n", BenchSupport::peakResidentKb());
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Singleton.h"
+
+#include <QObject>
+#include <QString>
+
+// The output resolution (0 720p, 1 1080p, 2 2160p) and the folder videos are written to, as the
+// settings screen shows them; a render copies both into the project.
+class SettingsPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int resolution READ resolution WRITE setResolution NOTIFY resolutionChanged)
+    Q_PROPERTY(QString saveDir READ saveDir WRITE setSaveDir NOTIFY saveDirChanged)
+
+public:
+    static SettingsPres *instance() { return Singleton<SettingsPres>::instance(); }
+
+    int resolution() const { return m_resolution; }
+    void setResolution(int resolution);
+    // The stored folder with links and dot segments resolved; as stored while it does not exist.
+    QString saveDir() const;
+    // Always announced, even unchanged, so the screen refreshes the folder it shows.
+    void setSaveDir(const QString &saveDir);
+
+    // Whether a file can be created in saveDir; if not, tells the user to pick another folder.
+    Q_INVOKABLE bool checkSaveDirPermission(const QString &saveDir);
+    // Creates the stored folder so the folder chooser can open in it.
+    Q_INVOKABLE void mkSaveDir();
+
+Q_SIGNALS:
+    void resolutionChanged();
+    void saveDirChanged();
+
+private:
+    friend class Singleton<SettingsPres>;
+    SettingsPres();
+
+    int m_resolution;
+    QString m_saveDir;
+};

@@ -1,0 +1,168 @@
+#include "project/StyleSettingsPres.h"
+
+#include "backgrounds/BackgroundCatalogue.h"
+#include "project/ProjectPres.h"
+#include "project/SavedProjectsPres.h"
+#include "theme/SceneStyle.h"
+#include "theme/SceneStyleLevels.h"
+#include "theme/ThemeCatalogue.h"
+
+StyleSettingsPres::StyleSettingsPres()
+    : style(StyleSettingsPtr::create())
+{
+}
+
+void StyleSettingsPres::storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)())
+{
+    field = value;
+    Q_EMIT(this->*changed)();
+    applyStyle();
+}
+
+void StyleSettingsPres::setBorderSize(int level)
+{
+    storeAndApply(style->borderSize, level, &StyleSettingsPres::borderSizeChanged);
+}
+
+void StyleSettingsPres::setImgShadowBlur(int level)
+{
+    storeAndApply(style->imgShadowBlur, level, &StyleSettingsPres::imgShadowBlurChanged);
+}
+
+void StyleSettingsPres::setTextShadowBlur(int level)
+{
+    storeAndApply(style->textShadowBlur, level, &StyleSettingsPres::textShadowBlurChanged);
+}
+
+void StyleSettingsPres::setThemeId(int id)
+{
+    storeAndApply(style->themeId, id, &StyleSettingsPres::themeIdChanged);
+}
+
+void StyleSettingsPres::setBgId(const QString &id)
+{
+    style->bgId = id;
+    Q_EMIT bgIdChanged();
+    applyStyle();
+}
+
+QColor StyleSettingsPres::borderColor() const
+{
+    return SceneStyle::instance()->borderColor();
+}
+
+void StyleSettingsPres::setBorderColor(const QColor &color)
+{
+    style->hasOwnBorderColor = true;
+    style->borderColor = color;
+    applyStyle();
+    Q_EMIT borderColorChanged();
+}
+
+QColor StyleSettingsPres::fontColor() const
+{
+    return SceneStyle::instance()->textColor();
+}
+
+void StyleSettingsPres::setFontColor(const QColor &color)
+{
+    style->hasOwnFontColor = true;
+    style->fontColor = color;
+    applyStyle();
+    Q_EMIT fontColorChanged();
+}
+
+QString StyleSettingsPres::fontFamily() const
+{
+    return SceneStyle::instance()->textFont().family();
+}
+
+void StyleSettingsPres::setFontFamily(const QString &family)
+{
+    style->fontFamily = family;
+    applyStyle();
+    Q_EMIT fontFamilyChanged();
+}
+
+void StyleSettingsPres::setFontWeight(int weight)
+{
+    style->fontWeight = weight;
+    applyStyle();
+    Q_EMIT fontWeightChanged();
+}
+
+void StyleSettingsPres::setFrom(const StyleSettings &s)
+{
+    style->borderSize = s.borderSize;
+    style->imgShadowBlur = s.imgShadowBlur;
+    style->textShadowBlur = s.textShadowBlur;
+    if (s.hasOwnBorderColor) {
+        style->hasOwnBorderColor = true;
+        style->borderColor = s.borderColor;
+    }
+    if (s.hasOwnFontColor) {
+        style->hasOwnFontColor = true;
+        style->fontColor = s.fontColor;
+    }
+    style->themeId = s.themeId;
+    style->bgId = s.bgId;
+    checkBackground();
+    style->fontFamily = s.fontFamily;
+    style->fontWeight = s.fontWeight;
+    applyStyle();
+    for (auto changed : {&StyleSettingsPres::borderSizeChanged, &StyleSettingsPres::imgShadowBlurChanged,
+                         &StyleSettingsPres::textShadowBlurChanged, &StyleSettingsPres::borderColorChanged,
+                         &StyleSettingsPres::fontColorChanged, &StyleSettingsPres::themeIdChanged,
+                         &StyleSettingsPres::bgIdChanged, &StyleSettingsPres::fontFamilyChanged,
+                         &StyleSettingsPres::fontWeightChanged})
+        Q_EMIT(this->*changed)();
+}
+
+void StyleSettingsPres::checkBackground()
+{
+    if (BackgroundCatalogue::instance()->contains(style->bgId))
+        return;
+    style->bgId = AppConstants::defaultBackgroundId;
+    Q_EMIT bgIdChanged();
+}
+
+void StyleSettingsPres::applyStyle()
+{
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId);
+    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId);
+    SceneStyleLevels::apply(*style, theme ? *theme : ThemeTemplate(), background.font, background.fontColor);
+}
+
+void StyleSettingsPres::load(int index)
+{
+    // A copy: setFrom must not read the record it is writing.
+    const StyleSettings saved = *SavedProjectsPres::instance()->loadStyle(index);
+    setFrom(saved);
+}
+
+void StyleSettingsPres::themeSelected()
+{
+    applyStyle();
+    Q_EMIT borderColorChanged();
+    Q_EMIT borderSizeChanged();
+    Q_EMIT imgShadowBlurChanged();
+    Q_EMIT textShadowBlurChanged();
+}
+
+void StyleSettingsPres::bgSelected()
+{
+    applyStyle();
+    Q_EMIT fontColorChanged();
+    // The effective family follows the background's font too.
+    Q_EMIT fontFamilyChanged();
+}
+
+void StyleSettingsPres::save()
+{
+    SavedProjectsPres::instance()->saveStyle(ProjectPres::instance()->project()->id, style);
+}
+
+void StyleSettingsPres::reset()
+{
+    setFrom(StyleSettings());
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "theme/StyleSettings.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+// The look of the video as the style screens choose it (QML "styleSettings"): theme, background,
+// border, shadows, font and text colour. Keeps the style record saved with the project and
+// turns it, with the theme's and the background's defaults, into the SceneStyle renders use.
+class StyleSettingsPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int borderSize READ borderSize WRITE setBorderSize NOTIFY borderSizeChanged)
+    Q_PROPERTY(int imgShadowBlur READ imgShadowBlur WRITE setImgShadowBlur NOTIFY imgShadowBlurChanged)
+    Q_PROPERTY(int textShadowBlur READ textShadowBlur WRITE setTextShadowBlur NOTIFY textShadowBlurChanged)
+    // The three below read what will be rendered: the user's choice, else the theme's or the background's.
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor NOTIFY borderColorChanged)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor NOTIFY fontColorChanged)
+    Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)
+    Q_PROPERTY(QString bgId READ bgId WRITE setBgId NOTIFY bgIdChanged)
+    Q_PROPERTY(QString fontFamily READ fontFamily WRITE setFontFamily NOTIFY fontFamilyChanged)
+    Q_PROPERTY(int fontWeight READ fontWeight WRITE setFontWeight NOTIFY fontWeightChanged)
+
+public:
+    static StyleSettingsPres *instance() { return Singleton<StyleSettingsPres>::instance(); }
+
+    int borderSize() const { return style->borderSize; }
+    void setBorderSize(int level);
+    int imgShadowBlur() const { return style->imgShadowBlur; }
+    void setImgShadowBlur(int level);
+    int textShadowBlur() const { return style->textShadowBlur; }
+    void setTextShadowBlur(int level);
+    QColor borderColor() const;
+    void setBorderColor(const QColor &color);
+    QColor fontColor() const;
+    void setFontColor(const QColor &color);
+    int themeId() const { return style->themeId; }
+    void setThemeId(int id);
+    QString bgId() const { return style->bgId; }
+    void setBgId(const QString &id);
+    QString fontFamily() const;
+    void setFontFamily(const QString &family);
+    int fontWeight() const { return style->fontWeight; }
+    void setFontWeight(int weight);
+
+    // The current record, shared; its content changes with every write.
+    StyleSettingsPtr styleSettings() const { return style; }
+    // Takes over s; own colours that s lacks keep the current ones.
+    void setFrom(const StyleSettings &s);
+    // An id the background catalogue no longer holds becomes the default background.
+    void checkBackground();
+    // Fills SceneStyle from the record, the theme of themeId and the background of bgId.
+    void applyStyle();
+
+    // The style of the saved project at that row of the saved-projects list.
+    Q_INVOKABLE void load(int index);
+    Q_INVOKABLE void themeSelected();
+    Q_INVOKABLE void bgSelected();
+    // Into the open project's folder; nothing before the project was first saved.
+    Q_INVOKABLE void save();
+    Q_INVOKABLE void reset();
+
+Q_SIGNALS:
+    void borderSizeChanged();
+    void imgShadowBlurChanged();
+    void textShadowBlurChanged();
+    void borderColorChanged();
+    void fontColorChanged();
+    void themeIdChanged();
+    void bgIdChanged();
+    void fontFamilyChanged();
+    void fontWeightChanged();
+
+private:
+    friend class Singleton<StyleSettingsPres>;
+    StyleSettingsPres();
+
+    // Stores a level or id, announces it, then restyles.
+    void storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)());
+
+    StyleSettingsPtr style;
+};

@@ -1,0 +1,11 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// The big accent button of a screen's main action (Done, MAKE VIDEO, Play Video).
+Button {
+    highlighted: true
+    font.pixelSize: Theme.sectionSize
+    leftPadding: Theme.margin
+    rightPadding: Theme.margin
+    implicitHeight: 44
+}

@@ -1,0 +1,42 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../BTStyle"
+
+// A row of colour chips; the one matching the current colour is ringed.
+Flow {
+    id: root
+    property var colors: []
+    property color current: "white"
+    signal picked(color color)
+    spacing: Theme.gap
+
+    Repeater {
+        model: root.colors
+        AbstractButton {
+            objectName: root.objectName + "_" + index
+            width: 32
+            height: 32
+            hoverEnabled: true
+            focusPolicy: Qt.StrongFocus
+            readonly property bool chosen: Qt.colorEqual(root.current, modelData)
+            onClicked: root.picked(modelData)
+            background: Rectangle {
+                radius: 16
+                color: modelData
+                border.width: 1
+                border.color: Theme.lineStrong
+                scale: parent.hovered ? 1.08 : 1
+                Behavior on scale { NumberAnimation { duration: Theme.fast } }
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -4
+                    radius: width / 2
+                    color: "transparent"
+                    border.width: 2
+                    border.color: Theme.accent
+                    visible: parent.parent.chosen || parent.parent.visualFocus
+                }
+            }
+        }
+    }
+}

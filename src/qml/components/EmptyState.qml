@@ -1,0 +1,67 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+// What an empty project shows in the grid's place: a large drop target.
+Item {
+    id: root
+    property bool dragActive: false
+    signal addImages()
+    signal addFolder()
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: Theme.margin
+        radius: Theme.radius * 2
+        color: root.dragActive ? Theme.accentSoft : Theme.surfaceAlt
+        border.width: 2
+        border.color: root.dragActive ? Theme.accent : Theme.lineStrong
+        Behavior on color { ColorAnimation { duration: Theme.fast } }
+
+        ColumnLayout {
+            anchors.centerIn: parent
+            width: Math.min(parent.width - 2 * Theme.margin, 520)
+            spacing: Theme.gapLarge
+
+            Rectangle {
+                Layout.alignment: Qt.AlignHCenter
+                width: 88
+                height: 88
+                radius: 44
+                color: Theme.accentSoft
+                Icon { anchors.centerIn: parent; width: 44; height: 44; name: "image"; color: Theme.accent }
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTr("Drop photos and music here")
+                font.pixelSize: Theme.titleSize
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTr("or add them from your computer to start a new slideshow.")
+                color: Theme.textMuted
+                wrapMode: Text.Wrap
+            }
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                spacing: Theme.gap
+                BButton {
+                    objectName: "emptyAddImages"
+                    text: qsTr("Add Images")
+                    onClicked: root.addImages()
+                }
+                Button {
+                    objectName: "emptyAddFolder"
+                    text: qsTr("Add Folder with Images")
+                    implicitHeight: 44
+                    onClicked: root.addFolder()
+                }
+            }
+        }
+    }
+}

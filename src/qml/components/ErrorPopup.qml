@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+BasePopup {
+    id: popup
+    property string message: ""
+    readonly property string supportContact: "support@pictovia.app"
+
+    function show(msg) {
+        message = msg
+        open()
+    }
+
+    title: qsTr("Error")
+    Label {
+        Layout.fillWidth: true
+        text: popup.message
+        wrapMode: Text.Wrap
+    }
+    Label {
+        Layout.fillWidth: true
+        text: qsTr("If this problem persists, please contact our customer support at ") + popup.supportContact
+        wrapMode: Text.Wrap
+        color: Theme.textMuted
+        font.pixelSize: Theme.captionSize
+    }
+    buttons: BButton {
+        objectName: "errorOkButton"
+        text: qsTr("OK")
+        onClicked: popup.close()
+    }
+}

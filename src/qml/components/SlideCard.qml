@@ -1,0 +1,175 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+// One cell of the slide grid: a photo, a text slide or the separator where the music ends.
+Item {
+    id: card
+    property int kind: 2
+    property string imgId: ""
+    property string slideText: ""
+    property int rotation90: 0
+    property int durationType: 1
+    property real ownDuration: 0
+    property int number: 0
+    property bool selected: false
+    property bool excluded: false
+    property bool dragging: false
+    readonly property bool hovered: hover.hovered
+    signal pressed(var mouse)
+    signal rotateLeft()
+    signal rotateRight()
+    signal remove()
+    signal editDuration()
+    signal editText()
+
+    HoverHandler { id: hover }
+
+    // The separator: where the music ends.
+    Rectangle {
+        visible: card.kind === 1
+        anchors.fill: parent
+        anchors.margins: 6
+        radius: Theme.radius
+        color: Theme.dangerSoft
+        border.color: "#f3c4bf"
+        Column {
+            anchors.centerIn: parent
+            width: parent.width - 24
+            spacing: 6
+            Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "music"; color: Theme.danger }
+            Label {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTr("The music ends here")
+                color: Theme.danger
+                font.pixelSize: Theme.captionSize
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+
+    Item {
+        id: tile
+        visible: card.kind !== 1
+        anchors.fill: parent
+        anchors.margins: 6
+        opacity: card.dragging ? 0.35 : card.excluded ? 0.5 : 1
+
+        Rectangle {
+            id: frame
+            anchors.fill: parent
+            radius: Theme.radius
+            color: card.kind === 3 ? "#2b3442" : Theme.sunken
+            clip: true
+
+            Image {
+                id: photo
+                visible: card.kind === 2
+                anchors.centerIn: parent
+                width: parent.width
+                height: parent.height
+                rotation: card.rotation90 * 90
+                source: card.kind === 2 && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
+                fillMode: Image.PreserveAspectCrop
+                asynchronous: true
+                cache: false
+                smooth: true
+            }
+            Label {
+                visible: card.kind === 3
+                anchors.fill: parent
+                anchors.margins: 14
+                text: card.slideText
+                color: "#ffffff"
+                font.pixelSize: Theme.sectionSize
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
+        // Slide number and duration.
+        Rectangle {
+            x: 6; y: 6
+            height: 22
+            width: info.implicitWidth + 12
+            radius: 11
+            color: "#b31b1e23"
+            Label {
+                id: info
+                anchors.centerIn: parent
+                text: card.number + (card.kind === 3 ? "  T" : "")
+                color: "#ffffff"
+                font.pixelSize: Theme.captionSize
+                font.weight: Font.DemiBold
+            }
+        }
+        Rectangle {
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.margins: 6
+            height: 22
+            width: durationLabel.implicitWidth + 12
+            radius: 11
+            color: card.durationType === 2 ? Theme.accent : "#b31b1e23"
+            Label {
+                id: durationLabel
+                anchors.centerIn: parent
+                text: qsTr("%1 s").arg(card.durationType === 2 ? card.ownDuration : project.slideDuration)
+                color: "#ffffff"
+                font.pixelSize: Theme.captionSize
+            }
+        }
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: -3
+            radius: Theme.radius + 3
+            color: "transparent"
+            border.width: 3
+            border.color: Theme.accent
+            visible: card.selected
+        }
+        // Actions on hover, made only then: a grid of hundreds of slides stays light.
+        Loader {
+            anchors.top: parent.top
+            anchors.right: parent.right
+            anchors.margins: 4
+            active: card.hovered && !card.dragging
+            sourceComponent: Row {
+                spacing: 2
+                SlideAction {
+                    objectName: "slideRotateLeft"
+                    visible: card.kind === 2
+                    iconName: "rotl"; tip: qsTr("Rotate left")
+                    onClicked: card.rotateLeft()
+                }
+                SlideAction {
+                    objectName: "slideRotateRight"
+                    visible: card.kind === 2
+                    iconName: "rotr"; tip: qsTr("Rotate right")
+                    onClicked: card.rotateRight()
+                }
+                SlideAction {
+                    objectName: "slideEditText"
+                    visible: card.kind === 3
+                    iconName: "edit"; tip: qsTr("Edit Slide Text")
+                    onClicked: card.editText()
+                }
+                SlideAction {
+                    objectName: "slideDuration"
+                    iconName: "clock"; tip: qsTr("Duration Settings")
+                    onClicked: card.editDuration()
+                }
+                SlideAction {
+                    objectName: "slideRemove"
+                    iconName: "trash"; tip: qsTr("Remove")
+                    onClicked: card.remove()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,40 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+// One slide's own duration, or back to the project's.
+BasePopup {
+    id: popup
+    property int row: -1
+    title: qsTr("Duration Settings")
+
+    function openFor(index, durationType, duration) {
+        row = index
+        custom.checked = durationType === 2
+        reset.checked = durationType !== 2
+        spin.value = durationType === 2 ? Math.max(1, Math.round(duration)) : Math.max(1, project.slideDuration)
+        open()
+    }
+    function apply() {
+        if (custom.checked)
+            project.setSlideDuration(row, 2, spin.value)
+        else
+            project.setSlideDuration(row, 1, 0)
+        close()
+    }
+
+    RadioButton { id: reset; objectName: "slideDurationReset"; text: qsTr("Reset Duration to Default") }
+    RadioButton { id: custom; objectName: "slideDurationCustom"; text: qsTr("Set Custom Duration") }
+    RowLayout {
+        Layout.leftMargin: 34
+        enabled: custom.checked
+        spacing: Theme.gap
+        SpinBox { id: spin; objectName: "slideDurationSpin"; from: 1; to: 6000 }
+        Label { text: qsTr("seconds"); color: Theme.textMuted }
+    }
+    buttons: [
+        Button { text: qsTr("Cancel"); onClicked: popup.close() },
+        BButton { objectName: "slideDurationOk"; text: qsTr("OK"); onClicked: popup.apply() }
+    ]
+}

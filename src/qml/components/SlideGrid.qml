@@ -1,0 +1,211 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+// The photo grid: click selects, Ctrl toggles, Shift extends; dragging moves the selected
+// slides, with a marker where they will land.
+GridView {
+    id: grid
+    objectName: "slideGrid"
+    property var selection: ({})
+    property int selectionVersion: 0
+    property int anchorRow: -1
+    property int dropRow: -1
+    property int draggedRow: -1
+    readonly property bool hasSeparator: project.usedSlidesNumber < project.slidesNumber
+    readonly property int columns: Math.max(1, Math.floor((width - leftMargin - rightMargin) / Theme.thumbSize))
+    signal removeRequested(var rows)
+    signal durationRequested(int row, int durationType, real duration)
+    signal textEditRequested(int row, string text)
+
+    model: slides
+    clip: true
+    leftMargin: Theme.margin - 6
+    rightMargin: Theme.margin - 6
+    topMargin: Theme.gapLarge
+    bottomMargin: Theme.gapLarge
+    cellWidth: Math.floor((width - leftMargin - rightMargin) / columns)
+    cellHeight: cellWidth
+    boundsBehavior: Flickable.StopAtBounds
+    cacheBuffer: cellHeight * 2
+    reuseItems: true
+    ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+    focus: true
+    keyNavigationEnabled: false
+
+    function isSelected(row) { return selectionVersion >= 0 && selection[row] === true }
+    function selectedRows() {
+        var rows = []
+        for (var key in selection)
+            if (selection[key] && Number(key) < count)
+                rows.push(Number(key))
+        rows.sort(function(a, b) { return a - b })
+        return rows
+    }
+    function setSelection(rows) {
+        var s = {}
+        for (var i = 0; i < rows.length; ++i)
+            s[rows[i]] = true
+        selection = s
+        selectionVersion++
+    }
+    function clearSelection() { setSelection([]) }
+    function selectAll() {
+        var rows = []
+        for (var i = 0; i < count; ++i)
+            if (!(hasSeparator && i === project.usedSlidesNumber))
+                rows.push(i)
+        setSelection(rows)
+    }
+    function clickRow(row, modifiers) {
+        if (modifiers & Qt.ShiftModifier && anchorRow >= 0) {
+            var rows = []
+            for (var i = Math.min(anchorRow, row); i <= Math.max(anchorRow, row); ++i)
+                if (!(hasSeparator && i === project.usedSlidesNumber))
+                    rows.push(i)
+            setSelection(rows)
+            return
+        }
+        if (modifiers & Qt.ControlModifier) {
+            selection[row] = !selection[row]
+            selectionVersion++
+        } else if (!isSelected(row)) {
+            setSelection([row])
+        }
+        anchorRow = row
+    }
+    // The row the dragged slides go before (count means the end), from a point in the view.
+    function dropRowAt(x, y) {
+        var cx = x + contentX, cy = y + contentY
+        var row = indexAt(cx, cy)
+        if (row < 0)
+            return cy < originY + topMargin ? 0 : count
+        var cellX = (cx - leftMargin) % cellWidth
+        return cellX > cellWidth / 2 ? row + 1 : row
+    }
+    function finishDrag() {
+        if (draggedRow >= 0 && dropRow >= 0) {
+            var rows = isSelected(draggedRow) ? selectedRows() : [draggedRow]
+            project.move(rows, dropRow)
+            clearSelection()
+        }
+        draggedRow = -1
+        dropRow = -1
+    }
+
+    Connections {
+        target: project
+        function onScrollToBottom() { grid.positionViewAtEnd() }
+        function onScrollToSeparator() { grid.positionViewAtIndex(project.usedSlidesNumber, GridView.Center) }
+        function onSlidesChanged() { grid.clearSelection() }
+    }
+
+    delegate: Item {
+        id: cell
+        width: grid.cellWidth
+        height: grid.cellHeight
+        readonly property bool isSeparator: type === 1
+        readonly property bool past: grid.hasSeparator && index > project.usedSlidesNumber
+
+        MouseArea {
+            id: mouse
+            anchors.fill: parent
+            enabled: !cell.isSeparator
+            acceptedButtons: Qt.LeftButton
+            property point start
+            property bool moved: false
+            onPressed: {
+                start = Qt.point(mouse.x, mouse.y)
+                moved = false
+                grid.forceActiveFocus()
+                if (!(mouse.modifiers & (Qt.ShiftModifier | Qt.ControlModifier)) && grid.isSelected(index))
+                    return
+                grid.clickRow(index, mouse.modifiers)
+            }
+            onPositionChanged: {
+                if (!moved && Math.abs(mouse.x - start.x) + Math.abs(mouse.y - start.y) > 10) {
+                    moved = true
+                    grid.draggedRow = index
+                }
+                if (moved) {
+                    var p = mapToItem(grid, mouse.x, mouse.y)
+                    grid.dropRow = grid.dropRowAt(p.x, p.y)
+                    ghost.x = p.x - ghost.width / 2
+                    ghost.y = p.y - ghost.height / 2
+                    autoScroll.direction = p.y < 40 ? -1 : p.y > grid.height - 40 ? 1 : 0
+                }
+            }
+            onReleased: {
+                autoScroll.direction = 0
+                if (moved)
+                    grid.finishDrag()
+                else if (!(mouse.modifiers & (Qt.ShiftModifier | Qt.ControlModifier)))
+                    grid.setSelection([index])
+            }
+            onCanceled: { autoScroll.direction = 0; grid.draggedRow = -1; grid.dropRow = -1 }
+        }
+        SlideCard {
+            objectName: "slide" + index
+            anchors.fill: parent
+            kind: type
+            imgId: model.imgId || ""
+            slideText: model.text || ""
+            rotation90: slideRotation
+            durationType: model.durationType
+            ownDuration: model.duration
+            number: grid.hasSeparator && index > project.usedSlidesNumber ? index : index + 1
+            selected: grid.isSelected(index)
+            excluded: cell.past
+            dragging: grid.draggedRow >= 0 && (grid.draggedRow === index || (grid.isSelected(grid.draggedRow) && grid.isSelected(index)))
+            onRotateLeft: project.setRotation(index, slideRotation - 1)
+            onRotateRight: project.setRotation(index, slideRotation + 1)
+            onRemove: grid.removeRequested(grid.isSelected(index) ? grid.selectedRows() : [index])
+            onEditDuration: grid.durationRequested(index, model.durationType, model.duration)
+            onEditText: grid.textEditRequested(index, model.text)
+        }
+    }
+
+    // Where the dragged slides will land.
+    Rectangle {
+        id: marker
+        visible: grid.dropRow >= 0
+        readonly property int row: Math.min(grid.dropRow, grid.count)
+        readonly property int col: row % grid.columns
+        readonly property bool atEnd: row === grid.count && grid.count > 0 && col === 0
+        width: 4
+        radius: 2
+        height: grid.cellHeight - 16
+        color: Theme.accent
+        x: grid.leftMargin + (atEnd ? grid.columns : col) * grid.cellWidth - 2 - grid.contentX
+        y: grid.topMargin + Math.floor((atEnd ? row - 1 : row) / grid.columns) * grid.cellHeight + 8 - grid.contentY + grid.originY
+        z: 10
+    }
+    Rectangle {
+        id: ghost
+        visible: grid.draggedRow >= 0
+        width: 96
+        height: 96
+        radius: Theme.radius
+        color: Theme.accent
+        opacity: 0.85
+        z: 11
+        Label {
+            anchors.centerIn: parent
+            color: Theme.textOnAccent
+            font.weight: Font.DemiBold
+            text: appWindow.slidesText(grid.draggedRow >= 0 && grid.isSelected(grid.draggedRow) ? grid.selectedRows().length : 1)
+        }
+    }
+    Timer {
+        id: autoScroll
+        property int direction: 0
+        interval: 16
+        repeat: true
+        running: direction !== 0
+        onTriggered: {
+            var next = grid.contentY + direction * 12
+            grid.contentY = Math.max(grid.originY - grid.topMargin, Math.min(next, grid.contentHeight + grid.originY - grid.height + grid.bottomMargin))
+        }
+    }
+}

@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+
+// Plays a theme in a loop: frames drawn by the renderer's own scene code from the user's
+// first photos (or sample pictures).
+BasePopup {
+    id: popup
+    property int themeId: 1
+    property var frames: []
+    property int frame: 0
+    preferredWidth: 720
+
+    function show(id, name) {
+        themeId = id
+        title = name
+        frame = 0
+        frames = appWindow.thumbsPres && appWindow.thumbsPres.themePreviewFrames
+                ? appWindow.thumbsPres.themePreviewFrames(id) : []
+        open()
+    }
+    onClosed: {
+        if (appWindow.thumbsPres && appWindow.thumbsPres.releaseThemePreview)
+            appWindow.thumbsPres.releaseThemePreview()
+        frames = []
+    }
+
+    Rectangle {
+        Layout.fillWidth: true
+        Layout.preferredHeight: Math.round(width * 9 / 16)
+        radius: Theme.radius
+        color: Theme.dark
+        clip: true
+        Image {
+            anchors.fill: parent
+            fillMode: Image.PreserveAspectFit
+            cache: false
+            source: popup.frames.length > 0 ? "image://ImageProvider/" + popup.frames[popup.frame]
+                                            : "qrc:/assets/images/templates/" + popup.themeId + "/thumb.jpg"
+        }
+    }
+    Timer {
+        interval: 50
+        repeat: true
+        running: popup.opened && popup.frames.length > 1
+        onTriggered: popup.frame = (popup.frame + 1) % popup.frames.length
+    }
+    buttons: BButton { objectName: "themePreviewClose"; text: qsTr("Close"); onClicked: popup.close() }
+}

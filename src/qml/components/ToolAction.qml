@@ -1,0 +1,36 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../BTStyle"
+
+// A tool-bar action: an icon over a short label. The label hides on narrow windows; the
+// tooltip never does.
+ToolButton {
+    id: control
+    property string iconName: ""
+    property string tip: text
+    property bool compact: false
+    property bool attention: false
+    focusPolicy: Qt.StrongFocus
+    Accessible.name: text
+    ToolTip.visible: hovered && tip !== ""
+    ToolTip.text: tip
+    ToolTip.delay: 500
+    font.pixelSize: Theme.captionSize
+
+    contentItem: Column {
+        spacing: 3
+        Icon {
+            anchors.horizontalCenter: parent.horizontalCenter
+            name: control.iconName
+            color: control.attention ? Theme.accent : Theme.text
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: !control.compact
+            text: control.text
+            font: control.font
+            color: Theme.textMuted
+            horizontalAlignment: Text.AlignHCenter
+        }
+    }
+}

@@ -1,0 +1,95 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+import "../components"
+
+// "Your video is ready": play it, open its folder, or go back to the project.
+Page {
+    id: screen
+    objectName: "doneScreen"
+    readonly property var renderer: appWindow.renderPres
+    readonly property string resultPath: renderer && renderer.resultPath !== undefined ? renderer.resultPath : ""
+    readonly property string fileName: resultPath.substring(resultPath.lastIndexOf("/") + 1)
+    readonly property real fileSize: renderer && renderer.resultSize !== undefined ? renderer.resultSize : -1
+
+    function goBack() { StackView.view.backToMain() }
+    function sizeText(bytes) {
+        if (bytes < 0)
+            return ""
+        if (bytes >= 1024 * 1024 * 1024)
+            return qsTr("%1 GB").arg(Number(bytes / 1073741824).toLocaleString(Qt.locale(), "f", 1))
+        if (bytes >= 1024 * 1024)
+            return qsTr("%1 MB").arg(Number(bytes / 1048576).toLocaleString(Qt.locale(), "f", 1))
+        return qsTr("%1 KB").arg(Math.max(1, Math.round(bytes / 1024)))
+    }
+
+    header: ScreenHeader {
+        title: qsTr("Your video is ready")
+        onBackClicked: screen.goBack()
+    }
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        width: Math.min(560, parent.width - 2 * Theme.margin)
+        spacing: Theme.gapLarge
+
+        Rectangle {
+            id: badge
+            Layout.alignment: Qt.AlignHCenter
+            width: 96
+            height: 96
+            radius: 48
+            color: Theme.accent
+            Icon { anchors.centerIn: parent; width: 52; height: 52; name: "check"; color: "#ffffff" }
+            scale: 0.6
+            opacity: 0
+            Component.onCompleted: celebrate.start()
+            ParallelAnimation {
+                id: celebrate
+                NumberAnimation { target: badge; property: "scale"; to: 1; duration: 200; easing.type: Easing.OutCubic }
+                NumberAnimation { target: badge; property: "opacity"; to: 1; duration: 200 }
+            }
+        }
+        Label {
+            objectName: "resultFileName"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: screen.fileName
+            elide: Text.ElideMiddle
+            font.pixelSize: Theme.titleSize
+            font.weight: Font.DemiBold
+        }
+        Label {
+            objectName: "resultDetails"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            color: Theme.textMuted
+            text: [qsTr("Length %1").arg(project.timelineText.trim()), screen.sizeText(screen.fileSize)]
+                  .filter(function(t) { return t !== "" }).join("  \u00b7  ")
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: Theme.gap
+            spacing: Theme.gap
+            BButton {
+                objectName: "playVideoButton"
+                text: qsTr("Play Video")
+                onClicked: screen.renderer.play()
+            }
+            Button {
+                objectName: "openFolderButton"
+                text: qsTr("Open Folder containing Video")
+                implicitHeight: 44
+                onClicked: screen.renderer.openFolder()
+            }
+        }
+        Button {
+            objectName: "backToProjectButton"
+            Layout.alignment: Qt.AlignHCenter
+            flat: true
+            text: qsTr("Back to the project")
+            onClicked: screen.goBack()
+        }
+    }
+}

@@ -1,0 +1,73 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+import "../components"
+
+// "Downloading background": the chosen background's video is fetched before the render.
+Page {
+    id: screen
+    objectName: "downloadingScreen"
+    readonly property var bgs: appWindow.backgroundsPres
+    readonly property bool onTop: StackView.status === StackView.Active
+
+    function goBack() { StackView.view.pop() }
+
+    header: ScreenHeader {
+        title: qsTr("Downloading background")
+        onBackClicked: screen.goBack()
+    }
+
+    Connections {
+        target: screen.bgs
+        ignoreUnknownSignals: true
+        function onBackgroundDownloaded() {
+            if (screen.onTop) {
+                networkPopup.close()
+                screen.StackView.view.startRender()
+            }
+        }
+        function onDownloadError() { if (screen.onTop) networkPopup.open() }
+    }
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        width: Math.min(560, parent.width - 2 * Theme.margin)
+        spacing: Theme.gapLarge
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: width * 9 / 16
+            radius: Theme.radius
+            color: Theme.sunken
+            clip: true
+            Image {
+                anchors.fill: parent
+                source: screen.bgs ? screen.bgs.selectedBgThumb : ""
+                fillMode: Image.PreserveAspectCrop
+            }
+        }
+        ProgressBar {
+            objectName: "downloadProgress"
+            Layout.fillWidth: true
+            value: screen.bgs ? screen.bgs.downloadProgress / 100 : 0
+        }
+        Label {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: qsTr("%1 %").arg(screen.bgs ? screen.bgs.downloadProgress : 0)
+            color: Theme.textMuted
+        }
+    }
+
+    ConfirmPopup {
+        id: networkPopup
+        objectName: "networkProblemPopup"
+        title: qsTr("Network problem")
+        text: qsTr("The background could not be downloaded. Check your connection and try again, or choose another background.")
+        acceptText: qsTr("Retry")
+        rejectText: qsTr("Select other")
+        closePolicy: Popup.NoAutoClose
+        onAccepted: screen.bgs.redownload()
+        onRejected: screen.StackView.view.backTo("backgroundScreen")
+    }
+}

@@ -1,0 +1,263 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3
+import "../BTStyle"
+import "../components"
+
+// The project: tool bar, slide grid (or the empty drop target), timeline of slides against music.
+Page {
+    id: screen
+    objectName: "mainScreen"
+    readonly property bool active: StackView.status === StackView.Active
+    readonly property bool compact: width < 1180
+    readonly property bool empty: project.slidesNumber === 0
+    readonly property var imageExtensions: ["jpg", "jpeg", "png", "gif"]
+    readonly property var audioExtensions: ["mp3", "m4a"]
+
+    function saveProject() { project.save() }
+    function newProject() {
+        project.reset()
+        if (appWindow.styleSettingsPres)
+            appWindow.styleSettingsPres.reset()
+    }
+    function openProject(index) {
+        if (appWindow.styleSettingsPres)
+            appWindow.styleSettingsPres.load(index)
+        project.loadPrj(index)
+    }
+    function done() {
+        project.save()
+        screen.StackView.view.showTheme()
+    }
+    function removeRows(rows) {
+        rows = rows.filter(function(r) { return !(grid.hasSeparator && r === project.usedSlidesNumber) })
+        if (rows.length === 0)
+            return
+        if (appSettings.contains("removeSlideDlgDontShowAgain")) {
+            removeNow(rows)
+        } else {
+            removeConfirm.rows = rows
+            removeConfirm.open()
+        }
+    }
+    function removeNow(rows) {
+        rows.sort(function(a, b) { return b - a })
+        for (var i = 0; i < rows.length; ++i)
+            project.removeSlide(rows[i])
+        grid.clearSelection()
+    }
+    function extensionOf(url) {
+        var name = url.toString().toLowerCase()
+        var slash = name.lastIndexOf("/"), dot = name.lastIndexOf(".")
+        return dot > slash ? name.substring(dot + 1) : ""
+    }
+    // Files dropped from the file manager go where the matching tool-bar action would put them.
+    function addDropped(urls) {
+        var images = [], audio = [], folders = []
+        for (var i = 0; i < urls.length; ++i) {
+            var ext = extensionOf(urls[i])
+            if (imageExtensions.indexOf(ext) >= 0)
+                images.push(urls[i])
+            else if (audioExtensions.indexOf(ext) >= 0)
+                audio.push(urls[i])
+            else if (ext === "")
+                folders.push(urls[i])
+        }
+        if (images.length)
+            project.addImages(images)
+        if (folders.length)
+            project.addImagesFolder(folders)
+        if (audio.length)
+            project.addAudio(audio)
+    }
+
+    header: ToolBar {
+        RowLayout {
+            anchors.fill: parent
+            spacing: 2
+            ToolAction { objectName: "addImagesButton"; iconName: "image"; text: qsTr("Add Images"); compact: screen.compact; onClicked: imagesDialog.open() }
+            ToolAction { objectName: "addFolderButton"; iconName: "folder"; text: qsTr("Add Folder with Images"); compact: screen.compact; onClicked: folderDialog.open() }
+            ToolAction { objectName: "addTextButton"; iconName: "text"; text: qsTr("Add Text Slide"); compact: screen.compact; onClicked: textPopup.openNew() }
+            ToolAction {
+                objectName: "addAudioButton"
+                iconName: "music"
+                text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
+                compact: screen.compact
+                attention: project.audioFilesCount > 0
+                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+            }
+            ToolSeparator { }
+            ToolAction { objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
+            ToolSeparator { }
+            ToolAction { objectName: "recentButton"; iconName: "history"; text: qsTr("Recent Projects"); compact: screen.compact; onClicked: recentPopup.open() }
+            ToolAction { objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
+            ToolAction { objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
+            Item { Layout.fillWidth: true }
+            IconButton { objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
+            Item {
+                implicitWidth: doneButton.implicitWidth
+                implicitHeight: doneButton.implicitHeight
+                BButton {
+                    id: doneButton
+                    objectName: "doneButton"
+                    text: qsTr("Done")
+                    enabled: project.slidesNumber !== 0
+                    onClicked: screen.done()
+                }
+                HoverHandler { id: doneHover }
+                ToolTip.visible: doneHover.hovered && !doneButton.enabled
+                ToolTip.text: qsTr("Add photos first")
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+        Rectangle {
+            objectName: "separatorBanner"
+            Layout.fillWidth: true
+            Layout.preferredHeight: bannerText.implicitHeight + 20
+            visible: grid.hasSeparator && !screen.empty
+            color: Theme.dangerSoft
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: Theme.margin
+                anchors.rightMargin: Theme.margin
+                spacing: Theme.gap
+                Icon { name: "warning"; color: Theme.danger; width: 18; height: 18 }
+                Label {
+                    id: bannerText
+                    Layout.fillWidth: true
+                    text: qsTr("You have too many slides for your audio duration. The images and text slides below will be excluded from the final video")
+                    color: Theme.danger
+                    wrapMode: Text.Wrap
+                }
+                Button {
+                    flat: true
+                    text: qsTr("Show")
+                    onClicked: grid.positionViewAtIndex(project.usedSlidesNumber, GridView.Center)
+                }
+            }
+        }
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            SlideGrid {
+                id: grid
+                anchors.fill: parent
+                visible: !screen.empty
+                onRemoveRequested: screen.removeRows(rows)
+                onDurationRequested: slideDurationPopup.openFor(row, durationType, duration)
+                onTextEditRequested: textPopup.openEdit(row, text)
+            }
+            EmptyState {
+                objectName: "emptyState"
+                anchors.fill: parent
+                visible: screen.empty
+                dragActive: dropArea.containsDrag
+                onAddImages: imagesDialog.open()
+                onAddFolder: folderDialog.open()
+            }
+            SavedToast {
+                id: savedToast
+                objectName: "savedToast"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: Theme.margin
+            }
+            Rectangle {
+                anchors.fill: parent
+                visible: dropArea.containsDrag && !screen.empty
+                color: "#1a2f6fde"
+                border.width: 2
+                border.color: Theme.accent
+            }
+        }
+        TimelineBar {
+            Layout.fillWidth: true
+            onAudioClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+        }
+    }
+
+    DropArea {
+        id: dropArea
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        onDropped: {
+            if (drop.hasUrls) {
+                screen.addDropped(drop.urls)
+                drop.acceptProposedAction()
+            }
+        }
+    }
+
+    Shortcut { sequences: [StandardKey.Delete]; enabled: screen.active; onActivated: screen.removeRows(grid.selectedRows()) }
+    Shortcut { sequence: StandardKey.SelectAll; enabled: screen.active; onActivated: grid.selectAll() }
+    Shortcut { sequence: StandardKey.Save; enabled: screen.active && !screen.empty; onActivated: screen.saveProject() }
+    Shortcut { sequence: StandardKey.New; enabled: screen.active; onActivated: screen.newProject() }
+
+    Connections {
+        target: project
+        function onProjectSaved() { savedToast.show(qsTr("Project saved")) }
+        function onMissedImageFiles(files) { missingPopup.show(files) }
+    }
+
+    FileDialog {
+        id: imagesDialog
+        title: qsTr("Add Images")
+        selectMultiple: true
+        // The translated label with patterns that take camera files (IMG_0001.JPG) too.
+        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)").replace(/\(.*\)\s*$/, "")
+                      + (project ? project.pictureNameFilters[0].replace(/^[^(]*/, "") : "(*.jpg *.jpeg *.png *.gif)")]
+        folder: shortcuts.pictures
+        onAccepted: project.addImages(fileUrls)
+    }
+    FileDialog {
+        id: folderDialog
+        title: qsTr("Add Folder with Images")
+        selectFolder: true
+        folder: shortcuts.pictures
+        onAccepted: project.addImagesFolder([fileUrl])
+    }
+    FileDialog {
+        id: audioDialog
+        title: qsTr("Add Audio")
+        selectMultiple: true
+        nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
+        folder: shortcuts.music
+        onAccepted: project.addAudio(fileUrls)
+    }
+
+    TextSlidePopup { id: textPopup; objectName: "textSlidePopup" }
+    DurationSettingsPopup { id: durationPopup; objectName: "durationPopup" }
+    SlideDurationPopup { id: slideDurationPopup; objectName: "slideDurationPopup" }
+    AudioPopup { id: audioPopup; objectName: "audioPopup"; onAddRequested: audioDialog.open() }
+    RecentProjectsPopup {
+        id: recentPopup
+        objectName: "recentPopup"
+        onOpenRequested: { screen.openProject(index); close() }
+    }
+    MissingFilesPopup { id: missingPopup; objectName: "missingFilesPopup" }
+    TipsOverlay { id: tips; objectName: "tipsOverlay" }
+    ConfirmPopup {
+        id: removeConfirm
+        objectName: "removeSlidePopup"
+        property var rows: []
+        title: qsTr("Remove Slide?")
+        text: rows.length > 1 ? qsTr("%1 slides will be removed from the project.").arg(rows.length) : ""
+        acceptText: qsTr("Remove")
+        offerDontAsk: true
+        onAccepted: {
+            if (dontAskAgain)
+                appSettings.set("removeSlideDlgDontShowAgain")
+            screen.removeNow(rows)
+        }
+    }
+
+    Component.onCompleted: {
+        if (!appSettings.contains("dontShowTipsSetting"))
+            tips.open()
+    }
+}

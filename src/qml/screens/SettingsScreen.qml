@@ -1,0 +1,125 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3
+import "../BTStyle"
+import "../components"
+
+// "Video Settings": resolution and result folder, then MAKE VIDEO.
+Page {
+    id: screen
+    objectName: "settingsScreen"
+    readonly property var output: appWindow.settingsPres
+    readonly property int resolution: output ? output.resolution : 1
+    readonly property var qualities: [qsTr("HD (1280x720)"), qsTr("Full HD (1920x1080)"), qsTr("4K (3840x2160)")]
+
+    function goBack() { StackView.view.pop() }
+    function makeVideo() {
+        var bgs = appWindow.backgroundsPres, style = appWindow.styleSettingsPres
+        if (bgs && style)
+            bgs.selectionDone(style.bgId)
+        if (bgs && bgs.isDownloading)
+            StackView.view.showDownloading()
+        else
+            StackView.view.startRender()
+    }
+    function chooseFolder() {
+        output.mkSaveDir()
+        folderDialog.folder = "file://" + output.saveDir
+        folderDialog.open()
+    }
+    function folderChosen(url) {
+        var path = decodeURIComponent(url.toString().replace(/^file:\/\//, ""))
+        if (output.checkSaveDirPermission(path))
+            output.saveDir = path
+    }
+
+    header: ScreenHeader {
+        title: qsTr("Video Settings")
+        step: 3
+        onBackClicked: screen.goBack()
+        BButton {
+            objectName: "makeVideoButton"
+            text: qsTr("MAKE VIDEO")
+            enabled: project.slidesNumber !== 0 && !!appWindow.renderPres
+            onClicked: screen.makeVideo()
+        }
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 2 * Theme.margin
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar { }
+
+        ColumnLayout {
+            id: column
+            x: Math.max(Theme.margin, (parent.width - width) / 2)
+            y: Theme.margin
+            width: Math.min(720, screen.width - 2 * Theme.margin)
+            spacing: Theme.margin
+
+            GroupBox {
+                title: qsTr("Video Quality")
+                Layout.fillWidth: true
+                ColumnLayout {
+                    anchors.fill: parent
+                    spacing: 2
+                    Repeater {
+                        model: screen.qualities
+                        RadioButton {
+                            objectName: "quality" + index
+                            text: modelData
+                            checked: screen.resolution === index
+                            onClicked: if (screen.output) screen.output.resolution = index
+                        }
+                    }
+                }
+            }
+            GroupBox {
+                title: qsTr("Result Directory")
+                Layout.fillWidth: true
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: Theme.gapLarge
+                    Icon { name: "folder"; color: Theme.textMuted }
+                    Label {
+                        objectName: "saveDirLabel"
+                        Layout.fillWidth: true
+                        text: screen.output ? screen.output.saveDir : ""
+                        elide: Text.ElideMiddle
+                    }
+                    Button {
+                        objectName: "changeSaveDir"
+                        text: qsTr("Change")
+                        enabled: !!screen.output
+                        onClicked: screen.chooseFolder()
+                    }
+                }
+            }
+            Pane {
+                Layout.fillWidth: true
+                background: Rectangle { radius: Theme.radius; color: Theme.accentSoft }
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: Theme.gapLarge
+                    Icon { name: "play"; color: Theme.accent }
+                    Label {
+                        Layout.fillWidth: true
+                        wrapMode: Text.Wrap
+                        text: appWindow.slidesText(project.usedSlidesNumber) + "  \u00b7  "
+                              + qsTr("video length %1").arg(project.timelineText.trim())
+                    }
+                }
+            }
+        }
+    }
+
+    FileDialog {
+        id: folderDialog
+        title: qsTr("Result Directory")
+        selectFolder: true
+        onAccepted: screen.folderChosen(fileUrl)
+    }
+}

@@ -1,0 +1,80 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../BTStyle"
+import "../components"
+
+// "Select Animation": the installed themes as cards.
+Page {
+    id: screen
+    objectName: "themeScreen"
+    readonly property var style: appWindow.styleSettingsPres
+    readonly property int themeId: style ? style.themeId : 1
+    readonly property var themes: [
+        { themeId: 1, name: qsTr("Smooth") },
+        { themeId: 2, name: qsTr("Carousel") },
+        { themeId: 3, name: qsTr("Flying") },
+        { themeId: 4, name: qsTr("Flow") },
+        { themeId: 5, name: qsTr("Fade in Fade out") },
+        { themeId: 6, name: qsTr("Roller") },
+        { themeId: 7, name: qsTr("Pan and Zoom") },
+        { themeId: 8, name: qsTr("Parallax") }
+    ]
+
+    function goBack() { StackView.view.pop() }
+    function done() {
+        if (style)
+            style.themeSelected()
+        StackView.view.showBackground()
+    }
+
+    header: ScreenHeader {
+        title: qsTr("Select Animation")
+        step: 0
+        onBackClicked: screen.goBack()
+        BButton { objectName: "themeDoneButton"; text: qsTr("Done"); onClicked: screen.done() }
+    }
+
+    GridView {
+        id: grid
+        objectName: "themeGrid"
+        anchors.fill: parent
+        readonly property int columns: Math.max(2, Math.floor((width - 2 * Theme.margin) / 280))
+        leftMargin: Theme.margin
+        rightMargin: Theme.margin
+        topMargin: Theme.margin
+        bottomMargin: Theme.margin
+        cellWidth: Math.floor((width - 2 * Theme.margin) / columns)
+        cellHeight: Math.round((cellWidth - Theme.margin) * 9 / 16) + 48 + Theme.margin
+        clip: true
+        model: screen.themes
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { }
+        delegate: Item {
+            width: grid.cellWidth
+            height: grid.cellHeight
+            ChoiceCard {
+                id: card
+                objectName: "theme" + modelData.themeId
+                width: parent.width - Theme.margin
+                source: "qrc:/assets/images/templates/" + modelData.themeId + "/thumb.jpg"
+                caption: modelData.name
+                selected: screen.themeId === modelData.themeId
+                onClicked: if (screen.style) screen.style.themeId = modelData.themeId
+                onDoubleClicked: { if (screen.style) screen.style.themeId = modelData.themeId; screen.done() }
+                Button {
+                    objectName: "themePreview" + modelData.themeId
+                    anchors.left: parent.left
+                    anchors.bottom: parent.bottom
+                    anchors.margins: Theme.gap
+                    text: qsTr("Preview")
+                    opacity: card.hovered || hovered || visualFocus ? 1 : 0
+                    Behavior on opacity { NumberAnimation { duration: Theme.fast } }
+                    onClicked: preview.show(modelData.themeId, modelData.name)
+                }
+            }
+        }
+    }
+
+    ThemePreviewPopup { id: preview; objectName: "themePreviewPopup" }
+}

@@ -1,0 +1,171 @@
+#include "render/RenderPres.h"
+
+#include "backgrounds/BackgroundCatalogue.h"
+#include "images/ImageProvider.h"
+#include "project/ProjectPres.h"
+#include "project/SettingsPres.h"
+#include "project/StyleSettingsPres.h"
+#include "render/RenderController.h"
+#include "theme/ThemeCatalogue.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+RenderPres::~RenderPres() = default;
+
+void RenderPres::setIsRendering(bool rendering)
+{
+    if (rendering == m_isRendering)
+        return;
+    m_isRendering = rendering;
+    Q_EMIT isRenderingChanged();
+}
+
+void RenderPres::setProgress(int progress)
+{
+    if (progress == m_progress)
+        return;
+    m_progress = progress;
+    Q_EMIT progressChanged();
+}
+
+void RenderPres::setPreview(const QString &preview)
+{
+    if (preview == m_preview)
+        return;
+    m_preview = preview;
+    Q_EMIT previewChanged();
+}
+
+void RenderPres::setEstimate(int elapsed, int timeLeft)
+{
+    if (elapsed != m_elapsed) {
+        m_elapsed = elapsed;
+        Q_EMIT elapsedChanged();
+    }
+    if (timeLeft != m_timeLeft) {
+        m_timeLeft = timeLeft;
+        Q_EMIT timeLeftChanged();
+    }
+}
+
+QString RenderPres::resultPathFor(const QString &saveDir, const QDateTime &time)
+{
+    const QDir dir(saveDir);
+    const QString base = time.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm"));
+    const QString extension = QStringLiteral(".mp4");
+    QString path = dir.filePath(base + extension);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.filePath(QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(extension));
+    return path;
+}
+
+void RenderPres::start()
+{
+    m_progress = 0;
+    Q_EMIT progressChanged();
+    onPreview({});
+    m_estimate.start();
+    setEstimate(0, -1);
+
+    delete m_controller; // stops a render still running and waits for its thread
+    m_controller = new RenderController(this);
+    connectController();
+
+    const ProjectPtr project = ProjectPres::instance()->project();
+    const SettingsPres *settings = SettingsPres::instance();
+    project->setOutputSettings(settings->resolution(), settings->saveDir());
+    const QString saveDir = project->output.saveDir;
+    // Its failure shows up as the video's open failure, with the folder named.
+    QDir().mkpath(saveDir);
+    m_resultPath = resultPathFor(saveDir, QDateTime::currentDateTime());
+    Q_EMIT resultPathChanged();
+    setResultSize(-1);
+
+    // The style is applied afresh, so the video shows the choices even before the style
+    // screens were opened.
+    StyleSettingsPres *style = StyleSettingsPres::instance();
+    style->applyStyle();
+    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId());
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
+    setIsRendering(true);
+    m_controller->start(project, theme, background, m_resultPath);
+}
+
+void RenderPres::connectController()
+{
+    connect(m_controller, &RenderController::error, this, &RenderPres::onError);
+    connect(m_controller, &RenderController::onProgress, this, &RenderPres::onProgress);
+    connect(m_controller, &RenderController::onPreview, this, &RenderPres::onPreview);
+    connect(m_controller, &RenderController::done, this, &RenderPres::onDone);
+    connect(m_controller, &RenderController::stopped, this, &RenderPres::onStopped);
+}
+
+void RenderPres::stop()
+{
+    if (m_isRendering && m_controller)
+        m_controller->stop();
+}
+
+void RenderPres::play()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_resultPath));
+}
+
+void RenderPres::openFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_resultPath).dir().path()));
+}
+
+void RenderPres::onProgress(float progress)
+{
+    setProgress(int(progress));
+    m_estimate.update(progress);
+    setEstimate(m_estimate.elapsed(), m_estimate.timeLeft());
+}
+
+void RenderPres::onPreview(QSharedPointer<QImage> image)
+{
+    const QString previous = m_preview;
+    setPreview(image ? ImageProvider::instance()->addImage(image) : QString());
+    ImageProvider::instance()->removeImage(previous);
+}
+
+void RenderPres::endRender()
+{
+    disconnect(m_controller, nullptr, this, nullptr);
+    setIsRendering(false);
+}
+
+void RenderPres::setResultSize(qint64 size)
+{
+    if (size == m_resultSize)
+        return;
+    m_resultSize = size;
+    Q_EMIT resultSizeChanged();
+}
+
+void RenderPres::onDone()
+{
+    setResultSize(QFileInfo(m_resultPath).size());
+    endRender();
+    Q_EMIT done();
+}
+
+void RenderPres::onError()
+{
+    endRender();
+    Q_EMIT error();
+}
+
+void RenderPres::onStopped()
+{
+    endRender();
+    // Called from the controller's own signal: it goes once control has left it, and then
+    // waits for the render thread, whose work is over.
+    m_controller->deleteLater();
+    m_controller = nullptr;
+    Q_EMIT stopped();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "render/RenderEstimate.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+class RenderController;
+
+// Starts, watches and stops a render for the rendering and done screens (QML "render").
+class RenderPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isRendering READ isRendering WRITE setIsRendering NOTIFY isRenderingChanged)
+    Q_PROPERTY(int progress READ progress WRITE setProgress NOTIFY progressChanged)
+    Q_PROPERTY(QString preview READ preview WRITE setPreview NOTIFY previewChanged)
+    // Seconds since the render started, and seconds left (-1 while unknown).
+    Q_PROPERTY(int elapsed READ elapsed NOTIFY elapsedChanged)
+    Q_PROPERTY(int timeLeft READ timeLeft NOTIFY timeLeftChanged)
+    // The video being made, and its size in bytes once it is done (-1 before).
+    Q_PROPERTY(QString resultPath READ resultPath NOTIFY resultPathChanged)
+    Q_PROPERTY(qint64 resultSize READ resultSize NOTIFY resultSizeChanged)
+
+public:
+    static RenderPres *instance() { return Singleton<RenderPres>::instance(); }
+
+    bool isRendering() const { return m_isRendering; }
+    void setIsRendering(bool rendering);
+    int progress() const { return m_progress; }
+    void setProgress(int progress);
+    // Id of the latest preview in the image provider "ImageProvider".
+    QString preview() const { return m_preview; }
+    void setPreview(const QString &preview);
+    int elapsed() const { return m_elapsed; }
+    int timeLeft() const { return m_timeLeft; }
+    QString resultPath() const { return m_resultPath; }
+    qint64 resultSize() const { return m_resultSize; }
+
+    // "slideshow_yyyy.MM.dd_hh.mm.mp4" of time in saveDir; when that file exists,
+    // " (2)", " (3)", ... before the extension, so an earlier video is never replaced.
+    static QString resultPathFor(const QString &saveDir, const QDateTime &time);
+
+    // Renders the open project with the chosen style and output settings; replaces (and if
+    // need be stops) the previous render.
+    Q_INVOKABLE void start();
+    // Does nothing when no render is running.
+    Q_INVOKABLE void stop();
+    Q_INVOKABLE void play();
+    Q_INVOKABLE void openFolder();
+
+Q_SIGNALS:
+    void isRenderingChanged();
+    void progressChanged();
+    void previewChanged();
+    void elapsedChanged();
+    void timeLeftChanged();
+    void resultPathChanged();
+    void resultSizeChanged();
+    void done();
+    void stopped();
+    void error();
+
+public Q_SLOTS:
+    void onProgress(float progress);
+    void onPreview(QSharedPointer<QImage> image);
+    void onDone();
+    void onStopped();
+    void onError();
+
+private:
+    friend class Singleton<RenderPres>;
+    RenderPres() = default;
+    ~RenderPres() override;
+
+    void connectController();
+    void endRender();
+    void setEstimate(int elapsed, int timeLeft);
+    void setResultSize(qint64 size);
+
+    bool m_isRendering = false;
+    int m_progress = 0;
+    QString m_preview;
+    QString m_resultPath;
+    qint64 m_resultSize = -1;
+    RenderController *m_controller = nullptr; // child of this presenter
+    int m_elapsed = 0;
+    int m_timeLeft = -1;
+    RenderEstimate m_estimate;
+};

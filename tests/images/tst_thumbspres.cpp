@@ -1,0 +1,96 @@
+#include "support/TestSupport.h"
+
+#include "images/ImageProvider.h"
+#include "images/StylePreview.h"
+#include "images/ThumbsPres.h"
+#include "project/ProjectPres.h"
+
+#include <QSignalSpy>
+
+class TestThumbsPres : public QObject
+{
+    Q_OBJECT
+
+    StyleSettingsPtr m_style = StyleSettingsPtr::create();
+
+    static QImage published(const QString &id)
+    {
+        QSize size;
+        return ImageProvider::instance()->requestImage(id, &size, QSize());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_style->bgId = QStringLiteral("color00000");
+        ThumbsPres::instance()->setStyleSource([this]() { return m_style; });
+        ProjectPres::instance()->reset();
+    }
+
+    void coverCropKeepsTheCentreAtTheTargetSize()
+    {
+        QImage fourThree(1600, 1200, QImage::Format_RGB32);
+        fourThree.fill(Qt::red);
+        fourThree.setPixelColor(800, 600, Qt::blue);
+        const QImage cropped = StylePreview::coverCrop(fourThree, 720, 1280);
+        QCOMPARE(cropped.size(), QSize(1280, 720));
+        QCOMPARE(cropped.pixelColor(0, 0), QColor(Qt::red));
+
+        QImage exact(1280, 720, QImage::Format_RGB32);
+        exact.fill(Qt::green);
+        QCOMPARE(StylePreview::coverCrop(exact, 720, 1280).constBits(), exact.constBits());
+    }
+
+    // Without slides the placeholders are drawn, over a plain colour background; a new preview
+    // takes the place of the previous one in the image provider.
+    void previewsReplaceTheirPredecessors()
+    {
+        ThumbsPres *thumbs = ThumbsPres::instance();
+        QSignalSpy imgSpy(thumbs, &ThumbsPres::imgStyleThumbChanged);
+        QSignalSpy textSpy(thumbs, &ThumbsPres::textStyleThumbChanged);
+        thumbs->genImgStyleThumb();
+        thumbs->genTextStyleThumb();
+        QCOMPARE(imgSpy.count(), 1);
+        QCOMPARE(textSpy.count(), 1);
+        const QString first = thumbs->imgStyleThumb();
+        const QImage photo = published(first);
+        QCOMPARE(photo.size(), QSize(1280, 720));
+        QCOMPARE(photo.pixelColor(2, 2), QColor(29, 35, 48));
+        QVERIFY(photo.pixelColor(640, 360) != QColor(29, 35, 48));
+        const QImage text = published(thumbs->textStyleThumb());
+        QCOMPARE(text.size(), QSize(1280, 720));
+        QVERIFY(text != QImage(1280, 720, text.format()));
+
+        thumbs->genImgStyleThumb();
+        QCOMPARE(imgSpy.count(), 2);
+        QVERIFY(thumbs->imgStyleThumb() != first);
+        QVERIFY(published(first).isNull());
+    }
+
+    void themeWithoutSingleObjectSceneUsesItsFirstScene()
+    {
+        auto scene = [](int objects) {
+            auto s = ThemeScenePtr::create();
+            for (int i = 0; i < objects; ++i)
+                s->objects << SceneObjectPtr::create();
+            return s;
+        };
+        const QList<ThemeScenePtr> twoAndThree{scene(2), scene(3)};
+        QCOMPARE(StylePreview::singleObjectScene(twoAndThree), twoAndThree.first());
+        const QList<ThemeScenePtr> withSingle{scene(2), scene(1)};
+        QCOMPARE(StylePreview::singleObjectScene(withSingle), withSingle.last());
+        QVERIFY(!StylePreview::singleObjectScene({}));
+    }
+
+    void themePreviewFramesComeAndGo()
+    {
+        const QStringList frames = ThumbsPres::instance()->themePreviewFrames(1);
+        QVERIFY(frames.size() > 10);
+        QCOMPARE(published(frames.first()).size(), QSize(480, 270));
+        ThumbsPres::instance()->releaseThemePreview();
+        QVERIFY(published(frames.last()).isNull());
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestThumbsPres)
+#include "tst_thumbspres.moc"

@@ -1,0 +1,199 @@
+// Drives the real screens (qrc:/main.qml) by object name with mouse clicks and key presses.
+#include "support/MediaFixtures.h"
+#include "support/QmlDriver.h"
+#include "support/SlideFixtures.h"
+#include "support/TestSupport.h"
+
+#include "project/ProjectPres.h"
+#include "project/SlidesListModel.h"
+
+#include <QDir>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QmlDriver m_ui;
+    ProjectPres *m_project = nullptr;
+
+    QStringList photos(int count, const QString &prefix = QStringLiteral("p"))
+    {
+        return makeImageFiles(m_dir.path(), count, prefix);
+    }
+
+    // A presenter published to the screens, or null while this build has none.
+    QObject *presenter(const char *name) const
+    {
+        QQmlContext *context = qmlContext(m_ui.window());
+        return context ? context->contextProperty(QString::fromLatin1(name)).value<QObject *>() : nullptr;
+    }
+
+    // Photos, a text slide and music, then through theme, background (a colour), style and
+    // settings (720p into outputDir) to MAKE VIDEO.
+    void startVideo(const QString &outputDir)
+    {
+        m_project->addImagePaths(photos(3, QStringLiteral("flow")));
+        m_project->addTextSlide(QStringLiteral("The end"));
+        const QString song = m_dir.filePath(QStringLiteral("song.m4a"));
+        QVERIFY(makeTone(song, 14));
+        m_project->addAudioPaths({song});
+        QVERIFY(m_ui.click(QStringLiteral("doneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("themeScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("theme2")));
+        QVERIFY(m_ui.click(QStringLiteral("themeDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("backgroundScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("tabColors")));
+        QVERIFY(m_ui.click(QStringLiteral("bg_color00001")));
+        QCOMPARE(presenter("styleSettings")->property("bgId").toString(), QStringLiteral("color00001"));
+        QVERIFY(m_ui.click(QStringLiteral("backgroundDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("styleDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("quality0")));
+        QCOMPARE(presenter("settings")->property("resolution").toInt(), 0);
+        // The folder chooser is the desktop's own dialog: the folder is set as it would set it.
+        presenter("settings")->setProperty("saveDir", outputDir);
+        QVERIFY(m_ui.click(QStringLiteral("makeVideoButton")));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(m_ui.load());
+        m_project = ProjectPres::instance();
+    }
+
+    void init()
+    {
+        if (QObject *stack = m_ui.object(QStringLiteral("stack")))
+            QMetaObject::invokeMethod(stack, "backToMain");
+        m_project->reset();
+        QSettings().remove(QStringLiteral("removeSlideDlgDontShowAgain"));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen")));
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &w : m_ui.warnings())
+            qWarning() << w;
+        QVERIFY(m_ui.warnings().isEmpty());
+    }
+
+    void doneNeedsSlides()
+    {
+        QQuickItem *done = m_ui.visibleItem(QStringLiteral("doneButton"));
+        QVERIFY(done);
+        QVERIFY(!done->isEnabled());
+        QVERIFY(m_ui.visibleItem(QStringLiteral("emptyState")));
+        m_project->addImagePaths(photos(1));
+        QTRY_VERIFY(done->isEnabled());
+        QVERIFY(!m_ui.visibleItem(QStringLiteral("emptyState")));
+    }
+
+    // Ctrl+A then Delete asks once for all selected slides; "Don't ask again" is remembered and
+    // the next Delete removes at once.
+    void selectAllAndDelete()
+    {
+        m_project->addImagePaths(photos(3));
+        m_project->addTextSlide(QStringLiteral("Hello"));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 4);
+        QVERIFY(m_ui.click(QStringLiteral("slide0")));
+        m_ui.key(Qt::Key_A, Qt::ControlModifier);
+        m_ui.key(Qt::Key_Delete);
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAccept")));
+        QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupDontAsk")));
+        QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupAccept")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 0);
+        QVERIFY(QSettings().contains(QStringLiteral("removeSlideDlgDontShowAgain")));
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("removeSlidePopup"))->property("visible").toBool());
+
+        m_project->addImagePaths(photos(2));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+        QVERIFY(m_ui.click(QStringLiteral("slide1")));
+        m_ui.key(Qt::Key_Delete);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
+    }
+
+    // Files dropped from a file manager land where the matching tool-bar action puts them.
+    void droppedFilesAreSorted()
+    {
+        const QStringList images = photos(2, QStringLiteral("drop"));
+        QDir(m_dir.path()).mkdir(QStringLiteral("folder"));
+        photos(1, QStringLiteral("folder/in"));
+        QVariantList urls{QUrl::fromLocalFile(images[0]), QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("notes.txt"))),
+                          QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("folder"))), QUrl::fromLocalFile(images[1])};
+        QVERIFY(QMetaObject::invokeMethod(m_ui.object(QStringLiteral("mainScreen")), "addDropped",
+                                          Q_ARG(QVariant, QVariant(urls))));
+        QTRY_COMPARE(m_project->property("slidesNumber").toInt(), 3);
+    }
+
+    void addTextSlideByClicks()
+    {
+        QVERIFY(m_ui.click(QStringLiteral("addTextButton")));
+        QQuickItem *field = nullptr;
+        QTRY_VERIFY((field = m_ui.visibleItem(QStringLiteral("textSlideField"))));
+        QTRY_VERIFY(field->hasActiveFocus());
+        m_ui.type(QStringLiteral("Our summer"));
+        QVERIFY(m_ui.click(QStringLiteral("textSlideOk")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
+        QCOMPARE(SlidesListModel::instance()->data(SlidesListModel::instance()->index(0), SlidesListModel::TextRole).toString(),
+                 QStringLiteral("Our summer"));
+        // The popup takes input until its closing fade has ended.
+        QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("textSlideField")));
+    }
+
+    void clickThroughToVideo()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        QTemporaryDir output;
+        startVideo(output.path());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("doneScreen"), 180000));
+        const QStringList videos = QDir(output.path()).entryList({QStringLiteral("slideshow_*.mp4")}, QDir::Files);
+        QCOMPARE(videos.size(), 1);
+        QVERIFY(QFileInfo(QDir(output.path()).filePath(videos.first())).size() > 10000);
+        QQuickItem *name = m_ui.visibleItem(QStringLiteral("resultFileName"));
+        QVERIFY(name);
+        QCOMPARE(name->property("text").toString(), videos.first());
+        QVERIFY(m_ui.click(QStringLiteral("backToProjectButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen")));
+    }
+
+    void stoppingReturnsToSettings()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        QTemporaryDir output;
+        startVideo(output.path());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("stopButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
+        QTRY_VERIFY(QDir(output.path()).entryList({QStringLiteral("*.mp4")}, QDir::Files).isEmpty());
+    }
+
+    // A folder the video cannot be written to: back to the project, with the error shown.
+    void renderErrorReturnsToMainWithPopup()
+    {
+        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+            QSKIP("the render, style and background presenters are not published in this build");
+        const QString blocked = m_dir.filePath(QStringLiteral("a-file-not-a-folder"));
+        QVERIFY(makeImageFile(blocked + QStringLiteral(".png")));
+        QVERIFY(QFile::rename(blocked + QStringLiteral(".png"), blocked));
+        startVideo(blocked);
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen"), 60000));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("errorOkButton")));
+        QVERIFY(m_ui.click(QStringLiteral("errorOkButton")));
+    }
+};
+
+PICTOVIA_TEST_MAIN(TestScreens)
+#include "tst_screens.moc"

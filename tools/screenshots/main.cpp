@@ -1,0 +1,242 @@
+// pictovia-screenshots OUTDIR [--size WxH] [--lang xx]
+// Loads the application's own screens with sample photos, walks through every screen and popup
+// and saves one PNG of each. Run it under a virtual display: tools/screenshots/take.sh.
+#include "app/AppPaths.h"
+#include "app/CommonError.h"
+#include "app/CoreInit.h"
+#include "app/PresenterRegistry.h"
+#include "project/ProjectPres.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QQuickWindow *window;
+QString outDir;
+
+void wait(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+QObject *find(const char *name)
+{
+    QObject *object = window->findChild<QObject *>(QString::fromLatin1(name));
+    if (!object)
+        std::fprintf(stderr, "no item named %s\n", name);
+    return object;
+}
+
+void shoot(const QString &name)
+{
+    wait(450);
+    const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
+    window->grabWindow().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+void call(QObject *object, const char *method, const QVariantList &args = {})
+{
+    if (!object)
+        return;
+    QGenericArgument a[3];
+    for (int i = 0; i < args.size() && i < 3; ++i)
+        a[i] = Q_ARG(QVariant, args[i]);
+    QMetaObject::invokeMethod(object, method, a[0], a[1], a[2]);
+}
+
+// Opens a popup, pictures it and closes it again.
+void shootPopup(const char *popup, const QString &name, const std::function<void(QObject *)> &open = {})
+{
+    QObject *item = find(popup);
+    if (!item)
+        return;
+    if (open)
+        open(item);
+    else
+        QMetaObject::invokeMethod(item, "open");
+    shoot(name);
+    QMetaObject::invokeMethod(item, "close");
+    wait(250);
+}
+
+// Colourful sample photos: sky, sun and hills in varied hues, some portrait.
+QStringList makePhotos(const QString &dir, int count)
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        const bool portrait = i % 5 == 3;
+        QImage image(portrait ? QSize(800, 1200) : QSize(1200, 800), QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int hue = (i * 47) % 360;
+        QLinearGradient sky(0, 0, 0, image.height());
+        sky.setColorAt(0, QColor::fromHsv(hue, 120, 240));
+        sky.setColorAt(1, QColor::fromHsv((hue + 40) % 360, 80, 255));
+        painter.fillRect(image.rect(), sky);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromHsv((hue + 180) % 360, 60, 255));
+        painter.drawEllipse(QPointF(image.width() * 0.72, image.height() * 0.3), image.height() * 0.12, image.height() * 0.12);
+        for (int layer = 0; layer < 3; ++layer) {
+            QPainterPath hills;
+            const double base = image.height() * (0.55 + 0.13 * layer);
+            hills.moveTo(0, image.height());
+            for (int x = 0; x <= image.width(); x += 40)
+                hills.lineTo(x, base - 60 * std::sin((x + 300 * layer + 97 * i) / 180.0));
+            hills.lineTo(image.width(), image.height());
+            painter.setBrush(QColor::fromHsv((hue + 90 + 20 * layer) % 360, 110 + 40 * layer, 170 - 45 * layer));
+            painter.drawPath(hills);
+        }
+        painter.end();
+        const QString path = dir + QStringLiteral("/photo_%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0'));
+        image.save(path, "JPG", 88);
+        paths << path;
+    }
+    return paths;
+}
+
+void walk(const QString &samples)
+{
+    QObject *stack = nullptr;
+    for (int i = 0; i < 200 && !(stack = window->findChild<QObject *>(QStringLiteral("stack"))); ++i)
+        wait(50);
+    wait(400);
+    shootPopup("tipsOverlay", QStringLiteral("popup-tips"), [](QObject *) {});
+    wait(300);
+    shoot(QStringLiteral("main-empty"));
+
+    ProjectPres *project = ProjectPres::instance();
+    project->addImagePaths(makePhotos(samples, 23));
+    project->addTextSlide(QStringLiteral("Summer by the lake"));
+    const QString song = samples + QStringLiteral("/song.m4a");
+    if (QProcess::execute(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-y"),
+                          QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                          QStringLiteral("sine=frequency=440:duration=66"), QStringLiteral("-c:a"), QStringLiteral("aac"), song}) == 0)
+        project->addAudioPaths({song});
+    wait(2500);
+    call(find("slideGrid"), "setSelection", {QVariant(QVariantList{1, 2, 5})});
+    shoot(QStringLiteral("main-slides"));
+
+    shootPopup("textSlidePopup", QStringLiteral("popup-text-slide"), [](QObject *p) { QMetaObject::invokeMethod(p, "openNew"); });
+    shootPopup("durationPopup", QStringLiteral("popup-slide-durations"));
+    shootPopup("slideDurationPopup", QStringLiteral("popup-one-slide-duration"), [](QObject *p) {
+        call(p, "openFor", {2, 2, 7});
+    });
+    shootPopup("audioPopup", QStringLiteral("popup-audio"));
+    shootPopup("recentPopup", QStringLiteral("popup-recent-projects"));
+    shootPopup("removeSlidePopup", QStringLiteral("popup-remove-slide"), [](QObject *p) {
+        p->setProperty("rows", QVariantList{1});
+        QMetaObject::invokeMethod(p, "open");
+    });
+    shootPopup("missingFilesPopup", QStringLiteral("popup-missing-files"), [](QObject *p) {
+        call(p, "show", {QStringList{QStringLiteral("/home/anna/Pictures/beach/IMG_2041.jpg"),
+                                     QStringLiteral("/home/anna/Pictures/beach/IMG_2042.jpg")}});
+    });
+    shootPopup("errorPopup", QStringLiteral("popup-error"), [](QObject *p) {
+        call(p, "show", {QStringLiteral("Failed to open av format of /home/anna/Music/broken.mp3")});
+    });
+    shootPopup("crashPopup", QStringLiteral("popup-crash-message"));
+
+    const std::pair<const char *, const char *> screens[] = {
+        {"showTheme", "screen-2-theme"}, {"showBackground", "screen-3-background"},
+        {"showStyle", "screen-4-style"}, {"showSettings", "screen-5-settings"},
+        {"showDownloading", "screen-6-downloading"}, {"showRendering", "screen-7-rendering"},
+        {"showDone", "screen-8-done"}};
+    for (const auto &screen : screens) {
+        QMetaObject::invokeMethod(stack, screen.first);
+        shoot(QString::fromLatin1(screen.second));
+        if (qstrcmp(screen.first, "showTheme") == 0)
+            shootPopup("themePreviewPopup", QStringLiteral("popup-theme-preview"), [](QObject *p) {
+                call(p, "show", {3, QStringLiteral("Flying")});
+            });
+        if (qstrcmp(screen.first, "showBackground") == 0) {
+            QObject *tabs = find("backgroundTabs");
+            for (int tab = 1; tab < 4 && tabs; ++tab) {
+                tabs->setProperty("currentIndex", tab);
+                shoot(QStringLiteral("screen-3-background-tab%1").arg(tab + 1));
+            }
+            shootPopup("smallImagePopup", QStringLiteral("popup-image-too-small"));
+        }
+        if (qstrcmp(screen.first, "showStyle") == 0) {
+            if (QObject *tabs = find("styleTabs")) {
+                tabs->setProperty("currentIndex", 1);
+                shoot(QStringLiteral("screen-4-style-text"));
+            }
+        }
+        if (qstrcmp(screen.first, "showDownloading") == 0)
+            shootPopup("networkProblemPopup", QStringLiteral("popup-network-problem"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A home of its own: no saved projects, flags or downloads from earlier runs in the pictures.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    initPictoviaCore();
+    QCoreApplication::setOrganizationName(QStringLiteral("OOO Velmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pictovia"));
+    QApplication app(argc, argv);
+    // Never the user's own projects, settings or downloads.
+    QStandardPaths::setTestModeEnabled(true);
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("outdir"), QStringLiteral("folder for the PNG files"));
+    parser.addOption({QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH"), QStringLiteral("1300x900")});
+    parser.addOption({QStringLiteral("lang"), QStringLiteral("interface language"), QStringLiteral("code")});
+    parser.addHelpOption();
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    outDir = parser.positionalArguments().first();
+    QDir().mkpath(outDir);
+    const QStringList size = parser.value(QStringLiteral("size")).split(QLatin1Char('x'));
+
+    QTranslator translator;
+    if (parser.isSet(QStringLiteral("lang"))
+        && translator.load(parser.value(QStringLiteral("lang")), QStringLiteral(":/translations")))
+        QCoreApplication::installTranslator(&translator);
+
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    AppPaths::setup();
+    QTemporaryDir samples;
+
+    QQmlApplicationEngine engine;
+    engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
+    PresenterRegistry::registerImageProviders(engine);
+    PresenterRegistry::publishPresenters(engine);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    window->resize(size.value(0).toInt(), size.value(1).toInt());
+    window->setPosition(0, 0);
+    walk(samples.path());
+    return 0;
+}
