@@ -50,8 +50,10 @@ class TestScreens : public QObject
         QVERIFY(m_ui.click(QStringLiteral("themeDoneButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("backgroundScreen")));
         QVERIFY(m_ui.click(QStringLiteral("tabColors")));
-        QVERIFY(m_ui.click(QStringLiteral("bg_color00001")));
-        QCOMPARE(presenter("styleSettings")->property("bgId").toString(), QStringLiteral("color00001"));
+        // The colour cards appear once the tab has switched; a click before lands nowhere.
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("bg_color00001")));
+        QTRY_VERIFY(m_ui.click(QStringLiteral("bg_color00001"))
+                    && presenter("styleSettings")->property("bgId").toString() == QStringLiteral("color00001"));
         QVERIFY(m_ui.click(QStringLiteral("backgroundDoneButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
         QVERIFY(m_ui.click(QStringLiteral("styleDoneButton")));
