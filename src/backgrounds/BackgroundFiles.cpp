@@ -14,7 +14,7 @@ namespace BackgroundFiles {
 
 namespace {
 
-const QString defaultFontSpec = QStringLiteral("Arial,Sans-Serif,84,#000000");
+const QString defaultFontAttribute = QStringLiteral("Arial,Sans-Serif,84,#000000");
 constexpr int defaultPointSize = 84;
 // Backgrounds are mostly dark, and text on them carries a shadow.
 const QColor unreadableTextColor(255, 255, 255);
@@ -56,10 +56,10 @@ void forEachElement(const QString &path, const QString &name, Visit visit)
 
 } // namespace
 
-TextStyle parseFontSpec(const QString &spec)
+TextStyle parseFontAttribute(const QString &attribute)
 {
-    const QStringList defaults = defaultFontSpec.split(QLatin1Char(','));
-    QStringList fields = spec.split(QLatin1Char(','));
+    const QStringList defaults = defaultFontAttribute.split(QLatin1Char(','));
+    QStringList fields = attribute.split(QLatin1Char(','));
     for (int i = fields.size(); i < defaults.size(); ++i)
         fields.append(defaults.at(i));
     const QString family = fields.at(0).trimmed().isEmpty() ? defaults.at(0) : fields.at(0).trimmed();
@@ -82,13 +82,13 @@ FolderInfo readBackgroundInfo(const QString &path)
     bool found = false;
     forEachElement(path, QStringLiteral("media"), [&](const QXmlStreamAttributes &attributes) {
         found = true;
-        info.style = parseFontSpec(attributes.hasAttribute(QStringLiteral("font"))
+        info.style = parseFontAttribute(attributes.hasAttribute(QStringLiteral("font"))
                                        ? attributes.value(QStringLiteral("font")).toString()
-                                       : defaultFontSpec);
+                                       : defaultFontAttribute);
         info.name = attributes.value(QStringLiteral("name")).toString();
     });
     if (!found)
-        info.style = qMakePair(parseFontSpec(defaultFontSpec).first, unreadableTextColor);
+        info.style = qMakePair(parseFontAttribute(defaultFontAttribute).first, unreadableTextColor);
     return info;
 }
 
@@ -96,9 +96,9 @@ QList<BackgroundDescriptor> readColorBackgrounds(const QString &path)
 {
     QList<BackgroundDescriptor> colors;
     forEachElement(path, QStringLiteral("color"), [&](const QXmlStreamAttributes &attributes) {
-        const TextStyle style = parseFontSpec(attributes.hasAttribute(QStringLiteral("font"))
+        const TextStyle style = parseFontAttribute(attributes.hasAttribute(QStringLiteral("font"))
                                                   ? attributes.value(QStringLiteral("font")).toString()
-                                                  : defaultFontSpec);
+                                                  : defaultFontAttribute);
         BackgroundDescriptor d =
             BackgroundDescriptor::ofColor(parseChannels(attributes.value(QStringLiteral("bg-color")).toString(), 0));
         d.font = style.first;

@@ -16,7 +16,7 @@ using TextStyle = QPair<QFont, QColor>;
 
 // "family,style word,point size,colour"; missing or unusable fields take the value of
 // "Arial,Sans-Serif,84,#000000" except the colour, which is white when unusable.
-TextStyle parseFontSpec(const QString &spec);
+TextStyle parseFontAttribute(const QString &attribute);
 
 // Text style and display name of a background folder's "info.xml" (the last "media" element).
 // A missing file, or one without "media", gives the default font and white text.
