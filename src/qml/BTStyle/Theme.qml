@@ -47,13 +47,14 @@ QtObject {
     readonly property string iconFamily: "DejaVu Sans"
     readonly property string monoFamily: "DejaVu Sans Mono"
 
-    // An 8 px grid, one corner radius, controls at least 36 px high.
+    // An 8 px grid, one corner radius, controls at least 36 px high, main actions 44.
     readonly property int unit: 8
     readonly property int gap: 8
     readonly property int gapLarge: 16
     readonly property int margin: 24
     readonly property int radius: 8
     readonly property int controlHeight: 36
+    readonly property int actionHeight: 44
     readonly property int toolBarHeight: 64
     readonly property int headerHeight: 64
     readonly property int thumbSize: 168

@@ -80,7 +80,7 @@ Page {
             Button {
                 objectName: "openFolderButton"
                 text: qsTr("Open Folder containing Video")
-                implicitHeight: 44
+                implicitHeight: Theme.actionHeight
                 onClicked: screen.renderer.openFolder()
             }
         }
