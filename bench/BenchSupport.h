@@ -3,7 +3,11 @@
 // Process figures the benchmark programs report: CPU time and peak resident memory (Linux).
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTextStream>
 
 #include <sys/resource.h>
 
@@ -37,6 +41,27 @@ inline void resetPeak()
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
+}
+
+// The word after an option ("--only NAME"), or "" when the option is not given.
+inline QString optionValue(const QStringList &arguments, const QString &option)
+{
+    const int at = arguments.indexOf(option);
+    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
+// Runs this program again for one case, so that its peak memory is its own; its table line goes
+// to out. Returns the child's exit code.
+inline int runCaseAlone(const QStringList &arguments, const QString &name, QTextStream &out)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                arguments.mid(1) + QStringList{QStringLiteral("--only"), name, QStringLiteral("--no-header")});
+    child.waitForFinished(-1);
+    out << child.readAllStandardOutput();
+    out.flush();
+    return child.exitCode();
 }
 
 } // namespace BenchSupport

@@ -93,8 +93,7 @@ int main(int argc, char *argv[])
     AppPaths::setup();
     const QStringList arguments = app.arguments();
     const bool quick = arguments.contains(QStringLiteral("--quick"));
-    const int only = arguments.indexOf(QStringLiteral("--only"));
-    const QString onlyName = only > 0 && only + 1 < arguments.size() ? arguments.at(only + 1) : QString();
+    const QString onlyName = optionValue(arguments, QStringLiteral("--only"));
 
     QDir dir(QDir::temp().filePath(QStringLiteral("pictovia-bench")));
     dir.mkpath(QStringLiteral("."));
@@ -135,15 +134,7 @@ int main(int argc, char *argv[])
     int status = 0;
     for (const Case &c : qAsConst(cases)) {
         if (onlyName.isEmpty()) {
-            // Each case in a fresh process, so its peak memory is its own.
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(QCoreApplication::applicationFilePath(),
-                        arguments.mid(1) + QStringList{"--only", c.name, "--no-header"});
-            child.waitForFinished(-1);
-            out << child.readAllStandardOutput();
-            out.flush();
-            status |= child.exitCode();
+            status |= runCaseAlone(arguments, c.name, out);
             continue;
         }
         if (c.name != onlyName)

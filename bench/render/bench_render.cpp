@@ -125,12 +125,8 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments();
     const bool keep = arguments.contains(QStringLiteral("--keep"));
     const bool alone = !arguments.contains(QStringLiteral("--no-alone"));
-    auto valueOf = [&arguments](const char *option) {
-        const int at = arguments.indexOf(QLatin1String(option));
-        return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
-    };
-    const QString onlyName = valueOf("--only");
-    const int slideCount = valueOf("--slides").toInt(); // 0: each case's own
+    const QString onlyName = optionValue(arguments, QStringLiteral("--only"));
+    const int slideCount = optionValue(arguments, QStringLiteral("--slides")).toInt(); // 0: each case's own
 
     QDir dir(QDir::temp().filePath(QStringLiteral("pictovia-bench")));
     dir.mkpath(QStringLiteral("."));
@@ -174,16 +170,7 @@ int main(int argc, char *argv[])
     int status = 0;
     for (const Case &c : qAsConst(cases)) {
         if (onlyName.isEmpty()) {
-            // Each case in a fresh process, so its peak memory is its own.
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            QStringList childArguments = arguments.mid(1);
-            childArguments << QStringLiteral("--only") << c.name << QStringLiteral("--no-header");
-            child.start(QCoreApplication::applicationFilePath(), childArguments);
-            child.waitForFinished(-1);
-            out << child.readAllStandardOutput();
-            out.flush();
-            if (child.exitCode() != 0)
+            if (runCaseAlone(arguments, c.name, out) != 0)
                 status = 1;
             continue;
         }

@@ -55,6 +55,11 @@ ApplicationWindow {
         }
         return qsTr("Normal")
     }
+    // A translated file-dialog label with the project's picture patterns, which take camera
+    // files (IMG_0001.JPG) too.
+    function pictureNameFilter(label) {
+        return label.replace(/\(.*\)\s*$/, "") + project.pictureNameFilters[0].replace(/^[^(]*/, "")
+    }
     function slidesText(count) {
         return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
     }
@@ -79,8 +84,8 @@ ApplicationWindow {
             radius: Theme.radius * 2
             opacity: 0
             gradient: Gradient {
-                GradientStop { position: 0; color: "#2b3442" }
-                GradientStop { position: 1; color: "#1b1e23" }
+                GradientStop { position: 0; color: Theme.darkRaised }
+                GradientStop { position: 1; color: Theme.dark }
             }
             Column {
                 anchors.centerIn: parent
@@ -88,7 +93,7 @@ ApplicationWindow {
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: "Pictovia"
-                    color: "#ffffff"
+                    color: Theme.textOnDark
                     font.family: Theme.fontFamily
                     font.pixelSize: 64
                     font.weight: Font.Light

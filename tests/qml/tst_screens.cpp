@@ -35,6 +35,11 @@ class TestScreens : public QObject
         return context ? context->contextProperty(QString::fromLatin1(name)).value<QObject *>() : nullptr;
     }
 
+    bool canMakeVideo() const
+    {
+        return presenter("render") && presenter("styleSettings") && presenter("backgrounds");
+    }
+
     // Photos, a text slide and music, then through theme, background (a colour), style and
     // settings (720p into outputDir) to MAKE VIDEO.
     void startVideo(const QString &outputDir)
@@ -154,7 +159,7 @@ private Q_SLOTS:
 
     void clickThroughToVideo()
     {
-        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+        if (!canMakeVideo())
             QSKIP("the render, style and background presenters are not published in this build");
         QTemporaryDir output;
         startVideo(output.path());
@@ -172,7 +177,7 @@ private Q_SLOTS:
 
     void stoppingReturnsToSettings()
     {
-        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+        if (!canMakeVideo())
             QSKIP("the render, style and background presenters are not published in this build");
         QTemporaryDir output;
         startVideo(output.path());
@@ -185,7 +190,7 @@ private Q_SLOTS:
     // A folder the video cannot be written to: back to the project, with the error shown.
     void renderErrorReturnsToMainWithPopup()
     {
-        if (!presenter("render") || !presenter("styleSettings") || !presenter("backgrounds"))
+        if (!canMakeVideo())
             QSKIP("the render, style and background presenters are not published in this build");
         const QString blocked = m_dir.filePath(QStringLiteral("a-file-not-a-folder"));
         QVERIFY(makeImageFile(blocked + QStringLiteral(".png")));

@@ -235,6 +235,8 @@ int main(int argc, char *argv[])
     if (engine.rootObjects().isEmpty())
         return 1;
     window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window)
+        return 1;
     window->resize(size.value(0).toInt(), size.value(1).toInt());
     window->setPosition(0, 0);
     walk(samples.path());

@@ -7,5 +7,5 @@ Button {
     font.pixelSize: Theme.sectionSize
     leftPadding: Theme.margin
     rightPadding: Theme.margin
-    implicitHeight: 44
+    implicitHeight: Theme.actionHeight
 }

@@ -43,7 +43,7 @@ T.Button {
         Ripple {
             anchors.fill: parent
             pressed: control.pressed
-            color: control.highlighted ? "#33ffffff" : "#14000000"
+            color: control.highlighted ? Theme.glint : Theme.edge
         }
         FocusRing { shown: control.visualFocus }
     }

@@ -5,7 +5,7 @@ Item {
     id: ripple
     property bool pressed: false
     property point origin: Qt.point(width / 2, height / 2)
-    property color color: "#1f000000"
+    property color color: Theme.shade
     clip: true
 
     Rectangle {

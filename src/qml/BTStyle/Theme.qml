@@ -24,6 +24,19 @@ QtObject {
     readonly property color dangerSoft: "#fdecea"
     readonly property color dark: "#1b1e23"
     readonly property color scrim: "#801b1e23"
+    // Faint outline and press ripples, dark on light controls, light on accent ones.
+    readonly property color edge: "#14000000"
+    readonly property color shade: "#1f000000"
+    readonly property color glint: "#33ffffff"
+    readonly property color dangerLine: "#f3c4bf"
+    readonly property color success: "#7ee2a8"
+    readonly property color dropTint: "#1a2f6fde"
+    // Over photos and dark frames: white type on translucent dark chips and buttons.
+    readonly property color textOnDark: "#ffffff"
+    readonly property color onPicture: "#991b1e23"
+    readonly property color onPictureHover: "#cc1b1e23"
+    readonly property color badge: "#b31b1e23"
+    readonly property color darkRaised: "#2b3442"
 
     // Four sizes of type.
     readonly property int titleSize: 22
@@ -32,14 +45,16 @@ QtObject {
     readonly property int captionSize: 12
     readonly property string fontFamily: "DejaVu Sans"
     readonly property string iconFamily: "DejaVu Sans"
+    readonly property string monoFamily: "DejaVu Sans Mono"
 
-    // An 8 px grid, one corner radius, controls at least 36 px high.
+    // An 8 px grid, one corner radius, controls at least 36 px high, main actions 44.
     readonly property int unit: 8
     readonly property int gap: 8
     readonly property int gapLarge: 16
     readonly property int margin: 24
     readonly property int radius: 8
     readonly property int controlHeight: 36
+    readonly property int actionHeight: 44
     readonly property int toolBarHeight: 64
     readonly property int headerHeight: 64
     readonly property int thumbSize: 168

@@ -21,7 +21,7 @@ T.ToolTip {
         text: control.text
         font: control.font
         wrapMode: Text.Wrap
-        color: "#ffffff"
+        color: Theme.textOnDark
     }
     background: Rectangle {
         color: Theme.dark

@@ -62,10 +62,10 @@ GridView {
                     font.weight: Font.DemiBold
                     color: modelData.fontColor !== undefined ? modelData.fontColor
                            : modelData.color === undefined ? "white"
-                           : (modelData.color.r * 0.3 + modelData.color.g * 0.59 + modelData.color.b * 0.11 > 0.6 ? "#222222" : "#ffffff")
+                           : (modelData.color.r * 0.3 + modelData.color.g * 0.59 + modelData.color.b * 0.11 > 0.6 ? Theme.text : Theme.textOnDark)
                 }
             }
-            IconButton {
+            SlideAction {
                 visible: grid.showAdd && (card.hovered || hovered)
                 objectName: "removeCustom_" + index
                 anchors.left: parent.left
@@ -73,9 +73,8 @@ GridView {
                 anchors.margins: Theme.gap
                 iconName: "trash"
                 tip: qsTr("Remove")
-                tint: "#ffffff"
-                fill: "#991b1e23"
-                hoverFill: "#cc1b1e23"
+                implicitWidth: 32
+                implicitHeight: 32
                 onClicked: grid.removeClicked(modelData.id)
             }
         }

@@ -52,8 +52,9 @@ AbstractButton {
             radius: Theme.radius
             color: "transparent"
             border.width: card.selected ? 3 : card.hovered ? 2 : 1
-            border.color: card.selected ? Theme.accent : card.hovered ? Theme.lineStrong : "#14000000"
+            border.color: card.selected ? Theme.accent : card.hovered ? Theme.lineStrong : Theme.edge
             Behavior on border.width { NumberAnimation { duration: Theme.fast } }
+            FocusRing { shown: card.visualFocus }
         }
         Rectangle {
             visible: card.selected
@@ -69,17 +70,6 @@ AbstractButton {
                 color: Theme.textOnAccent
                 font.weight: Font.Bold
             }
-        }
-        Rectangle {
-            x: -3
-            y: -3
-            width: picture.width + 6
-            height: picture.height + 6
-            radius: Theme.radius + 3
-            color: "transparent"
-            border.width: Theme.focusWidth
-            border.color: Theme.accent
-            visible: card.visualFocus
         }
     }
     scale: card.down ? 0.98 : 1

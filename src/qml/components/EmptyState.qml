@@ -58,7 +58,7 @@ Item {
                 Button {
                     objectName: "emptyAddFolder"
                     text: qsTr("Add Folder with Images")
-                    implicitHeight: 44
+                    implicitHeight: Theme.actionHeight
                     onClicked: root.addFolder()
                 }
             }

@@ -15,22 +15,13 @@ ColumnLayout {
         return Math.floor(s / 60) + ":" + ("0" + s % 60).slice(-2)
     }
 
-    Rectangle {
+    PictureFrame {
         objectName: "previewScreen"
         visible: panel.showPicture
         Layout.fillWidth: true
-        Layout.preferredHeight: Math.round(width * 9 / 16)
-        radius: Theme.radius
-        color: Theme.dark
-        clip: true
+        imageId: preview.frame
+        picture.objectName: "previewPicture"
 
-        Image {
-            objectName: "previewPicture"
-            anchors.fill: parent
-            fillMode: Image.PreserveAspectFit
-            cache: false
-            source: preview.frame !== "" ? "image://ImageProvider/" + preview.frame : ""
-        }
         Label {
             anchors.centerIn: parent
             visible: preview.frame === ""

@@ -21,8 +21,8 @@ Rectangle {
         id: row
         anchors.centerIn: parent
         spacing: Theme.gap
-        Icon { name: "check"; color: "#7ee2a8"; width: 20; height: 20; anchors.verticalCenter: parent.verticalCenter }
-        Label { text: toast.text; color: "#ffffff"; anchors.verticalCenter: parent.verticalCenter }
+        Icon { name: "check"; color: Theme.success; width: 20; height: 20; anchors.verticalCenter: parent.verticalCenter }
+        Label { text: toast.text; color: Theme.textOnDark; anchors.verticalCenter: parent.verticalCenter }
     }
     transform: Translate { id: shift; y: 0 }
     SequentialAnimation {

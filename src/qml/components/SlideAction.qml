@@ -1,11 +1,11 @@
 import QtQuick 2.15
 import "../BTStyle"
 
-// A small action button over a slide's picture.
+// A small action button over a picture.
 IconButton {
-    tint: "#ffffff"
-    fill: "#991b1e23"
-    hoverFill: "#cc1b1e23"
+    tint: Theme.textOnDark
+    fill: Theme.onPicture
+    hoverFill: Theme.onPictureHover
     implicitWidth: 28
     implicitHeight: 28
 }

@@ -33,7 +33,7 @@ Item {
         anchors.margins: 6
         radius: Theme.radius
         color: Theme.dangerSoft
-        border.color: "#f3c4bf"
+        border.color: Theme.dangerLine
         Column {
             anchors.centerIn: parent
             width: parent.width - 24
@@ -62,7 +62,7 @@ Item {
             id: frame
             anchors.fill: parent
             radius: Theme.radius
-            color: card.kind === 3 ? "#2b3442" : Theme.sunken
+            color: card.kind === 3 ? Theme.darkRaised : Theme.sunken
             clip: true
 
             Image {
@@ -83,7 +83,7 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 14
                 text: card.slideText
-                color: "#ffffff"
+                color: Theme.textOnDark
                 font.pixelSize: Theme.sectionSize
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap
@@ -98,12 +98,12 @@ Item {
             height: 22
             width: info.implicitWidth + 12
             radius: 11
-            color: "#b31b1e23"
+            color: Theme.badge
             Label {
                 id: info
                 anchors.centerIn: parent
                 text: card.number + (card.kind === 3 ? "  T" : "")
-                color: "#ffffff"
+                color: Theme.textOnDark
                 font.pixelSize: Theme.captionSize
                 font.weight: Font.DemiBold
             }
@@ -115,12 +115,12 @@ Item {
             height: 22
             width: durationLabel.implicitWidth + 12
             radius: 11
-            color: card.durationType === 2 ? Theme.accent : "#b31b1e23"
+            color: card.durationType === 2 ? Theme.accent : Theme.badge
             Label {
                 id: durationLabel
                 anchors.centerIn: parent
                 text: qsTr("%1 s").arg(card.durationType === 2 ? card.ownDuration : project.slideDuration)
-                color: "#ffffff"
+                color: Theme.textOnDark
                 font.pixelSize: Theme.captionSize
             }
         }

@@ -154,7 +154,7 @@ GridView {
             rotation90: slideRotation
             durationType: model.durationType
             ownDuration: model.duration
-            number: grid.hasSeparator && index > project.usedSlidesNumber ? index : index + 1
+            number: cell.past ? index : index + 1
             selected: grid.isSelected(index)
             excluded: cell.past
             dragging: grid.draggedRow >= 0 && (grid.draggedRow === index || (grid.isSelected(grid.draggedRow) && grid.isSelected(index)))

@@ -26,19 +26,10 @@ BasePopup {
         frames = []
     }
 
-    Rectangle {
+    PictureFrame {
         Layout.fillWidth: true
-        Layout.preferredHeight: Math.round(width * 9 / 16)
-        radius: Theme.radius
-        color: Theme.dark
-        clip: true
-        Image {
-            anchors.fill: parent
-            fillMode: Image.PreserveAspectFit
-            cache: false
-            source: popup.frames.length > 0 ? "image://ImageProvider/" + popup.frames[popup.frame]
-                                            : "qrc:/assets/images/templates/" + popup.themeId + "/thumb.jpg"
-        }
+        imageId: popup.frames.length > 0 ? popup.frames[popup.frame] : ""
+        fallback: "qrc:/assets/images/templates/" + popup.themeId + "/thumb.jpg"
     }
     Timer {
         interval: 50

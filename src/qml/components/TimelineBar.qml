@@ -28,7 +28,7 @@ Rectangle {
             objectName: "timelineText"
             text: project.timelineText.trim()
             font.weight: Font.DemiBold
-            font.family: "DejaVu Sans Mono"
+            font.family: Theme.monoFamily
         }
         ProgressBar {
             objectName: "timelineProgress"

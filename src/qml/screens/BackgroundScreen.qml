@@ -99,9 +99,7 @@ Page {
     FileDialog {
         id: customDialog
         title: qsTr("Add Custom Background Image")
-        // The translated label with patterns that take camera files (IMG_0001.JPG) too.
-        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)").replace(/\(.*\)\s*$/, "")
-                      + (project ? project.pictureNameFilters[0].replace(/^[^(]*/, "") : "(*.jpg *.jpeg *.png *.gif)")]
+        nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
         folder: shortcuts.pictures
         onAccepted: {
             if (screen.bgs.isNormalBgSize(fileUrl)) {

@@ -9,9 +9,9 @@ Page {
     id: screen
     objectName: "doneScreen"
     readonly property var renderer: appWindow.renderPres
-    readonly property string resultPath: renderer && renderer.resultPath !== undefined ? renderer.resultPath : ""
+    readonly property string resultPath: renderer ? renderer.resultPath : ""
     readonly property string fileName: resultPath.substring(resultPath.lastIndexOf("/") + 1)
-    readonly property real fileSize: renderer && renderer.resultSize !== undefined ? renderer.resultSize : -1
+    readonly property real fileSize: renderer ? renderer.resultSize : -1
 
     function goBack() { StackView.view.backToMain() }
     function sizeText(bytes) {
@@ -41,7 +41,7 @@ Page {
             height: 96
             radius: 48
             color: Theme.accent
-            Icon { anchors.centerIn: parent; width: 52; height: 52; name: "check"; color: "#ffffff" }
+            Icon { anchors.centerIn: parent; width: 52; height: 52; name: "check"; color: Theme.textOnDark }
             scale: 0.6
             opacity: 0
             Component.onCompleted: celebrate.start()
@@ -80,7 +80,7 @@ Page {
             Button {
                 objectName: "openFolderButton"
                 text: qsTr("Open Folder containing Video")
-                implicitHeight: 44
+                implicitHeight: Theme.actionHeight
                 onClicked: screen.renderer.openFolder()
             }
         }

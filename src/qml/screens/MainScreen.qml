@@ -26,6 +26,7 @@ Page {
             appWindow.styleSettingsPres.load(index)
         project.loadPrj(index)
     }
+    function editAudio() { project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open() }
     function done() {
         project.save()
         screen.StackView.view.showTheme()
@@ -85,7 +86,7 @@ Page {
                 text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
                 compact: screen.compact
                 attention: project.audioFilesCount > 0
-                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+                onClicked: screen.editAudio()
             }
             ToolSeparator { }
             ToolAction { objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
@@ -170,14 +171,14 @@ Page {
             Rectangle {
                 anchors.fill: parent
                 visible: dropArea.containsDrag && !screen.empty
-                color: "#1a2f6fde"
+                color: Theme.dropTint
                 border.width: 2
                 border.color: Theme.accent
             }
         }
         TimelineBar {
             Layout.fillWidth: true
-            onAudioClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+            onAudioClicked: screen.editAudio()
         }
     }
 
@@ -208,9 +209,7 @@ Page {
         id: imagesDialog
         title: qsTr("Add Images")
         selectMultiple: true
-        // The translated label with patterns that take camera files (IMG_0001.JPG) too.
-        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)").replace(/\(.*\)\s*$/, "")
-                      + (project ? project.pictureNameFilters[0].replace(/^[^(]*/, "") : "(*.jpg *.jpeg *.png *.gif)")]
+        nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
         folder: shortcuts.pictures
         onAccepted: project.addImages(fileUrls)
     }

@@ -10,12 +10,8 @@ Page {
     objectName: "renderingScreen"
     readonly property var renderer: appWindow.renderPres
     readonly property int progress: renderer ? renderer.progress : 0
-    property real startedAt: Date.now()
-    property real now: Date.now()
-    // The presenter's own clock when it has one, else counted here.
-    readonly property real elapsed: renderer && renderer.elapsed !== undefined ? renderer.elapsed : (now - startedAt) / 1000
-    readonly property real timeLeft: renderer && renderer.timeLeft !== undefined ? renderer.timeLeft
-                                     : progress > 0 ? elapsed * (100 - progress) / progress : -1
+    readonly property int elapsed: renderer ? renderer.elapsed : 0
+    readonly property int timeLeft: renderer ? renderer.timeLeft : -1
 
     function goBack() { stop() }
     function stop() {
@@ -28,8 +24,6 @@ Page {
         onBackClicked: screen.stop()
         backButton.objectName: "renderBackButton"
     }
-
-    Timer { interval: 500; repeat: true; running: screen.StackView.status === StackView.Active; onTriggered: screen.now = Date.now() }
 
     Connections {
         target: screen.renderer
@@ -44,23 +38,11 @@ Page {
         width: Math.min(860, parent.width - 2 * Theme.margin, (parent.height - 200) * 16 / 9)
         spacing: Theme.gapLarge
 
-        Rectangle {
+        PictureFrame {
             objectName: "renderPreview"
             Layout.fillWidth: true
-            Layout.preferredHeight: width * 9 / 16
-            radius: Theme.radius
-            color: Theme.dark
-            clip: true
-            Image {
-                anchors.fill: parent
-                source: screen.renderer && screen.renderer.preview !== "" ? "image://ImageProvider/" + screen.renderer.preview : ""
-                fillMode: Image.PreserveAspectFit
-                cache: false
-            }
-            BusyIndicator {
-                anchors.centerIn: parent
-                running: !screen.renderer || screen.renderer.preview === ""
-            }
+            imageId: screen.renderer ? screen.renderer.preview : ""
+            busyWhileEmpty: true
         }
         ProgressBar {
             objectName: "renderProgress"

@@ -159,29 +159,15 @@ Page {
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Rectangle {
+            PictureFrame {
                 id: previewFrame
                 objectName: "stylePreview"
-                readonly property string imageId: !screen.previews ? ""
-                                                  : tabs.currentIndex === 0 ? screen.previews.imgStyleThumb
-                                                                            : screen.previews.textStyleThumb
                 anchors.centerIn: parent
                 width: Math.min(parent.width, parent.height * 16 / 9)
                 height: width * 9 / 16
-                radius: Theme.radius
-                color: Theme.dark
-                clip: true
-                Image {
-                    anchors.fill: parent
-                    source: previewFrame.imageId !== "" ? "image://ImageProvider/" + previewFrame.imageId : ""
-                    fillMode: Image.PreserveAspectFit
-                    cache: false
-                    smooth: true
-                }
-                BusyIndicator {
-                    anchors.centerIn: parent
-                    running: previewFrame.imageId === ""
-                }
+                imageId: !screen.previews ? ""
+                         : tabs.currentIndex === 0 ? screen.previews.imgStyleThumb : screen.previews.textStyleThumb
+                busyWhileEmpty: true
             }
             Label {
                 anchors.top: previewFrame.bottom
