@@ -16,20 +16,12 @@ namespace ProjectFolder {
 
 namespace {
 
-constexpr int thumbnailCount = 5;
-
-bool isReadableFile(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
-}
-
 // As opening the project in the application: photos that are gone are left out.
 void dropMissingPhotos(Project &project, QStringList *warnings)
 {
     QVector<SlidePtr> kept;
     for (const SlidePtr &slide : qAsConst(project.slides)) {
-        if (slide->type == ImageSlideType && !isReadableFile(slide->content))
+        if (slide->type == ImageSlideType && !Project::isReadablePhoto(slide->content))
             warnings->append(QStringLiteral("The photo %1 is missing; it is left out").arg(slide->content));
         else
             kept.append(slide);
@@ -71,8 +63,8 @@ QImage thumbnailOf(const Slide &slide)
 // The first five slides' pictures; leftovers of a longer project saved there before go.
 void writeThumbnails(const QDir &folder, const Project &project)
 {
-    for (int n = 1; n <= thumbnailCount; ++n) {
-        const QString file = folder.filePath(thumbFileName(QString::number(n)));
+    for (int n = 1; n <= ProjectThumbnails::count; ++n) {
+        const QString file = ProjectThumbnails::fileIn(folder, n);
         if (n <= project.slides.size())
             ProjectThumbnails::save(thumbnailOf(*project.slides.at(n - 1)), file);
         else
@@ -134,25 +126,21 @@ bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr 
         return false;
     }
     QString reason;
-    const QString audio = project->audioTracks.isEmpty() ? QString() : project->audioTracks.first()->path();
+    auto failed = [&reason, error](const QString &file) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(file, reason);
+        return false;
+    };
     const QString infoFile = folder.filePath(AppConstants::infoFileName);
+    if (!writeProjectInfo(infoFile, projectInfoOf(*project, QDateTime::currentDateTime()), &reason))
+        return failed(infoFile);
+    writeThumbnails(folder, *project);
     const QString projectFile = folder.filePath(AppConstants::projectFileName);
+    if (!writeProjectFile(projectFile, project, &reason))
+        return failed(projectFile);
     const QString styleFile = folder.filePath(AppConstants::styleFileName);
-    QString failed;
-    const QString name = projectInfoName(QDateTime::currentDateTime());
-    if (!writeProjectInfo(infoFile, name, audio, project->slides.size(), &reason))
-        failed = infoFile;
-    if (failed.isEmpty()) {
-        writeThumbnails(folder, *project);
-        if (!writeProjectFile(projectFile, project, &reason))
-            failed = projectFile;
-    }
-    if (failed.isEmpty() && !writeStyleFile(styleFile, style, &reason))
-        failed = styleFile;
-    if (failed.isEmpty())
-        return true;
-    *error = QStringLiteral("Cannot write %1: %2").arg(failed, reason);
-    return false;
+    if (!writeStyleFile(styleFile, style, &reason))
+        return failed(styleFile);
+    return true;
 }
 
 } // namespace ProjectFolder

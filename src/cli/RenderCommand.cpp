@@ -207,9 +207,7 @@ QString RenderCommand::leftOutWarning(const Project &project)
     const int left = count - project.usedSlidesNumber;
     if (left <= 0)
         return {};
-    double music = 0.0;
-    for (const MediaFileInfoPtr &track : project.audioTracks)
-        music += double(track->duration());
+    const double music = project.musicLength();
     const QString why = project.isDurationFixed
                             ? QStringLiteral("at --duration %1 s each").arg(project.slideDuration)
                             : QStringLiteral("slides that follow the music last at least 3 s each");

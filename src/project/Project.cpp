@@ -1,5 +1,8 @@
 #include "project/Project.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -46,11 +49,25 @@ void Project::setOutputSettings(int quality, const QString &saveDir)
     output.saveDir = saveDir;
 }
 
-void Project::recompute()
+double Project::musicLength() const
 {
     double music = 0.0;
-    for (const MediaFileInfoPtr &track : qAsConst(audioTracks))
+    for (const MediaFileInfoPtr &track : audioTracks)
         music += double(track->duration());
+    return music;
+}
+
+bool Project::isReadablePhoto(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+void Project::recompute()
+{
+    const double music = musicLength();
     const bool hasMusic = !audioTracks.isEmpty();
     const int n = slides.size();
     double ownSum = 0.0;

@@ -32,6 +32,10 @@ public:
 
     // Recomputes effectiveSlideDuration, totalDuration and usedSlidesNumber.
     void recompute();
+    // Seconds of all music tracks together.
+    double musicLength() const;
+    // Whether a photo slide's file is there and can be opened; a project opens without the others.
+    static bool isReadablePhoto(const QString &path);
 
 private:
     void fitToMusic(double music);

@@ -282,21 +282,25 @@ ProjectInfo readProjectInfo(const QString &path)
     return info;
 }
 
-QString projectInfoName(const QDateTime &time)
+ProjectInfo projectInfoOf(const Project &project, const QDateTime &time)
 {
-    return QLocale::system().toString(time, QStringLiteral("dd MMM yyyy - hh:mm"));
+    ProjectInfo info;
+    info.name = QLocale::system().toString(time, QStringLiteral("dd MMM yyyy - hh:mm"));
+    if (!project.audioTracks.isEmpty())
+        info.audio = project.audioTracks.first()->path();
+    info.slidesCount = project.slides.size();
+    return info;
 }
 
-bool writeProjectInfo(const QString &path, const QString &name, const QString &audio, int slidesCount,
-                      QString *error)
+bool writeProjectInfo(const QString &path, const ProjectInfo &info, QString *error)
 {
     return writeXml(
         path,
-        [&](QXmlStreamWriter &xml) {
+        [&info](QXmlStreamWriter &xml) {
             xml.writeStartElement(rootElement);
-            xml.writeTextElement(QStringLiteral("name"), name);
-            xml.writeTextElement(QStringLiteral("audio"), audio);
-            xml.writeTextElement(QStringLiteral("slidesnumber"), QString::number(slidesCount));
+            xml.writeTextElement(QStringLiteral("name"), info.name);
+            xml.writeTextElement(QStringLiteral("audio"), info.audio);
+            xml.writeTextElement(QStringLiteral("slidesnumber"), QString::number(info.slidesCount));
             xml.writeEndElement();
         },
         error);

@@ -29,7 +29,7 @@ StyleSettingsPtr readStyleFile(const QString &path);
 bool writeStyleFile(const QString &path, const StyleSettingsPtr &style, QString *error = nullptr);
 
 ProjectInfo readProjectInfo(const QString &path);
-// The "name" of "info.xml": the time of a save, "dd MMM yyyy - hh:mm" in the system's language.
-QString projectInfoName(const QDateTime &time);
-bool writeProjectInfo(const QString &path, const QString &name, const QString &audio, int slidesCount,
-                      QString *error = nullptr);
+// What "info.xml" says of the project saved at time: its name is that time as
+// "dd MMM yyyy - hh:mm" in the system's language.
+ProjectInfo projectInfoOf(const Project &project, const QDateTime &time);
+bool writeProjectInfo(const QString &path, const ProjectInfo &info, QString *error = nullptr);

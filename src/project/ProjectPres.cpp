@@ -9,7 +9,6 @@
 #include "project/TextSlidePres.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJSValue>
 #include <QUrl>
@@ -247,14 +246,6 @@ void ProjectPres::addImagePaths(const QStringList &paths)
         Q_EMIT scrollToBottom();
 }
 
-static bool isReadableFile(const QString &path)
-{
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
-}
-
 void ProjectPres::openProject(const ProjectPtr &source)
 {
     if (!source)
@@ -274,7 +265,7 @@ void ProjectPres::openProject(const ProjectPtr &source)
             m_model->appendSlide(new TextSlidePres(slide));
             m_hasTextSlide = true;
         } else if (slide->type == ImageSlideType) {
-            if (isReadableFile(slide->content))
+            if (Project::isReadablePhoto(slide->content))
                 m_model->appendSlide(new ImgSlidePres(slide, m_pixelRatio));
             else
                 missing.append(slide->content);

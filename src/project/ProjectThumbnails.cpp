@@ -1,9 +1,11 @@
 #include "project/ProjectThumbnails.h"
 
+#include "app/AppConstants.h"
 #include "images/ImageLoading.h"
 #include "project/AtomicFile.h"
 #include "theme/TextPicture.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTransform>
@@ -14,6 +16,11 @@ namespace {
 constexpr int longestText = 20;
 constexpr float textBoxFraction = 0.8f;
 } // namespace
+
+QString fileIn(const QDir &folder, int n)
+{
+    return folder.filePath(thumbFileName(QString::number(n)));
+}
 
 QImage fromPhoto(const QImage &image, int rotation)
 {

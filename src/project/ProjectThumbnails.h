@@ -3,10 +3,17 @@
 #include <QImage>
 #include <QString>
 
+class QDir;
+
 // The 120 x 120 pictures that stand for the first slides of a saved project.
 namespace ProjectThumbnails {
 
 constexpr int side = 120;
+// How many of the first slides have a picture in the folder.
+constexpr int count = 5;
+
+// The file of the n-th slide's picture, n from 1.
+QString fileIn(const QDir &folder, int n);
 
 // A photo's picture cut to the square and turned by rotation quarter turns clockwise.
 QImage fromPhoto(const QImage &image, int rotation);

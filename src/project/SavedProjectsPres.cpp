@@ -17,12 +17,10 @@
 
 namespace {
 
-constexpr int thumbnailCount = 5;
-
 QStringList folderThumbIds(const QString &id, int slidesCount)
 {
     QStringList ids;
-    for (int k = 1; k <= qMin(slidesCount, thumbnailCount); ++k)
+    for (int k = 1; k <= qMin(slidesCount, ProjectThumbnails::count); ++k)
         ids.append(id + QLatin1Char('/') + QString::number(k));
     return ids;
 }
@@ -57,7 +55,7 @@ SavedProjectsPres::SavedProjectsPres()
     const QStringList folders = QDir(m_projectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
     for (const QString &id : folders) {
         const ProjectInfo info = readProjectInfo(QDir(folderOf(id)).filePath(AppConstants::infoFileName));
-        m_entries.append(entryFor(id, info.name, info.audio, info.slidesCount));
+        m_entries.append(entryFor(id, info));
     }
 }
 
@@ -108,15 +106,14 @@ int SavedProjectsPres::rowOf(const SavedProjectEntryPtr &entry) const
     return m_entries.indexOf(entry);
 }
 
-SavedProjectEntryPtr SavedProjectsPres::entryFor(const QString &id, const QString &name, const QString &audio,
-                                                 int count)
+SavedProjectEntryPtr SavedProjectsPres::entryFor(const QString &id, const ProjectInfo &info)
 {
     auto entry = SavedProjectEntryPtr::create();
     entry->id = id;
-    entry->name = name;
-    entry->audioName = audio;
-    entry->slidesCount = count;
-    entry->imgs = folderThumbIds(id, count);
+    entry->name = info.name;
+    entry->audioName = info.audio;
+    entry->slidesCount = info.slidesCount;
+    entry->imgs = folderThumbIds(id, info.slidesCount);
     entry->lastModified = QDateTime::currentDateTime();
     return entry;
 }
@@ -129,27 +126,25 @@ QString SavedProjectsPres::saveProject(const ProjectPtr &project)
     const QDir folder(folderOf(id));
     folder.mkpath(QStringLiteral("."));
 
-    const QString name = projectInfoName(QDateTime::currentDateTime());
-    const QString audio = project->audioTracks.isEmpty() ? QString() : project->audioTracks.first()->path();
-    const int count = project->slides.size();
-    writeProjectInfo(folder.filePath(AppConstants::infoFileName), name, audio, count);
+    const ProjectInfo info = projectInfoOf(*project, QDateTime::currentDateTime());
+    writeProjectInfo(folder.filePath(AppConstants::infoFileName), info);
 
     auto found = std::find_if(m_entries.begin(), m_entries.end(),
                               [&id](const SavedProjectEntryPtr &e) { return e->id == id; });
     SavedProjectEntryPtr entry;
     if (found != m_entries.end()) {
         entry = *found;
-        entry->slidesCount = count;
-        entry->audioName = audio;
-        entry->name = name;
-        const int row = rowOf(entry);
+        entry->slidesCount = info.slidesCount;
+        entry->audioName = info.audio;
+        entry->name = info.name;
+        const int row = int(found - m_entries.begin());
         if (row > 0) {
             beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
             m_entries.move(row, 0);
             endMoveRows();
         }
     } else {
-        entry = entryFor(id, name, audio, count);
+        entry = entryFor(id, info);
         beginInsertRows(QModelIndex(), 0, 0);
         m_entries.prepend(entry);
         endInsertRows();
@@ -173,7 +168,7 @@ bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedP
         m_cachedProjectId = project->id;
     }
     const QDir folder(folderOf(entry->id));
-    const int handled = qMin(project->slides.size(), thumbnailCount);
+    const int handled = qMin(project->slides.size(), ProjectThumbnails::count);
     bool changed = false;
     for (int n = 1; n <= handled; ++n) {
         const Slide &slide = *project->slides.at(n - 1);
@@ -183,7 +178,7 @@ bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedP
             continue;
         m_thumbKeys.insert(n, key);
         changed = true;
-        const QString file = folder.filePath(thumbFileName(QString::number(n)));
+        const QString file = ProjectThumbnails::fileIn(folder, n);
         if (photo) {
             setImg(entry->imgs, n - 1, QString());
             const ThumbGeneratorTask task{slide.content, ProjectThumbnails::side, ProjectThumbnails::side};
@@ -194,8 +189,8 @@ bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedP
             ProjectThumbnails::save(ProjectThumbnails::fromText(slide.content), file);
         }
     }
-    for (int k = thumbnailCount; k > handled; --k) {
-        QFile::remove(folder.filePath(thumbFileName(QString::number(k))));
+    for (int k = ProjectThumbnails::count; k > handled; --k) {
+        QFile::remove(ProjectThumbnails::fileIn(folder, k));
         // Forgotten too, so a slide that comes back at that place gets its file again.
         m_thumbKeys.remove(k);
         if (entry->imgs.size() >= k) {

@@ -13,6 +13,8 @@
 #include <QMap>
 #include <QSharedPointer>
 
+struct ProjectInfo;
+
 // The projects saved under projectsDir, most recently saved first, each with up to five
 // thumbnails of its first slides. Saves the open project and reads projects and styles back.
 class SavedProjectsPres : public QAbstractListModel, public IProjectStore
@@ -64,7 +66,7 @@ private:
 
     QString folderOf(const QString &id) const;
     int rowOf(const SavedProjectEntryPtr &entry) const;
-    SavedProjectEntryPtr entryFor(const QString &id, const QString &name, const QString &audio, int count);
+    SavedProjectEntryPtr entryFor(const QString &id, const ProjectInfo &info);
     bool updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry);
     void notifyRow(int row, const QVector<int> &roles);
 

@@ -84,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!back->hasOwnBorderColor && !back->hasOwnFontColor);
         QCOMPARE(back->borderColor, QColor(255, 255, 255));
 
-        QVERIFY(writeProjectInfo(path("info.xml"), "08 Dec 2026 - 11:30", tone1, 12));
+        QVERIFY(writeProjectInfo(path("info.xml"), ProjectInfo{"08 Dec 2026 - 11:30", tone1, 12}));
         QCOMPARE(readAll(path("info.xml")),
                  QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><project><name>08 Dec 2026 - 11:30</name>"
                                 "<audio>%1</audio><slidesnumber>12</slidesnumber></project>\n").arg(tone1));
