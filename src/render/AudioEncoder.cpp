@@ -1,5 +1,6 @@
 #include "render/AudioEncoder.h"
 #include "app/CommonError.h"
+#include "render/AudioResampler.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -24,15 +25,6 @@ void check(int result)
 {
     if (result < 0)
         throw result;
-}
-
-AVChannelLayout inputLayout(const AVFrame *frame)
-{
-    AVChannelLayout layout{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || frame->ch_layout.nb_channels <= 0
-        || av_channel_layout_copy(&layout, &frame->ch_layout) < 0)
-        av_channel_layout_default(&layout, qMax(frame->ch_layout.nb_channels, 1));
-    return layout;
 }
 
 // The mask for the usual layouts; other orders are told apart by their full description.
@@ -116,7 +108,7 @@ AudioEncoder::AudioEncoder(const AVOutputFormat *format, AVFormatContext *format
 
 QString AudioEncoder::resamplerKey(const AVFrame *frame, int rate)
 {
-    AVChannelLayout in = inputLayout(frame);
+    AVChannelLayout in = resamplerInputLayout(frame);
     const QString key = QStringLiteral("chl%1sr%2sf%3").arg(layoutKey(in)).arg(rate).arg(frame->format);
     av_channel_layout_uninit(&in);
     return key;
@@ -130,20 +122,11 @@ SwrContext *AudioEncoder::resampler(const AVFrame *frame, int rate)
     auto found = m_resamplers.find(key);
     if (found != m_resamplers.end())
         return m_lastResampler = found->second.get();
-    AVChannelLayout in = inputLayout(frame);
-    AVChannelLayout out{};
-    av_channel_layout_default(&out, m_codecContext->ch_layout.nb_channels);
-    SwrContext *context = nullptr;
-    int result = swr_alloc_set_opts2(&context, &out, m_codecContext->sample_fmt, m_codecContext->sample_rate, &in,
-                                     AVSampleFormat(frame->format), rate, 0, nullptr);
-    av_channel_layout_uninit(&in);
-    av_channel_layout_uninit(&out);
-    SwrContextPtr owned(context);
-    if (result >= 0)
-        result = swr_init(context);
-    check(result);
-    m_resamplers.emplace(key, std::move(owned));
-    return m_lastResampler = context;
+    SwrContextPtr made = makeResampler(frame, rate, m_codecContext->ch_layout.nb_channels, m_codecContext->sample_fmt,
+                                       m_codecContext->sample_rate);
+    m_lastResampler = made.get();
+    m_resamplers.emplace(key, std::move(made));
+    return m_lastResampler;
 }
 
 void AudioEncoder::startTrack()

@@ -6,12 +6,18 @@ extern "C" {
 
 #include <QtGlobal>
 
+AVChannelLayout resamplerInputLayout(const AVFrame *frame)
+{
+    AVChannelLayout layout{};
+    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || frame->ch_layout.nb_channels <= 0
+        || av_channel_layout_copy(&layout, &frame->ch_layout) < 0)
+        av_channel_layout_default(&layout, qMax(frame->ch_layout.nb_channels, 1));
+    return layout;
+}
+
 SwrContextPtr makeResampler(const AVFrame *frame, int rate, int channels, int sampleFormat, int outputRate)
 {
-    AVChannelLayout in{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || frame->ch_layout.nb_channels <= 0
-        || av_channel_layout_copy(&in, &frame->ch_layout) < 0)
-        av_channel_layout_default(&in, qMax(frame->ch_layout.nb_channels, 1));
+    AVChannelLayout in = resamplerInputLayout(frame);
     AVChannelLayout out{};
     av_channel_layout_default(&out, channels);
     SwrContext *context = nullptr;

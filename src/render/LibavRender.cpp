@@ -179,56 +179,54 @@ QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,
 bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage)
 {
     const double d = 1.0 / timeBaseDen;
-    const int overflow = theme->sceneOverflow;
-    const double total = project->totalDuration > 0.0 ? project->totalDuration : scene.end;
     stage.current = makeReader(scene, stage.background);
-    double t = frameCount * d;
     int k = 0;
-    while (scene.end > t) {
+    while (scene.end > frameCount * d) {
         if (stopOrFailure())
             return false;
-        ISceneReader &current = *stage.current;
-        if (stage.outgoing && current.frameIndex() > overflow) {
-            output.advanceTimeline(stage.outgoing->frameIndex() - current.frameIndex(), timeBaseNum, timeBaseDen);
+        if (stage.outgoing && stage.current->frameIndex() > theme->sceneOverflow) {
+            output.advanceTimeline(stage.outgoing->frameIndex() - stage.current->frameIndex(), timeBaseNum,
+                                   timeBaseDen);
             stage.outgoing.reset();
         }
-        if (!output.wantsFrame(scene.start + (k + 1) * d)) {
-            skipFrame(stage);
-            ++k;
-            ++frameCount;
-            t = frameCount * d;
-            if (scene.overlap && t >= scene.end)
-                return beginOverlap(output, stage);
-            continue;
-        }
-        ISceneReader &source = stage.outgoing ? *stage.outgoing : current;
-        const bool ok = stage.outgoing ? handOver(stage, (current.frameIndex() + 1.0) / overflow)
-                                       : current.readNext(1.0);
-        if (!ok) {
-            failReading();
-            return false;
-        }
-        QSharedPointer<QImage> picture = source.currentImage();
-        AVFrame *frame = source.currentFrame();
-
         ++k;
         ++frameCount;
         const double T = k * d + scene.start;
-        Q_EMIT progress(picture, T * 100.0 / total);
-        applyFades(*picture, scene, sceneNumber, current.frameIndex());
-
-        t = frameCount * d;
-        if (stopRequested) {
-            pool->release(frame);
+        if (!output.wantsFrame(T))
+            skipFrame(stage);
+        else if (!drawFrame(output, scene, sceneNumber, stage, T))
             return false;
-        }
-        output.writeFrame(pool, frame, timeBaseNum, timeBaseDen, T);
-        if (scene.overlap && t >= scene.end)
+        if (scene.overlap && frameCount * d >= scene.end)
             return beginOverlap(output, stage);
     }
     // A cut: the next reader numbers its frames from -1 again, so the video's numbering moves
     // on by the frames this one made.
     output.advanceTimeline(stage.current->frameIndex() + 1, timeBaseNum, timeBaseDen);
+    return true;
+}
+
+// Draws the frame ending at time T (the current scene, or both during a hand-over) and hands it
+// to the output; false when no background frame came or a stop arrived meanwhile.
+bool LibavRender::drawFrame(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage, double T)
+{
+    ISceneReader &current = *stage.current;
+    ISceneReader &source = stage.outgoing ? *stage.outgoing : current;
+    const bool ok = stage.outgoing ? handOver(stage, (current.frameIndex() + 1.0) / theme->sceneOverflow)
+                                   : current.readNext(1.0);
+    if (!ok) {
+        failReading();
+        return false;
+    }
+    QSharedPointer<QImage> picture = source.currentImage();
+    AVFrame *frame = source.currentFrame();
+    const double total = project->totalDuration > 0.0 ? project->totalDuration : scene.end;
+    Q_EMIT progress(picture, T * 100.0 / total);
+    applyFades(*picture, scene, sceneNumber, current.frameIndex());
+    if (stopRequested) {
+        pool->release(frame);
+        return false;
+    }
+    output.writeFrame(pool, frame, timeBaseNum, timeBaseDen, T);
     return true;
 }
 

@@ -62,6 +62,7 @@ private:
     QSharedPointer<IAsyncAVInput> makeBackground();
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
     bool playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
+    bool drawFrame(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage, double T);
     void skipFrame(Stage &stage);
     bool beginOverlap(IFrameSink &output, Stage &stage) const;
     // One shared frame of two scenes: (1 - w) x the outgoing scene + w x the incoming one.

@@ -34,11 +34,11 @@ void RenderController::start(const ProjectPtr &project, const ThemeTemplatePtr &
     RenderWorker *w = worker.get();
     w->moveToThread(thread.get());
     connect(thread.get(), &QThread::started, w, &RenderWorker::process);
-    connect(w, &RenderWorker::done, this, &RenderController::workerDone);
-    connect(w, &RenderWorker::error, this, &RenderController::workerError);
-    connect(w, &RenderWorker::onProgress, this, &RenderController::renderProgress);
-    connect(w, &RenderWorker::onPreview, this, &RenderController::renderPreview);
-    connect(w, &RenderWorker::stopped, this, &RenderController::workerStopped);
+    connect(w, &RenderWorker::done, this, &RenderController::done);
+    connect(w, &RenderWorker::error, this, &RenderController::error);
+    connect(w, &RenderWorker::onProgress, this, &RenderController::onProgress);
+    connect(w, &RenderWorker::onPreview, this, &RenderController::onPreview);
+    connect(w, &RenderWorker::stopped, this, &RenderController::stopped);
     connect(w, &RenderWorker::finished, thread.get(), &QThread::quit);
     thread->start(QThread::InheritPriority);
 }
@@ -47,29 +47,4 @@ void RenderController::stop()
 {
     if (worker)
         worker->stop();
-}
-
-void RenderController::workerDone(const QString &)
-{
-    Q_EMIT done();
-}
-
-void RenderController::workerError()
-{
-    Q_EMIT error();
-}
-
-void RenderController::renderProgress(float progress)
-{
-    Q_EMIT onProgress(progress);
-}
-
-void RenderController::renderPreview(QSharedPointer<QImage> image)
-{
-    Q_EMIT onPreview(image);
-}
-
-void RenderController::workerStopped()
-{
-    Q_EMIT stopped();
 }

@@ -36,13 +36,6 @@ Q_SIGNALS:
     void onProgress(float progress);
     void onPreview(QSharedPointer<QImage> image);
 
-public Q_SLOTS:
-    void workerDone(const QString &result_path);
-    void workerError();
-    void renderProgress(float progress);
-    void renderPreview(QSharedPointer<QImage> image);
-    void workerStopped();
-
 private:
     void finishThread();
 

@@ -116,10 +116,10 @@ QSize SceneSprite::decodeSize(const QSize &storedSize, bool turned, const QSizeF
 
 namespace {
 
-// Edges moved so a picture of proportion q covers a box of the given aspect instead of fitting.
-void coverMargins(float q, float aspect, bool &wide, float &margin)
+// Edges moved so a picture of proportion q fits a box of the given aspect or, covering, fills it.
+void edgeMargins(float q, float aspect, bool cover, bool &wide, float &margin)
 {
-    wide = q <= aspect;
+    wide = (q > aspect) != cover;
     margin = (1.0f - (wide ? aspect / q : q / aspect)) * 0.5f;
 }
 
@@ -137,23 +137,21 @@ void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeig
     else
         prepareText(picture, ratio);
     const float q = float(m_noted.width()) / float(m_noted.height());
-    m_wide = q > m_object->aspect;
-    m_margin = (1.0f - (m_wide ? m_object->aspect / q : q / m_object->aspect)) * 0.5f;
+    edgeMargins(q, m_object->aspect, false, m_wide, m_margin);
     if (photo && fillsFrame(*m_object))
-        fillFrame(picture, QSize(outputWidth, outputHeight));
+        fillFrame(picture, QSize(outputWidth, outputHeight), q);
 }
 
-void SceneSprite::fillFrame(const QImage &photo, const QSize &output)
+void SceneSprite::fillFrame(const QImage &photo, const QSize &output, float q)
 {
-    const float q = float(m_noted.width()) / float(m_noted.height());
     if (q >= CoverRatio) {
-        coverMargins(q, m_object->aspect, m_wide, m_margin);
+        edgeMargins(q, m_object->aspect, true, m_wide, m_margin);
         return;
     }
     m_backdrop = blurredBackdrop(photo, output);
     if (!m_backdrop.isNull())
-        coverMargins(float(m_backdrop.width()) / m_backdrop.height(), m_object->aspect, m_backdropWide,
-                     m_backdropMargin);
+        edgeMargins(float(m_backdrop.width()) / m_backdrop.height(), m_object->aspect, true, m_backdropWide,
+                    m_backdropMargin);
 }
 
 bool SceneSprite::fillsFrame(const SceneObject &object)

@@ -58,7 +58,8 @@ public:
 
 private:
     void prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo);
-    void fillFrame(const QImage &photo, const QSize &output);
+    // q: the picture proper's width over its height.
+    void fillFrame(const QImage &photo, const QSize &output, float q);
     void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const;
     // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a
     // picture of that proportion keeps it.
