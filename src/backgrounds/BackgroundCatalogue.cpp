@@ -55,19 +55,25 @@ void BackgroundCatalogue::readFolders(const QString &dir, const QString &kind, M
     }
 }
 
-BackgroundDescriptor BackgroundCatalogue::entry(const QString &id) const
+const BackgroundDescriptor *BackgroundCatalogue::find(const QString &id) const
 {
     for (const Map *map : {&m_custom, &m_colors, &m_standard, &m_animated}) {
         const auto it = map->constFind(id);
         if (it != map->constEnd())
-            return *it;
+            return &*it;
     }
-    return m_animated.value(AppConstants::defaultBackgroundId);
+    return nullptr;
+}
+
+BackgroundDescriptor BackgroundCatalogue::entry(const QString &id) const
+{
+    const BackgroundDescriptor *found = find(id);
+    return found ? *found : m_animated.value(AppConstants::defaultBackgroundId);
 }
 
 bool BackgroundCatalogue::contains(const QString &id) const
 {
-    return m_custom.contains(id) || m_colors.contains(id) || m_standard.contains(id) || m_animated.contains(id);
+    return find(id) != nullptr;
 }
 
 QString BackgroundCatalogue::addCustom(const QString &path, const QFont &font, const QColor &fontColor)

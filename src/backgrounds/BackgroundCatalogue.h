@@ -49,6 +49,8 @@ private:
     BackgroundCatalogue();
 
     void readFolders(const QString &dir, const QString &kind, Map &map);
+    // The entry of id in whichever list holds it; null when none does.
+    const BackgroundDescriptor *find(const QString &id) const;
 
     Folders m_folders;
     Map m_standard;

@@ -54,6 +54,13 @@ void forEachElement(const QString &path, const QString &name, Visit visit)
         qCWarning(lcBackgrounds) << "Damaged file" << path << xml.errorString();
 }
 
+// The element's "font" attribute, the default one when absent.
+TextStyle styleOf(const QXmlStreamAttributes &attributes)
+{
+    const QString font = QStringLiteral("font");
+    return parseFontAttribute(attributes.hasAttribute(font) ? attributes.value(font).toString() : defaultFontAttribute);
+}
+
 } // namespace
 
 TextStyle parseFontAttribute(const QString &attribute)
@@ -82,9 +89,7 @@ FolderInfo readBackgroundInfo(const QString &path)
     bool found = false;
     forEachElement(path, QStringLiteral("media"), [&](const QXmlStreamAttributes &attributes) {
         found = true;
-        info.style = parseFontAttribute(attributes.hasAttribute(QStringLiteral("font"))
-                                       ? attributes.value(QStringLiteral("font")).toString()
-                                       : defaultFontAttribute);
+        info.style = styleOf(attributes);
         info.name = attributes.value(QStringLiteral("name")).toString();
     });
     if (!found)
@@ -96,9 +101,7 @@ QList<BackgroundDescriptor> readColorBackgrounds(const QString &path)
 {
     QList<BackgroundDescriptor> colors;
     forEachElement(path, QStringLiteral("color"), [&](const QXmlStreamAttributes &attributes) {
-        const TextStyle style = parseFontAttribute(attributes.hasAttribute(QStringLiteral("font"))
-                                                  ? attributes.value(QStringLiteral("font")).toString()
-                                                  : defaultFontAttribute);
+        const TextStyle style = styleOf(attributes);
         BackgroundDescriptor d =
             BackgroundDescriptor::ofColor(parseChannels(attributes.value(QStringLiteral("bg-color")).toString(), 0));
         d.font = style.first;

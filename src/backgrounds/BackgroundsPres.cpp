@@ -150,13 +150,15 @@ bool BackgroundsPres::isNormalBgSize(const QString &file_url) const
 QString BackgroundsPres::addCustomBg(const QString &file_url)
 {
     const QString path = localPath(file_url);
-    const QColor textColor = textColorForImage(*loadScaledImage(path, 250, 400));
+    // One decode gives both the text colour and the thumbnail.
+    const ImageSharedPointer thumb = loadScaledImage(path, 250, 400);
+    const QColor textColor = textColorForImage(*thumb);
     QFont font(QStringLiteral("Oswald Book"));
     font.setItalic(false);
     const QString id = m_catalogue->addCustom(path, font, textColor);
     m_custom.append(QVariantMap{{QStringLiteral("fontColor"), textColor},
                                 {pathKey, fileScheme + path},
-                                {thumbIdKey, registerScaledImage(path, 250, 400)},
+                                {thumbIdKey, ImageProvider::instance()->addImage(thumb)},
                                 {idKey, id}});
     Q_EMIT customChanged();
     return id;

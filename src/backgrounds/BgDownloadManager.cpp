@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QSaveFile>
@@ -29,7 +28,6 @@ BgDownloadManager::BgDownloadManager(const QString &baseUrl, QObject *parent)
 
 BgDownloadManager::~BgDownloadManager()
 {
-    QMutexLocker locker(&lock);
     dropReply();
 }
 
@@ -50,41 +48,20 @@ void BgDownloadManager::setStallTimeout(int ms)
 
 void BgDownloadManager::fetch(const QString &localPath)
 {
-    QMutexLocker locker(&lock);
-    dropReply();
-    queue.clear();
-    totalWeight = 0;
-    doneWeight = 0;
-    const DownloadItem item{baseUrl + QFileInfo(localPath).fileName(), localPath, itemWeight};
-    totalWeight += item.weight;
-    queue.append(item);
-    startNext();
+    currentUrl = baseUrl + QFileInfo(localPath).fileName();
+    currentPath = localPath;
+    startRequest();
 }
 
-bool BgDownloadManager::isFetching(const QString &localPath)
+bool BgDownloadManager::isFetching(const QString &localPath) const
 {
-    QMutexLocker locker(&lock);
     return reply && currentPath == localPath;
 }
 
 void BgDownloadManager::restartCurrent()
 {
-    QMutexLocker locker(&lock);
     if (!currentUrl.isEmpty())
         startRequest();
-}
-
-void BgDownloadManager::startNext()
-{
-    if (queue.isEmpty()) {
-        Q_EMIT done();
-        return;
-    }
-    const DownloadItem item = queue.takeFirst();
-    currentUrl = item.url;
-    currentPath = item.localPath;
-    currentWeight = item.weight;
-    startRequest();
 }
 
 void BgDownloadManager::startRequest()
@@ -146,7 +123,6 @@ bool BgDownloadManager::writeAvailable()
 
 void BgDownloadManager::onReadyRead()
 {
-    QMutexLocker locker(&lock);
     if (!reply || sender() != reply)
         return;
     stallTimer.start();
@@ -156,7 +132,6 @@ void BgDownloadManager::onReadyRead()
 
 void BgDownloadManager::downloadFinished()
 {
-    QMutexLocker locker(&lock);
     if (!reply)
         return;
     stallTimer.stop();
@@ -170,25 +145,21 @@ void BgDownloadManager::downloadFinished()
     file.reset();
     reply->deleteLater();
     reply = nullptr;
-    doneWeight += currentWeight;
-    startNext();
+    Q_EMIT done();
 }
 
 void BgDownloadManager::downloadProgress(qlonglong received, qlonglong total)
 {
-    QMutexLocker locker(&lock);
     if (!reply)
         return;
     stallTimer.start();
     if (total <= 0 || received <= 0)
         return;
-    const float share = float(received) / float(total);
-    Q_EMIT progress((share * float(currentWeight) + float(doneWeight)) * 100.0f / float(totalWeight));
+    Q_EMIT progress(float(received) * 100.0f / float(total));
 }
 
 void BgDownloadManager::onDownloadError(QNetworkReply::NetworkError code)
 {
-    QMutexLocker locker(&lock);
     if (!reply)
         return;
     qCWarning(lcBackgrounds) << "Network error" << code;
@@ -197,7 +168,6 @@ void BgDownloadManager::onDownloadError(QNetworkReply::NetworkError code)
 
 void BgDownloadManager::onDownloadSslErrors(const QList<QSslError> &errors)
 {
-    QMutexLocker locker(&lock);
     if (!reply)
         return;
     // Never ignored: a certificate problem ends the download as a failure.
@@ -208,7 +178,6 @@ void BgDownloadManager::onDownloadSslErrors(const QList<QSslError> &errors)
 
 void BgDownloadManager::onStalled()
 {
-    QMutexLocker locker(&lock);
     if (!reply)
         return;
     qCWarning(lcBackgrounds) << "Nothing received for" << stallTimer.interval() << "ms";

@@ -3,7 +3,6 @@
 #include "app/Singleton.h"
 
 #include <QList>
-#include <QMutex>
 #include <QNetworkReply>
 #include <QObject>
 #include <QSslError>
@@ -23,7 +22,6 @@ class BgDownloadManager : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int itemWeight = 1000;
     static constexpr int defaultStallTimeoutMs = 30000;
 
     static BgDownloadManager *instance() { return Singleton<BgDownloadManager>::instance(); }
@@ -36,9 +34,9 @@ public:
     // installed next to the program as a file:// address.
     static QString backgroundBaseUrl();
 
-    // Starts a new batch with this file, abandoning any running request without a signal.
+    // Starts fetching this file, abandoning any running request without a signal.
     void fetch(const QString &localPath);
-    bool isFetching(const QString &localPath);
+    bool isFetching(const QString &localPath) const;
     // Fetches the current file again (after a failure).
     void restartCurrent();
     // A transfer that receives nothing for this long ends as a download error.
@@ -60,17 +58,9 @@ private Q_SLOTS:
     void onStalled();
 
 private:
-    struct DownloadItem
-    {
-        QString url;
-        QString localPath;
-        int weight = itemWeight;
-    };
-
     friend class Singleton<BgDownloadManager>;
     BgDownloadManager();
 
-    void startNext();
     void startRequest();
     void fail();
     void dropReply();
@@ -78,13 +68,8 @@ private:
 
     QNetworkAccessManager *network;
     QNetworkReply *reply = nullptr;
-    QMutex lock;
-    QList<DownloadItem> queue;
     QString currentUrl;
     QString currentPath;
-    int currentWeight = 0;
-    int totalWeight = 0;
-    int doneWeight = 0;
     QString baseUrl;
     std::unique_ptr<QSaveFile> file; // the temporary file of the running request
     QTimer stallTimer;

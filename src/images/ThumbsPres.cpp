@@ -58,25 +58,19 @@ StyleSettingsPtr ThumbsPres::style() const
     return current ? current : StyleSettingsPtr::create();
 }
 
-QImage ThumbsPres::backgroundPreviewPixmap(const BackgroundDescriptor &background)
-{
-    if (background.isColor()) {
-        QImage image(1920, 1080, QImage::Format_RGB32);
-        image.fill(background.color);
-        return image;
-    }
-    const ImageSharedPointer picture = loadImage(background.isVideo() ? background.thumbPath : background.path);
-    if (!picture || picture->isNull())
-        return QImage();
-    if (background.isVideo())
-        return picture->scaled(1920, 1080, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return *picture;
-}
-
 QImage ThumbsPres::canvas(int width, int height) const
 {
     const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style()->bgId);
-    QImage picture = StylePreview::coverCrop(backgroundPreviewPixmap(background), height, width);
+    if (background.isColor()) {
+        QImage filled(width, height, QImage::Format_RGB32);
+        filled.fill(background.color);
+        return filled;
+    }
+    // A picture is decoded straight at the preview's size (a custom one may be a full camera
+    // photo); a video's small thumbnail is enlarged smoothly.
+    const ImageSharedPointer source =
+        background.isVideo() ? loadImage(background.thumbPath) : loadScaledImage(background.path, height, width);
+    QImage picture = StylePreview::coverCrop(*source, height, width);
     if (picture.isNull()) {
         // A background that cannot be read still gives a frame to draw on.
         picture = QImage(width, height, QImage::Format_RGB32);

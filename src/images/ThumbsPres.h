@@ -10,8 +10,6 @@
 
 #include <functional>
 
-struct BackgroundDescriptor;
-
 // The style screen's two previews (a photo slide and a text slide placed in the chosen theme
 // over the chosen background) and the theme screen's looping preview, published as ids of the
 // in-memory image provider. Each new preview replaces the previous one there.
@@ -36,10 +34,6 @@ public:
     Q_INVOKABLE QStringList themePreviewFrames(int themeId);
     Q_INVOKABLE void releaseThemePreview();
 
-    // The background as a picture: a colour fills 1920 x 1080, a video gives its thumbnail
-    // fitted into 1920 x 1080, a still picture its file at full size.
-    static QImage backgroundPreviewPixmap(const BackgroundDescriptor &background);
-
     // Where the current style comes from (the style settings presenter, set at start-up);
     // without one a new style record is used.
     void setStyleSource(std::function<StyleSettingsPtr()> source) { m_styleSource = std::move(source); }
@@ -54,6 +48,7 @@ private:
     ~ThumbsPres() override;
 
     StyleSettingsPtr style() const;
+    // The chosen background covering width x height.
     QImage canvas(int width, int height) const;
     // Registers the image and drops the one it replaces.
     static QString publish(const QImage &image, const QString &previous);
