@@ -1,15 +1,23 @@
 #include "preview/PreviewPres.h"
 
-#include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "backgrounds/BackgroundCatalogue.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "images/ImageProvider.h"
 #include "preview/PreviewPlayer.h"
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
+#include "project/StyleSettingsPres.h"
+#include "render/RenderPres.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <algorithm>
+
+namespace {
+// Long enough to gather a slider drag or a burst of added photos into one restart, short enough
+// that a change shows well within a second.
+constexpr int restartDelayMs = 250;
+}
 
 PreviewPres::PreviewPres()
     // Made first so that it is deleted last, after this presenter has let go of its picture.
@@ -18,7 +26,7 @@ PreviewPres::PreviewPres()
     , m_source([this](double from) { return currentRun(from); })
 {
     m_restart.setSingleShot(true);
-    m_restart.setInterval(0);
+    m_restart.setInterval(restartDelayMs);
     connect(&m_restart, &QTimer::timeout, this, &PreviewPres::restart);
     connect(m_player, &PreviewPlayer::frameShown, this, &PreviewPres::showFrame);
     connect(m_player, &PreviewPlayer::ended, this, &PreviewPres::onEnded);
@@ -34,7 +42,26 @@ PreviewPres::PreviewPres()
                 if (!(roles.size() == 1 && roles.first() == SlidesListModel::ImgIdRole))
                     choicesChanged();
             });
+    followStyle();
+    // A render has the machine to itself, and nothing of the preview's is in its way.
+    connect(RenderPres::instance(), &RenderPres::isRenderingChanged, this, [this] {
+        if (RenderPres::instance()->isRendering())
+            stop();
+    });
     updateDuration();
+}
+
+void PreviewPres::followStyle()
+{
+    StyleSettingsPres *style = StyleSettingsPres::instance();
+    for (auto signal : {&StyleSettingsPres::themeIdChanged, &StyleSettingsPres::bgIdChanged,
+                        &StyleSettingsPres::borderSizeChanged, &StyleSettingsPres::borderColorChanged,
+                        &StyleSettingsPres::imgShadowBlurChanged, &StyleSettingsPres::textShadowBlurChanged,
+                        &StyleSettingsPres::fontFamilyChanged, &StyleSettingsPres::fontWeightChanged,
+                        &StyleSettingsPres::fontColorChanged})
+        connect(style, signal, this, &PreviewPres::choicesChanged);
+    // A video background downloaded meanwhile replaces the thumbnail that stood in for it.
+    connect(BackgroundsPres::instance(), &BackgroundsPres::backgroundDownloaded, this, &PreviewPres::choicesChanged);
 }
 
 PreviewPres::~PreviewPres()
@@ -53,12 +80,15 @@ PreviewRun PreviewPres::currentRun(double from) const
 {
     PreviewRun run;
     const ProjectPtr project = ProjectPres::instance()->project();
-    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(1);
+    StyleSettingsPres *style = StyleSettingsPres::instance();
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
     if (!project || project->usedSlidesNumber <= 0 || !theme)
         return run;
+    // As a render does: the choices are applied afresh, even before the style screens were opened.
+    style->applyStyle();
     run.project = PreviewRun::snapshot(*project);
     run.theme = theme;
-    run.background = BackgroundCatalogue::instance()->entry(AppConstants::defaultBackgroundId);
+    run.background = PreviewRun::backgroundFor(BackgroundCatalogue::instance()->entry(style->bgId()));
     run.from = from;
     return run;
 }
@@ -143,6 +173,10 @@ void PreviewPres::startAt(double from, bool playing)
     m_restart.stop();
     m_sinceStart.start();
     m_player->stop();
+    if (RenderPres::instance()->isRendering()) {
+        setPlaying(false);
+        return;
+    }
     const PreviewRun run = m_source(from);
     if (!run.project || !run.theme) {
         setPlaying(false);

@@ -54,7 +54,8 @@ public:
 public Q_SLOTS:
     // Something the video is made of changed: a running preview restarts from the same time.
     void choicesChanged();
-    // A render is starting: the preview stops and lets it have the machine.
+    // A render is starting: the preview stops and lets it have the machine (it also refuses to
+    // start while a render runs).
     void stop();
 
 Q_SIGNALS:
@@ -68,6 +69,8 @@ private:
     PreviewPres();
     ~PreviewPres() override;
 
+    // Style, theme and background changes restart the preview like project changes do.
+    void followStyle();
     PreviewRun currentRun(double from) const;
     // Plays from that time on, or shows only the picture there.
     void startAt(double from, bool playing = true);

@@ -20,4 +20,8 @@ struct PreviewRun
     // A deep copy of the project that nothing else changes, at the smallest quality (so a
     // background video is read from its smallest file).
     static ProjectPtr snapshot(const Project &project);
+    // What the preview draws for the chosen background: a video from its smallest file on disk,
+    // or, before any was downloaded, its thumbnail as a still picture (nothing to fetch, no
+    // error for a file that is not there yet).
+    static BackgroundDescriptor backgroundFor(const BackgroundDescriptor &chosen);
 };

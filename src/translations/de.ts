@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>Drücken Sie auf Abspielen, um die Diashow anzusehen</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Fügen Sie zuerst Fotos hinzu</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>Doppelklicken Sie auf eine Folie oder wählen Sie sie aus und drücken Sie die Leertaste, um ab dort abzuspielen.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

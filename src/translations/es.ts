@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>Pulsa Reproducir para ver la presentación</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Primero añade fotos</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>Haz doble clic en una diapositiva, o selecciónala y pulsa Espacio, para reproducir desde ahí.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>Appuyez sur Lecture pour regarder le diaporama</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Ajoutez d’abord des photos</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>Double-cliquez sur une diapositive, ou sélectionnez-la et appuyez sur Espace, pour lire à partir de là.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>Tekan Putar untuk menonton tayangan slide</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Tambahkan foto terlebih dahulu</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>Klik dua kali sebuah slide, atau pilih lalu tekan Spasi, untuk memutar dari sana.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

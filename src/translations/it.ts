@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>Premi Riproduci per guardare la presentazione</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>Prima aggiungi delle foto</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>Fai doppio clic su una diapositiva, oppure selezionala e premi Spazio, per riprodurre da lì.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

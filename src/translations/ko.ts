@@ -366,6 +366,33 @@
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>Press Play to watch the slideshow</source>
+        <translation>재생을 눌러 슬라이드쇼를 보세요</translation>
+    </message>
+    <message>
+        <source>Add photos first</source>
+        <translation>먼저 사진을 추가하세요</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Double-click a slide, or select it and press Space, to play from there.</source>
+        <translation>슬라이드를 두 번 클릭하거나 선택한 뒤 스페이스 키를 누르면 그 위치부터 재생합니다.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>

@@ -94,6 +94,10 @@ Canvas {
             c.moveTo(8, 5); c.lineTo(19, 12); c.lineTo(8, 19); c.closePath()
             c.fill()
             return
+        case "pause":
+            c.roundedRect(6.5, 5, 4, 14, 1, 1); c.roundedRect(13.5, 5, 4, 14, 1, 1)
+            c.fill()
+            return
         case "up":
             c.moveTo(12, 19); c.lineTo(12, 5); c.moveTo(6, 11); c.lineTo(12, 5); c.lineTo(18, 11)
             break

@@ -18,6 +18,8 @@ GridView {
     signal removeRequested(var rows)
     signal durationRequested(int row, int durationType, real duration)
     signal textEditRequested(int row, string text)
+    // Double-click on a slide (byKey false), or Space with the first selected row or -1.
+    signal playRequested(int row, bool byKey)
 
     model: slides
     clip: true
@@ -33,6 +35,10 @@ GridView {
     ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
     focus: true
     keyNavigationEnabled: false
+    Keys.onSpacePressed: {
+        var rows = selectedRows()
+        playRequested(rows.length ? rows[0] : -1, true)
+    }
 
     function isSelected(row) { return selectionVersion >= 0 && selection[row] === true }
     function selectedRows() {
@@ -144,6 +150,7 @@ GridView {
                     grid.setSelection([index])
             }
             onCanceled: { autoScroll.direction = 0; grid.draggedRow = -1; grid.dropRow = -1 }
+            onDoubleClicked: grid.playRequested(index, false)
         }
         SlideCard {
             objectName: "slide" + index

@@ -26,6 +26,15 @@ Page {
             appWindow.styleSettingsPres.load(index)
         project.loadPrj(index)
     }
+    // Space pauses a playing preview, else plays from the selected slide (or from where it was).
+    function playFrom(row, byKey) {
+        if (byKey && preview.playing)
+            preview.pause()
+        else if (row >= 0)
+            preview.playFromSlide(row)
+        else
+            preview.play()
+    }
     function editAudio() { project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open() }
     function done() {
         project.save()
@@ -148,10 +157,27 @@ Page {
             SlideGrid {
                 id: grid
                 anchors.fill: parent
+                anchors.rightMargin: mainPreview.visible ? mainPreview.width : 0
                 visible: !screen.empty
                 onRemoveRequested: screen.removeRows(rows)
                 onDurationRequested: slideDurationPopup.openFor(row, durationType, duration)
                 onTextEditRequested: textPopup.openEdit(row, text)
+                onPlayRequested: screen.playFrom(row, byKey)
+            }
+            // The slideshow as it will look, beside the slides it is made of.
+            Rectangle {
+                id: mainPreview
+                objectName: "mainPreview"
+                anchors { top: parent.top; bottom: parent.bottom; right: parent.right }
+                width: Math.round(Math.max(320, Math.min(460, screen.width * 0.32)))
+                visible: !screen.empty
+                color: Theme.surface
+                Rectangle { width: 1; height: parent.height; color: Theme.line }
+                PreviewPanel {
+                    anchors { left: parent.left; right: parent.right; top: parent.top; margins: Theme.gapLarge }
+                    titled: true
+                    slideHint: true
+                }
             }
             EmptyState {
                 objectName: "emptyState"

@@ -48,16 +48,16 @@ Page {
 
     Flickable {
         anchors.fill: parent
-        contentHeight: column.implicitHeight + 2 * Theme.margin
+        contentHeight: Math.max(column.implicitHeight, previewPane.implicitHeight) + 2 * Theme.margin
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         ScrollBar.vertical: ScrollBar { }
 
         ColumnLayout {
             id: column
-            x: Math.max(Theme.margin, (parent.width - width) / 2)
+            x: Theme.margin
             y: Theme.margin
-            width: Math.min(720, screen.width - 2 * Theme.margin)
+            width: Math.min(560, (screen.width - 3 * Theme.margin) * 0.45)
             spacing: Theme.margin
 
             GroupBox {
@@ -112,6 +112,19 @@ Page {
                               + qsTr("video length %1").arg(project.timelineText.trim())
                     }
                 }
+            }
+        }
+
+        // Beside the settings, the slideshow they will make.
+        Pane {
+            id: previewPane
+            x: column.x + column.width + Theme.margin
+            y: Theme.margin
+            width: screen.width - x - Theme.margin
+            PreviewPanel {
+                objectName: "settingsPreviewPanel"
+                anchors.fill: parent
+                titled: true
             }
         }
     }

@@ -156,27 +156,38 @@ Page {
             }
         }
 
-        Item {
+        // The sample slide of the open tab above, the whole slideshow with these choices below.
+        ColumnLayout {
+            id: previews
             Layout.fillWidth: true
             Layout.fillHeight: true
+            spacing: Theme.gap
+            readonly property real pictureWidth: Math.min(width, (height - Theme.controlHeight - Theme.captionSize
+                                                                  - 4 * Theme.gap - 2 * Theme.gapLarge) / 2 * 16 / 9)
+            Item { Layout.fillHeight: true }
             PictureFrame {
                 id: previewFrame
                 objectName: "stylePreview"
-                anchors.centerIn: parent
-                width: Math.min(parent.width, parent.height * 16 / 9)
-                height: width * 9 / 16
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: previews.pictureWidth
+                Layout.preferredHeight: Math.round(previews.pictureWidth * 9 / 16)
                 imageId: !screen.previews ? ""
                          : tabs.currentIndex === 0 ? screen.previews.imgStyleThumb : screen.previews.textStyleThumb
                 busyWhileEmpty: true
             }
             Label {
-                anchors.top: previewFrame.bottom
-                anchors.topMargin: Theme.gap
-                anchors.horizontalCenter: previewFrame.horizontalCenter
+                Layout.alignment: Qt.AlignHCenter
                 text: qsTr("Preview")
                 color: Theme.textMuted
                 font.pixelSize: Theme.captionSize
             }
+            PreviewPanel {
+                objectName: "stylePreviewPanel"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: Theme.gapLarge
+                Layout.preferredWidth: previews.pictureWidth
+            }
+            Item { Layout.fillHeight: true }
         }
     }
 
