@@ -5,6 +5,8 @@
 #include "images/ImageProvider.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/PreviewPres.h"
+#include "project/StyleSettingsPres.h"
+#include "render/RenderPres.h"
 #include "theme/SceneStyle.h"
 
 #include <QSignalSpy>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         PreviewPres::instance()->stop();
+        StyleSettingsPres::instance()->reset();
         SceneStyle::instance()->reset();
     }
 
@@ -58,12 +61,11 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(preview->position() >= 5.5, 10000);
         QCOMPARE(redPixels(frames.last().at(0).value<QImage>()), 0);
 
-        // What the style settings do on a change: new SceneStyle values, then the signal.
-        SceneStyle::instance()->setBorderWidth(0.05f);
-        SceneStyle::instance()->setBorderColor(Qt::red);
+        // Two changes in a row, as from the style screen: one restart with both.
         const double before = preview->position();
         frames.clear();
-        preview->choicesChanged();
+        StyleSettingsPres::instance()->setBorderColor(Qt::red);
+        StyleSettingsPres::instance()->setBorderSize(4);
         // The old run's last picture may still arrive; the new run's first has the red border.
         auto firstRed = [&frames]() -> int {
             for (int i = 0; i < frames.size(); ++i)
@@ -92,6 +94,30 @@ private Q_SLOTS:
         QVERIFY(frames.wait(10000));
         QTRY_VERIFY(!preview->player()->isRunning());
         QVERIFY(qAbs(frames.first().at(1).toDouble() - 9.0) <= 1.0 / 30 + 1e-6);
+    }
+
+    // A render takes the machine: a playing preview stops and none starts until it ends.
+    void renderStopsThePreview()
+    {
+        const QString blue = colourPicture(dir.path(), "blue.png", QColor(20, 20, 230));
+        auto project = imageProject({blue, blue}, 4.0, 0);
+        auto theme = threeBoxTheme(0);
+        PreviewPres *preview = PreviewPres::instance();
+        preview->setRunSource([project, theme](double from) { return runOf(project, theme, from); });
+        preview->play();
+        QVERIFY(preview->player()->isRunning());
+
+        RenderPres::instance()->setIsRendering(true);
+        QVERIFY(!preview->playing());
+        QVERIFY(!preview->player()->isRunning());
+        preview->play();
+        QVERIFY(!preview->playing());
+        QVERIFY(!preview->player()->isRunning());
+
+        RenderPres::instance()->setIsRendering(false);
+        preview->play();
+        QVERIFY(preview->playing());
+        preview->pause();
     }
 };
 

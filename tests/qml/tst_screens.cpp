@@ -157,6 +157,18 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("textSlideField")));
     }
 
+    // The main screen's Play button plays the project in the preview beside the slides.
+    void playButtonStartsPreview()
+    {
+        m_project->addImagePaths(photos(2));
+        QObject *preview = presenter("preview");
+        QVERIFY(preview);
+        QTRY_VERIFY(m_ui.click(QStringLiteral("previewPlayButton")));
+        QVERIFY(preview->property("playing").toBool());
+        QTRY_VERIFY(!preview->property("frame").toString().isEmpty());
+        QMetaObject::invokeMethod(preview, "pause");
+    }
+
     void clickThroughToVideo()
     {
         if (!canMakeVideo())

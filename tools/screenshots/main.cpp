@@ -5,6 +5,7 @@
 #include "app/CommonError.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
+#include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
 
 #include <QApplication>
@@ -138,6 +139,11 @@ void walk(const QString &samples)
     wait(2500);
     call(find("slideGrid"), "setSelection", {QVariant(QVariantList{1, 2, 5})});
     shoot(QStringLiteral("main-slides"));
+    // The preview beside the slides, a few seconds into playing; it stays paused there.
+    PreviewPres::instance()->play();
+    wait(3000);
+    shoot(QStringLiteral("main-preview-playing"));
+    PreviewPres::instance()->pause();
 
     shootPopup("textSlidePopup", QStringLiteral("popup-text-slide"), [](QObject *p) { QMetaObject::invokeMethod(p, "openNew"); });
     shootPopup("durationPopup", QStringLiteral("popup-slide-durations"));

@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+// After QtQuick, so that Binding is the one with restoreMode.
+import QtQml 2.15
 import "../BTStyle"
 
 // The live preview of the slideshow: its picture, Play/Pause and a seek bar with the time

@@ -156,38 +156,39 @@ Page {
             }
         }
 
-        // The sample slide of the open tab above, the whole slideshow with these choices below.
-        ColumnLayout {
+        // The sample slide of the open tab above, the whole slideshow with these choices below;
+        // sized from the space left, never from their own content.
+        Item {
             id: previews
             Layout.fillWidth: true
             Layout.fillHeight: true
-            spacing: Theme.gap
             readonly property real pictureWidth: Math.min(width, (height - Theme.controlHeight - Theme.captionSize
-                                                                  - 4 * Theme.gap - 2 * Theme.gapLarge) / 2 * 16 / 9)
-            Item { Layout.fillHeight: true }
-            PictureFrame {
-                id: previewFrame
-                objectName: "stylePreview"
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: previews.pictureWidth
-                Layout.preferredHeight: Math.round(previews.pictureWidth * 9 / 16)
-                imageId: !screen.previews ? ""
-                         : tabs.currentIndex === 0 ? screen.previews.imgStyleThumb : screen.previews.textStyleThumb
-                busyWhileEmpty: true
+                                                                  - 3 * Theme.gap - 2 * Theme.gapLarge) / 2 * 16 / 9)
+            Column {
+                anchors.centerIn: parent
+                width: previews.pictureWidth
+                spacing: Theme.gap
+                PictureFrame {
+                    id: previewFrame
+                    objectName: "stylePreview"
+                    width: parent.width
+                    height: Math.round(width * 9 / 16)
+                    imageId: !screen.previews ? ""
+                             : tabs.currentIndex === 0 ? screen.previews.imgStyleThumb : screen.previews.textStyleThumb
+                    busyWhileEmpty: true
+                }
+                Label {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: qsTr("Preview")
+                    color: Theme.textMuted
+                    font.pixelSize: Theme.captionSize
+                }
+                Item { width: 1; height: Theme.gapLarge }
+                PreviewPanel {
+                    objectName: "stylePreviewPanel"
+                    width: parent.width
+                }
             }
-            Label {
-                Layout.alignment: Qt.AlignHCenter
-                text: qsTr("Preview")
-                color: Theme.textMuted
-                font.pixelSize: Theme.captionSize
-            }
-            PreviewPanel {
-                objectName: "stylePreviewPanel"
-                Layout.alignment: Qt.AlignHCenter
-                Layout.topMargin: Theme.gapLarge
-                Layout.preferredWidth: previews.pictureWidth
-            }
-            Item { Layout.fillHeight: true }
         }
     }
 
