@@ -39,6 +39,7 @@ Page {
         id: grid
         objectName: "themeGrid"
         anchors.fill: parent
+        anchors.rightMargin: themeSlideshow.width
         readonly property int columns: Math.max(2, Math.floor((width - 2 * Theme.margin) / 280))
         leftMargin: Theme.margin
         rightMargin: Theme.margin
@@ -70,11 +71,25 @@ Page {
                     text: qsTr("Preview")
                     opacity: card.hovered || hovered || visualFocus ? 1 : 0
                     Behavior on opacity { NumberAnimation { duration: Theme.fast } }
-                    onClicked: preview.show(modelData.themeId, modelData.name)
+                    onClicked: themePreview.show(modelData.themeId, modelData.name)
                 }
             }
         }
     }
 
-    ThemePreviewPopup { id: preview; objectName: "themePreviewPopup" }
+    // The slideshow in the chosen theme, so a change shows while it plays.
+    Rectangle {
+        id: themeSlideshow
+        anchors { top: parent.top; bottom: parent.bottom; right: parent.right }
+        width: Math.round(Math.max(320, Math.min(460, screen.width * 0.32)))
+        color: Theme.surface
+        Rectangle { width: 1; height: parent.height; color: Theme.line }
+        PreviewPanel {
+            objectName: "themePreviewPanel"
+            anchors { left: parent.left; right: parent.right; top: parent.top; margins: Theme.gapLarge }
+            titled: true
+        }
+    }
+
+    ThemePreviewPopup { id: themePreview; objectName: "themePreviewPopup" }
 }
