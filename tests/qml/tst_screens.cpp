@@ -163,7 +163,7 @@ private Q_SLOTS:
         m_project->addImagePaths(photos(2));
         QObject *preview = presenter("preview");
         QVERIFY(preview);
-        QTRY_VERIFY(m_ui.click(QStringLiteral("previewPlayButton")));
+        QVERIFY(m_ui.click(QStringLiteral("previewPlayButton")));
         QVERIFY(preview->property("playing").toBool());
         QTRY_VERIFY(!preview->property("frame").toString().isEmpty());
         QMetaObject::invokeMethod(preview, "pause");
