@@ -34,7 +34,7 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePat
 
 StaticImgImput::~StaticImgImput()
 {
-    stopSourceWorker(m_thread, m_worker, m_frames, *m_pool);
+    stopSourceWorker(m_thread, m_worker, [this] { m_frames.releaseAll(*m_pool); });
 }
 
 // The source frame's pixels, seen as an image that draws straight into them.
@@ -60,6 +60,14 @@ void StaticImgImput::start()
 }
 
 AVFrame *StaticImgImput::takeFrame()
+{
+    AVFrame *frame = m_frames.take();
+    if (frame)
+        av_frame_copy(frame, m_source.get());
+    return frame;
+}
+
+AVFrame *StaticImgImput::takeCoveredFrame()
 {
     return m_frames.take();
 }
