@@ -6,7 +6,10 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRgb>
 #include <QString>
+
+#include <optional>
 
 class AsyncStaticImgImputWorker;
 class QImage;
@@ -39,4 +42,5 @@ private:
     AsyncStaticImgImputWorker *m_worker = nullptr;
     FramePoolPtr m_pool;
     AVFramePtr m_source;
+    std::optional<QRgb> m_colour; // a plain colour background
 };
