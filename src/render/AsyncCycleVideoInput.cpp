@@ -1,34 +1,48 @@
 #include "render/AsyncCycleVideoInput.h"
 #include "render/AsyncCycleVideoInputWorker.h"
 #include "render/SourceThread.h"
+#include "render/VideoInput.h"
+
+#include <QImage>
 
 AsyncCycleVideoInput::AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path,
                                            const std::function<void()> &onError)
-    : m_worker(new AsyncCycleVideoInputWorker(path, pool))
+    : m_worker(new AsyncCycleVideoInputWorker(path, m_pictures))
     , m_pool(pool)
 {
     if (onError)
         connect(this, &AsyncCycleVideoInput::error, onError);
-    connect(m_worker, &AsyncCycleVideoInputWorker::frameRead, this, &AsyncCycleVideoInput::onFrameRead,
-            Qt::DirectConnection);
     connect(m_worker, &AsyncCycleVideoInputWorker::error, this, &AsyncCycleVideoInput::onError,
             Qt::DirectConnection);
-    m_thread = startSourceWorker(m_worker, m_frames);
+    m_thread = startSourceWorker(m_worker, m_pictures);
 }
 
 AsyncCycleVideoInput::~AsyncCycleVideoInput()
 {
-    stopSourceWorker(m_thread, m_worker, m_frames, *m_pool);
+    stopSourceWorker(m_thread, m_worker, [this] { m_pictures.freeAll(); });
 }
 
 AVFrame *AsyncCycleVideoInput::takeFrame()
 {
-    return m_frames.take();
+    return takeNext(true);
 }
 
-void AsyncCycleVideoInput::onFrameRead(AVFrame *frame)
+AVFrame *AsyncCycleVideoInput::takeCoveredFrame()
 {
-    m_frames.push(frame);
+    return takeNext(false);
+}
+
+AVFrame *AsyncCycleVideoInput::takeNext(bool convert)
+{
+    AVFramePtr picture(m_pictures.take());
+    if (!picture)
+        return nullptr;
+    AVFrame *frame = m_pool->acquire(this);
+    frame->pts = VideoInput::pictureNumber(picture.get());
+    // A picture of a format the scaler cannot take shows as black.
+    if (convert && !m_converter.convert(picture.get(), frame))
+        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32).fill(Qt::black);
+    return frame;
 }
 
 void AsyncCycleVideoInput::onError()

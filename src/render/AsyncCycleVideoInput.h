@@ -1,11 +1,9 @@
 #pragma once
 
+#include "render/BgraConverter.h"
+#include "render/FramePool.h"
 #include "render/FrameQueue.h"
 #include "render/IAsyncAVInput.h"
-
-extern "C" {
-#include <libavutil/frame.h>
-}
 
 #include <QObject>
 #include <QString>
@@ -15,7 +13,9 @@ extern "C" {
 class AsyncCycleVideoInputWorker;
 class QThread;
 
-// A looping background video, decoded ahead on a thread of its own into the render's pool.
+// A looping background video, decoded ahead on a thread of its own. Each picture becomes a
+// pool frame only when taken, and is not converted at all when the frame is to be painted
+// over, so the pool holds no frame ahead.
 class AsyncCycleVideoInput : public QObject, public IAsyncAVInput
 {
     Q_OBJECT
@@ -28,17 +28,22 @@ public:
     ~AsyncCycleVideoInput() override;
 
     AVFrame *takeFrame() override;
+    AVFrame *takeCoveredFrame() override;
 
 public Q_SLOTS:
-    void onFrameRead(AVFrame *frame);
     void onError();
 
 Q_SIGNALS:
     void error();
 
 private:
-    FrameQueue m_frames;
+    // The next decoded picture in a pool frame of this source, converted or not; nullptr once
+    // the worker has ended.
+    AVFrame *takeNext(bool convert);
+
+    FrameQueue m_pictures;
     AsyncCycleVideoInputWorker *m_worker;
     QThread *m_thread = nullptr;
     FramePoolPtr m_pool;
+    BgraConverter m_converter;
 };

@@ -2,17 +2,14 @@
 #include "app/CommonError.h"
 #include "app/Logging.h"
 #include "render/CycleVideoInput.h"
-
+#include "render/FFmpegPtr.h"
 
 #include <memory>
+#include <new>
 
-namespace {
-constexpr int framesAhead = 6;
-}
-
-AsyncCycleVideoInputWorker::AsyncCycleVideoInputWorker(const QString &path, const FramePoolPtr &pool)
+AsyncCycleVideoInputWorker::AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures)
     : m_path(path)
-    , m_pool(pool)
+    , m_pictures(pictures)
 {
 }
 
@@ -27,18 +24,18 @@ void AsyncCycleVideoInputWorker::process()
         Q_EMIT finished();
         return;
     }
-    const void *owner = input->codecContext();
     try {
         while (!m_stop) {
-            if (!m_pool->waitBelow(owner, framesAhead, 10))
+            if (!m_pictures.waitBelow(PicturesAhead, 10))
                 continue;
-            AVFrame *frame = m_pool->acquire(owner);
-            if (!input->readFrame(frame)) {
-                m_pool->release(frame);
+            AVFramePtr picture(av_frame_alloc());
+            if (!picture)
+                throw std::bad_alloc();
+            if (!input->readPicture(picture.get())) {
                 qCWarning(lcRender) << "Background video gives no more frames:" << m_path;
                 break;
             }
-            Q_EMIT frameRead(frame);
+            m_pictures.push(picture.release());
         }
     } catch (const std::bad_alloc &) {
         qCWarning(lcRender) << "Out of memory for background frames";

@@ -1,36 +1,34 @@
 #pragma once
 
-#include "render/FramePool.h"
+#include "render/FrameQueue.h"
 
 #include <QObject>
 #include <QString>
 
 #include <atomic>
 
-extern "C" {
-#include <libavutil/frame.h>
-}
-
-// Decodes a looping video into pool frames on its own thread, at most 6 frames ahead.
+// Decodes a looping video on its own thread into a queue of decoded pictures, at most 4 ahead;
+// the taker converts each into a frame of its own (or does not, when it is never shown).
 class AsyncCycleVideoInputWorker : public QObject
 {
     Q_OBJECT
 
 public:
-    AsyncCycleVideoInputWorker(const QString &path, const FramePoolPtr &pool);
+    AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures);
 
     void stop() { m_stop = true; }
+
+    static constexpr int PicturesAhead = 4;
 
 public Q_SLOTS:
     void process();
 
 Q_SIGNALS:
-    void frameRead(AVFrame *frame);
     void error();
     void finished();
 
 private:
     QString m_path;
     std::atomic<bool> m_stop{false};
-    FramePoolPtr m_pool;
+    FrameQueue &m_pictures;
 };

@@ -5,7 +5,7 @@
 #include <new>
 
 namespace {
-constexpr int framesAhead = 3;
+constexpr int framesAhead = 2;
 }
 
 AsyncStaticImgImputWorker::AsyncStaticImgImputWorker(const AVFrame *source, const FramePoolPtr &pool)
@@ -21,7 +21,6 @@ void AsyncStaticImgImputWorker::process()
             if (!m_pool->waitBelow(m_source, framesAhead, 10))
                 continue;
             AVFrame *frame = m_pool->acquire(m_source);
-            av_frame_copy(frame, m_source);
             frame->width = m_source->width;
             frame->height = m_source->height;
             frame->pts = m_counter++;

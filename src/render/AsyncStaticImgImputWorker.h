@@ -10,8 +10,9 @@ extern "C" {
 
 #include <atomic>
 
-// Copies one prepared picture into pool frames on its own thread, at most 3 frames ahead,
-// stamping them 0, 1, 2, ...
+// Keeps pool frames for one prepared picture ready on its own thread, at most 2 frames ahead,
+// stamped 0, 1, 2, ...; the picture is copied in when a frame is taken, and only when the
+// frame is not painted over entirely.
 class AsyncStaticImgImputWorker : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,12 @@
 #include "render/AsyncVideoOutput.h"
 
+#include "app/CommonError.h"
+#include "render/OutputTask.h"
 #include "render/VideoOutputWorker.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
 
 #include <QThread>
 
@@ -16,6 +22,7 @@ void AsyncVideoOutput::open(const QString &path, const AVOutputFormat *format, i
                             const ProjectPtr &project)
 {
     close();
+    encoderFrames = FramePoolPtr::create(width, height, pixelFormat);
     thread = new QThread();
     worker = new VideoOutputWorker(path, format, height, width, timeBaseNum, timeBaseDen, pixelFormat, hasAudio,
                                    project);
@@ -29,9 +36,23 @@ void AsyncVideoOutput::open(const QString &path, const AVOutputFormat *format, i
 void AsyncVideoOutput::writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen,
                                   double time)
 {
-    OutputTaskPtr task(new FrameTask(pool, frame, timeBaseNum, timeBaseDen, time));
-    if (worker)
+    if (!worker) {
+        pool->release(frame);
+        return;
+    }
+    // A failed worker gives every frame straight back, so this wait always ends.
+    while (!encoderFrames->waitBelow(this, QueuedFrames, 10)) {
+    }
+    AVFrame *converted = encoderFrames->acquire(this);
+    const bool ok = av_frame_make_writable(converted) >= 0 && converter.convert(frame, converted);
+    pool->release(frame);
+    OutputTaskPtr task(new FrameTask(encoderFrames, converted, timeBaseNum, timeBaseDen, time));
+    if (ok) {
         worker->enqueue(task);
+        return;
+    }
+    CommonError::report(QStringLiteral("Video frame conversion failed"));
+    onError();
 }
 
 void AsyncVideoOutput::advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen)
@@ -59,6 +80,7 @@ void AsyncVideoOutput::close()
     worker = nullptr;
     delete thread;
     thread = nullptr;
+    encoderFrames.reset();
 }
 
 void AsyncVideoOutput::onError()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/Project.h"
+#include "render/EncoderFrameConverter.h"
 #include "render/FramePool.h"
 #include "render/IFrameSink.h"
 
@@ -14,8 +15,8 @@ class VideoOutputWorker;
 struct AVFrame;
 struct AVOutputFormat;
 
-// The render thread's side of the video output: queues frames and timeline advances for the
-// encoder thread, which writes the file.
+// The render thread's side of the video output: converts each frame to the encoder's pixel
+// format and queues it, and the timeline advances, for the encoder thread, which writes the file.
 class AsyncVideoOutput : public QObject, public IFrameSink
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     // hasAudio) and the video's length for the audio fade-out.
     void open(const QString &path, const AVOutputFormat *format, int height, int width, int timeBaseNum,
               int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
+    // Converts the frame and gives it back to pool at once; waits while the encoder already
+    // has QueuedFrames frames to do.
     void writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen,
                     double time) override;
     void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen) override;
@@ -35,6 +38,9 @@ public:
     void discard();
     // Returns once everything queued is in the file and the file is finished (or has failed).
     void close();
+
+    // Enough for x264 never to wait for a frame, few enough to keep memory down.
+    static constexpr int QueuedFrames = 3;
 
 Q_SIGNALS:
     void error();
@@ -45,4 +51,6 @@ public Q_SLOTS:
 private:
     QThread *thread = nullptr;
     VideoOutputWorker *worker = nullptr;
+    FramePoolPtr encoderFrames;
+    EncoderFrameConverter converter;
 };

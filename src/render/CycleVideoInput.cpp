@@ -9,7 +9,12 @@ bool CycleVideoInput::readFrame(AVFrame *target)
 {
     if (VideoInput::readFrame(target))
         return true;
-    if (!rewind())
-        return false;
-    return VideoInput::readFrame(target);
+    return rewind() && VideoInput::readFrame(target);
+}
+
+bool CycleVideoInput::readPicture(AVFrame *picture)
+{
+    if (VideoInput::readPicture(picture))
+        return true;
+    return rewind() && VideoInput::readPicture(picture);
 }

@@ -10,4 +10,5 @@ public:
 
     // False only when the video has no frame to give even after going back to its start.
     bool readFrame(AVFrame *target) override;
+    bool readPicture(AVFrame *picture) override;
 };

@@ -10,9 +10,12 @@ extern "C" {
 
 #include <new>
 
-FramePool::FramePool(int width, int height)
+const int FramePool::BgraFormat = AV_PIX_FMT_BGRA;
+
+FramePool::FramePool(int width, int height, int pixelFormat)
     : m_width(width)
     , m_height(height)
+    , m_format(pixelFormat)
 {
 }
 
@@ -33,7 +36,7 @@ AVFrame *FramePool::acquire(const void *owner)
         frame = av_frame_alloc();
         if (!frame)
             throw std::bad_alloc();
-        frame->format = AV_PIX_FMT_BGRA;
+        frame->format = m_format;
         frame->width = m_width;
         frame->height = m_height;
         if (av_frame_get_buffer(frame, 32) < 0) {

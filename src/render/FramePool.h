@@ -9,12 +9,13 @@
 
 struct AVFrame;
 
-// Recycles the output-sized BGRA frames of one render (32-byte aligned rows) and counts,
-// per owner, how many are handed out, so producers can hold back when far ahead.
+// Recycles the output-sized frames of one render (32-byte aligned rows; BGRA unless another
+// pixel format is given) and counts, per owner, how many are handed out, so producers can
+// hold back when far ahead.
 class FramePool
 {
 public:
-    FramePool(int width, int height);
+    FramePool(int width, int height, int pixelFormat = BgraFormat);
     ~FramePool();
     FramePool(const FramePool &) = delete;
     FramePool &operator=(const FramePool &) = delete;
@@ -31,6 +32,8 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
 
+    static const int BgraFormat;
+
 private:
     std::deque<AVFrame *> m_free;
     mutable QMutex m_lock;
@@ -38,5 +41,6 @@ private:
     QMap<const void *, int> m_counts;
     int m_width;
     int m_height;
+    int m_format;
 };
 using FramePoolPtr = QSharedPointer<FramePool>;

@@ -1,6 +1,11 @@
 #include "render/FrameQueue.h"
 
+#include <QDeadlineTimer>
 #include <QMutexLocker>
+
+extern "C" {
+#include <libavutil/frame.h>
+}
 
 void FrameQueue::push(AVFrame *frame)
 {
@@ -26,7 +31,19 @@ AVFrame *FrameQueue::take()
         return nullptr;
     AVFrame *frame = m_frames.front();
     m_frames.pop_front();
+    m_taken.wakeAll();
     return frame;
+}
+
+bool FrameQueue::waitBelow(int limit, int timeoutMs)
+{
+    QMutexLocker locker(&m_lock);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (int(m_frames.size()) >= limit) {
+        if (!m_taken.wait(&m_lock, deadline))
+            return false;
+    }
+    return true;
 }
 
 void FrameQueue::releaseAll(FramePool &pool)
@@ -34,5 +51,13 @@ void FrameQueue::releaseAll(FramePool &pool)
     QMutexLocker locker(&m_lock);
     for (AVFrame *frame : m_frames)
         pool.release(frame);
+    m_frames.clear();
+}
+
+void FrameQueue::freeAll()
+{
+    QMutexLocker locker(&m_lock);
+    for (AVFrame *frame : m_frames)
+        av_frame_free(&frame);
     m_frames.clear();
 }

@@ -12,4 +12,7 @@ public:
     // The oldest frame produced and not yet taken; waits until there is one. Returns
     // nullptr once the source has ended for good (its worker stopped or failed).
     virtual AVFrame *takeFrame() = 0;
+    // The same for a frame the caller paints over entirely: a source may leave its pixels
+    // as they are instead of drawing the background into it.
+    virtual AVFrame *takeCoveredFrame() { return takeFrame(); }
 };

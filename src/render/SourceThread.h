@@ -21,14 +21,14 @@ QThread *startSourceWorker(Worker *worker, FrameQueue &frames)
     return thread;
 }
 
-// Stops the worker, waits for its thread and gives every frame still queued back to the pool.
-template <typename Worker>
-void stopSourceWorker(QThread *thread, Worker *worker, FrameQueue &frames, FramePool &pool)
+// Stops the worker and waits for its thread; then drain() empties the queue it filled.
+template <typename Worker, typename Drain>
+void stopSourceWorker(QThread *thread, Worker *worker, Drain drain)
 {
     worker->stop();
     thread->quit();
     thread->wait();
-    frames.releaseAll(pool);
+    drain();
     delete worker;
     delete thread;
 }

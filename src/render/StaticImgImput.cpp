@@ -11,6 +11,7 @@
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width)
     : m_pool(pool)
+    , m_colour(colour.rgb())
 {
     allocateSource(height, width).fill(colour);
     start();
@@ -34,7 +35,7 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePat
 
 StaticImgImput::~StaticImgImput()
 {
-    stopSourceWorker(m_thread, m_worker, m_frames, *m_pool);
+    stopSourceWorker(m_thread, m_worker, [this] { m_frames.releaseAll(*m_pool); });
 }
 
 // The source frame's pixels, seen as an image that draws straight into them.
@@ -60,6 +61,19 @@ void StaticImgImput::start()
 }
 
 AVFrame *StaticImgImput::takeFrame()
+{
+    AVFrame *frame = m_frames.take();
+    if (!frame)
+        return nullptr;
+    // Filling writes half the memory a copy reads and writes.
+    if (m_colour)
+        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32).fill(*m_colour);
+    else
+        av_frame_copy(frame, m_source.get());
+    return frame;
+}
+
+AVFrame *StaticImgImput::takeCoveredFrame()
 {
     return m_frames.take();
 }

@@ -6,14 +6,18 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRgb>
 #include <QString>
+
+#include <optional>
 
 class AsyncStaticImgImputWorker;
 class QImage;
 class QThread;
 
-// A still background, a plain colour or a picture covering the frame, repeated for ever on
-// a thread of its own. The picture is scaled and converted once; each frame is a copy.
+// A still background, a plain colour or a picture covering the frame, repeated for ever. The
+// picture is scaled and converted once; each frame taken is a copy of it, made on the taking
+// thread, except a frame taken to be painted over entirely.
 class StaticImgImput : public QObject, public IAsyncAVInput
 {
     Q_OBJECT
@@ -24,6 +28,7 @@ public:
     ~StaticImgImput() override;
 
     AVFrame *takeFrame() override;
+    AVFrame *takeCoveredFrame() override;
 
 public Q_SLOTS:
     void onFrameRead(AVFrame *frame);
@@ -37,4 +42,5 @@ private:
     AsyncStaticImgImputWorker *m_worker = nullptr;
     FramePoolPtr m_pool;
     AVFramePtr m_source;
+    std::optional<QRgb> m_colour; // a plain colour background
 };

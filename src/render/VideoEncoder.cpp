@@ -1,7 +1,5 @@
 #include "render/VideoEncoder.h"
 
-#include "render/BgraToYuv.h"
-
 extern "C" {
 #include <libavutil/opt.h>
 }
@@ -39,12 +37,7 @@ VideoEncoder::VideoEncoder(AVFormatContext *formatContext, int width, int height
     m_stream->time_base = c->time_base;
 
     m_packet.reset(av_packet_alloc());
-    m_encoderFrame.reset(av_frame_alloc());
-    check(m_packet && m_encoderFrame, "no video frame");
-    m_encoderFrame->format = c->pix_fmt;
-    m_encoderFrame->width = width;
-    m_encoderFrame->height = height;
-    check(av_frame_get_buffer(m_encoderFrame.get(), 32) >= 0, "no video frame buffer");
+    check(m_packet != nullptr, "no video packet");
     // Readers number their frames from -1, and the mp4 edit list would hide a frame before 0.
     m_ptsOffset = 1;
 }
@@ -79,37 +72,20 @@ AVCodecContextPtr VideoEncoder::openCodec(const AVCodec *codec, int width, int h
     return context;
 }
 
-VideoEncoder::~VideoEncoder()
-{
-    sws_freeContext(m_scaler);
-}
+VideoEncoder::~VideoEncoder() = default;
 
 int64_t VideoEncoder::rescale(int64_t n, int num, int den, int sn, int sd)
 {
     return ((n * num * sd) / den) / sn;
 }
 
-void VideoEncoder::convert(const AVFrame *frame, int timeBaseNum, int timeBaseDen)
+void VideoEncoder::encode(AVFrame *frame, int timeBaseNum, int timeBaseDen)
 {
-    AVCodecContext *c = m_codecContext.get();
-    check(av_frame_make_writable(m_encoderFrame.get()) >= 0, "video frame not writable");
-    AVFrame *target = m_encoderFrame.get();
-    if (frame->width == c->width && frame->height == c->height && c->pix_fmt == AV_PIX_FMT_YUV420P) {
-        convertBgraToYuv420(frame->data[0], frame->linesize[0], target->data[0], target->linesize[0], target->data[1],
-                            target->linesize[1], target->data[2], target->linesize[2], c->width, c->height);
-    } else {
-        m_scaler = sws_getCachedContext(m_scaler, frame->width, frame->height, AV_PIX_FMT_BGRA, c->width, c->height,
-                                        c->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
-        check(m_scaler, "no video conversion");
-        sws_scale(m_scaler, frame->data, frame->linesize, 0, frame->height, target->data, target->linesize);
-    }
-    m_encoderFrame->pts =
-        rescale(frame->pts, timeBaseNum, timeBaseDen, c->time_base.num, c->time_base.den) + m_ptsOffset;
-}
-
-void VideoEncoder::encodeConverted()
-{
-    sendAndWrite(m_encoderFrame.get());
+    const AVCodecContext *c = m_codecContext.get();
+    check(frame->width == c->width && frame->height == c->height && frame->format == c->pix_fmt,
+          "video frame of another size or format");
+    frame->pts = rescale(frame->pts, timeBaseNum, timeBaseDen, c->time_base.num, c->time_base.den) + m_ptsOffset;
+    sendAndWrite(frame);
 }
 
 void VideoEncoder::advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen)

@@ -4,9 +4,8 @@
 
 #include <cstdint>
 
-struct FrameTask;
-
-// The H.264 stream of one output file: converts BGRA pool frames, encodes and writes them.
+// The H.264 stream of one output file: numbers frames of the encoder's pixel format, encodes
+// and writes them.
 // Failures throw std::runtime_error; the worker turns them into its generic failure. A packet
 // the file does not take (a full disk) throws WriteError with the library's code.
 class VideoEncoder
@@ -31,11 +30,10 @@ public:
     // n counted in num/den becomes a count in sn/sd; each division truncates, in this order.
     static int64_t rescale(int64_t n, int num, int den, int sn, int sd);
 
-    // Converts a BGRA frame into the encoder's own frame and numbers it; the caller may reuse
-    // the BGRA frame as soon as this returns.
-    void convert(const AVFrame *frame, int timeBaseNum, int timeBaseDen);
-    // Encodes the frame last converted and writes what the encoder gives back.
-    void encodeConverted();
+    // Numbers a frame of the encoder's size and pixel format (its pts counted in num/den),
+    // encodes it and writes what the encoder gives back. The encoder keeps a copy of the
+    // pixels, so the caller may reuse the frame as soon as this returns.
+    void encode(AVFrame *frame, int timeBaseNum, int timeBaseDen);
     // Shifts the numbering of every later frame by frameCount frames of num/den.
     void advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen);
     void flush();
@@ -51,7 +49,5 @@ private:
     AVStream *m_stream = nullptr;
     AVCodecContextPtr m_codecContext;
     AVPacketPtr m_packet;
-    SwsContext *m_scaler = nullptr;
-    AVFramePtr m_encoderFrame;
     int64_t m_ptsOffset = 0; // in the encoder's time base
 };

@@ -10,16 +10,12 @@ VideoInput::VideoInput(const QString &path)
         throw std::bad_alloc();
 }
 
-VideoInput::~VideoInput()
-{
-    sws_freeContext(m_scaler);
-}
-
 bool VideoInput::readFrame(AVFrame *target)
 {
     // A picture the scaler cannot take is skipped like a packet that fails to decode.
     while (decodeNext(m_decoded.get())) {
-        const bool converted = convert(target);
+        const bool converted = m_converter.convert(m_decoded.get(), target);
+        target->pts = pictureNumber(m_decoded.get());
         av_frame_unref(m_decoded.get());
         if (converted)
             return true;
@@ -27,15 +23,12 @@ bool VideoInput::readFrame(AVFrame *target)
     return false;
 }
 
-bool VideoInput::convert(AVFrame *target)
+bool VideoInput::readPicture(AVFrame *picture)
 {
-    const AVFrame *source = m_decoded.get();
-    m_scaler = sws_getCachedContext(m_scaler, source->width, source->height, AVPixelFormat(source->format),
-                                    target->width, target->height, AV_PIX_FMT_BGRA, SWS_FAST_BILINEAR, nullptr,
-                                    nullptr, nullptr);
-    if (!m_scaler)
-        return false;
-    sws_scale(m_scaler, source->data, source->linesize, 0, source->height, target->data, target->linesize);
-    target->pts = source->pts != AV_NOPTS_VALUE ? source->pts : source->best_effort_timestamp;
-    return true;
+    return decodeNext(picture);
+}
+
+int64_t VideoInput::pictureNumber(const AVFrame *picture)
+{
+    return picture->pts != AV_NOPTS_VALUE ? picture->pts : picture->best_effort_timestamp;
 }

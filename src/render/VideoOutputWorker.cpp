@@ -144,11 +144,10 @@ void VideoOutputWorker::drainQueue(VideoEncoder &video, AudioFeed *audio)
         }
         if (task->kind == OutputTask::FrameKind) {
             const auto *frameTask = static_cast<const FrameTask *>(task.data());
-            video.convert(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
+            video.encode(frameTask->frame, frameTask->timeBaseNum, frameTask->timeBaseDen);
             const double time = frameTask->time;
-            // The pool frame goes back before encoding, so the source refills it meanwhile.
+            // Back to the render thread's converter before the audio is encoded.
             task.reset();
-            video.encodeConverted();
             if (audio)
                 audio->feedUntil(time);
         } else {

@@ -2,6 +2,7 @@
 
 #include "render/IAsyncAVInput.h"
 
+#include <algorithm>
 #include <cstring>
 
 extern "C" {
@@ -39,9 +40,12 @@ ImageSharedPointer SceneReaderBase::currentImage() const
     return m_currentImage;
 }
 
-bool SceneReaderBase::takeFrame()
+bool SceneReaderBase::takeFrame(bool covered)
 {
-    m_currentFrame = m_input ? m_input->takeFrame() : nullptr;
+    if (!m_input)
+        m_currentFrame = nullptr;
+    else
+        m_currentFrame = covered ? m_input->takeCoveredFrame() : m_input->takeFrame();
     if (!m_currentFrame) {
         m_currentImage.reset();
         return false;
@@ -57,9 +61,21 @@ void SceneReaderBase::stampFrame()
     m_currentFrame->pts = int64_t(m_frameCounter) - 1;
 }
 
+int SceneReaderBase::lastCovering(double position, const QSize &imageSize, double opacity) const
+{
+    for (int i = m_sprites.size() - 1; i >= 0; --i) {
+        if (m_sprites.at(i)->coversImage(position, imageSize, opacity))
+            return i;
+    }
+    return -1;
+}
+
 bool SceneReaderBase::readNext(double opacity)
 {
-    if (!takeFrame())
+    // Frames are all of one size: the previous one tells whether the next is covered.
+    const bool covered =
+        m_currentImage && lastCovering(m_timeline.position(m_frameCounter + 1), m_currentImage->size(), opacity) >= 0;
+    if (!takeFrame(covered))
         return false;
     drawNext(m_currentImage, opacity);
     stampFrame();
@@ -68,7 +84,7 @@ bool SceneReaderBase::readNext(double opacity)
 
 bool SceneReaderBase::readNextKeepingBackground(QImage &background)
 {
-    if (!takeFrame())
+    if (!takeFrame(false))
         return false;
     if (background.size() != m_currentImage->size() || background.format() != QImage::Format_RGB32)
         background = QImage(m_currentImage->size(), QImage::Format_RGB32);
@@ -85,6 +101,6 @@ void SceneReaderBase::drawNext(const ImageSharedPointer &image, double opacity)
     if (!image || image->isNull())
         return;
     const double position = m_timeline.position(m_frameCounter);
-    for (const SceneSpritePtr &sprite : qAsConst(m_sprites))
-        sprite->drawAt(position, *image, opacity);
+    for (int i = std::max(0, lastCovering(position, image->size(), opacity)); i < m_sprites.size(); ++i)
+        m_sprites.at(i)->drawAt(position, *image, opacity);
 }

@@ -50,7 +50,10 @@ protected:
     }
 
 private:
-    bool takeFrame();
+    // covered: the sprites paint over the whole frame, so the source may skip the background.
+    bool takeFrame(bool covered);
+    // The last sprite painting over the whole image at that position, or -1: nothing under it shows.
+    int lastCovering(double position, const QSize &imageSize, double opacity) const;
     void stampFrame();
 
     QSharedPointer<IAsyncAVInput> m_input;

@@ -175,7 +175,9 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
     const SceneStyle *style = SceneStyle::instance();
     const bool widthIsReference = ratio > m_object->aspect;
     const int reference = widthIsReference ? photo.width() : photo.height();
-    QImage picture = withBorder(photo, int(reference * style->borderWidth()), style->borderColor());
+    const int border = int(reference * style->borderWidth());
+    m_opaque = !photo.hasAlphaChannel() && (border <= 0 || style->borderColor().alpha() == 255);
+    QImage picture = withBorder(photo, border, style->borderColor());
     const double sx = picture.width() / (m_object->maxWidth * outputWidth);
     const double sy = picture.height() / (m_object->maxHeight * outputHeight);
     const double s = std::max(sx, sy);
@@ -274,6 +276,31 @@ void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &
     painter.setTransform(transform);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, picture);
+}
+
+bool SceneSprite::coversImage(double position, const QSize &imageSize, double opacity) const
+{
+    if (!m_opaque || m_picture.isNull() || !m_backdrop.isNull() || m_pictureQuad.size() != 4)
+        return false;
+    const std::optional<Keyframe> keyframe = keyframeAt(position);
+    if (!keyframe || keyframe->opacity * opacity < 0.99)
+        return false;
+    const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
+    bool invertible = false;
+    const QTransform inverse = transform ? transform->inverted(&invertible) : QTransform();
+    if (!invertible)
+        return false;
+    // Every image pixel, smoothed edges included, must sample the photo at least a pixel in
+    // from its own edge, where no transparent shadow pixel is mixed in.
+    const QRectF photo = QPolygonF(m_pictureQuad).boundingRect().adjusted(1.0, 1.0, -1.0, -1.0);
+    const QRectF image = QRectF(QPointF(0, 0), QSizeF(imageSize)).adjusted(-1.0, -1.0, 1.0, 1.0);
+    for (const QPointF &corner : {image.topLeft(), image.topRight(), image.bottomRight(), image.bottomLeft()}) {
+        const double w = inverse.m13() * corner.x() + inverse.m23() * corner.y() + inverse.m33();
+        // A corner beyond the horizon of a perspective picture: it does not cover.
+        if (w <= 1e-9 || !photo.contains(inverse.map(corner)))
+            return false;
+    }
+    return true;
 }
 
 void SceneSprite::drawAt(double position, QImage &image, double opacity) const

@@ -26,6 +26,9 @@ public:
 
     // Paints onto image at scene position (scene frames) with an extra opacity factor.
     void drawAt(double position, QImage &image, double opacity) const;
+    // True when drawAt would paint every pixel of an image of that size with opaque photo
+    // pixels: whatever lies under it need not be drawn at all.
+    bool coversImage(double position, const QSize &imageSize, double opacity) const;
 
     // The keyframe for a scene position: exact keyframes only, blended linearly in between.
     std::optional<Keyframe> keyframeAt(double position) const;
@@ -75,6 +78,7 @@ private:
     bool m_wide = false;
     float m_margin = 0.0f;
     QSize m_noted; // the picture proper's size before the shadow
+    bool m_opaque = false; // the picture proper has no transparent pixel
     QImage m_backdrop;
     bool m_backdropWide = false;
     float m_backdropMargin = 0.0f;

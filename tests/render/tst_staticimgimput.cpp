@@ -69,9 +69,9 @@ private Q_SLOTS:
             QCOMPARE(pixel(frame, 39, 29), qRgb(10, 20, 30));
             pool->release(frame);
         }
-        QTRY_COMPARE(pool->outstanding(owner), 3);
+        QTRY_COMPARE(pool->outstanding(owner), 2);
         QTest::qWait(50);
-        QCOMPARE(pool->outstanding(owner), 3);
+        QCOMPARE(pool->outstanding(owner), 2);
         delete source;
         QCOMPARE(pool->outstanding(owner), 0);
     }

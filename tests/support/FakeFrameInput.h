@@ -20,13 +20,24 @@ public:
     {
     }
 
-    AVFrame *takeFrame() override
+    AVFrame *takeFrame() override { return frameOf(m_color); }
+    // Magenta stands for the stale pixels a real source leaves in a covered frame.
+    AVFrame *takeCoveredFrame() override
+    {
+        ++coveredTakes;
+        return frameOf(Qt::magenta);
+    }
+
+    int coveredTakes = 0;
+
+private:
+    AVFrame *frameOf(const QColor &color)
     {
         if (m_remaining <= 0)
             return nullptr;
         --m_remaining;
         AVFrame *frame = m_pool->acquire(this);
-        const quint32 pixel = m_color.rgba();
+        const quint32 pixel = color.rgba();
         for (int y = 0; y < frame->height; ++y) {
             auto *row = reinterpret_cast<quint32 *>(frame->data[0] + y * frame->linesize[0]);
             std::fill(row, row + frame->width, pixel);
@@ -35,7 +46,6 @@ public:
         return frame;
     }
 
-private:
     FramePoolPtr m_pool;
     int m_remaining;
     QColor m_color;

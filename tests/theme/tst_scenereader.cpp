@@ -12,6 +12,8 @@
 
 using namespace SceneFixtures;
 
+Q_DECLARE_METATYPE(Keyframe)
+
 namespace {
 SlidePtr slide(const QString &content, int type = ImageSlideType)
 {
@@ -98,6 +100,35 @@ private Q_SLOTS:
         QVERIFY(reader.readNext(1.0));
         QCOMPARE(reader.currentFrame()->pts, int64_t(0));
         rig.pool->release(reader.currentFrame());
+    }
+
+    void backgroundIsLeftOutOnlyUnderAnOpaquePhotoCoveringTheFrame_data()
+    {
+        QTest::addColumn<QColor>("photo");
+        QTest::addColumn<Keyframe>("keyframe");
+        QTest::addColumn<bool>("covered");
+        QTest::newRow("beyond every edge") << QColor(Qt::red) << rect(-0.1, -0.1, 1.1, 1.1) << true;
+        QTest::newRow("inside the frame") << QColor(Qt::red) << rect(0.1, 0.1, 0.9, 0.9) << false;
+        QTest::newRow("translucent") << QColor(Qt::red) << rect(-0.1, -0.1, 1.1, 1.1, 0.9f) << false;
+        QTest::newRow("transparent pixels") << QColor(255, 0, 0, 128) << rect(-0.1, -0.1, 1.1, 1.1) << false;
+    }
+
+    void backgroundIsLeftOutOnlyUnderAnOpaquePhotoCoveringTheFrame()
+    {
+        QFETCH(QColor, photo);
+        QFETCH(Keyframe, keyframe);
+        QFETCH(bool, covered);
+        QImage picture(160, 90, photo.alpha() < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        picture.fill(photo);
+        const QString path = saveImage(picture, m_dir.path(), QStringLiteral("%1.png").arg(QTest::currentDataTag()));
+        ReaderRig rig(QSize(80, 45), 2, {slide(path)}, Qt::blue);
+        auto scene = SceneFixtures::scene(2, {steadyObject(keyframe, 2, 16.0f / 9.0f)});
+        ImgSceneReader reader = rig.photoReader(scene, {2.0});
+        const QImage first = rig.read(reader);
+        const QImage second = rig.read(reader);
+        // The first frame has no size to judge by yet; the second is the same picture either way.
+        QCOMPARE(rig.input->coveredTakes, covered ? 1 : 0);
+        QCOMPARE(maxChannelDifference(first, second), 0);
     }
 
     void perspectiveQuadrilateralLandsWhereExpected()
