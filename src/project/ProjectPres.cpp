@@ -231,12 +231,15 @@ void ProjectPres::addImagePaths(const QStringList &paths)
     ThumbGenerator::instance()->suspendFullDecode();
     const int oldUsed = m_project->usedSlidesNumber;
     const int oldCount = m_project->slides.size();
+    QList<SlidePres *> added;
+    added.reserve(paths.size());
     for (const QString &path : paths) {
         SlidePtr slide(new Slide);
         slide->type = ImageSlideType;
         slide->content = path;
-        m_model->appendSlide(new ImgSlidePres(slide, m_pixelRatio));
+        added.append(new ImgSlidePres(slide, m_pixelRatio));
     }
+    m_model->appendSlides(added);
     syncSlides();
     updateTimeline();
     ThumbGenerator::instance()->resumeFullDecode();

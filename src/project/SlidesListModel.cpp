@@ -63,10 +63,27 @@ void SlidesListModel::appendSlide(SlidePres *presenter)
     insertSlide(presenter, m_items.size());
 }
 
+void SlidesListModel::appendSlides(const QList<SlidePres *> &presenters)
+{
+    if (presenters.isEmpty())
+        return;
+    for (SlidePres *presenter : presenters)
+        watch(presenter);
+    const int first = m_items.size();
+    beginInsertRows(QModelIndex(), first, first + presenters.size() - 1);
+    m_items.append(presenters);
+    endInsertRows();
+}
+
 void SlidesListModel::insertSlide(SlidePres *presenter, int row)
 {
-    connect(presenter, &SlidePres::imgIdChanged, this, &SlidesListModel::onImgIdChanged, Qt::UniqueConnection);
+    watch(presenter);
     insertRow(presenter, qBound(0, row, m_items.size()));
+}
+
+void SlidesListModel::watch(SlidePres *presenter)
+{
+    connect(presenter, &SlidePres::imgIdChanged, this, &SlidesListModel::onImgIdChanged, Qt::UniqueConnection);
 }
 
 int SlidesListModel::removeSlideAt(int row)

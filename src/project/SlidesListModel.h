@@ -33,6 +33,9 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     void appendSlide(SlidePres *presenter);
+    // Appends the presenters as one block: a single row-insert notification for all of them, so
+    // the grid lays out once however many photos arrive.
+    void appendSlides(const QList<SlidePres *> &presenters);
     void insertSlide(SlidePres *presenter, int row);
     // Returns the removed row's kind, or 0 when there is no such row.
     int removeSlideAt(int row);
@@ -60,6 +63,7 @@ private:
     ~SlidesListModel() override;
 
     bool isRow(int row) const { return row >= 0 && row < m_items.size(); }
+    void watch(SlidePres *presenter);
     void insertRow(SlidePres *presenter, int row);
     SlidePres *takeRow(int row);
     void dispose(SlidePres *presenter) const;

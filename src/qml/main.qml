@@ -24,36 +24,38 @@ ApplicationWindow {
     readonly property var thumbsPres: typeof thumbs !== "undefined" ? thumbs : null
     readonly property string tipsVideo: typeof tipsVideoUrl !== "undefined" ? tipsVideoUrl : ""
 
+    // The same English word names different things here (a thin border, a thin typeface): each
+    // text carries its meaning so that a language can translate it apart.
     function borderSizeName(level) {
         switch (level) {
-        case 1: return qsTr("None")
-        case 2: return qsTr("Thin")
-        case 3: return qsTr("Normal")
-        case 4: return qsTr("Bold")
+        case 1: return qsTr("None", "border size")
+        case 2: return qsTr("Thin", "border size")
+        case 3: return qsTr("Normal", "border size")
+        case 4: return qsTr("Bold", "border size")
         }
-        return qsTr("Default")
+        return qsTr("Default", "border size")
     }
     function shadowName(level) {
         switch (level) {
-        case 1: return qsTr("None")
-        case 2: return qsTr("Thin")
-        case 3: return qsTr("Normal")
-        case 4: return qsTr("Blurred")
+        case 1: return qsTr("None", "shadow")
+        case 2: return qsTr("Thin", "shadow")
+        case 3: return qsTr("Normal", "shadow")
+        case 4: return qsTr("Blurred", "shadow")
         }
-        return qsTr("Default")
+        return qsTr("Default", "shadow")
     }
     function fontWeightName(weight) {
         switch (weight) {
-        case 0: return qsTr("Thin")
-        case 12: return qsTr("Extra Light")
-        case 25: return qsTr("Light")
-        case 57: return qsTr("Medium")
-        case 63: return qsTr("Demi Bold")
-        case 75: return qsTr("Bold")
-        case 81: return qsTr("Extra Bold")
-        case 87: return qsTr("Black")
+        case 0: return qsTr("Thin", "font weight")
+        case 12: return qsTr("Extra Light", "font weight")
+        case 25: return qsTr("Light", "font weight")
+        case 57: return qsTr("Medium", "font weight")
+        case 63: return qsTr("Demi Bold", "font weight")
+        case 75: return qsTr("Bold", "font weight")
+        case 81: return qsTr("Extra Bold", "font weight")
+        case 87: return qsTr("Black", "font weight")
         }
-        return qsTr("Normal")
+        return qsTr("Normal", "font weight")
     }
     // A translated file-dialog label with the project's picture patterns, which take camera
     // files (IMG_0001.JPG) too.

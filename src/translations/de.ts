@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>Titel</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Bitte wählen Sie einen anderen Speicherort. Die Videodatei kann nicht angelegt werden in</translation>
     </message>
 </context>
 <context>
@@ -778,51 +789,98 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>Ohne</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Dünn</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation>Fett</translation>
+        <comment>border size</comment>
+        <translation>Dick</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>Standard</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>Weich</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Haarfein</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>Extraleicht</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>Leicht</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>Mittel</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Halbfett</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Fett</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Extrafett</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Schwarz</translation>
+        <comment>font weight</comment>
+        <translation>Ultrafett</translation>
     </message>
     <message>
         <source>1 slide</source>

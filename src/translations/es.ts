@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>pistas</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Elija otra carpeta de destino. No se puede crear el archivo de vídeo en</translation>
     </message>
 </context>
 <context>
@@ -778,51 +789,98 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>Ninguno</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Fino</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>Grueso</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>Predeterminado</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Ligera</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Blurred</source>
-        <translation>Difuminado</translation>
+        <comment>shadow</comment>
+        <translation>Difuminada</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Fina</translation>
     </message>
     <message>
         <source>Extra Light</source>
-        <translation>Extraligero</translation>
+        <comment>font weight</comment>
+        <translation>Extraligera</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation>Ligero</translation>
+        <comment>font weight</comment>
+        <translation>Ligera</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Medio</translation>
+        <comment>font weight</comment>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Seminegrita</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Negrita</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Extranegrita</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Negro</translation>
+        <comment>font weight</comment>
+        <translation>Negra</translation>
     </message>
     <message>
         <source>1 slide</source>

@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>morceaux</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Veuillez choisir un autre dossier de destination. Impossible de créer le fichier vidéo dans</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>Aucun</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Fin</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation>Gras</translation>
+        <comment>border size</comment>
+        <translation>Épais</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>Par défaut</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Légère</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normale</translation>
+    </message>
+    <message>
         <source>Blurred</source>
-        <translation>Flou</translation>
+        <comment>shadow</comment>
+        <translation>Floue</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Extra-fin</translation>
     </message>
     <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>Extra-léger</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>Léger</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>Moyen</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Demi-gras</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Gras</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Extra-gras</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>Noir</translation>
     </message>
     <message>

@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>lagu</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Kembali</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Silakan pilih folder hasil lain. Tidak dapat membuat file video di</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>Tanpa</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Tipis</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>Tebal</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>Bawaan</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Tanpa</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Tipis</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>Buram</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Sangat Tipis</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>Ekstra Ringan</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>Ringan</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>Sedang</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Agak Tebal</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Tebal</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Ekstra Tebal</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>Sangat Tebal</translation>
     </message>
     <message>

@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>brani</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Scegli un&apos;altra cartella di destinazione. Impossibile creare il file video in</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
-        <translation>Nessuno</translation>
+        <comment>border size</comment>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Sottile</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normale</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation>Spesso</translation>
+        <comment>border size</comment>
+        <translation>Spessa</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Predefinito</translation>
+        <comment>border size</comment>
+        <translation>Predefinita</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Leggera</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Blurred</source>
-        <translation>Sfumato</translation>
+        <comment>shadow</comment>
+        <translation>Sfumata</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Predefinita</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Sottile</translation>
     </message>
     <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>Extra leggero</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>Leggero</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normale</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>Medio</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Semigrassetto</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Extra grassetto</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>Nero</translation>
     </message>
     <message>

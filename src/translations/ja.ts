@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>画像</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>曲</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>別の保存先を選んでください。次の場所にビデオファイルを作成できません:</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>なし</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>細い</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>標準</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>太い</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>既定</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>薄い</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>標準</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>ぼかし</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>シン</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>エクストラライト</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>ライト</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>レギュラー</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>ミディアム</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>セミボールド</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>ボールド</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>エクストラボールド</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>ブラック</translation>
     </message>
     <message>

@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>이미지</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>곡</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>다른 저장 폴더를 선택하세요. 다음 위치에 비디오 파일을 만들 수 없습니다:</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>없음</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>얇게</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>보통</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>굵게</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>기본값</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>옅게</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>보통</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>흐리게</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>가장 가늘게</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>아주 가늘게</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>가늘게</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>보통</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>중간</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>약간 굵게</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>굵게</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>아주 굵게</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>가장 굵게</translation>
     </message>
     <message>

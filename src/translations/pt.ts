@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>faixas</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>Selecione outra pasta de destino. Não é possível criar o arquivo de vídeo em</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>Fina</translation>
     </message>
     <message>
         <source>Normal</source>
+        <comment>border size</comment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>Grossa</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>Padrão</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>Leve</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>Desfocada</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>Fina</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>Extraleve</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>Leve</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>Média</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>Seminegrito</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>Negrito</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>Extranegrito</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>Preta</translation>
     </message>
     <message>

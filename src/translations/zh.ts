@@ -395,6 +395,10 @@
 <context>
     <name>ProjectPres</name>
     <message>
+        <source>Images</source>
+        <translation>图片</translation>
+    </message>
+    <message>
         <source>Audio Files</source>
         <translation>首曲目</translation>
     </message>
@@ -458,6 +462,13 @@
     <message>
         <source>Back</source>
         <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <translation>请选择其他保存位置。无法在以下位置创建视频文件：</translation>
     </message>
 </context>
 <context>
@@ -778,50 +789,97 @@
     </message>
     <message>
         <source>None</source>
+        <comment>border size</comment>
         <translation>无</translation>
     </message>
     <message>
         <source>Thin</source>
+        <comment>border size</comment>
         <translation>细</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation>常规</translation>
+        <comment>border size</comment>
+        <translation>适中</translation>
     </message>
     <message>
         <source>Bold</source>
+        <comment>border size</comment>
         <translation>粗</translation>
     </message>
     <message>
         <source>Default</source>
+        <comment>border size</comment>
         <translation>默认</translation>
     </message>
     <message>
+        <source>None</source>
+        <comment>shadow</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>shadow</comment>
+        <translation>浅</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>shadow</comment>
+        <translation>适中</translation>
+    </message>
+    <message>
         <source>Blurred</source>
+        <comment>shadow</comment>
         <translation>模糊</translation>
     </message>
     <message>
+        <source>Default</source>
+        <comment>shadow</comment>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>font weight</comment>
+        <translation>极细</translation>
+    </message>
+    <message>
         <source>Extra Light</source>
+        <comment>font weight</comment>
         <translation>特细</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>font weight</comment>
         <translation>细体</translation>
     </message>
     <message>
+        <source>Normal</source>
+        <comment>font weight</comment>
+        <translation>常规</translation>
+    </message>
+    <message>
         <source>Medium</source>
+        <comment>font weight</comment>
         <translation>中等</translation>
     </message>
     <message>
         <source>Demi Bold</source>
+        <comment>font weight</comment>
         <translation>半粗</translation>
     </message>
     <message>
+        <source>Bold</source>
+        <comment>font weight</comment>
+        <translation>粗体</translation>
+    </message>
+    <message>
         <source>Extra Bold</source>
+        <comment>font weight</comment>
         <translation>特粗</translation>
     </message>
     <message>
         <source>Black</source>
+        <comment>font weight</comment>
         <translation>超粗</translation>
     </message>
     <message>

@@ -9,6 +9,8 @@
 #include "project/SlidesListModel.h"
 #include "project/TextSlidePres.h"
 
+#include <algorithm>
+
 #include <QAbstractItemModelTester>
 #include <QPointer>
 #include <QSignalSpy>
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void placeSeparator_data();
     void placeSeparator();
     void removeAndClear();
+    void appendBlock();
     void textEditsKeepOnlyLatestPicture();
     void thumbnailResults();
     void thumbnailFromGenerator();
@@ -261,6 +264,31 @@ void TestSlidesListModel::removeAndClear()
     QVERIFY(!first);
     QVERIFY(!last);
     QCOMPARE(model->separatorPres()->kind(), int(SeparatorKind));
+}
+
+// Many photos at once: one insert notification for the block, in order, each row still
+// announcing its new picture.
+void TestSlidesListModel::appendBlock()
+{
+    addNamed(QStringLiteral("/first.jpg"));
+    QList<SlidePres *> block;
+    for (const char *name : {"/b1.jpg", "/b2.jpg", "/b3.jpg"}) {
+        SlidePtr slide(new Slide);
+        slide->content = QString::fromLatin1(name);
+        block.append(new TextSlidePres(slide));
+    }
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    model->appendSlides(block);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.first().at(1).toInt(), 1);
+    QCOMPARE(inserted.first().at(2).toInt(), 3);
+    QCOMPARE(rowNames(), (QStringList{"/first.jpg", "/b1.jpg", "/b2.jpg", "/b3.jpg"}));
+    static_cast<TextSlidePres *>(block.at(1))->setText(QStringLiteral("new"));
+    QVERIFY(std::any_of(changed.cbegin(), changed.cend(), [](const QList<QVariant> &args) {
+        return args.at(0).toModelIndex().row() == 2
+            && args.at(2).value<QVector<int>>() == QVector<int>{SlidesListModel::ImgIdRole};
+    }));
 }
 
 void TestSlidesListModel::textEditsKeepOnlyLatestPicture()

@@ -2,7 +2,10 @@
 #include "support/MediaFixtures.h"
 #include "support/QmlDriver.h"
 #include "support/SlideFixtures.h"
+#include "support/TestHttpServer.h"
 #include "support/TestSupport.h"
+
+#include "backgrounds/BackgroundCatalogue.h"
 
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
@@ -20,6 +23,7 @@ class TestScreens : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    TestHttpServer m_content; // the content server of the video backgrounds
     QmlDriver m_ui;
     ProjectPres *m_project = nullptr;
 
@@ -40,9 +44,10 @@ class TestScreens : public QObject
         return presenter("render") && presenter("styleSettings") && presenter("backgrounds");
     }
 
-    // Photos, a text slide and music, then through theme, background (a colour), style and
+    // Photos, a text slide and music, then through theme, background (from its tab), style and
     // settings (720p into outputDir) to MAKE VIDEO.
-    void startVideo(const QString &outputDir)
+    void startVideo(const QString &outputDir, const QString &bgTab = QStringLiteral("tabColors"),
+                    const QString &bgId = QStringLiteral("color00001"))
     {
         m_project->addImagePaths(photos(3, QStringLiteral("flow")));
         m_project->addTextSlide(QStringLiteral("The end"));
@@ -54,11 +59,11 @@ class TestScreens : public QObject
         QVERIFY(m_ui.click(QStringLiteral("theme2")));
         QVERIFY(m_ui.click(QStringLiteral("themeDoneButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("backgroundScreen")));
-        QVERIFY(m_ui.click(QStringLiteral("tabColors")));
-        // The colour cards appear once the tab has switched; a click before lands nowhere.
-        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("bg_color00001")));
-        QTRY_VERIFY(m_ui.click(QStringLiteral("bg_color00001"))
-                    && presenter("styleSettings")->property("bgId").toString() == QStringLiteral("color00001"));
+        QVERIFY(m_ui.click(bgTab));
+        // The cards appear once the tab has switched; a click before lands nowhere.
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("bg_") + bgId));
+        QTRY_VERIFY(m_ui.click(QStringLiteral("bg_") + bgId)
+                    && presenter("styleSettings")->property("bgId").toString() == bgId);
         QVERIFY(m_ui.click(QStringLiteral("backgroundDoneButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
         QVERIFY(m_ui.click(QStringLiteral("styleDoneButton")));
@@ -74,6 +79,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        QVERIFY(m_content.start());
+        qputenv("PICTOVIA_CONTENT_URL", m_content.baseUrl().toUtf8());
         QVERIFY(m_ui.load());
         m_project = ProjectPres::instance();
     }
@@ -197,6 +204,33 @@ private Q_SLOTS:
         QVERIFY(m_ui.click(QStringLiteral("stopButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
         QTRY_VERIFY(QDir(output.path()).entryList({QStringLiteral("*.mp4")}, QDir::Files).isEmpty());
+    }
+
+    // A video background not yet on disk is fetched first; a failed download offers Retry.
+    void animatedBackgroundIsDownloadedFirst()
+    {
+        if (!canMakeVideo())
+            QSKIP("the render, style and background presenters are not published in this build");
+        const BackgroundCatalogue::Map &animated = BackgroundCatalogue::instance()->animated();
+        QVERIFY(!animated.isEmpty());
+        const QString video = animated.first().pathFor(0);
+        QFile::remove(video);
+        const QString name = QFileInfo(video).fileName();
+        const QString path = QStringLiteral("/app/2/") + name;
+        QFile served(QCoreApplication::applicationDirPath() + QStringLiteral("/content") + path);
+        QVERIFY2(served.open(QIODevice::ReadOnly), qPrintable(served.fileName()));
+        m_content.route(path, {404, "gone"});
+
+        QTemporaryDir output;
+        startVideo(output.path(), QStringLiteral("tabAnimated"), animated.firstKey());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("downloadingScreen")));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("networkProblemPopupAccept")));
+        m_content.route(path, {200, served.readAll()});
+        QVERIFY(m_ui.click(QStringLiteral("networkProblemPopupAccept")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen"), 30000));
+        QCOMPARE(QFileInfo(video).size(), served.size());
+        QVERIFY(m_ui.click(QStringLiteral("stopButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
     }
 
     // A folder the video cannot be written to: back to the project, with the error shown.

@@ -9,6 +9,8 @@
 #include "project/ProjectPres.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
@@ -118,6 +120,53 @@ QStringList makePhotos(const QString &dir, int count)
     return paths;
 }
 
+QString currentScreen(QObject *stack)
+{
+    auto *item = stack->property("currentItem").value<QObject *>();
+    return item && !stack->property("busy").toBool() ? item->objectName() : QString();
+}
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        wait(50);
+    }
+    return true;
+}
+
+// A real 720p render of the sample project, so the rendering and done screens show what a user
+// sees: the frame being made, the time left, then the file's name, length and size.
+void makeVideo(QObject *stack, const QString &samples)
+{
+    if (!waitFor([&]() { return currentScreen(stack) == QStringLiteral("settingsScreen"); }, 5000)) {
+        std::fprintf(stderr, "not back on the settings screen\n");
+        return;
+    }
+    auto *settings = find("settingsScreen")->property("output").value<QObject *>();
+    if (!settings)
+        return;
+    settings->setProperty("resolution", 0);
+    settings->setProperty("saveDir", samples);
+    QMetaObject::invokeMethod(find("settingsScreen"), "makeVideo");
+    QObject *render = nullptr;
+    if (!waitFor([&]() { return currentScreen(stack) == QStringLiteral("renderingScreen"); }, 60000)
+        || !(render = find("renderingScreen")->property("renderer").value<QObject *>())) {
+        std::fprintf(stderr, "the render did not start\n");
+        return;
+    }
+    waitFor([&]() { return render->property("progress").toInt() >= 30 && render->property("timeLeft").toInt() >= 0; }, 600000);
+    shoot(QStringLiteral("screen-7-rendering"));
+    if (!waitFor([&]() { return currentScreen(stack) == QStringLiteral("doneScreen"); }, 1200000)) {
+        std::fprintf(stderr, "the render did not finish\n");
+        return;
+    }
+    shoot(QStringLiteral("screen-8-done"));
+}
+
 void walk(const QString &samples)
 {
     QObject *stack = nullptr;
@@ -168,8 +217,7 @@ void walk(const QString &samples)
     const std::pair<const char *, const char *> screens[] = {
         {"showTheme", "screen-2-theme"}, {"showBackground", "screen-3-background"},
         {"showStyle", "screen-4-style"}, {"showSettings", "screen-5-settings"},
-        {"showDownloading", "screen-6-downloading"}, {"showRendering", "screen-7-rendering"},
-        {"showDone", "screen-8-done"}};
+        {"showDownloading", "screen-6-downloading"}};
     for (const auto &screen : screens) {
         QMetaObject::invokeMethod(stack, screen.first);
         shoot(QString::fromLatin1(screen.second));
@@ -194,6 +242,8 @@ void walk(const QString &samples)
         if (qstrcmp(screen.first, "showDownloading") == 0)
             shootPopup("networkProblemPopup", QStringLiteral("popup-network-problem"));
     }
+    QMetaObject::invokeMethod(stack, "backTo", Q_ARG(QVariant, QStringLiteral("settingsScreen")));
+    makeVideo(stack, samples);
 }
 
 } // namespace
@@ -245,6 +295,8 @@ int main(int argc, char *argv[])
         return 1;
     window->resize(size.value(0).toInt(), size.value(1).toInt());
     window->setPosition(0, 0);
+    // The pointer outside the window: no card or button shows its hover state in the pictures.
+    QCursor::setPos(window->screen()->geometry().bottomRight());
     walk(samples.path());
     return 0;
 }

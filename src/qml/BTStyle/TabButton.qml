@@ -19,6 +19,9 @@ T.TabButton {
         color: control.checked ? Theme.accent : control.hovered ? Theme.text : Theme.textMuted
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // Long labels (German, Japanese) shrink to the caption size before they are cut short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.captionSize
         elide: Text.ElideRight
     }
     background: Rectangle {

@@ -13,11 +13,12 @@ GridView {
     signal removeClicked(string id)
 
     readonly property int columns: Math.max(2, Math.floor((width - 2 * Theme.margin) / 240))
+    // Each card leaves its gap on its right: the last one's gap is part of the right margin.
     leftMargin: Theme.margin
-    rightMargin: Theme.margin
+    rightMargin: Theme.margin - Theme.gapLarge
     topMargin: Theme.margin
     bottomMargin: Theme.margin
-    cellWidth: Math.floor((width - 2 * Theme.margin) / columns)
+    cellWidth: Math.floor((width - 2 * Theme.margin + Theme.gapLarge) / columns)
     cellHeight: Math.round((cellWidth - Theme.gapLarge) * 9 / 16) + Theme.gapLarge
     clip: true
     boundsBehavior: Flickable.StopAtBounds

@@ -9,19 +9,21 @@ Flow {
     property color current: "white"
     signal picked(color color)
     spacing: Theme.gap
+    // Chips shrink a little before they wrap, so the usual set stays on one line in narrow panels.
+    readonly property int side: Math.max(24, Math.min(32, Math.floor((width - (colors.length - 1) * spacing) / Math.max(1, colors.length))))
 
     Repeater {
         model: root.colors
         AbstractButton {
             objectName: root.objectName + "_" + index
-            width: 32
-            height: 32
+            width: root.side
+            height: root.side
             hoverEnabled: true
             focusPolicy: Qt.StrongFocus
             readonly property bool chosen: Qt.colorEqual(root.current, modelData)
             onClicked: root.picked(modelData)
             background: Rectangle {
-                radius: 16
+                radius: width / 2
                 color: modelData
                 border.width: 1
                 border.color: Theme.lineStrong

@@ -19,10 +19,14 @@ Item {
         border.color: root.dragActive ? Theme.accent : Theme.lineStrong
         Behavior on color { ColorAnimation { duration: Theme.fast } }
 
+        // Fills the frame and centres its content between stretching spacers: a layout that
+        // moved whenever its wrapped text changed height would lay itself out again and again.
         ColumnLayout {
-            anchors.centerIn: parent
-            width: Math.min(parent.width - 2 * Theme.margin, 520)
+            anchors.fill: parent
+            anchors.margins: Theme.margin
             spacing: Theme.gapLarge
+
+            Item { Layout.fillHeight: true }
 
             Rectangle {
                 Layout.alignment: Qt.AlignHCenter
@@ -34,6 +38,8 @@ Item {
             }
             Label {
                 Layout.fillWidth: true
+                Layout.maximumWidth: 520
+                Layout.alignment: Qt.AlignHCenter
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("Drop photos and music here")
                 font.pixelSize: Theme.titleSize
@@ -42,6 +48,8 @@ Item {
             }
             Label {
                 Layout.fillWidth: true
+                Layout.maximumWidth: 520
+                Layout.alignment: Qt.AlignHCenter
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("or add them from your computer to start a new slideshow.")
                 color: Theme.textMuted
@@ -62,6 +70,7 @@ Item {
                     onClicked: root.addFolder()
                 }
             }
+            Item { Layout.fillHeight: true }
         }
     }
 }

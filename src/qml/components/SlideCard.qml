@@ -26,27 +26,30 @@ Item {
 
     HoverHandler { id: hover }
 
-    // The separator: where the music ends.
-    Rectangle {
-        visible: card.kind === 1
+    // The separator: where the music ends. Made only in its own cell: every photo cell would
+    // otherwise carry a hidden icon canvas and label, and a grid of hundreds fills in slowly.
+    Loader {
         anchors.fill: parent
         anchors.margins: 6
-        radius: Theme.radius
-        color: Theme.dangerSoft
-        border.color: Theme.dangerLine
-        Column {
-            anchors.centerIn: parent
-            width: parent.width - 24
-            spacing: 6
-            Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "music"; color: Theme.danger }
-            Label {
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                text: qsTr("The music ends here")
-                color: Theme.danger
-                font.pixelSize: Theme.captionSize
-                font.weight: Font.DemiBold
-                wrapMode: Text.Wrap
+        active: card.kind === 1
+        sourceComponent: Rectangle {
+            radius: Theme.radius
+            color: Theme.dangerSoft
+            border.color: Theme.dangerLine
+            Column {
+                anchors.centerIn: parent
+                width: parent.width - 24
+                spacing: 6
+                Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "music"; color: Theme.danger }
+                Label {
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    text: qsTr("The music ends here")
+                    color: Theme.danger
+                    font.pixelSize: Theme.captionSize
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.Wrap
+                }
             }
         }
     }
@@ -78,18 +81,20 @@ Item {
                 cache: false
                 smooth: true
             }
-            Label {
-                visible: card.kind === 3
+            Loader {
                 anchors.fill: parent
                 anchors.margins: 14
-                text: card.slideText
-                color: Theme.textOnDark
-                font.pixelSize: Theme.sectionSize
-                font.weight: Font.DemiBold
-                wrapMode: Text.Wrap
-                elide: Text.ElideRight
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
+                active: card.kind === 3
+                sourceComponent: Label {
+                    text: card.slideText
+                    color: Theme.textOnDark
+                    font.pixelSize: Theme.sectionSize
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.Wrap
+                    elide: Text.ElideRight
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
             }
         }
         // Slide number and duration.

@@ -100,10 +100,15 @@ GridView {
         dropRow = -1
     }
 
+    function scrollToEnd() { positionViewAtEnd() }
+    function scrollToSeparator() { positionViewAtIndex(project.usedSlidesNumber, GridView.Center) }
+
+    // Scrolled once the adding call has returned: the cells to make there are then their own
+    // step of the event loop instead of lengthening the call that added hundreds of photos.
     Connections {
         target: project
-        function onScrollToBottom() { grid.positionViewAtEnd() }
-        function onScrollToSeparator() { grid.positionViewAtIndex(project.usedSlidesNumber, GridView.Center) }
+        function onScrollToBottom() { Qt.callLater(grid.scrollToEnd) }
+        function onScrollToSeparator() { Qt.callLater(grid.scrollToSeparator) }
         function onSlidesChanged() { grid.clearSelection() }
     }
 

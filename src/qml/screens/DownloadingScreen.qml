@@ -9,7 +9,8 @@ Page {
     id: screen
     objectName: "downloadingScreen"
     readonly property var bgs: appWindow.backgroundsPres
-    readonly property bool onTop: StackView.status === StackView.Active
+    // On top from the push on: a fast server may answer while the screen is still sliding in.
+    readonly property bool onTop: !!StackView.view && StackView.view.currentItem === screen
 
     function goBack() { StackView.view.pop() }
 

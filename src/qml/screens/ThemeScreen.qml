@@ -41,11 +41,12 @@ Page {
         anchors.fill: parent
         anchors.rightMargin: themeSlideshow.width
         readonly property int columns: Math.max(2, Math.floor((width - 2 * Theme.margin) / 280))
+        // Each card leaves its gap on its right: the last one's gap is part of the right margin.
         leftMargin: Theme.margin
-        rightMargin: Theme.margin
+        rightMargin: 0
         topMargin: Theme.margin
         bottomMargin: Theme.margin
-        cellWidth: Math.floor((width - 2 * Theme.margin) / columns)
+        cellWidth: Math.floor((width - Theme.margin) / columns)
         cellHeight: Math.round((cellWidth - Theme.margin) * 9 / 16) + 48 + Theme.margin
         clip: true
         model: screen.themes
