@@ -8,6 +8,7 @@
 #include "render/FFmpegPtr.h"
 #include "render/StaticImgImput.h"
 #include "theme/ImgSceneReader.h"
+#include "theme/SceneStyle.h"
 #include "theme/TextSceneReader.h"
 
 #include <QPainter>
@@ -30,6 +31,7 @@ LibavRender::LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &them
     , project(project)
     , theme(theme)
     , background(background)
+    , style(SceneStyle::instance()->snapshot())
     , outputPath(outputPath)
 {
     const QSize size = outputSize(project->output.quality);
@@ -171,9 +173,9 @@ QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,
     const SceneReaderBase::SlideCursor end = project->slides.cend();
     if (scene.type == TextSlideType)
         return QSharedPointer<TextSceneReader>::create(background, width, height, scene.scene, cursor, end,
-                                                       scene.frameCount, scene.slotLengths);
+                                                       scene.frameCount, scene.slotLengths, style);
     return QSharedPointer<ImgSceneReader>::create(background, width, height, scene.scene, cursor, end,
-                                                  scene.frameCount, scene.slotLengths);
+                                                  scene.frameCount, scene.slotLengths, style);
 }
 
 bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage)

@@ -4,6 +4,7 @@
 #include "project/Project.h"
 #include "render/FramePool.h"
 #include "render/ScenePlan.h"
+#include "theme/SceneStyleSnapshot.h"
 #include "theme/ThemeTemplate.h"
 
 #include <QColor>
@@ -81,6 +82,8 @@ private:
     ProjectPtr project;
     ThemeTemplatePtr theme;
     BackgroundDescriptor background;
+    // Taken when the run is set up: a style change during the run waits for the next one.
+    SceneStyleSnapshot style;
     QString outputPath;
     std::atomic<bool> failed{false};
     FramePoolPtr pool;

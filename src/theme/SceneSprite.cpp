@@ -4,7 +4,6 @@
 #include "images/ImageDecoder.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
-#include "theme/SceneStyle.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -76,18 +75,20 @@ QPointF toPixels(const QPointF &point, const QSize &size)
 
 } // namespace
 
-SceneSprite::SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight)
+SceneSprite::SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight,
+                         const SceneStyleSnapshot &style)
     : m_object(object)
 {
     const int turns = quarterTurns(slide.rotation);
     const QSizeF cap(object->maxWidth * outputWidth, object->maxHeight * outputHeight);
-    prepare(rotatedClockwise(loadPhoto(slide.content, turns, cap), turns), outputWidth, outputHeight, true);
+    prepare(rotatedClockwise(loadPhoto(slide.content, turns, cap), turns), outputWidth, outputHeight, true, style);
 }
 
-SceneSprite::SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight)
+SceneSprite::SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight,
+                         const SceneStyleSnapshot &style)
     : m_object(object)
 {
-    prepare(picture, outputWidth, outputHeight, false);
+    prepare(picture, outputWidth, outputHeight, false, style);
 }
 
 int SceneSprite::quarterTurns(int rotation)
@@ -125,7 +126,8 @@ void edgeMargins(float q, float aspect, bool cover, bool &wide, float &margin)
 
 } // namespace
 
-void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo)
+void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo,
+                          const SceneStyleSnapshot &style)
 {
     if (picture.isNull()) {
         qCWarning(lcTheme) << "Nothing to show for a scene object: empty picture";
@@ -133,9 +135,9 @@ void SceneSprite::prepare(const QImage &picture, int outputWidth, int outputHeig
     }
     const float ratio = float(picture.width()) / float(picture.height());
     if (photo)
-        preparePhoto(picture, ratio, outputWidth, outputHeight);
+        preparePhoto(picture, ratio, outputWidth, outputHeight, style);
     else
-        prepareText(picture, ratio);
+        prepareText(picture, ratio, style.textShadow);
     const float q = float(m_noted.width()) / float(m_noted.height());
     edgeMargins(q, m_object->aspect, false, m_wide, m_margin);
     if (photo && fillsFrame(*m_object))
@@ -170,14 +172,14 @@ bool SceneSprite::fillsFrame(const SceneObject &object)
     return beyond;
 }
 
-void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight)
+void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight,
+                               const SceneStyleSnapshot &style)
 {
-    const SceneStyle *style = SceneStyle::instance();
     const bool widthIsReference = ratio > m_object->aspect;
     const int reference = widthIsReference ? photo.width() : photo.height();
-    const int border = int(reference * style->borderWidth());
-    m_opaque = !photo.hasAlphaChannel() && (border <= 0 || style->borderColor().alpha() == 255);
-    QImage picture = withBorder(photo, border, style->borderColor());
+    const int border = int(reference * style.borderWidth);
+    m_opaque = !photo.hasAlphaChannel() && (border <= 0 || style.borderColor.alpha() == 255);
+    QImage picture = withBorder(photo, border, style.borderColor);
     const double sx = picture.width() / (m_object->maxWidth * outputWidth);
     const double sy = picture.height() / (m_object->maxHeight * outputHeight);
     const double s = std::max(sx, sy);
@@ -185,16 +187,15 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
         picture = picture.scaledToHeight(int(picture.height() / s), Qt::SmoothTransformation);
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_noted = picture.size();
-    const ShadowSpec shadow = style->photoShadow();
+    const ShadowSpec shadow = style.photoShadow;
     m_picture = dropShadow(picture, shadow.offsetX, shadow.offsetY, shadow.blur, shadow.color,
                            widthIsReference ? picture.width() : picture.height(), m_pictureQuad);
 }
 
-void SceneSprite::prepareText(const QImage &text, float ratio)
+void SceneSprite::prepareText(const QImage &text, float ratio, const ShadowSpec &shadow)
 {
     const QImage picture = text.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_noted = picture.size();
-    const ShadowSpec shadow = SceneStyle::instance()->textShadow();
     m_picture = dropShadow(picture, shadow.offsetX, shadow.offsetY, shadow.blur, shadow.color,
                            ratio > m_object->aspect ? picture.width() : picture.height(), m_pictureQuad);
 }

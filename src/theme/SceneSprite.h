@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/Slide.h"
+#include "theme/SceneStyle.h"
 #include "theme/ThemeTemplate.h"
 
 #include <QImage>
@@ -13,16 +14,19 @@
 
 #include <optional>
 
-// One scene object's picture, prepared once (border, scaling, shadow) with the current
-// SceneStyle, then painted frame after frame through the object's keyframed quadrilateral.
+// One scene object's picture, prepared once (border, scaling, shadow) with a
+// SceneStyle snapshot, then painted frame after frame through the object's keyframed quadrilateral.
 class SceneSprite
 {
 public:
     // A photo slide: loads its image (orientation applied) at no more pixels than the object
     // can show, rotates it by the slide's quarter turns and prepares it with border and shadow.
-    SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight);
+    // A run passes the style it started with; previews take the style as it is now.
+    SceneSprite(const SceneObjectPtr &object, const Slide &slide, int outputWidth, int outputHeight,
+                const SceneStyleSnapshot &style = SceneStyle::instance()->snapshot());
     // A ready picture (rendered text): prepared with the text shadow.
-    SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight);
+    SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight,
+                const SceneStyleSnapshot &style = SceneStyle::instance()->snapshot());
 
     // Paints onto image at scene position (scene frames) with an extra opacity factor.
     void drawAt(double position, QImage &image, double opacity) const;
@@ -60,7 +64,8 @@ public:
     const QImage &backdrop() const { return m_backdrop; }
 
 private:
-    void prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo);
+    void prepare(const QImage &picture, int outputWidth, int outputHeight, bool photo,
+                 const SceneStyleSnapshot &style);
     // q: the picture proper's width over its height.
     void fillFrame(const QImage &photo, const QSize &output, float q);
     void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const;
@@ -69,8 +74,9 @@ private:
     static QPolygonF fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin);
     // A narrow photo over its backdrop: upright, centred, as high as the camera's zoom allows.
     QTransform uprightTransform(const QPolygonF &quad, const QSize &imageSize) const;
-    void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight);
-    void prepareText(const QImage &text, float ratio);
+    void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight,
+                      const SceneStyleSnapshot &style);
+    void prepareText(const QImage &text, float ratio, const ShadowSpec &shadow);
 
     SceneObjectPtr m_object;
     QImage m_picture; // premultiplied ARGB: the fast path for drawing onto RGB32 frames

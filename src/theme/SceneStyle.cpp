@@ -21,6 +21,12 @@ void SceneStyle::reset()
     m_textColor = QColor(255, 255, 255);
 }
 
+SceneStyleSnapshot SceneStyle::snapshot() const
+{
+    QMutexLocker locker(&m_lock);
+    return {m_borderWidth, m_borderColor, m_photoShadow, m_textShadow, m_textFont, m_textColor};
+}
+
 float SceneStyle::borderWidth() const
 {
     return locked(m_borderWidth);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "theme/SceneStyleSnapshot.h"
 #include "theme/ThemeTemplate.h"
 
 #include <QColor>
@@ -27,6 +28,9 @@ public:
     void setTextFont(const QFont &font);
     QColor textColor() const;
     void setTextColor(const QColor &color);
+
+    // Every value at once, read under one lock: what a run keeps for its whole length.
+    SceneStyleSnapshot snapshot() const;
 
     // Back to the initial values: a new template's defaults, a plain font in white.
     void reset();

@@ -253,13 +253,16 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(20, 20), qRgb(0, 0, 255));
     }
 
-    void textSlidesAreTitlesInTheStyle()
+    void textSlidesAreTitlesInTheRunsStyle()
     {
         SceneStyle::instance()->setTextColor(Qt::yellow);
         SceneStyle::instance()->setTextFont(QFont(QStringLiteral("DejaVu Sans")));
+        const SceneStyleSnapshot runStyle = SceneStyle::instance()->snapshot();
+        // A change after the run took its style must not reach it.
+        SceneStyle::instance()->setTextColor(Qt::blue);
         ReaderRig rig(QSize(320, 180), 1, {slide(QStringLiteral("Hello"), TextSlideType)});
         auto scene = SceneFixtures::scene(1, {steadyObject(rect(0, 0, 1, 1), 1, 16.0f / 9.0f)}, TextScene);
-        TextSceneReader reader(rig.input, 320, 180, scene, rig.cursor, rig.slides.cend(), 30, {1.0});
+        TextSceneReader reader(rig.input, 320, 180, scene, rig.cursor, rig.slides.cend(), 30, {1.0}, runStyle);
         QCOMPARE(reader.totalFrames(), 30);
         const QImage image = rig.read(reader);
         int yellow = 0;
