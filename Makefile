@@ -6,9 +6,9 @@ CMAKE_ARGS ?=
 ASAN_DIR ?= build-asan
 # AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails the test that met it.
 SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=86 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=86
 
 .PHONY: all deps configure build run test test-asan clean
 
@@ -32,6 +32,7 @@ test: build
 # The tests under both sanitizers in their own build; the fuzz run has its own sanitizers.
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTOVIA_FUZZ=OFF \
+		-DPICTOVIA_BENCH=OFF -DPICTOVIA_TOOLS=OFF \
 		"-DCMAKE_CXX_FLAGS=$(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)"
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
