@@ -37,7 +37,7 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTOVIA_FUZZ=OFF \
 		-DPICTOVIA_BENCH=OFF -DPICTOVIA_TOOLS=OFF $(ASAN_BACKGROUNDS) \
 		"-DCMAKE_CXX_FLAGS=$(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)"
-	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@$(SANITIZER_ENV) cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j $(JOBS) -E '^fuzz_'
 
