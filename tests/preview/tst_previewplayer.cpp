@@ -158,7 +158,7 @@ private Q_SLOTS:
         project->audioTracks = {MediaFileInfo::read(music)};
         QCOMPARE(project->totalDuration, length);
 
-        // A sound card soundRate times faster than real time: a minute takes fifteen seconds.
+        // A sound card soundRate times faster than real time (a minute in fifteen seconds, normally).
         PreviewPlayer player;
         auto log = std::make_shared<SoundLog>();
         player.setClockRate(soundRate);
