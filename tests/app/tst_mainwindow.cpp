@@ -21,8 +21,9 @@ private Q_SLOTS:
 
     void loadsWithoutQmlErrorsAndShowsReportedErrors()
     {
-        QQmlApplicationEngine engine;
+        // Declared first: the engine may still warn while it is destroyed.
         QList<QQmlError> problems;
+        QQmlApplicationEngine engine;
         connect(&engine, &QQmlApplicationEngine::warnings, this,
                 [&problems](const QList<QQmlError> &w) { problems << w; });
         engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"),

@@ -20,6 +20,16 @@ namespace {
 
 constexpr double frame = 1.0 / 30;
 
+#ifdef PICTOVIA_SANITIZED
+// Drawing under the sanitizers is several times slower: a shorter show at the sound card's own
+// speed, so the pictures can still keep up with the sound.
+constexpr int soundSlides = 4;
+constexpr double soundRate = 1.0;
+#else
+constexpr int soundSlides = 12;
+constexpr double soundRate = 4.0;
+#endif
+
 int threadCount()
 {
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
@@ -138,29 +148,30 @@ private Q_SLOTS:
 
     void picturesKeepToTheSoundOverAMinute()
     {
-        const QString music = tone(QStringLiteral("minute.m4a"), 61.0);
+        const double length = soundSlides * 5.0;
+        const QString music = tone(QStringLiteral("minute.m4a"), length + 1.0);
         QVERIFY(!music.isEmpty());
         QStringList pictures;
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < soundSlides; ++i)
             pictures.append(ramps.at(i % ramps.size()));
         auto project = imageProject(pictures, 5.0, 0);
         project->audioTracks = {MediaFileInfo::read(music)};
-        QCOMPARE(project->totalDuration, 60.0);
+        QCOMPARE(project->totalDuration, length);
 
-        // A sound card four times faster than real time, so a minute takes fifteen seconds.
+        // A sound card soundRate times faster than real time (a minute in fifteen seconds, normally).
         PreviewPlayer player;
         auto log = std::make_shared<SoundLog>();
-        player.setClockRate(4.0);
-        player.setSoundDeviceFactory(acceleratedSound(4.0, log));
+        player.setClockRate(soundRate);
+        player.setSoundDeviceFactory(acceleratedSound(soundRate, log));
         QSignalSpy ended(&player, &PreviewPlayer::ended);
         player.start(runOf(project, threeBoxTheme(10)));
         QVERIFY(ended.wait(120000));
 
         QVERIFY(player.followedSound());
-        QVERIFY2(player.shownFrames() >= 60, qPrintable(QString::number(player.shownFrames())));
+        QVERIFY2(player.shownFrames() >= int(length), qPrintable(QString::number(player.shownFrames())));
         QVERIFY2(player.largestSoundGap() <= frame + 1e-3, qPrintable(QString::number(player.largestSoundGap())));
         QMutexLocker locker(&log->lock);
-        QVERIFY2(qAbs(log->played - 60.0) < 0.25, qPrintable(QString::number(log->played)));
+        QVERIFY2(qAbs(log->played - length) < 0.25, qPrintable(QString::number(log->played)));
     }
 
     void musicEndsWhereItsTrackEnds_data()
