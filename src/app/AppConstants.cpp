@@ -23,16 +23,21 @@ bool isPictureFileName(const QString &fileName)
     return dot >= 0 && AppConstants::pictureSuffixes.contains(fileName.mid(dot + 1), Qt::CaseInsensitive);
 }
 
-QString pictureNameFilter(const QString &label)
+QString anyCasePatterns(const QStringList &suffixes)
 {
     QStringList patterns;
-    for (const QString &suffix : AppConstants::pictureSuffixes) {
+    for (const QString &suffix : suffixes) {
         QString pattern = QStringLiteral("*.");
         for (const QChar c : suffix)
-            pattern += QStringLiteral("[%1%2]").arg(c, c.toUpper());
+            pattern += c.isLetter() ? QStringLiteral("[%1%2]").arg(c, c.toUpper()) : QString(c);
         patterns << pattern;
     }
-    return QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
+    return patterns.join(QLatin1Char(' '));
+}
+
+QString pictureNameFilter(const QString &label)
+{
+    return QStringLiteral("%1 (%2)").arg(label, anyCasePatterns(AppConstants::pictureSuffixes));
 }
 
 static QString settingFromEnvironment(const char *name, const char *buildDefault)

@@ -22,6 +22,8 @@ inline const QString slideStubId = QStringLiteral("slideStub");
 // Photo endings taken from folders and offered by file dialogs, in any letter case.
 inline const QStringList pictureSuffixes{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
                                          QStringLiteral("gif")};
+// Music endings offered by the audio file dialog, in any letter case.
+inline const QStringList audioSuffixes{QStringLiteral("mp3"), QStringLiteral("m4a")};
 
 } // namespace AppConstants
 
@@ -36,6 +38,8 @@ bool isPictureFileName(const QString &fileName);
 // The name filter of every photo file dialog: "<label> (*.[jJ][pP][gG] ...)", so that camera
 // files with upper-case endings show where dialogs match patterns case-sensitively.
 QString pictureNameFilter(const QString &label);
+// "*.[mM][pP]3 ...": file-dialog patterns matching those endings in any letter case.
+QString anyCasePatterns(const QStringList &suffixes);
 
 // Server addresses: the environment variable of the same name wins over the build setting.
 QString reportServerUrl();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppConstants.h"
 #include "app/Singleton.h"
 #include "project/Project.h"
 
@@ -31,6 +32,8 @@ class ProjectPres : public QObject
     Q_PROPERTY(bool hasTextSlide READ hasTextSlide NOTIFY hasTextSlideChanged)
     // nameFilters of the photo file dialogs: camera endings in any letter case.
     Q_PROPERTY(QStringList pictureNameFilters READ pictureNameFilters CONSTANT)
+    // The audio file dialog's patterns, "*.[mM][pP]3 *.[mM]4[aA]".
+    Q_PROPERTY(QString audioNamePatterns READ audioNamePatterns CONSTANT)
 
 public:
     static ProjectPres *instance() { return Singleton<ProjectPres>::instance(); }
@@ -43,6 +46,7 @@ public:
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }
     QStringList pictureNameFilters() const;
+    QString audioNamePatterns() const { return anyCasePatterns(AppConstants::audioSuffixes); }
 
     void setPixelRatio(double ratio) { m_pixelRatio = ratio; }
     // The saved-projects list; without one, saving keeps nothing and loading gives an empty project.

@@ -62,6 +62,10 @@ ApplicationWindow {
     function pictureNameFilter(label) {
         return label.replace(/\(.*\)\s*$/, "") + project.pictureNameFilters[0].replace(/^[^(]*/, "")
     }
+    // The same for music: the translated label with patterns for "SONG.MP3" as well.
+    function audioNameFilter(label) {
+        return label.replace(/\(.*\)\s*$/, "") + "(" + project.audioNamePatterns + ")"
+    }
     function slidesText(count) {
         return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
     }

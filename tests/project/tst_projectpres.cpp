@@ -216,6 +216,7 @@ void TestProjectPres::scanFolders()
     const QStringList patterns = filter.mid(filter.indexOf(QLatin1Char('(')) + 1).chopped(1).split(QLatin1Char(' '));
     QVERIFY(QDir::match(patterns, QStringLiteral("IMG_0001.JPG")) && QDir::match(patterns, QStringLiteral("a.Png")));
     QVERIFY(!QDir::match(patterns, QStringLiteral("notes.txt")));
+    QCOMPARE(pres->audioNamePatterns(), QStringLiteral("*.[mM][pP]3 *.[mM]4[aA]"));
 
     pres->addImagesFolder(urls({first.path()}));
     QCOMPARE(slideContents(), expected.mid(0, 6));

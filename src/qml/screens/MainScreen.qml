@@ -13,7 +13,7 @@ Page {
     readonly property bool compact: width < 1180
     readonly property bool empty: project.slidesNumber === 0
     readonly property var imageExtensions: ["jpg", "jpeg", "png", "gif"]
-    readonly property var audioExtensions: ["mp3", "m4a"]
+    readonly property var audioExtensions: ["mp3", "m4a"] // compared in lower case
 
     function saveProject() { project.save() }
     function newProject() {
@@ -250,7 +250,7 @@ Page {
         id: audioDialog
         title: qsTr("Add Audio")
         selectMultiple: true
-        nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
+        nameFilters: [appWindow.audioNameFilter(qsTr("Open Audio File (*.mp3 *.m4a)"))]
         folder: shortcuts.music
         onAccepted: project.addAudio(fileUrls)
     }
