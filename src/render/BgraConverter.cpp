@@ -1,18 +1,12 @@
 #include "render/BgraConverter.h"
 
+#include "render/FrameScaling.h"
+
 #include <libyuv/convert_argb.h>
 
 bool BgraConverter::convert(const AVFrame *picture, AVFrame *target)
 {
-    if (convertSameSize(picture, target))
-        return true;
-    m_scaler.reset(sws_getCachedContext(m_scaler.release(), picture->width, picture->height,
-                                        AVPixelFormat(picture->format), target->width, target->height,
-                                        AV_PIX_FMT_BGRA, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
-    if (!m_scaler)
-        return false;
-    sws_scale(m_scaler.get(), picture->data, picture->linesize, 0, picture->height, target->data, target->linesize);
-    return true;
+    return convertSameSize(picture, target) || scaleFrame(m_scaler, picture, target);
 }
 
 // The usual case, 4:2:0 video of the output's size, on libyuv's SIMD rows: about a fifth less

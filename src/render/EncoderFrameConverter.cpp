@@ -1,6 +1,7 @@
 #include "render/EncoderFrameConverter.h"
 
 #include "render/BgraToYuv.h"
+#include "render/FrameScaling.h"
 
 bool EncoderFrameConverter::convert(const AVFrame *bgra, AVFrame *target)
 {
@@ -11,12 +12,5 @@ bool EncoderFrameConverter::convert(const AVFrame *bgra, AVFrame *target)
                             target->height);
         return true;
     }
-    SwsContext *scaler =
-        sws_getCachedContext(m_scaler.release(), bgra->width, bgra->height, AV_PIX_FMT_BGRA, target->width,
-                             target->height, AVPixelFormat(target->format), SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
-    m_scaler.reset(scaler);
-    if (!scaler)
-        return false;
-    sws_scale(scaler, bgra->data, bgra->linesize, 0, bgra->height, target->data, target->linesize);
-    return true;
+    return scaleFrame(m_scaler, bgra, target);
 }
