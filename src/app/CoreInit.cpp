@@ -3,6 +3,10 @@
 
 #include <QtGlobal>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 static void initResources()
 {
     Q_INIT_RESOURCE(resources);
@@ -13,4 +17,10 @@ void initPictoviaCore()
 {
     initResources();
     registerMetaTypes();
+#ifdef __GLIBC__
+    // Pictures of megabytes are made and dropped on several threads. Left to itself, the allocator
+    // raises this threshold after the first such frees and then keeps freed pictures in its
+    // per-thread heaps, tens of megabytes a render never gets back.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
 }

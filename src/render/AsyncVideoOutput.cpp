@@ -26,6 +26,7 @@ void AsyncVideoOutput::open(const QString &path, const AVOutputFormat *format, i
     thread = new QThread();
     worker = new VideoOutputWorker(path, format, height, width, timeBaseNum, timeBaseDen, pixelFormat, hasAudio,
                                    project);
+    worker->setPurpose(purpose);
     connect(worker, &VideoOutputWorker::error, this, &AsyncVideoOutput::onError, Qt::DirectConnection);
     worker->moveToThread(thread);
     connect(thread, &QThread::started, worker, &VideoOutputWorker::process);

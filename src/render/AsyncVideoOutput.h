@@ -4,6 +4,7 @@
 #include "render/EncoderFrameConverter.h"
 #include "render/FramePool.h"
 #include "render/IFrameSink.h"
+#include "render/VideoEncoder.h"
 
 #include <QObject>
 #include <QString>
@@ -29,6 +30,8 @@ public:
     // hasAudio) and the video's length for the audio fade-out.
     void open(const QString &path, const AVOutputFormat *format, int height, int width, int timeBaseNum,
               int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
+    // Call before open(); a render's own video is a slideshow.
+    void setPurpose(VideoEncoder::Purpose value) { purpose = value; }
     // Converts the frame and gives it back to pool at once; waits while the encoder already
     // has QueuedFrames frames to do.
     void writeFrame(const FramePoolPtr &pool, AVFrame *frame, int timeBaseNum, int timeBaseDen,
@@ -53,4 +56,5 @@ private:
     VideoOutputWorker *worker = nullptr;
     FramePoolPtr encoderFrames;
     EncoderFrameConverter converter;
+    VideoEncoder::Purpose purpose = VideoEncoder::Purpose::Slideshow;
 };

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <future>
+#include <system_error>
 
 // The one background source of the render and the at most two readers drawing over it.
 struct LibavRender::Stage
@@ -23,6 +25,9 @@ struct LibavRender::Stage
     QSharedPointer<ISceneReader> current;
     QSharedPointer<ISceneReader> outgoing;
     ImageSharedPointer incoming; // the incoming scene drawn alone during a hand-over
+    // The next scene's reader, prepared on a thread of its own while this scene plays; last, so
+    // leaving the run waits for it before anything it uses goes.
+    std::future<QSharedPointer<ISceneReader>> next;
 };
 
 LibavRender::LibavRender(const ProjectPtr &project, const ThemeTemplatePtr &theme,
@@ -149,10 +154,26 @@ bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int fi
     Stage stage;
     stage.background = makeBackground();
     for (int i = firstScene; i < plan.size(); ++i) {
+        QSharedPointer<ISceneReader> reader = stage.next.valid() ? stage.next.get() : nullptr;
+        if (i + 1 < plan.size())
+            prepareAhead(plan.at(i + 1), stage);
+        // Decoding and scaling a scene's photos takes longer than the encoder's queue lasts: only
+        // the first scene is prepared here, alongside the second.
+        stage.current = reader ? reader : makeReader(plan.at(i), stage.background);
         if (stopRequested || !playScene(output, plan.at(i), i, stage))
             return false;
     }
     return true;
+}
+
+void LibavRender::prepareAhead(const ScenePlan &scene, Stage &stage)
+{
+    const QSharedPointer<IAsyncAVInput> background = stage.background;
+    try {
+        stage.next = std::async(std::launch::async, [this, scene, background] { return makeReader(scene, background); });
+    } catch (const std::system_error &e) {
+        qCWarning(lcRender) << "cannot prepare the next scene ahead:" << e.what();
+    }
 }
 
 QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
@@ -167,7 +188,7 @@ QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
 }
 
 QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,
-                                                     const QSharedPointer<IAsyncAVInput> &background)
+                                                     const QSharedPointer<IAsyncAVInput> &background) const
 {
     SceneReaderBase::SlideCursor cursor = project->slides.cbegin() + scene.firstSlide;
     const SceneReaderBase::SlideCursor end = project->slides.cend();
@@ -181,7 +202,6 @@ QSharedPointer<ISceneReader> LibavRender::makeReader(const ScenePlan &scene,
 bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage)
 {
     const double d = 1.0 / timeBaseDen;
-    stage.current = makeReader(scene, stage.background);
     int k = 0;
     while (scene.end > frameCount * d) {
         if (stopOrFailure())

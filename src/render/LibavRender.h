@@ -61,7 +61,9 @@ private:
 
     bool run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene);
     QSharedPointer<IAsyncAVInput> makeBackground();
-    QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene, const QSharedPointer<IAsyncAVInput> &background);
+    QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene,
+                                            const QSharedPointer<IAsyncAVInput> &background) const;
+    void prepareAhead(const ScenePlan &scene, Stage &stage);
     bool playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
     bool drawFrame(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage, double T);
     void skipFrame(Stage &stage);

@@ -16,8 +16,13 @@ public:
         int code;
     };
 
+    // What the stream is for. A background loop is decoded again behind every frame of every
+    // render that shows it, so it is coded without CABAC, the costliest part of decoding H.264
+    // (about a third less decoding time for a sixth more bytes, same pictures).
+    enum class Purpose { Slideshow, BackgroundLoop };
+
     VideoEncoder(AVFormatContext *formatContext, int width, int height, int timeBaseNum, int timeBaseDen,
-                 int pixelFormat);
+                 int pixelFormat, Purpose purpose = Purpose::Slideshow);
     ~VideoEncoder();
     VideoEncoder(const VideoEncoder &) = delete;
     VideoEncoder &operator=(const VideoEncoder &) = delete;
@@ -25,7 +30,7 @@ public:
     // The H.264 encoder with the settings of every render, opened; the benchmark times the
     // encoder alone through it.
     static AVCodecContextPtr openCodec(const AVCodec *codec, int width, int height, int timeBaseNum, int timeBaseDen,
-                                       int pixelFormat, bool globalHeader);
+                                       int pixelFormat, bool globalHeader, Purpose purpose = Purpose::Slideshow);
 
     // n counted in num/den becomes a count in sn/sd; each division truncates, in this order.
     static int64_t rescale(int64_t n, int num, int den, int sn, int sd);

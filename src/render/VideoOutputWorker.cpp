@@ -101,7 +101,7 @@ void VideoOutputWorker::process()
 
 bool VideoOutputWorker::writeFile(AVFormatContext *context)
 {
-    VideoEncoder video(context, width, height, timeBaseNum, timeBaseDen, pixelFormat);
+    VideoEncoder video(context, width, height, timeBaseNum, timeBaseDen, pixelFormat, purpose);
     std::unique_ptr<AudioEncoder> audio;
     if (hasAudio)
         audio = std::make_unique<AudioEncoder>(format, context, 192000, 2, AV_SAMPLE_FMT_S16);

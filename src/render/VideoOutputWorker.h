@@ -2,6 +2,7 @@
 
 #include "project/Project.h"
 #include "render/OutputTask.h"
+#include "render/VideoEncoder.h"
 
 #include <QMutex>
 #include <QObject>
@@ -38,6 +39,8 @@ public:
     // The render was stopped: finish the queue but keep no file at all.
     void discard() { discarded = true; }
     bool hasFailed() const { return failed; }
+    // Before the thread starts.
+    void setPurpose(VideoEncoder::Purpose value) { purpose = value; }
 
 public Q_SLOTS:
     void process();
@@ -48,13 +51,14 @@ Q_SIGNALS:
 
 private:
     bool writeFile(AVFormatContext *context);
-    void drainQueue(class VideoEncoder &video, class AudioFeed *audio);
+    void drainQueue(VideoEncoder &video, class AudioFeed *audio);
     OutputTaskPtr takeTask();
     bool publish();
     QString cannotWrite() const;
     void fail();
 
     QString path;
+    VideoEncoder::Purpose purpose = VideoEncoder::Purpose::Slideshow;
     const AVOutputFormat *format;
     int height;
     int width;

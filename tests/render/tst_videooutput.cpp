@@ -143,6 +143,28 @@ private Q_SLOTS:
         QVERIFY(near(last.pixel(W / 2, H / 2), QColor(30, 30, 200)));
     }
 
+    // x264 writes its settings into the stream: a background loop is coded without CABAC, which
+    // is what makes it cheaper to decode behind every frame; a slideshow keeps it.
+    void backgroundLoopIsCodedWithoutCabac()
+    {
+        QTemporaryDir dir;
+        auto pool = FramePoolPtr::create(W, H);
+        int owner = 0;
+        for (const auto purpose : {VideoEncoder::Purpose::Slideshow, VideoEncoder::Purpose::BackgroundLoop}) {
+            const QString path = dir.filePath(QStringLiteral("purpose%1.mp4").arg(int(purpose)));
+            {
+                AsyncVideoOutput output;
+                output.setPurpose(purpose);
+                output.open(path, mp4(), H, W, 1, 30, 0, false, ProjectPtr());
+                writeGrayFrames(output, pool, &owner, 4);
+            }
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const bool loop = purpose == VideoEncoder::Purpose::BackgroundLoop;
+            QVERIFY(file.readAll().contains(loop ? "cabac=0" : "cabac=1"));
+        }
+    }
+
     void timelineAdvanceKeepsNumberingContinuous()
     {
         QTemporaryDir dir;

@@ -113,6 +113,7 @@ bool encodeLoop(const LoopScene &scene, const QString &path, int quality, int fr
     bool failed = false;
     AsyncVideoOutput output;
     QObject::connect(&output, &AsyncVideoOutput::error, [&failed] { failed = true; });
+    output.setPurpose(VideoEncoder::Purpose::BackgroundLoop);
     output.open(path, av_guess_format("mp4", nullptr, nullptr), size.height(), size.width(), 1, 30, 0, false,
                 ProjectPtr());
     const int owner = 0;
