@@ -13,9 +13,11 @@
 
 namespace {
 
-// Columns step 16.16 fixed-point positions in an int: sides and steps stay well inside its range.
+// Columns step 16.16 fixed-point positions in an int: sides and steps stay well inside its range,
+// and a step is at least 16 units.
 constexpr int MaxSide = 16384;
 constexpr double MinScale = 1.0 / 256;
+constexpr double MaxScale = 4096;
 
 // Each target pixel mixes the two picture pixels around its 16.16 position x + i dx with 7-bit
 // weights that sum to 128, so an opaque picture stays opaque (libyuv's own column filter weighs
@@ -151,7 +153,7 @@ struct Axis
     double sample(int p) const { return (p + 0.5 - offset) / scale - 0.5; }
     // The share of target pixel p that the picture covers.
     double coverage(int p) const { return std::clamp(std::min(p + 1.0, high) - std::max(double(p), low), 0.0, 1.0); }
-    // The first target pixel past those the picture covers entirely (the last, from the end).
+    // The target pixels the picture covers entirely: from fullFirst() to before fullEnd().
     int fullFirst() const { return std::max(first, int(std::ceil(low))); }
     int fullEnd() const { return std::max(fullFirst(), std::min(end, int(std::floor(high)))); }
 
@@ -258,6 +260,7 @@ private:
 bool drawScaled(QImage &target, const QImage &picture, const QTransform &transform, qreal opacity)
 {
     if (transform.type() != QTransform::TxScale || transform.m11() < MinScale || transform.m22() < MinScale
+        || transform.m11() > MaxScale || transform.m22() > MaxScale
         || target.format() != QImage::Format_RGB32 || picture.format() != QImage::Format_ARGB32_Premultiplied
         || picture.isNull() || picture.width() >= MaxSide || picture.height() >= MaxSide)
         return false;

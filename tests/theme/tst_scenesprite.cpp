@@ -472,6 +472,7 @@ private Q_SLOTS:
         QImage target = solid(400, 300, Qt::black);
         QVERIFY(!drawScaled(target, picture, QTransform().rotate(10), 1.0));
         QVERIFY(!drawScaled(target, picture, QTransform(-1, 0, 0, 1, 300, 0), 1.0));
+        QVERIFY(!drawScaled(target, picture, QTransform::fromScale(1e6, 1e6), 1.0));
         QImage argb = target.convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!drawScaled(argb, picture, QTransform::fromScale(0.5, 0.5), 1.0));
         QCOMPARE(target, solid(400, 300, Qt::black));
