@@ -4,6 +4,7 @@
 #include "images/ImageDecoder.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
+#include "theme/ScaledDraw.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -270,6 +271,8 @@ QTransform SceneSprite::uprightTransform(const QPolygonF &quad, const QSize &ima
 void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const
 {
     if (transform.type() == QTransform::TxProject && drawProjective(image, picture, transform, opacity))
+        return;
+    if (transform.type() == QTransform::TxScale && drawScaled(image, picture, transform, opacity))
         return;
     QPainter painter(&image);
     if (opacity < 1.0)

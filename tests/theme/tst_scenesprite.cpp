@@ -5,6 +5,7 @@
 #include "support/SceneFixtures.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
+#include "theme/ScaledDraw.h"
 #include "theme/SceneSprite.h"
 #include "theme/SceneStyle.h"
 #include "theme/TextPicture.h"
@@ -36,6 +37,34 @@ Slide photoSlide(const QString &path, int rotation = 0)
     slide.content = path;
     slide.rotation = rotation;
     return slide;
+}
+
+// A photo with a transparent band and a half-transparent corner, so blending shows too.
+QImage layeredPicture()
+{
+    QImage picture = gradient(300, 200).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(100, 0, 20, 200, Qt::transparent);
+    painter.fillRect(200, 120, 100, 80, QColor(0, 0, 255, 128));
+    return picture;
+}
+
+QImage underlay()
+{
+    return gradient(400, 300).mirrored(true, false);
+}
+
+// What the painter's smooth antialiased draw makes of the picture over the underlay.
+QImage paintedOver(const QImage &picture, const QTransform &transform, qreal opacity)
+{
+    QImage image = underlay();
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.setOpacity(opacity);
+    painter.setTransform(transform);
+    painter.drawImage(0, 0, picture);
+    return image;
 }
 
 QImage drawnFrame(const SceneSprite &sprite, const QSize &size, const QColor &background, double opacity = 1.0)
@@ -373,29 +402,15 @@ private Q_SLOTS:
 
     void perspectiveDrawMatchesThePainter()
     {
-        // A photo with a transparent band and a half-transparent corner, so blending shows too.
-        QImage picture = gradient(300, 200).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        {
-            QPainter painter(&picture);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(100, 0, 20, 200, Qt::transparent);
-            painter.fillRect(200, 120, 100, 80, QColor(0, 0, 255, 128));
-        }
+        const QImage picture = layeredPicture();
         QTransform transform;
         const QPolygonF target({{30, -20}, {380, 40}, {350, 290}, {-10, 250}});
         QVERIFY(QTransform::quadToQuad(QPolygonF({{0, 0}, {300, 0}, {300, 200}, {0, 200}}), target, transform));
         QCOMPARE(transform.type(), QTransform::TxProject);
 
         for (qreal opacity : {1.0, 0.5}) {
-            QImage expected = gradient(400, 300).mirrored(true, false);
-            QImage actual = expected;
-            {
-                QPainter painter(&expected);
-                painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-                painter.setOpacity(opacity);
-                painter.setTransform(transform);
-                painter.drawImage(0, 0, picture);
-            }
+            const QImage expected = paintedOver(picture, transform, opacity);
+            QImage actual = underlay();
             QVERIFY(drawProjective(actual, picture, transform, opacity));
             int inside = 0, off = 0, worst = 0;
             for (int y = 0; y < 300; ++y) {
@@ -426,6 +441,41 @@ private Q_SLOTS:
         QVERIFY(!drawProjective(gray, picture, tilted, 1.0));
         QVERIFY(!drawProjective(target, picture, QTransform(0, 0, 0.05, 0, 0, 0, 0, 0, 1), 1.0));
         QCOMPARE(target, solid(20, 20, Qt::black));
+    }
+
+    void scaledDrawMatchesThePainter_data()
+    {
+        QTest::addColumn<QTransform>("transform");
+        QTest::addColumn<qreal>("opacity");
+        QTest::newRow("reduced") << QTransform(0.8, 0, 0, 0.8, 20.3, 30.6) << 1.0;
+        QTest::newRow("enlarged unevenly, cut at the left") << QTransform(1.37, 0, 0, 1.2, -40.7, 20.2) << 1.0;
+        QTest::newRow("magnified, cut on two sides, translucent") << QTransform(2.9, 0, 0, 2.9, -150.2, -100.6) << 0.7;
+        QTest::newRow("cut at the right and bottom") << QTransform(0.5, 0, 0, 0.4, 250.5, 200.7) << 0.5;
+        QTest::newRow("within a pixel") << QTransform(0.01, 0, 0, 0.01, 3.3, 4.4) << 1.0;
+    }
+
+    void scaledDrawMatchesThePainter()
+    {
+        QFETCH(QTransform, transform);
+        QFETCH(qreal, opacity);
+        const QImage picture = layeredPicture();
+        QImage actual = underlay();
+        QVERIFY(drawScaled(actual, picture, transform, opacity));
+        // Sampling, edge coverage and blending agree with the painter within rounding.
+        const int worst = maxChannelDifference(actual, paintedOver(picture, transform, opacity));
+        QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
+    }
+
+    void scaledDrawLeavesWhatItCannotDrawToThePainter()
+    {
+        const QImage picture = layeredPicture();
+        QImage target = solid(400, 300, Qt::black);
+        QVERIFY(!drawScaled(target, picture, QTransform().rotate(10), 1.0));
+        QVERIFY(!drawScaled(target, picture, QTransform(-1, 0, 0, 1, 300, 0), 1.0));
+        QVERIFY(!drawScaled(target, picture, QTransform::fromScale(1e6, 1e6), 1.0));
+        QImage argb = target.convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!drawScaled(argb, picture, QTransform::fromScale(0.5, 0.5), 1.0));
+        QCOMPARE(target, solid(400, 300, Qt::black));
     }
 
     void decodeSizeKeepsAtLeastWhatTheObjectShows()
