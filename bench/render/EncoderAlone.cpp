@@ -15,12 +15,21 @@
 
 namespace {
 
+// The raw frames, on disk before the clock starts: gigabytes still being written back while the
+// encoder runs alone would take CPU time from it.
 bool decodeToRaw(const QString &video, const QString &rawPath)
 {
     QProcess process;
     process.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", video, "-f", "rawvideo", "-pix_fmt",
                                              "yuv420p", rawPath});
-    return process.waitForFinished(-1) && process.exitCode() == 0;
+    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        return false;
+    const int fd = ::open(QFile::encodeName(rawPath).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool written = ::fsync(fd) == 0;
+    ::close(fd);
+    return written;
 }
 
 // The whole raw file, read in and mapped before the clock starts.

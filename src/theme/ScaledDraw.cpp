@@ -139,6 +139,17 @@ void filterColumns(uint32_t *target, const uint32_t *row, int count, int x, int 
     filterColumnsPlain(target, row, count, x, dx);
 }
 
+// Premultiplied pixels times value's channels. libyuv takes its SIMD path only for a whole number
+// of four-pixel groups, so the rest of the row goes separately.
+void shadeRow(const uint8_t *source, uint8_t *target, int count, uint32_t value)
+{
+    const int whole = count & ~3;
+    if (whole > 0)
+        libyuv::ARGBShade(source, 0, target, 0, whole, 1, value);
+    if (count > whole)
+        libyuv::ARGBShade(source + whole * 4, 0, target + whole * 4, 0, count - whole, 1, value);
+}
+
 // Where the picture lands along one target axis.
 struct Axis
 {
@@ -286,7 +297,7 @@ bool drawScaled(QImage &target, const QImage &picture, const QTransform &transfo
             continue;
         const uint8_t *row = rows.at(down.sample(y));
         if (rowAlpha < 255) {
-            libyuv::ARGBShade(row, 0, rows.scratch(), 0, filter.count(), 1, uint32_t(rowAlpha) * 0x01010101u);
+            shadeRow(row, rows.scratch(), filter.count(), uint32_t(rowAlpha) * 0x01010101u);
             row = rows.scratch();
         }
         uint8_t *line = target.scanLine(y);
