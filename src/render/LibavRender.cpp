@@ -25,6 +25,7 @@ struct LibavRender::Stage
     QSharedPointer<ISceneReader> current;
     QSharedPointer<ISceneReader> outgoing;
     ImageSharedPointer incoming; // the incoming scene drawn alone during a hand-over
+    const ScenePlan *upcoming = nullptr; // the scene to prepare once no outgoing scene is drawn
     // The next scene's reader, prepared on a thread of its own while this scene plays; last, so
     // leaving the run waits for it before anything it uses goes.
     std::future<QSharedPointer<ISceneReader>> next;
@@ -155,8 +156,11 @@ bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int fi
     stage.background = makeBackground();
     for (int i = firstScene; i < plan.size(); ++i) {
         QSharedPointer<ISceneReader> reader = stage.next.valid() ? stage.next.get() : nullptr;
-        if (i + 1 < plan.size())
-            prepareAhead(plan.at(i + 1), stage);
+        stage.upcoming = i + 1 < plan.size() ? &plan.at(i + 1) : nullptr;
+        // During a hand-over two scenes and the mixing picture are alive already: the preparation
+        // waits for its end, so the peak of memory holds two scenes, not three.
+        if (!stage.outgoing)
+            prepareAhead(stage);
         // Decoding and scaling a scene's photos takes longer than the encoder's queue lasts: only
         // the first scene is prepared here, alongside the second.
         stage.current = reader ? reader : makeReader(plan.at(i), stage.background);
@@ -166,8 +170,12 @@ bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int fi
     return true;
 }
 
-void LibavRender::prepareAhead(const ScenePlan &scene, Stage &stage)
+void LibavRender::prepareAhead(Stage &stage)
 {
+    if (!stage.upcoming)
+        return;
+    const ScenePlan scene = *stage.upcoming;
+    stage.upcoming = nullptr;
     const QSharedPointer<IAsyncAVInput> background = stage.background;
     try {
         stage.next = std::async(std::launch::async, [this, scene, background] { return makeReader(scene, background); });
@@ -210,6 +218,7 @@ bool LibavRender::playScene(IFrameSink &output, const ScenePlan &scene, int scen
             output.advanceTimeline(stage.outgoing->frameIndex() - stage.current->frameIndex(), timeBaseNum,
                                    timeBaseDen);
             stage.outgoing.reset();
+            prepareAhead(stage);
         }
         ++k;
         ++frameCount;

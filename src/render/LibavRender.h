@@ -63,7 +63,8 @@ private:
     QSharedPointer<IAsyncAVInput> makeBackground();
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene,
                                             const QSharedPointer<IAsyncAVInput> &background) const;
-    void prepareAhead(const ScenePlan &scene, Stage &stage);
+    // Starts preparing stage's upcoming scene, if any, on a thread of its own.
+    void prepareAhead(Stage &stage);
     bool playScene(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage);
     bool drawFrame(IFrameSink &output, const ScenePlan &scene, int sceneNumber, Stage &stage, double T);
     void skipFrame(Stage &stage);
