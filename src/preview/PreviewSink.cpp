@@ -64,8 +64,7 @@ void PreviewSink::writeFrame(const FramePoolPtr &pool, AVFrame *frame, int, int,
             ++m_dropped;
         } else {
             m_largestGap = std::max(m_largestGap, std::abs(start - m_clock.soundPosition()));
-            const QImage view(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32);
-            m_show(view.copy(), start);
+            m_show(FramePool::imageOf(frame).copy(), start);
             ++m_shown;
         }
     }

@@ -41,7 +41,7 @@ AVFrame *AsyncCycleVideoInput::takeNext(bool convert)
     frame->pts = VideoInput::pictureNumber(picture.get());
     // A picture of a format the scaler cannot take shows as black.
     if (convert && !m_converter.convert(picture.get(), frame))
-        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32).fill(Qt::black);
+        FramePool::imageOf(frame).fill(Qt::black);
     return frame;
 }
 

@@ -6,11 +6,17 @@ extern "C" {
 }
 
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QMutexLocker>
 
 #include <new>
 
 const int FramePool::BgraFormat = AV_PIX_FMT_BGRA;
+
+QImage FramePool::imageOf(const AVFrame *frame)
+{
+    return QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32);
+}
 
 FramePool::FramePool(int width, int height, int pixelFormat)
     : m_width(width)

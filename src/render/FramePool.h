@@ -8,6 +8,7 @@
 #include <deque>
 
 struct AVFrame;
+class QImage;
 
 // Recycles the output-sized frames of one render (32-byte aligned rows; BGRA unless another
 // pixel format is given) and counts, per owner, how many are handed out, so producers can
@@ -33,6 +34,8 @@ public:
     int height() const { return m_height; }
 
     static const int BgraFormat;
+    // A BGRA frame's pixels seen as an image that paints straight into them (no copy).
+    static QImage imageOf(const AVFrame *frame);
 
 private:
     std::deque<AVFrame *> m_free;

@@ -13,14 +13,18 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, i
     : m_pool(pool)
     , m_colour(colour.rgb())
 {
-    allocateSource(height, width).fill(colour);
+    // Frames are filled with the colour when taken: the source needs a size, no pixels.
+    describeSource(height, width);
     start();
 }
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePath, int height, int width)
     : m_pool(pool)
 {
-    QImage target = allocateSource(height, width);
+    describeSource(height, width);
+    if (av_frame_get_buffer(m_source.get(), 32) < 0)
+        throw std::bad_alloc();
+    QImage target = FramePool::imageOf(m_source.get());
     target.fill(Qt::black);
     // Decoded no larger than it must be to cover the frame (a 4K JPEG for a 640 x 360 preview).
     const ImageSharedPointer picture = loadScaledImage(imagePath, height, width);
@@ -38,8 +42,7 @@ StaticImgImput::~StaticImgImput()
     stopSourceWorker(m_thread, m_worker, [this] { m_frames.releaseAll(*m_pool); });
 }
 
-// The source frame's pixels, seen as an image that draws straight into them.
-QImage StaticImgImput::allocateSource(int height, int width)
+void StaticImgImput::describeSource(int height, int width)
 {
     m_source.reset(av_frame_alloc());
     if (!m_source)
@@ -47,9 +50,6 @@ QImage StaticImgImput::allocateSource(int height, int width)
     m_source->format = AV_PIX_FMT_BGRA;
     m_source->width = width;
     m_source->height = height;
-    if (av_frame_get_buffer(m_source.get(), 32) < 0)
-        throw std::bad_alloc();
-    return QImage(m_source->data[0], width, height, m_source->linesize[0], QImage::Format_RGB32);
 }
 
 void StaticImgImput::start()
@@ -67,7 +67,7 @@ AVFrame *StaticImgImput::takeFrame()
         return nullptr;
     // Filling writes half the memory a copy reads and writes.
     if (m_colour)
-        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32).fill(*m_colour);
+        FramePool::imageOf(frame).fill(*m_colour);
     else
         av_frame_copy(frame, m_source.get());
     return frame;

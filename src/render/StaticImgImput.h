@@ -34,7 +34,8 @@ public Q_SLOTS:
     void onFrameRead(AVFrame *frame);
 
 private:
-    QImage allocateSource(int height, int width);
+    // The source frame's format and size; its pixels only for a picture.
+    void describeSource(int height, int width);
     void start();
 
     FrameQueue m_frames;

@@ -1,5 +1,7 @@
 #include "theme/ProjectiveDraw.h"
 
+#include "theme/PixelBlend.h"
+
 #include <QPointF>
 
 #include <algorithm>
@@ -11,19 +13,9 @@
 
 namespace {
 
-constexpr int SpanChunk = 256;
+using PixelBlend::blendOver;
 
-// x * a / 255 on all four channels at once.
-inline uint byteMul(uint x, uint a)
-{
-    uint t = (x & 0xff00ff) * a;
-    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
-    t &= 0xff00ff;
-    x = ((x >> 8) & 0xff00ff) * a;
-    x = x + ((x >> 8) & 0xff00ff) + 0x800080;
-    x &= 0xff00ff00;
-    return x | t;
-}
+constexpr int SpanChunk = 256;
 
 // (x * a + y * b) / 256 on all four channels, with a + b = 256.
 inline uint mix256(uint x, uint a, uint y, uint b)
@@ -33,17 +25,6 @@ inline uint mix256(uint x, uint a, uint y, uint b)
     x = ((x >> 8) & 0xff00ff) * a + ((y >> 8) & 0xff00ff) * b;
     x &= 0xff00ff00;
     return x | t;
-}
-
-inline void blendOver(uint &destination, uint source, uint alpha)
-{
-    if (alpha < 255)
-        source = byteMul(source, alpha);
-    const uint sourceAlpha = source >> 24;
-    if (sourceAlpha == 255)
-        destination = source;
-    else if (sourceAlpha)
-        destination = source + byteMul(destination, 255 - sourceAlpha);
 }
 
 // The picture (at least 2 x 2) seen through an inverse transform, sampled at target pixel

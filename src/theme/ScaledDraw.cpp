@@ -1,5 +1,7 @@
 #include "theme/ScaledDraw.h"
 
+#include "theme/PixelBlend.h"
+
 #include <libyuv/planar_functions.h>
 
 #include <algorithm>
@@ -33,13 +35,10 @@ void filterColumnsPlain(uint32_t *target, const uint32_t *row, int count, int x,
     }
 }
 
-// Source-over of one premultiplied pixel weighted by weight (0-255) onto an opaque one.
+// Source-over of one premultiplied pixel weighted by weight (0-255).
 void blendWeighted(uint8_t *target, const uint8_t *source, int weight)
 {
-    const int alpha = (source[3] * weight + 127) / 255;
-    for (int c = 0; c < 3; ++c)
-        target[c] = uint8_t(std::min(255, (source[c] * weight + 127) / 255 + (target[c] * (255 - alpha) + 127) / 255));
-    target[3] = 255;
+    PixelBlend::blendOver(*reinterpret_cast<uint *>(target), *reinterpret_cast<const uint *>(source), uint(weight));
 }
 
 #ifdef __x86_64__

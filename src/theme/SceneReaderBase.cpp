@@ -72,12 +72,14 @@ int SceneReaderBase::lastCovering(double position, const QSize &imageSize, doubl
 
 bool SceneReaderBase::readNext(double opacity)
 {
-    // Frames are all of one size: the previous one tells whether the next is covered.
-    const bool covered =
-        m_currentImage && lastCovering(m_timeline.position(m_frameCounter + 1), m_currentImage->size(), opacity) >= 0;
-    if (!takeFrame(covered))
+    // Frames are all of one size: the previous one tells whether the next is covered (the first
+    // frame draws every sprite).
+    const int covering =
+        m_currentImage ? lastCovering(m_timeline.position(m_frameCounter + 1), m_currentImage->size(), opacity) : -1;
+    if (!takeFrame(covering >= 0))
         return false;
-    drawNext(m_currentImage, opacity);
+    ++m_frameCounter;
+    drawSprites(*m_currentImage, opacity, covering);
     stampFrame();
     return true;
 }
@@ -100,7 +102,12 @@ void SceneReaderBase::drawNext(const ImageSharedPointer &image, double opacity)
     ++m_frameCounter;
     if (!image || image->isNull())
         return;
+    drawSprites(*image, opacity, lastCovering(m_timeline.position(m_frameCounter), image->size(), opacity));
+}
+
+void SceneReaderBase::drawSprites(QImage &image, double opacity, int covering) const
+{
     const double position = m_timeline.position(m_frameCounter);
-    for (int i = std::max(0, lastCovering(position, image->size(), opacity)); i < m_sprites.size(); ++i)
-        m_sprites.at(i)->drawAt(position, *image, opacity);
+    for (int i = std::max(0, covering); i < m_sprites.size(); ++i)
+        m_sprites.at(i)->drawAt(position, image, opacity);
 }

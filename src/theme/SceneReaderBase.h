@@ -54,6 +54,8 @@ private:
     bool takeFrame(bool covered);
     // The last sprite painting over the whole image at that position, or -1: nothing under it shows.
     int lastCovering(double position, const QSize &imageSize, double opacity) const;
+    // The sprites at the current frame, from the covering one on (all when covering is -1).
+    void drawSprites(QImage &image, double opacity, int covering) const;
     void stampFrame();
 
     QSharedPointer<IAsyncAVInput> m_input;
