@@ -1,5 +1,7 @@
 #include "images/ImageDecoder.h"
 
+#include "images/PictureMemory.h"
+
 #include <QtMath>
 
 ImageDecoder::ImageDecoder(const QString &path, qint64 maxBytes)
@@ -46,5 +48,17 @@ QImage ImageDecoder::read(const QSize &scaledSize)
     }
     if (!scaledSize.isEmpty())
         m_reader.setScaledSize(scaledSize);
-    return m_reader.read();
+    // The reader decodes into a picture of the right size and format instead of allocating one.
+    QImage image = preallocated(scaledSize.isEmpty() ? storedSize() : scaledSize);
+    if (!m_reader.read(&image))
+        return QImage();
+    return image;
+}
+
+QImage ImageDecoder::preallocated(const QSize &size) const
+{
+    const QImage::Format format = m_reader.imageFormat();
+    if (!tellsSize() || size.isEmpty() || format == QImage::Format_Invalid)
+        return QImage();
+    return PictureMemory::image(size, format);
 }

@@ -36,6 +36,7 @@ public:
 
 private:
     QSize decodedSize(const QSize &scaledSize) const;
+    QImage preallocated(const QSize &size) const;
 
     QImageReader m_reader;
     const qint64 m_maxBytes;

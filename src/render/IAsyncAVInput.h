@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 struct AVFrame;
 
 // A background source that produces output-sized BGRA pool frames on a thread of its own.
@@ -15,4 +17,11 @@ public:
     // The same for a frame the caller paints over entirely: a source may leave its pixels
     // as they are instead of drawing the background into it.
     virtual AVFrame *takeCoveredFrame() { return takeFrame(); }
+    // The same for a frame the caller paints over inside hidden (pixels of the frame): a source
+    // may leave those pixels as they are.
+    virtual AVFrame *takeFrameAround(const QRect &hidden)
+    {
+        Q_UNUSED(hidden)
+        return takeFrame();
+    }
 };

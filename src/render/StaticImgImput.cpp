@@ -7,6 +7,7 @@
 #include <QPainter>
 #include "render/SourceThread.h"
 
+#include <algorithm>
 #include <new>
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width)
@@ -76,6 +77,38 @@ AVFrame *StaticImgImput::takeFrame()
 AVFrame *StaticImgImput::takeCoveredFrame()
 {
     return m_frames.take();
+}
+
+AVFrame *StaticImgImput::takeFrameAround(const QRect &hidden)
+{
+    const QRect skipped = hidden & QRect(0, 0, m_source->width, m_source->height);
+    if (skipped.isEmpty())
+        return takeFrame();
+    AVFrame *frame = m_frames.take();
+    if (!frame)
+        return nullptr;
+    for (int y = 0; y < frame->height; ++y) {
+        if (y < skipped.top() || y > skipped.bottom()) {
+            drawSpan(frame, y, 0, frame->width);
+            continue;
+        }
+        drawSpan(frame, y, 0, skipped.left());
+        drawSpan(frame, y, skipped.right() + 1, frame->width);
+    }
+    return frame;
+}
+
+void StaticImgImput::drawSpan(AVFrame *frame, int y, int from, int to) const
+{
+    if (to <= from)
+        return;
+    auto *row = reinterpret_cast<quint32 *>(frame->data[0] + qsizetype(y) * frame->linesize[0]);
+    if (m_colour) {
+        std::fill(row + from, row + to, quint32(*m_colour));
+        return;
+    }
+    const auto *source = reinterpret_cast<const quint32 *>(m_source->data[0] + qsizetype(y) * m_source->linesize[0]);
+    std::copy(source + from, source + to, row + from);
 }
 
 void StaticImgImput::onFrameRead(AVFrame *frame)

@@ -17,7 +17,7 @@ class QThread;
 
 // A still background, a plain colour or a picture covering the frame, repeated for ever. The
 // picture is scaled and converted once; each frame taken is a copy of it, made on the taking
-// thread, except a frame taken to be painted over entirely.
+// thread, except where the taker paints over it.
 class StaticImgImput : public QObject, public IAsyncAVInput
 {
     Q_OBJECT
@@ -29,6 +29,7 @@ public:
 
     AVFrame *takeFrame() override;
     AVFrame *takeCoveredFrame() override;
+    AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:
     void onFrameRead(AVFrame *frame);
@@ -37,6 +38,8 @@ private:
     // The source frame's format and size; its pixels only for a picture.
     void describeSource(int height, int width);
     void start();
+    // Pixels from up to to of one row, from the colour or the picture.
+    void drawSpan(AVFrame *frame, int y, int from, int to) const;
 
     FrameQueue m_frames;
     QThread *m_thread = nullptr;

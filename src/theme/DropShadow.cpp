@@ -3,6 +3,7 @@
 #include "app/CommonError.h"
 #include "app/Logging.h"
 #include "images/ImageDecoder.h"
+#include "images/PictureMemory.h"
 
 #include <QPainter>
 #include <QtWidgets/qtwidgetsglobal.h>
@@ -41,8 +42,9 @@ QImage withoutShadow(const QImage &picture, QVector<QPointF> &corners)
 // The picture's alpha, blurred by radius and coloured; a null image when memory runs out.
 QImage shadowMask(const QImage &picture, int radius, const QColor &color)
 {
-    QImage source(picture.width() + 2 * radius, picture.height() + 2 * radius, QImage::Format_ARGB32_Premultiplied);
-    QImage mask(source.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage source = PictureMemory::image(picture.width() + 2 * radius, picture.height() + 2 * radius,
+                                         QImage::Format_ARGB32_Premultiplied);
+    QImage mask = PictureMemory::image(source.size(), QImage::Format_ARGB32_Premultiplied);
     if (source.isNull() || mask.isNull())
         return QImage();
     source.fill(Qt::transparent);
@@ -88,7 +90,8 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
     const int oy = int(shiftY);
     const int padL = std::max(0, r - ox);
     const int padT = std::max(0, r - oy);
-    QImage result(std::max(0, r + ox) + w + padL, std::max(0, r + oy) + h + padT, QImage::Format_ARGB32_Premultiplied);
+    QImage result = PictureMemory::image(std::max(0, r + ox) + w + padL, std::max(0, r + oy) + h + padT,
+                                         QImage::Format_ARGB32_Premultiplied);
     const QImage mask = result.isNull() ? QImage() : shadowMask(picture, r, color);
     if (mask.isNull()) {
         qCWarning(lcTheme) << "No memory for a shadow of" << w << "x" << h << "radius" << r;

@@ -40,12 +40,14 @@ ImageSharedPointer SceneReaderBase::currentImage() const
     return m_currentImage;
 }
 
-bool SceneReaderBase::takeFrame(bool covered)
+bool SceneReaderBase::takeFrame(bool covered, const QRect &hidden)
 {
     if (!m_input)
         m_currentFrame = nullptr;
+    else if (covered)
+        m_currentFrame = m_input->takeCoveredFrame();
     else
-        m_currentFrame = covered ? m_input->takeCoveredFrame() : m_input->takeFrame();
+        m_currentFrame = hidden.isEmpty() ? m_input->takeFrame() : m_input->takeFrameAround(hidden);
     if (!m_currentFrame) {
         m_currentImage.reset();
         return false;
@@ -70,13 +72,26 @@ int SceneReaderBase::lastCovering(double position, const QSize &imageSize, doubl
     return -1;
 }
 
+QRect SceneReaderBase::hiddenArea(double position, const QSize &imageSize, double opacity) const
+{
+    QRect largest;
+    for (const SceneSpritePtr &sprite : m_sprites) {
+        const QRect hidden = sprite->hiddenRect(position, imageSize, opacity);
+        if (qint64(hidden.width()) * hidden.height() > qint64(largest.width()) * largest.height())
+            largest = hidden;
+    }
+    return largest;
+}
+
 bool SceneReaderBase::readNext(double opacity)
 {
     // Frames are all of one size: the previous one tells whether the next is covered (the first
-    // frame draws every sprite).
-    const int covering =
-        m_currentImage ? lastCovering(m_timeline.position(m_frameCounter + 1), m_currentImage->size(), opacity) : -1;
-    if (!takeFrame(covering >= 0))
+    // frame draws every sprite over the whole background).
+    const double position = m_timeline.position(m_frameCounter + 1);
+    const QSize size = m_currentImage ? m_currentImage->size() : QSize();
+    const int covering = m_currentImage ? lastCovering(position, size, opacity) : -1;
+    const QRect hidden = m_currentImage && covering < 0 ? hiddenArea(position, size, opacity) : QRect();
+    if (!takeFrame(covering >= 0, hidden))
         return false;
     ++m_frameCounter;
     drawSprites(*m_currentImage, opacity, covering);

@@ -50,10 +50,13 @@ protected:
     }
 
 private:
-    // covered: the sprites paint over the whole frame, so the source may skip the background.
-    bool takeFrame(bool covered);
+    // covered: the sprites paint over the whole frame, so the source may skip the background;
+    // otherwise they paint over hidden.
+    bool takeFrame(bool covered, const QRect &hidden = QRect());
     // The last sprite painting over the whole image at that position, or -1: nothing under it shows.
     int lastCovering(double position, const QSize &imageSize, double opacity) const;
+    // The largest area one sprite paints over with opaque pixels at that position.
+    QRect hiddenArea(double position, const QSize &imageSize, double opacity) const;
     // The sprites at the current frame, from the covering one on (all when covering is -1).
     void drawSprites(QImage &image, double opacity, int covering) const;
     void stampFrame();

@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 #include "images/ImageDecoder.h"
+#include "images/PictureMemory.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
 #include "theme/ScaledDraw.h"
@@ -52,8 +53,12 @@ QImage withBorder(const QImage &photo, int b, const QColor &color)
         return photo;
     const int w = photo.width() + 2 * b;
     const int h = photo.height() + 2 * b;
-    QImage bordered(w, h, QImage::Format_ARGB32_Premultiplied);
-    bordered.fill(Qt::transparent);
+    QImage bordered = PictureMemory::image(w, h, QImage::Format_ARGB32_Premultiplied);
+    if (bordered.isNull())
+        return bordered;
+    // The new picture's memory is left as it came unless something shows through.
+    if (photo.hasAlphaChannel() || color.alpha() < 255)
+        bordered.fill(Qt::transparent);
     QPainter painter(&bordered);
     painter.fillRect(0, 0, b, h, color);
     painter.fillRect(0, 0, w, b, color);
@@ -284,27 +289,68 @@ void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &
 
 bool SceneSprite::coversImage(double position, const QSize &imageSize, double opacity) const
 {
-    if (!m_opaque || m_picture.isNull() || !m_backdrop.isNull() || m_pictureQuad.size() != 4)
+    if (m_picture.isNull())
         return false;
     const std::optional<Keyframe> keyframe = keyframeAt(position);
     if (!keyframe || keyframe->opacity * opacity < 0.99)
         return false;
+    // A portrait photo's blurred backdrop is opaque throughout and drawn first.
+    if (!m_backdrop.isNull()) {
+        const std::optional<QTransform> behind = backdropTransform(*keyframe, imageSize);
+        return behind && covers(*behind, QRectF(m_backdrop.rect()), imageSize);
+    }
+    if (!m_opaque || m_pictureQuad.size() != 4)
+        return false;
     const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
+    return transform && covers(*transform, QPolygonF(m_pictureQuad).boundingRect(), imageSize);
+}
+
+QRect SceneSprite::hiddenRect(double position, const QSize &imageSize, double opacity) const
+{
+    if (!m_opaque || m_picture.isNull() || !m_backdrop.isNull() || m_pictureQuad.size() != 4)
+        return QRect();
+    const std::optional<Keyframe> keyframe = keyframeAt(position);
+    if (!keyframe || keyframe->opacity * opacity < 0.99)
+        return QRect();
+    const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
+    if (!transform || transform->type() > QTransform::TxScale)
+        return QRect();
+    // A pixel in from the photo's edge, where nothing transparent is mixed in, then whole image
+    // pixels only, less one more on each side for the smoothing filter's reach.
+    const QRectF inside = transform->mapRect(QPolygonF(m_pictureQuad).boundingRect().adjusted(1.0, 1.0, -1.0, -1.0)) &
+                          QRectF(QPointF(0, 0), QSizeF(imageSize));
+    const QRect hidden(QPoint(int(std::ceil(inside.left())) + 1, int(std::ceil(inside.top())) + 1),
+                       QPoint(int(std::floor(inside.right())) - 2, int(std::floor(inside.bottom())) - 2));
+    return hidden.isValid() ? hidden : QRect();
+}
+
+bool SceneSprite::covers(const QTransform &transform, const QRectF &opaque, const QSize &imageSize)
+{
     bool invertible = false;
-    const QTransform inverse = transform ? transform->inverted(&invertible) : QTransform();
+    const QTransform inverse = transform.inverted(&invertible);
     if (!invertible)
         return false;
-    // Every image pixel, smoothed edges included, must sample the photo at least a pixel in
-    // from its own edge, where no transparent shadow pixel is mixed in.
-    const QRectF photo = QPolygonF(m_pictureQuad).boundingRect().adjusted(1.0, 1.0, -1.0, -1.0);
+    // Every image pixel, smoothed edges included, must sample the picture at least a pixel in
+    // from its own edge, where no transparent pixel around it is mixed in.
+    const QRectF inside = opaque.adjusted(1.0, 1.0, -1.0, -1.0);
     const QRectF image = QRectF(QPointF(0, 0), QSizeF(imageSize)).adjusted(-1.0, -1.0, 1.0, 1.0);
     for (const QPointF &corner : {image.topLeft(), image.topRight(), image.bottomRight(), image.bottomLeft()}) {
         const double w = inverse.m13() * corner.x() + inverse.m23() * corner.y() + inverse.m33();
         // A corner beyond the horizon of a perspective picture: it does not cover.
-        if (w <= 1e-9 || !photo.contains(inverse.map(corner)))
+        if (w <= 1e-9 || !inside.contains(inverse.map(corner)))
             return false;
     }
     return true;
+}
+
+std::optional<QTransform> SceneSprite::backdropTransform(const Keyframe &keyframe, const QSize &imageSize) const
+{
+    QTransform behind;
+    const QRectF rect(m_backdrop.rect());
+    if (!QTransform::quadToQuad(QPolygonF({rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}),
+                                fitted(keyframe, imageSize, m_backdropWide, m_backdropMargin), behind))
+        return std::nullopt;
+    return behind;
 }
 
 void SceneSprite::drawAt(double position, QImage &image, double opacity) const
@@ -319,11 +365,8 @@ void SceneSprite::drawAt(double position, QImage &image, double opacity) const
     if (applied <= 0.0)
         return;
     if (!m_backdrop.isNull()) {
-        QTransform behind;
-        const QRectF rect(m_backdrop.rect());
-        if (QTransform::quadToQuad(QPolygonF({rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}),
-                                   fitted(*keyframe, image.size(), m_backdropWide, m_backdropMargin), behind)) {
-            paint(image, m_backdrop, behind, applied);
+        if (const std::optional<QTransform> behind = backdropTransform(*keyframe, image.size())) {
+            paint(image, m_backdrop, *behind, applied);
             paint(image, m_picture, uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()),
                   applied);
         }

@@ -30,9 +30,12 @@ public:
 
     // Paints onto image at scene position (scene frames) with an extra opacity factor.
     void drawAt(double position, QImage &image, double opacity) const;
-    // True when drawAt would paint every pixel of an image of that size with opaque photo
-    // pixels: whatever lies under it need not be drawn at all.
+    // True when drawAt would paint every pixel of an image of that size with opaque pixels (of
+    // the photo or its backdrop): whatever lies under it need not be drawn at all.
     bool coversImage(double position, const QSize &imageSize, double opacity) const;
+    // The image pixels drawAt paints over with opaque photo pixels, for an upright photo; empty
+    // when it is turned, translucent or has none.
+    QRect hiddenRect(double position, const QSize &imageSize, double opacity) const;
 
     // The keyframe for a scene position: exact keyframes only, blended linearly in between.
     std::optional<Keyframe> keyframeAt(double position) const;
@@ -74,6 +77,9 @@ private:
     static QPolygonF fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin);
     // A narrow photo over its backdrop: upright, centred, as high as the camera's zoom allows.
     QTransform uprightTransform(const QPolygonF &quad, const QSize &imageSize) const;
+    std::optional<QTransform> backdropTransform(const Keyframe &keyframe, const QSize &imageSize) const;
+    // Whether the opaque area of a picture drawn through transform paints every image pixel.
+    static bool covers(const QTransform &transform, const QRectF &opaque, const QSize &imageSize);
     void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight,
                       const SceneStyleSnapshot &style);
     void prepareText(const QImage &text, float ratio, const ShadowSpec &shadow);

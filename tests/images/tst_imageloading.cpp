@@ -2,7 +2,9 @@
 
 #include "support/ExifJpegBuilder.h"
 
+#include "images/ImageDecoder.h"
 #include "images/ImageLoading.h"
+#include "images/PictureMemory.h"
 
 #include <QBuffer>
 #include <QRegularExpression>
@@ -156,6 +158,22 @@ private Q_SLOTS:
         jpeg.replace(sof + 5, 2, largest, 2);
         jpeg.replace(sof + 7, 2, largest, 2);
         QVERIFY(loadScaledImage(writeFile(QStringLiteral("largest.jpg"), jpeg), 150, 150)->isNull());
+    }
+
+    // A photo of megabytes is decoded into memory of its own making: the same pixels as Qt's.
+    void largePhotoDecodesAsQtDecodesIt()
+    {
+        QImage image(1200, 900, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        const QString file = writeFile(QStringLiteral("large.jpg"), encoded(image, "JPG"));
+        ImageDecoder decoder(file);
+        const QImage decoded = decoder.read();
+        QVERIFY(qsizetype(decoded.sizeInBytes()) >= PictureMemory::LargeBytes);
+        QCOMPARE(decoded, QImage(file));
+        ImageDecoder reduced(file);
+        QCOMPARE(reduced.read(QSize(600, 450)).size(), QSize(600, 450));
     }
 
     void hugeImageWithoutReducedDecodingIsRefused()

@@ -92,6 +92,30 @@ private Q_SLOTS:
         pool->release(frame);
     }
 
+    // Around a hidden area (here reaching past the right edge) the frame is whole background.
+    void frameAroundAHiddenAreaIsBackgroundOutsideIt()
+    {
+        QImage image(40, 30, QImage::Format_RGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                image.setPixel(x, y, qRgb(x * 6, y * 8, 90));
+        const QString path = m_dir.filePath(QStringLiteral("around.png"));
+        QVERIFY(image.save(path));
+        auto pool = FramePoolPtr::create(40, 30);
+        StaticImgImput picture(pool, path, 30, 40);
+        StaticImgImput colour(pool, QColor(10, 20, 30), 30, 40);
+        const QRect hidden(25, 4, 30, 10);
+        for (StaticImgImput *source : {&picture, &colour}) {
+            AVFrame *frame = source->takeFrameAround(hidden);
+            QVERIFY(frame);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 40; ++x)
+                    if (!hidden.contains(x, y))
+                        QCOMPARE(pixel(frame, x, y), source == &colour ? qRgb(10, 20, 30) : image.pixel(x, y));
+            pool->release(frame);
+        }
+    }
+
     void widePictureIsCroppedToItsMiddle()
     {
         // Twice as wide as the frame's proportion: scaled to the frame height, sides cut off.

@@ -27,8 +27,20 @@ public:
         ++coveredTakes;
         return frameOf(Qt::magenta);
     }
+    AVFrame *takeFrameAround(const QRect &hidden) override
+    {
+        ++aroundTakes;
+        AVFrame *frame = frameOf(m_color);
+        const QRect stale = frame ? hidden & QRect(0, 0, frame->width, frame->height) : QRect();
+        for (int y = stale.top(); y <= stale.bottom(); ++y) {
+            auto *row = reinterpret_cast<quint32 *>(frame->data[0] + y * frame->linesize[0]);
+            std::fill(row + stale.left(), row + stale.right() + 1, QColor(Qt::magenta).rgba());
+        }
+        return frame;
+    }
 
     int coveredTakes = 0;
+    int aroundTakes = 0;
 
 private:
     AVFrame *frameOf(const QColor &color)

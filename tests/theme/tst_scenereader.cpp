@@ -102,23 +102,30 @@ private Q_SLOTS:
         rig.pool->release(reader.currentFrame());
     }
 
-    void backgroundIsLeftOutOnlyUnderAnOpaquePhotoCoveringTheFrame_data()
+    void backgroundIsLeftOutOnlyUnderOpaquePhotoPixels_data()
     {
         QTest::addColumn<QColor>("photo");
         QTest::addColumn<Keyframe>("keyframe");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("covered");
-        QTest::newRow("beyond every edge") << QColor(Qt::red) << rect(-0.1, -0.1, 1.1, 1.1) << true;
-        QTest::newRow("inside the frame") << QColor(Qt::red) << rect(0.1, 0.1, 0.9, 0.9) << false;
-        QTest::newRow("translucent") << QColor(Qt::red) << rect(-0.1, -0.1, 1.1, 1.1, 0.9f) << false;
-        QTest::newRow("transparent pixels") << QColor(255, 0, 0, 128) << rect(-0.1, -0.1, 1.1, 1.1) << false;
+        QTest::addColumn<bool>("partly");
+        const QSize wide(160, 90);
+        const Keyframe beyond = rect(-0.1, -0.1, 1.1, 1.1);
+        QTest::newRow("beyond every edge") << QColor(Qt::red) << beyond << wide << true << false;
+        QTest::newRow("inside the frame") << QColor(Qt::red) << rect(0.1, 0.1, 0.9, 0.9) << wide << false << true;
+        QTest::newRow("translucent") << QColor(Qt::red) << rect(-0.1, -0.1, 1.1, 1.1, 0.9f) << wide << false << false;
+        QTest::newRow("transparent pixels") << QColor(255, 0, 0, 128) << beyond << wide << false << false;
+        QTest::newRow("portrait over its backdrop") << QColor(Qt::red) << beyond << QSize(60, 90) << true << false;
     }
 
-    void backgroundIsLeftOutOnlyUnderAnOpaquePhotoCoveringTheFrame()
+    void backgroundIsLeftOutOnlyUnderOpaquePhotoPixels()
     {
         QFETCH(QColor, photo);
         QFETCH(Keyframe, keyframe);
+        QFETCH(QSize, size);
         QFETCH(bool, covered);
-        QImage picture(160, 90, photo.alpha() < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        QFETCH(bool, partly);
+        QImage picture(size, photo.alpha() < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         picture.fill(photo);
         const QString path = saveImage(picture, m_dir.path(), QStringLiteral("%1.png").arg(QTest::currentDataTag()));
         ReaderRig rig(QSize(80, 45), 2, {slide(path)}, Qt::blue);
@@ -128,6 +135,7 @@ private Q_SLOTS:
         const QImage second = rig.read(reader);
         // The first frame has no size to judge by yet; the second is the same picture either way.
         QCOMPARE(rig.input->coveredTakes, covered ? 1 : 0);
+        QCOMPARE(rig.input->aroundTakes, partly ? 1 : 0);
         QCOMPARE(maxChannelDifference(first, second), 0);
     }
 
