@@ -1,5 +1,6 @@
 #include "theme/SceneReaderBase.h"
 
+#include "images/PictureMemory.h"
 #include "render/IAsyncAVInput.h"
 
 #include <algorithm>
@@ -104,7 +105,7 @@ bool SceneReaderBase::readNextKeepingBackground(QImage &background)
     if (!takeFrame(false))
         return false;
     if (background.size() != m_currentImage->size() || background.format() != QImage::Format_RGB32)
-        background = QImage(m_currentImage->size(), QImage::Format_RGB32);
+        background = PictureMemory::image(m_currentImage->size(), QImage::Format_RGB32);
     for (int y = 0; y < background.height(); ++y)
         std::memcpy(background.scanLine(y), m_currentImage->constScanLine(y), size_t(background.bytesPerLine()));
     drawNext(m_currentImage, 1.0);
