@@ -14,8 +14,8 @@ class AsyncCycleVideoInputWorker;
 class QThread;
 
 // A looping background video, decoded ahead on a thread of its own. Each picture becomes a
-// pool frame only when taken, and is not converted at all when the frame is to be painted
-// over, so the pool holds no frame ahead.
+// pool frame only when taken, and is not converted where the frame is to be painted over, so
+// the pool holds no frame ahead.
 class AsyncCycleVideoInput : public QObject, public IAsyncAVInput
 {
     Q_OBJECT
@@ -29,6 +29,7 @@ public:
 
     AVFrame *takeFrame() override;
     AVFrame *takeCoveredFrame() override;
+    AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:
     void onError();
@@ -37,9 +38,9 @@ Q_SIGNALS:
     void error();
 
 private:
-    // The next decoded picture in a pool frame of this source, converted or not; nullptr once
-    // the worker has ended.
-    AVFrame *takeNext(bool convert);
+    // The next decoded picture in a pool frame of this source, converted but for hidden (not at
+    // all when covered); nullptr once the worker has ended.
+    AVFrame *takeNext(bool covered, const QRect &hidden = QRect());
 
     FrameQueue m_pictures;
     AsyncCycleVideoInputWorker *m_worker;

@@ -6,21 +6,51 @@
 
 bool BgraConverter::convert(const AVFrame *picture, AVFrame *target)
 {
-    return convertSameSize(picture, target) || scaleFrame(m_scaler, picture, target);
+    const Conversion conversion = sameSizeConversion(picture, target);
+    if (conversion)
+        return convertArea(conversion, picture, target, QRect(0, 0, target->width, target->height));
+    return scaleFrame(m_scaler, picture, target);
+}
+
+bool BgraConverter::convertAround(const AVFrame *picture, AVFrame *target, const QRect &hidden)
+{
+    const Conversion conversion = sameSizeConversion(picture, target);
+    const QRect inside = hidden & QRect(0, 0, target->width, target->height);
+    // The area left out starts and ends on even rows and columns, within hidden.
+    const int left = (inside.left() + 1) & ~1, top = (inside.top() + 1) & ~1;
+    const int right = (inside.right() + 1) & ~1, bottom = (inside.bottom() + 1) & ~1;
+    if (!conversion || inside.isEmpty() || right <= left || bottom <= top)
+        return convert(picture, target);
+    const int w = target->width, h = target->height;
+    return convertArea(conversion, picture, target, QRect(0, 0, w, top))
+           && convertArea(conversion, picture, target, QRect(0, bottom, w, h - bottom))
+           && convertArea(conversion, picture, target, QRect(0, top, left, bottom - top))
+           && convertArea(conversion, picture, target, QRect(right, top, w - right, bottom - top));
 }
 
 // The usual case, 4:2:0 video of the output's size, on libyuv's SIMD rows: about a fifth less
 // time than the scaler. The scaler's own matrix is kept (BT.601; full range for "J" formats).
-bool BgraConverter::convertSameSize(const AVFrame *picture, AVFrame *target)
+BgraConverter::Conversion BgraConverter::sameSizeConversion(const AVFrame *picture, const AVFrame *target)
 {
     if (picture->width != target->width || picture->height != target->height || target->format != AV_PIX_FMT_BGRA)
-        return false;
+        return nullptr;
     // libyuv names formats by their 32-bit word: its "ARGB" is the B, G, R, A byte order.
-    const auto convert = picture->format == AV_PIX_FMT_YUV420P    ? libyuv::I420ToARGB
-                         : picture->format == AV_PIX_FMT_YUVJ420P ? libyuv::J420ToARGB
-                                                                  : nullptr;
-    return convert
-           && convert(picture->data[0], picture->linesize[0], picture->data[1], picture->linesize[1], picture->data[2],
-                      picture->linesize[2], target->data[0], target->linesize[0], target->width, target->height)
-                  == 0;
+    return picture->format == AV_PIX_FMT_YUV420P    ? libyuv::I420ToARGB
+           : picture->format == AV_PIX_FMT_YUVJ420P ? libyuv::J420ToARGB
+                                                    : nullptr;
+}
+
+bool BgraConverter::convertArea(Conversion conversion, const AVFrame *picture, AVFrame *target, const QRect &area)
+{
+    if (area.isEmpty())
+        return true;
+    const int x = area.x(), y = area.y();
+    const auto plane = [picture](int index, int column, int row) {
+        return picture->data[index] + qsizetype(row) * picture->linesize[index] + column;
+    };
+    return conversion(plane(0, x, y), picture->linesize[0], plane(1, x / 2, y / 2), picture->linesize[1],
+                      plane(2, x / 2, y / 2), picture->linesize[2],
+                      target->data[0] + qsizetype(y) * target->linesize[0] + 4 * x, target->linesize[0], area.width(),
+                      area.height())
+           == 0;
 }

@@ -2,6 +2,8 @@
 
 #include "render/FFmpegPtr.h"
 
+#include <QRect>
+
 // Turns decoded video pictures of any size and format into BGRA frames of the target's size.
 class BgraConverter
 {
@@ -13,9 +15,17 @@ public:
     // target is a BGRA frame whose size is set and whose buffers are allocated; false when the
     // picture's format cannot be converted.
     bool convert(const AVFrame *picture, AVFrame *target);
+    // The same, except that the target's pixels inside hidden may be left as they are (they are
+    // when the picture needs no scaling).
+    bool convertAround(const AVFrame *picture, AVFrame *target, const QRect &hidden);
 
 private:
-    static bool convertSameSize(const AVFrame *picture, AVFrame *target);
+    using Conversion = int (*)(const uint8_t *, int, const uint8_t *, int, const uint8_t *, int, uint8_t *, int, int,
+                               int);
+    // libyuv's conversion for a 4:2:0 picture of the target's size, or none.
+    static Conversion sameSizeConversion(const AVFrame *picture, const AVFrame *target);
+    // area's corner must be at even coordinates, where 4:2:0 chroma samples begin.
+    static bool convertArea(Conversion conversion, const AVFrame *picture, AVFrame *target, const QRect &area);
 
     SwsContextPtr m_scaler;
 };

@@ -3,6 +3,7 @@
 
 #include "app/CommonError.h"
 #include "render/AsyncCycleVideoInput.h"
+#include "render/BgraConverter.h"
 #include "render/CycleVideoInput.h"
 
 #include <QDir>
@@ -115,6 +116,35 @@ private Q_SLOTS:
         QCOMPARE(pool->outstanding(owner), 0);
         delete source;
         QCOMPARE(pool->outstanding(owner), 0);
+    }
+
+    // Around a hidden area with odd edges the picture is converted as a whole frame would be.
+    void conversionAroundAHiddenAreaMatchesTheWholeOutsideIt()
+    {
+        const auto frameOf = [](int format) {
+            AVFramePtr frame(av_frame_alloc());
+            frame->format = format;
+            frame->width = 40;
+            frame->height = 30;
+            return av_frame_get_buffer(frame.get(), 32) >= 0 ? std::move(frame) : AVFramePtr();
+        };
+        AVFramePtr picture = frameOf(AV_PIX_FMT_YUV420P), whole = frameOf(AV_PIX_FMT_BGRA), around = frameOf(AV_PIX_FMT_BGRA);
+        QVERIFY(picture && whole && around);
+        for (int plane = 0; plane < 3; ++plane)
+            for (int y = 0; y < (plane ? 15 : 30); ++y)
+                for (int x = 0; x < (plane ? 20 : 40); ++x)
+                    picture->data[plane][y * picture->linesize[plane] + x] = uint8_t(16 + (x * 7 + y * 5 + plane * 60) % 220);
+        FramePool::imageOf(around.get()).fill(Qt::magenta);
+        BgraConverter converter;
+        const QRect hidden(5, 3, 21, 14);
+        QVERIFY(converter.convert(picture.get(), whole.get()));
+        QVERIFY(converter.convertAround(picture.get(), around.get(), hidden));
+        const QImage expected = FramePool::imageOf(whole.get()), seen = FramePool::imageOf(around.get());
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (!hidden.contains(x, y))
+                    QCOMPARE(seen.pixel(x, y), expected.pixel(x, y));
+        QCOMPARE(seen.pixelColor(15, 10), QColor(Qt::magenta));
     }
 
     void truncatedVideoLoopsOverWhatItHas()
