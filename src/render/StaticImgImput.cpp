@@ -7,7 +7,8 @@
 #include <QPainter>
 #include "render/SourceThread.h"
 
-#include <algorithm>
+#include <libyuv/planar_functions.h>
+
 #include <new>
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width)
@@ -66,11 +67,7 @@ AVFrame *StaticImgImput::takeFrame()
     AVFrame *frame = m_frames.take();
     if (!frame)
         return nullptr;
-    // Filling writes half the memory a copy reads and writes.
-    if (m_colour)
-        FramePool::imageOf(frame).fill(*m_colour);
-    else
-        av_frame_copy(frame, m_source.get());
+    drawArea(frame, QRect(0, 0, frame->width, frame->height));
     return frame;
 }
 
@@ -81,34 +78,34 @@ AVFrame *StaticImgImput::takeCoveredFrame()
 
 AVFrame *StaticImgImput::takeFrameAround(const QRect &hidden)
 {
-    const QRect skipped = hidden & QRect(0, 0, m_source->width, m_source->height);
+    const QRect frameRect(0, 0, m_source->width, m_source->height);
+    const QRect skipped = hidden & frameRect;
     if (skipped.isEmpty())
         return takeFrame();
     AVFrame *frame = m_frames.take();
     if (!frame)
         return nullptr;
-    for (int y = 0; y < frame->height; ++y) {
-        if (y < skipped.top() || y > skipped.bottom()) {
-            drawSpan(frame, y, 0, frame->width);
-            continue;
-        }
-        drawSpan(frame, y, 0, skipped.left());
-        drawSpan(frame, y, skipped.right() + 1, frame->width);
-    }
+    const int w = frameRect.width(), h = frameRect.height();
+    drawArea(frame, QRect(0, 0, w, skipped.top()));
+    drawArea(frame, QRect(0, skipped.bottom() + 1, w, h - skipped.bottom() - 1));
+    drawArea(frame, QRect(0, skipped.top(), skipped.left(), skipped.height()));
+    drawArea(frame, QRect(skipped.right() + 1, skipped.top(), w - skipped.right() - 1, skipped.height()));
     return frame;
 }
 
-void StaticImgImput::drawSpan(AVFrame *frame, int y, int from, int to) const
+void StaticImgImput::drawArea(AVFrame *frame, const QRect &area) const
 {
-    if (to <= from)
+    if (area.isEmpty())
         return;
-    auto *row = reinterpret_cast<quint32 *>(frame->data[0] + qsizetype(y) * frame->linesize[0]);
+    // Filling writes half the memory a copy reads and writes.
     if (m_colour) {
-        std::fill(row + from, row + to, quint32(*m_colour));
+        libyuv::ARGBRect(frame->data[0], frame->linesize[0], area.x(), area.y(), area.width(), area.height(),
+                         *m_colour);
         return;
     }
-    const auto *source = reinterpret_cast<const quint32 *>(m_source->data[0] + qsizetype(y) * m_source->linesize[0]);
-    std::copy(source + from, source + to, row + from);
+    const auto offset = [&area](const AVFrame *f) { return qsizetype(area.y()) * f->linesize[0] + 4 * area.x(); };
+    libyuv::ARGBCopy(m_source->data[0] + offset(m_source.get()), m_source->linesize[0], frame->data[0] + offset(frame),
+                     frame->linesize[0], area.width(), area.height());
 }
 
 void StaticImgImput::onFrameRead(AVFrame *frame)

@@ -38,8 +38,8 @@ private:
     // The source frame's format and size; its pixels only for a picture.
     void describeSource(int height, int width);
     void start();
-    // Pixels from up to to of one row, from the colour or the picture.
-    void drawSpan(AVFrame *frame, int y, int from, int to) const;
+    // The background's pixels in one area of frame, from the colour or the picture.
+    void drawArea(AVFrame *frame, const QRect &area) const;
 
     FrameQueue m_frames;
     QThread *m_thread = nullptr;
