@@ -219,26 +219,45 @@ public:
     {
     }
 
-    // Row position v, counted in picture pixel centres, clamped to the outer rows.
-    const uint8_t *at(double v)
+    // The picture rows around position v (counted in picture pixel centres, clamped to the outer
+    // rows) and the 8-bit weight of the lower one; lower is upper where the weight is 0.
+    struct Pair
+    {
+        int index;
+        const uint8_t *upper;
+        const uint8_t *lower;
+        int fraction;
+    };
+
+    Pair pair(double v)
     {
         const int last = m_picture.height() - 1;
-        if (v <= 0.0)
-            return filtered(0);
-        int index = int(v);
-        int fraction = int(std::lround((v - index) * 256.0));
+        int index = v <= 0.0 ? 0 : int(v);
+        int fraction = v <= 0.0 ? 0 : int(std::lround((v - index) * 256.0));
         if (fraction == 256) {
             ++index;
             fraction = 0;
         }
-        if (index >= last)
-            return filtered(last);
-        if (fraction == 0)
-            return filtered(index);
+        if (index >= last) {
+            index = last;
+            fraction = 0;
+        }
         const uint8_t *upper = filtered(index);
-        const uint8_t *lower = filtered(index + 1);
-        libyuv::ARGBInterpolate(upper, 0, lower, 0, scratch(), 0, m_filter.count(), 1, fraction);
-        return scratch();
+        return {index, upper, fraction == 0 ? upper : filtered(index + 1), fraction};
+    }
+
+    // Columns from first to first + count of the pair mixed into out; the upper row itself
+    // where there is nothing to mix and out is not needed.
+    static const uint8_t *mix(const Pair &rows, int first, int count, uint8_t *out, bool copy = false)
+    {
+        const uint8_t *upper = rows.upper + 4 * first;
+        if (rows.fraction == 0 && !copy)
+            return upper;
+        if (rows.fraction == 0)
+            std::copy_n(upper, 4 * count, out);
+        else
+            libyuv::ARGBInterpolate(upper, 0, rows.lower + 4 * first, 0, out, 0, count, 1, rows.fraction);
+        return out;
     }
 
     // Room for one row that at() does not hand out until it mixes again.
@@ -265,9 +284,36 @@ private:
     int m_recent = 0;
 };
 
+// Target columns from first to before end.
+struct Span
+{
+    int first;
+    int end;
+    bool empty() const { return end <= first; }
+};
+
+// Fully covered target columns whose two picture pixels both lie in opaque's columns, less one
+// on each side for the filter's fixed-point steps.
+Span opaqueColumns(const Axis &across, const QRect &opaque, int fullFirst, int fullEnd)
+{
+    if (opaque.isEmpty())
+        return {fullFirst, fullFirst};
+    // sample(p) >= left and sample(p) + 1 <= right, solved for the target column p.
+    const double first = (opaque.left() + 0.5) * across.scale + across.offset - 0.5;
+    const double last = (opaque.right() - 0.5) * across.scale + across.offset - 0.5;
+    int from = std::max(fullFirst, int(std::ceil(std::clamp(first, -1.0, double(MaxSide) * MaxScale))) + 1);
+    int to = std::min(fullEnd, int(std::floor(std::clamp(last, -1.0, double(MaxSide) * MaxScale))));
+    // The blend around it keeps its groups of four from fullFirst on, so every pixel is rounded
+    // as when the whole row is blended.
+    from = fullFirst + ((from - fullFirst + 3) & ~3);
+    to = fullFirst + ((to - fullFirst) & ~3);
+    return {from, std::max(from, to)};
+}
+
 } // namespace
 
-bool drawScaled(QImage &target, const QImage &picture, const QTransform &transform, qreal opacity)
+bool drawScaled(QImage &target, const QImage &picture, const QTransform &transform, qreal opacity,
+                const QRect &opaque)
 {
     if (transform.type() != QTransform::TxScale || transform.m11() < MinScale || transform.m22() < MinScale
         || transform.m11() > MaxScale || transform.m22() > MaxScale
@@ -290,18 +336,35 @@ bool drawScaled(QImage &target, const QImage &picture, const QTransform &transfo
         edges[edgeCount++] = x;
     for (int x = fullEnd; x < across.end && edgeCount < 2; ++x)
         edges[edgeCount++] = x;
+    const Span direct = opaqueColumns(across, opaque, fullFirst, fullEnd);
     for (int y = down.first; y < down.end; ++y) {
         const int rowAlpha = int(down.coverage(y) * alpha + 0.5);
         if (rowAlpha == 0)
             continue;
-        const uint8_t *row = rows.at(down.sample(y));
+        const RowSampler::Pair pair = rows.pair(down.sample(y));
+        uint8_t *line = target.scanLine(y);
+        // Opaque pixels replace the target's: there the mixed row goes straight into it, and only
+        // the sides are mixed and blended.
+        const bool straight = rowAlpha == 255 && !direct.empty() && pair.index >= opaque.top()
+                              && pair.index + (pair.fraction != 0 ? 1 : 0) <= opaque.bottom();
+        const uint8_t *row = nullptr;
+        if (straight) {
+            const int middle = direct.first - across.first, rest = direct.end - across.first;
+            RowSampler::mix(pair, middle, direct.end - direct.first, line + 4 * direct.first, true);
+            row = RowSampler::mix(pair, 0, middle, rows.scratch());
+            RowSampler::mix(pair, rest, filter.count() - rest, rows.scratch() + 4 * rest);
+        } else {
+            row = RowSampler::mix(pair, 0, filter.count(), rows.scratch());
+        }
         if (rowAlpha < 255) {
             shadeRow(row, rows.scratch(), filter.count(), uint32_t(rowAlpha) * 0x01010101u);
             row = rows.scratch();
         }
-        uint8_t *line = target.scanLine(y);
-        if (fullEnd > fullFirst)
-            blendRow(line + fullFirst * 4, row + (fullFirst - across.first) * 4, fullEnd - fullFirst);
+        const Span skipped = straight ? direct : Span{fullEnd, fullEnd};
+        for (const Span &part : {Span{fullFirst, skipped.first}, Span{skipped.end, fullEnd}}) {
+            if (!part.empty())
+                blendRow(line + part.first * 4, row + (part.first - across.first) * 4, part.end - part.first);
+        }
         for (int i = 0; i < edgeCount; ++i)
             blendWeighted(line + edges[i] * 4, row + (edges[i] - across.first) * 4,
                           int(across.coverage(edges[i]) * 255 + 0.5));

@@ -273,11 +273,12 @@ QTransform SceneSprite::uprightTransform(const QPolygonF &quad, const QSize &ima
     return transform;
 }
 
-void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const
+void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
+                        const QRect &opaque) const
 {
     if (transform.type() == QTransform::TxProject && drawProjective(image, picture, transform, opacity))
         return;
-    if (transform.type() == QTransform::TxScale && drawScaled(image, picture, transform, opacity))
+    if (transform.type() == QTransform::TxScale && drawScaled(image, picture, transform, opacity, opaque))
         return;
     QPainter painter(&image);
     if (opacity < 1.0)
@@ -285,6 +286,12 @@ void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &
     painter.setTransform(transform);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, picture);
+}
+
+// The photo and its border inside the shadow margin, whole pixels as the shadow placed them.
+QRect SceneSprite::opaqueArea() const
+{
+    return m_opaque && m_pictureQuad.size() == 4 ? QPolygonF(m_pictureQuad).boundingRect().toRect() : QRect();
 }
 
 bool SceneSprite::coversImage(double position, const QSize &imageSize, double opacity) const
@@ -366,13 +373,13 @@ void SceneSprite::drawAt(double position, QImage &image, double opacity) const
         return;
     if (!m_backdrop.isNull()) {
         if (const std::optional<QTransform> behind = backdropTransform(*keyframe, image.size())) {
-            paint(image, m_backdrop, *behind, applied);
+            paint(image, m_backdrop, *behind, applied, m_backdrop.rect());
             paint(image, m_picture, uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()),
-                  applied);
+                  applied, opaqueArea());
         }
         return;
     }
     const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
     if (transform)
-        paint(image, m_picture, *transform, applied);
+        paint(image, m_picture, *transform, applied, opaqueArea());
 }

@@ -71,7 +71,10 @@ private:
                  const SceneStyleSnapshot &style);
     // q: the picture proper's width over its height.
     void fillFrame(const QImage &photo, const QSize &output, float q);
-    void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity) const;
+    // opaque: the area of picture known to have no transparent pixel, if any.
+    void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
+               const QRect &opaque = QRect()) const;
+    QRect opaqueArea() const;
     // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a
     // picture of that proportion keeps it.
     static QPolygonF fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin);

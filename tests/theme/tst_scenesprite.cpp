@@ -464,6 +464,10 @@ private Q_SLOTS:
         // Sampling, edge coverage and blending agree with the painter within rounding.
         const int worst = maxChannelDifference(actual, paintedOver(picture, transform, opacity));
         QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
+        // Told where the picture is opaque, the draw writes those rows straight: the same pixels.
+        QImage straight = underlay();
+        QVERIFY(drawScaled(straight, picture, transform, opacity, QRect(120, 0, 180, 120)));
+        QCOMPARE(straight, actual);
     }
 
     void scaledDrawLeavesWhatItCannotDrawToThePainter()
