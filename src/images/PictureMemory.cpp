@@ -11,6 +11,7 @@ namespace {
 
 #ifdef __linux__
 constexpr size_t HugePage = 2 * 1024 * 1024;
+constexpr size_t SmallPage = 4096;
 
 struct Mapping
 {
@@ -25,7 +26,7 @@ void unmap(void *info)
     delete mapping;
 }
 
-// length bytes at a 2 MB boundary, so that every 2 MB of the picture can be one page.
+// length bytes from a 2 MB boundary, so that every whole 2 MB of the picture can be one page.
 void *mapAligned(size_t length)
 {
     void *raw = mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -55,7 +56,9 @@ QImage PictureMemory::image(int width, int height, QImage::Format format)
     const qsizetype bytes = bytesPerLine * height;
 #ifdef __linux__
     if (bytes >= LargeBytes && bytesPerLine <= INT_MAX) {
-        const size_t length = (size_t(bytes) + HugePage - 1) & ~(HugePage - 1);
+        // Whole 4 KB pages only: the part beyond the last 2 MB boundary stays in small pages
+        // rather than rounding every picture up by as much as 2 MB.
+        const size_t length = (size_t(bytes) + SmallPage - 1) & ~(SmallPage - 1);
         if (void *start = mapAligned(length))
             return QImage(static_cast<uchar *>(start), width, height, int(bytesPerLine), format, unmap,
                           new Mapping{start, length});
