@@ -36,7 +36,7 @@ void *mapAligned(size_t length)
     const uintptr_t aligned = (address + HugePage - 1) & ~uintptr_t(HugePage - 1);
     if (aligned > address)
         munmap(raw, aligned - address);
-    const size_t tail = address + length + HugePage - (aligned + length);
+    const size_t tail = address + HugePage - aligned;
     if (tail > 0)
         munmap(reinterpret_cast<void *>(aligned + length), tail);
     // Only a hint: without transparent huge pages the mapping stays one of 4 KB pages.

@@ -24,28 +24,16 @@ AsyncCycleVideoInput::~AsyncCycleVideoInput()
 
 AVFrame *AsyncCycleVideoInput::takeFrame()
 {
-    return takeNext(false);
-}
-
-AVFrame *AsyncCycleVideoInput::takeCoveredFrame()
-{
-    return takeNext(true);
+    return takeFrameAround(QRect());
 }
 
 AVFrame *AsyncCycleVideoInput::takeFrameAround(const QRect &hidden)
-{
-    return takeNext(false, hidden);
-}
-
-AVFrame *AsyncCycleVideoInput::takeNext(bool covered, const QRect &hidden)
 {
     AVFramePtr picture(m_pictures.take());
     if (!picture)
         return nullptr;
     AVFrame *frame = m_pool->acquire(this);
     frame->pts = VideoInput::pictureNumber(picture.get());
-    if (covered)
-        return frame;
     // A picture of a format the scaler cannot take shows as black.
     if (!m_converter.convertAround(picture.get(), frame, hidden))
         FramePool::imageOf(frame).fill(Qt::black);

@@ -28,7 +28,6 @@ public:
     ~AsyncCycleVideoInput() override;
 
     AVFrame *takeFrame() override;
-    AVFrame *takeCoveredFrame() override;
     AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:
@@ -38,9 +37,6 @@ Q_SIGNALS:
     void error();
 
 private:
-    // The next decoded picture in a pool frame of this source, converted but for hidden (not at
-    // all when covered); nullptr once the worker has ended.
-    AVFrame *takeNext(bool covered, const QRect &hidden = QRect());
 
     FrameQueue m_pictures;
     AsyncCycleVideoInputWorker *m_worker;

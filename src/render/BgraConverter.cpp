@@ -1,5 +1,6 @@
 #include "render/BgraConverter.h"
 
+#include "render/FrameAreas.h"
 #include "render/FrameScaling.h"
 
 #include <libyuv/convert_argb.h>
@@ -14,18 +15,21 @@ bool BgraConverter::convert(const AVFrame *picture, AVFrame *target)
 
 bool BgraConverter::convertAround(const AVFrame *picture, AVFrame *target, const QRect &hidden)
 {
+    const QSize size(target->width, target->height);
+    if (hidden.contains(QRect(QPoint(0, 0), size)))
+        return true;
     const Conversion conversion = sameSizeConversion(picture, target);
-    const QRect inside = hidden & QRect(0, 0, target->width, target->height);
-    // The area left out starts and ends on even rows and columns, within hidden.
-    const int left = (inside.left() + 1) & ~1, top = (inside.top() + 1) & ~1;
-    const int right = (inside.right() + 1) & ~1, bottom = (inside.bottom() + 1) & ~1;
-    if (!conversion || inside.isEmpty() || right <= left || bottom <= top)
+    if (!conversion)
         return convert(picture, target);
-    const int w = target->width, h = target->height;
-    return convertArea(conversion, picture, target, QRect(0, 0, w, top))
-           && convertArea(conversion, picture, target, QRect(0, bottom, w, h - bottom))
-           && convertArea(conversion, picture, target, QRect(0, top, left, bottom - top))
-           && convertArea(conversion, picture, target, QRect(right, top, w - right, bottom - top));
+    // The hole starts and ends on even rows and columns, where 4:2:0 chroma starts, within hidden.
+    const QRect inside = hidden & QRect(QPoint(0, 0), size);
+    const QRect hole(QPoint((inside.left() + 1) & ~1, (inside.top() + 1) & ~1),
+                     QPoint(((inside.right() + 1) & ~1) - 1, ((inside.bottom() + 1) & ~1) - 1));
+    for (const QRect &area : areasAround(size, hole)) {
+        if (!convertArea(conversion, picture, target, area))
+            return false;
+    }
+    return true;
 }
 
 // The usual case, 4:2:0 video of the output's size, on libyuv's SIMD rows: about a fifth less

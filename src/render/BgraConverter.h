@@ -16,7 +16,7 @@ public:
     // picture's format cannot be converted.
     bool convert(const AVFrame *picture, AVFrame *target);
     // The same, except that the target's pixels inside hidden may be left as they are (they are
-    // when the picture needs no scaling).
+    // when hidden covers the target or the picture needs no scaling).
     bool convertAround(const AVFrame *picture, AVFrame *target, const QRect &hidden);
 
 private:

@@ -14,11 +14,8 @@ public:
     // The oldest frame produced and not yet taken; waits until there is one. Returns
     // nullptr once the source has ended for good (its worker stopped or failed).
     virtual AVFrame *takeFrame() = 0;
-    // The same for a frame the caller paints over entirely: a source may leave its pixels
-    // as they are instead of drawing the background into it.
-    virtual AVFrame *takeCoveredFrame() { return takeFrame(); }
-    // The same for a frame the caller paints over inside hidden (pixels of the frame): a source
-    // may leave those pixels as they are.
+    // The same for a frame the caller paints over inside hidden (pixels of the frame, the whole
+    // frame when it is covered): a source may leave those pixels as they are.
     virtual AVFrame *takeFrameAround(const QRect &hidden)
     {
         Q_UNUSED(hidden)

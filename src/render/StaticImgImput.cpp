@@ -2,6 +2,7 @@
 #include "app/Logging.h"
 #include "images/ImageLoading.h"
 #include "render/AsyncStaticImgImputWorker.h"
+#include "render/FrameAreas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -64,32 +65,16 @@ void StaticImgImput::start()
 
 AVFrame *StaticImgImput::takeFrame()
 {
-    AVFrame *frame = m_frames.take();
-    if (!frame)
-        return nullptr;
-    drawArea(frame, QRect(0, 0, frame->width, frame->height));
-    return frame;
-}
-
-AVFrame *StaticImgImput::takeCoveredFrame()
-{
-    return m_frames.take();
+    return takeFrameAround(QRect());
 }
 
 AVFrame *StaticImgImput::takeFrameAround(const QRect &hidden)
 {
-    const QRect frameRect(0, 0, m_source->width, m_source->height);
-    const QRect skipped = hidden & frameRect;
-    if (skipped.isEmpty())
-        return takeFrame();
     AVFrame *frame = m_frames.take();
     if (!frame)
         return nullptr;
-    const int w = frameRect.width(), h = frameRect.height();
-    drawArea(frame, QRect(0, 0, w, skipped.top()));
-    drawArea(frame, QRect(0, skipped.bottom() + 1, w, h - skipped.bottom() - 1));
-    drawArea(frame, QRect(0, skipped.top(), skipped.left(), skipped.height()));
-    drawArea(frame, QRect(skipped.right() + 1, skipped.top(), w - skipped.right() - 1, skipped.height()));
+    for (const QRect &area : areasAround(QSize(frame->width, frame->height), hidden))
+        drawArea(frame, area);
     return frame;
 }
 

@@ -28,7 +28,6 @@ public:
     ~StaticImgImput() override;
 
     AVFrame *takeFrame() override;
-    AVFrame *takeCoveredFrame() override;
     AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:

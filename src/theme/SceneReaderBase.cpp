@@ -41,12 +41,10 @@ ImageSharedPointer SceneReaderBase::currentImage() const
     return m_currentImage;
 }
 
-bool SceneReaderBase::takeFrame(bool covered, const QRect &hidden)
+bool SceneReaderBase::takeFrame(const QRect &hidden)
 {
     if (!m_input)
         m_currentFrame = nullptr;
-    else if (covered)
-        m_currentFrame = m_input->takeCoveredFrame();
     else
         m_currentFrame = hidden.isEmpty() ? m_input->takeFrame() : m_input->takeFrameAround(hidden);
     if (!m_currentFrame) {
@@ -91,8 +89,10 @@ bool SceneReaderBase::readNext(double opacity)
     const double position = m_timeline.position(m_frameCounter + 1);
     const QSize size = m_currentImage ? m_currentImage->size() : QSize();
     const int covering = m_currentImage ? lastCovering(position, size, opacity) : -1;
-    const QRect hidden = m_currentImage && covering < 0 ? hiddenArea(position, size, opacity) : QRect();
-    if (!takeFrame(covering >= 0, hidden))
+    const QRect hidden = covering >= 0 ? QRect(QPoint(0, 0), size)
+                         : m_currentImage ? hiddenArea(position, size, opacity)
+                                          : QRect();
+    if (!takeFrame(hidden))
         return false;
     ++m_frameCounter;
     drawSprites(*m_currentImage, opacity, covering);
@@ -102,7 +102,7 @@ bool SceneReaderBase::readNext(double opacity)
 
 bool SceneReaderBase::readNextKeepingBackground(QImage &background)
 {
-    if (!takeFrame(false))
+    if (!takeFrame(QRect()))
         return false;
     if (background.size() != m_currentImage->size() || background.format() != QImage::Format_RGB32)
         background = PictureMemory::image(m_currentImage->size(), QImage::Format_RGB32);

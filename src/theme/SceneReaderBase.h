@@ -50,9 +50,9 @@ protected:
     }
 
 private:
-    // covered: the sprites paint over the whole frame, so the source may skip the background;
-    // otherwise they paint over hidden.
-    bool takeFrame(bool covered, const QRect &hidden = QRect());
+    // The sprites paint over hidden (the whole frame when one covers it): the source may leave
+    // the background out there.
+    bool takeFrame(const QRect &hidden);
     // The last sprite painting over the whole image at that position, or -1: nothing under it shows.
     int lastCovering(double position, const QSize &imageSize, double opacity) const;
     // The largest area one sprite paints over with opaque pixels at that position.

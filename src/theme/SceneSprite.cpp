@@ -294,37 +294,43 @@ QRect SceneSprite::opaqueArea() const
     return m_opaque && m_pictureQuad.size() == 4 ? QPolygonF(m_pictureQuad).boundingRect().toRect() : QRect();
 }
 
-bool SceneSprite::coversImage(double position, const QSize &imageSize, double opacity) const
+std::optional<Keyframe> SceneSprite::opaqueKeyframe(double position, double opacity) const
 {
     if (m_picture.isNull())
-        return false;
+        return std::nullopt;
     const std::optional<Keyframe> keyframe = keyframeAt(position);
     if (!keyframe || keyframe->opacity * opacity < 0.99)
+        return std::nullopt;
+    return keyframe;
+}
+
+bool SceneSprite::coversImage(double position, const QSize &imageSize, double opacity) const
+{
+    const std::optional<Keyframe> keyframe = opaqueKeyframe(position, opacity);
+    if (!keyframe)
         return false;
     // A portrait photo's blurred backdrop is opaque throughout and drawn first.
     if (!m_backdrop.isNull()) {
         const std::optional<QTransform> behind = backdropTransform(*keyframe, imageSize);
         return behind && covers(*behind, QRectF(m_backdrop.rect()), imageSize);
     }
-    if (!m_opaque || m_pictureQuad.size() != 4)
-        return false;
+    const QRect opaque = opaqueArea();
     const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
-    return transform && covers(*transform, QPolygonF(m_pictureQuad).boundingRect(), imageSize);
+    return !opaque.isEmpty() && transform && covers(*transform, QRectF(opaque), imageSize);
 }
 
 QRect SceneSprite::hiddenRect(double position, const QSize &imageSize, double opacity) const
 {
-    if (!m_opaque || m_picture.isNull() || !m_backdrop.isNull() || m_pictureQuad.size() != 4)
-        return QRect();
-    const std::optional<Keyframe> keyframe = keyframeAt(position);
-    if (!keyframe || keyframe->opacity * opacity < 0.99)
+    const QRect opaque = opaqueArea();
+    const std::optional<Keyframe> keyframe = opaqueKeyframe(position, opacity);
+    if (opaque.isEmpty() || !m_backdrop.isNull() || !keyframe)
         return QRect();
     const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
     if (!transform || transform->type() > QTransform::TxScale)
         return QRect();
     // A pixel in from the photo's edge, where nothing transparent is mixed in, then whole image
     // pixels only, less one more on each side for the smoothing filter's reach.
-    const QRectF inside = transform->mapRect(QPolygonF(m_pictureQuad).boundingRect().adjusted(1.0, 1.0, -1.0, -1.0)) &
+    const QRectF inside = transform->mapRect(QRectF(opaque).adjusted(1.0, 1.0, -1.0, -1.0)) &
                           QRectF(QPointF(0, 0), QSizeF(imageSize));
     const QRect hidden(QPoint(int(std::ceil(inside.left())) + 1, int(std::ceil(inside.top())) + 1),
                        QPoint(int(std::floor(inside.right())) - 2, int(std::floor(inside.bottom())) - 2));

@@ -75,6 +75,8 @@ private:
     void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
                const QRect &opaque = QRect()) const;
     QRect opaqueArea() const;
+    // The keyframe at position when the sprite is drawn there at full opacity.
+    std::optional<Keyframe> opaqueKeyframe(double position, double opacity) const;
     // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a
     // picture of that proportion keeps it.
     static QPolygonF fitted(const Keyframe &keyframe, const QSize &imageSize, bool wide, float margin);

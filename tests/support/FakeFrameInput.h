@@ -21,17 +21,14 @@ public:
     }
 
     AVFrame *takeFrame() override { return frameOf(m_color); }
-    // Magenta stands for the stale pixels a real source leaves in a covered frame.
-    AVFrame *takeCoveredFrame() override
-    {
-        ++coveredTakes;
-        return frameOf(Qt::magenta);
-    }
+    // Magenta stands for the stale pixels a real source leaves where the caller paints over.
     AVFrame *takeFrameAround(const QRect &hidden) override
     {
-        ++aroundTakes;
         AVFrame *frame = frameOf(m_color);
-        const QRect stale = frame ? hidden & QRect(0, 0, frame->width, frame->height) : QRect();
+        if (!frame)
+            return nullptr;
+        ++(hidden.contains(QRect(0, 0, frame->width, frame->height)) ? coveredTakes : aroundTakes);
+        const QRect stale = hidden & QRect(0, 0, frame->width, frame->height);
         for (int y = stale.top(); y <= stale.bottom(); ++y) {
             auto *row = reinterpret_cast<quint32 *>(frame->data[0] + y * frame->linesize[0]);
             std::fill(row + stale.left(), row + stale.right() + 1, QColor(Qt::magenta).rgba());
