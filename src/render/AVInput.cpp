@@ -77,12 +77,19 @@ void AVInput::open(int mediaType)
         fail(QStringLiteral("Failed to find %1 stream of ").arg(kind) + m_path, result, 0);
     }
 
+    result = openDecoder();
+    if (result < 0)
+        fail(QStringLiteral("Failed to open codec for ") + m_path, result, result);
+}
+
+int AVInput::openDecoder()
+{
     m_codec = avcodec_find_decoder(m_stream->codecpar->codec_id);
     m_codecContext.reset(avcodec_alloc_context3(m_codec));
     if (!m_codecContext)
         throw std::bad_alloc();
-    result = m_codec ? avcodec_parameters_to_context(m_codecContext.get(), m_stream->codecpar)
-                     : AVERROR_DECODER_NOT_FOUND;
+    int result = m_codec ? avcodec_parameters_to_context(m_codecContext.get(), m_stream->codecpar)
+                         : AVERROR_DECODER_NOT_FOUND;
     if (result >= 0) {
         // One thread: a background video decodes several times faster than x264 encodes, and
         // each frame thread holds pictures of its own (about 30 MB at 1080p with four).
@@ -91,7 +98,16 @@ void AVInput::open(int mediaType)
         result = avcodec_open2(m_codecContext.get(), m_codec, nullptr);
     }
     if (result < 0)
-        fail(QStringLiteral("Failed to open codec for ") + m_path, result, result);
+        m_codecContext.reset();
+    return result;
+}
+
+void AVInput::closeDecoder()
+{
+    m_codecContext.reset();
+    av_packet_unref(m_packet.get());
+    m_packetPending = false;
+    m_draining = false;
 }
 
 // Paths the library cannot open itself (names it takes for a protocol, for instance) are
@@ -175,6 +191,8 @@ AVCodecContext *AVInput::codecContext() const
 
 bool AVInput::decodeNext(AVFrame *frame)
 {
+    if (!m_codecContext && openDecoder() < 0)
+        return false;
     AVCodecContext *decoder = m_codecContext.get();
     // Bounds the decoding errors a draining decoder may give before the end is taken as reached.
     int drainErrors = 0;
@@ -221,7 +239,8 @@ bool AVInput::seekTo(double seconds)
     if (result < 0)
         result = avformat_seek_file(m_formatContext.get(), int(m_streamIndex), INT64_MIN, start, start, 0);
     // A drained decoder accepts no packet until it is flushed.
-    avcodec_flush_buffers(m_codecContext.get());
+    if (m_codecContext)
+        avcodec_flush_buffers(m_codecContext.get());
     av_packet_unref(m_packet.get());
     m_packetPending = false;
     m_draining = false;

@@ -39,9 +39,12 @@ protected:
     bool decodeNext(AVFrame *frame);
     // Back to the first frame of the stream so that decodeNext starts over.
     bool rewind();
+    // Frees the decoder and the pictures it holds; decodeNext opens it again when next called.
+    void closeDecoder();
 
 private:
     void open(int mediaType);
+    int openDecoder();
     int openThroughDevice();
     static int readDevice(void *opaque, uint8_t *buffer, int size);
     static int64_t seekDevice(void *opaque, int64_t offset, int whence);

@@ -6,8 +6,8 @@
 #include <QImage>
 
 AsyncCycleVideoInput::AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path,
-                                           const std::function<void()> &onError)
-    : m_worker(new AsyncCycleVideoInputWorker(path, m_pictures))
+                                           const std::function<void()> &onError, qint64 picturesWanted)
+    : m_worker(new AsyncCycleVideoInputWorker(path, m_pictures, picturesWanted))
     , m_pool(pool)
 {
     if (onError)

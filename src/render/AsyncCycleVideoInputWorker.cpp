@@ -4,11 +4,15 @@
 #include "render/CycleVideoInput.h"
 #include "render/FFmpegPtr.h"
 
+#include <QStandardPaths>
+
 #include <memory>
 #include <new>
 
-AsyncCycleVideoInputWorker::AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures)
+AsyncCycleVideoInputWorker::AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures,
+                                                       qint64 picturesWanted)
     : m_path(path)
+    , m_picturesWanted(picturesWanted)
     , m_pictures(pictures)
 {
 }
@@ -24,6 +28,7 @@ void AsyncCycleVideoInputWorker::process()
         Q_EMIT finished();
         return;
     }
+    input->keepPictures(QStandardPaths::writableLocation(QStandardPaths::CacheLocation), m_picturesWanted);
     try {
         while (!m_stop) {
             if (!m_pictures.waitBelow(PicturesAhead, 10))

@@ -14,7 +14,8 @@ class AsyncCycleVideoInputWorker : public QObject
     Q_OBJECT
 
 public:
-    AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures);
+    // picturesWanted, when more than the loop holds, keeps the first pass on disk for the next.
+    AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures, qint64 picturesWanted = 0);
 
     void stop() { m_stop = true; }
 
@@ -29,6 +30,7 @@ Q_SIGNALS:
 
 private:
     QString m_path;
+    qint64 m_picturesWanted;
     std::atomic<bool> m_stop{false};
     FrameQueue &m_pictures;
 };

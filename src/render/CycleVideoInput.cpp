@@ -5,6 +5,15 @@ CycleVideoInput::CycleVideoInput(const QString &path)
 {
 }
 
+CycleVideoInput::~CycleVideoInput() = default;
+
+void CycleVideoInput::keepPictures(const QString &directory, qint64 picturesWanted)
+{
+    const qint64 loop = statedPictures();
+    if (loop > 0 && picturesWanted > loop)
+        m_kept = std::make_unique<LoopPictureCache>(directory, loop);
+}
+
 bool CycleVideoInput::readFrame(AVFrame *target)
 {
     if (VideoInput::readFrame(target))
@@ -14,7 +23,45 @@ bool CycleVideoInput::readFrame(AVFrame *target)
 
 bool CycleVideoInput::readPicture(AVFrame *picture)
 {
-    if (VideoInput::readPicture(picture))
+    if (m_kept && m_kept->isComplete()) {
+        if (readKept(picture))
+            return true;
+        // The file failed: decoding takes over from the loop's start, where it was left.
+        m_kept.reset();
+        return VideoInput::readPicture(picture);
+    }
+    if (VideoInput::readPicture(picture)) {
+        if (m_kept)
+            m_kept->add(picture);
         return true;
+    }
+    if (m_kept)
+        m_kept->finish();
+    if (m_kept && m_kept->isComplete()) {
+        // The decoder and its pictures are not needed while the kept ones play.
+        rewind();
+        closeDecoder();
+        return readPicture(picture);
+    }
+    m_kept.reset();
     return rewind() && VideoInput::readPicture(picture);
+}
+
+bool CycleVideoInput::readKept(AVFrame *picture)
+{
+    if (!m_kept->read(m_nextKept, picture))
+        return false;
+    m_nextKept = (m_nextKept + 1) % m_kept->count();
+    return true;
+}
+
+qint64 CycleVideoInput::statedPictures() const
+{
+    if (frameCount() > 0)
+        return frameCount();
+    const AVRational rate = stream()->avg_frame_rate;
+    const int64_t length = duration();
+    if (length <= 0 || rate.num <= 0 || rate.den <= 0)
+        return 0;
+    return av_rescale_q(length, stream()->time_base, av_inv_q(rate));
 }

@@ -14,6 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <future>
 #include <system_error>
@@ -95,7 +96,8 @@ bool LibavRender::render()
                     !project->audioTracks.isEmpty(), project);
         bool ok = true;
         try {
-            run(output, plan, 0);
+            // Every frame takes a background picture; the loop is kept on disk when it plays again.
+            run(output, plan, 0, qint64(std::ceil(plan.constLast().end * timeBaseDen / timeBaseNum)));
         } catch (const std::exception &e) {
             qCWarning(lcRender) << "render:" << e.what();
             ok = false;
@@ -139,7 +141,7 @@ bool LibavRender::play(IFrameSink &sink, double fromTime)
                 ++frameCount;
         }
         pool = FramePoolPtr::create(width, height);
-        run(sink, plan, first);
+        run(sink, plan, first, 0);
         pool.reset();
         return !failed;
     } catch (const std::exception &e) {
@@ -150,10 +152,10 @@ bool LibavRender::play(IFrameSink &sink, double fromTime)
     }
 }
 
-bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene)
+bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene, qint64 framesWanted)
 {
     Stage stage;
-    stage.background = makeBackground();
+    stage.background = makeBackground(framesWanted);
     for (int i = firstScene; i < plan.size(); ++i) {
         QSharedPointer<ISceneReader> reader = stage.next.valid() ? stage.next.get() : nullptr;
         stage.upcoming = i + 1 < plan.size() ? &plan.at(i + 1) : nullptr;
@@ -184,14 +186,14 @@ void LibavRender::prepareAhead(Stage &stage)
     }
 }
 
-QSharedPointer<IAsyncAVInput> LibavRender::makeBackground()
+QSharedPointer<IAsyncAVInput> LibavRender::makeBackground(qint64 framesWanted)
 {
     if (background.isColor())
         return QSharedPointer<StaticImgImput>::create(pool, background.color, height, width);
     // The file made for this resolution; one of a single size (a user's own) is scaled to the output.
     const QString path = background.existingPathFor(project->output.quality);
     if (background.isVideo())
-        return QSharedPointer<AsyncCycleVideoInput>::create(pool, path, [this] { onError(); });
+        return QSharedPointer<AsyncCycleVideoInput>::create(pool, path, [this] { onError(); }, framesWanted);
     return QSharedPointer<StaticImgImput>::create(pool, path, height, width);
 }
 

@@ -59,8 +59,9 @@ public Q_SLOTS:
 private:
     struct Stage;
 
-    bool run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene);
-    QSharedPointer<IAsyncAVInput> makeBackground();
+    // framesWanted: the frames the run will draw, when known (0 for the preview).
+    bool run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene, qint64 framesWanted);
+    QSharedPointer<IAsyncAVInput> makeBackground(qint64 framesWanted);
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene,
                                             const QSharedPointer<IAsyncAVInput> &background) const;
     // Starts preparing stage's upcoming scene, if any, on a thread of its own.

@@ -12,6 +12,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+extern "C" {
+#include <libavutil/imgutils.h>
+}
+
 #include <atomic>
 
 namespace {
@@ -26,6 +30,15 @@ char dominant(const AVFrame *frame)
     if (p[0] > 128 && p[2] < 100 && p[1] < 100)
         return 'B';
     return '?';
+}
+
+QByteArray pictureBytes(const AVFrame *picture)
+{
+    const auto format = AVPixelFormat(picture->format);
+    QByteArray bytes(av_image_get_buffer_size(format, picture->width, picture->height, 1), 0);
+    av_image_copy_to_buffer(reinterpret_cast<uint8_t *>(bytes.data()), bytes.size(), picture->data,
+                            picture->linesize, format, picture->width, picture->height, 1);
+    return bytes;
 }
 } // namespace
 
@@ -77,6 +90,26 @@ private Q_SLOTS:
             pool.release(frame);
         }
         QCOMPARE(seen, QByteArray("RGBRGBRGB"));
+    }
+
+    void keptLoopPlaysTheDecodedPictures()
+    {
+        CycleVideoInput decoded(m_loop), kept(m_loop);
+        kept.keepPictures(m_dir.filePath(QStringLiteral("cache")), 7);
+        for (int i = 0; i < 7; ++i) {
+            AVFramePtr expected(av_frame_alloc()), seen(av_frame_alloc());
+            QVERIFY(decoded.readPicture(expected.get()) && kept.readPicture(seen.get()));
+            QCOMPARE(seen->pts, expected->pts);
+            QCOMPARE(pictureBytes(seen.get()), pictureBytes(expected.get()));
+        }
+        QVERIFY(kept.playsKeptPictures());
+        // A render within one pass has nothing to gain from keeping it.
+        CycleVideoInput once(m_loop);
+        once.keepPictures(m_dir.filePath(QStringLiteral("cache")), 3);
+        AVFramePtr picture(av_frame_alloc());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(once.readPicture(picture.get()));
+        QVERIFY(!once.playsKeptPictures());
     }
 
     void loopsThroughTheFileFallback()
