@@ -23,8 +23,8 @@ class AsyncCycleVideoInput : public QObject, public IAsyncAVInput
 public:
     // Starts decoding at once; error() follows when the video cannot be opened. onError, when
     // given, is connected to error() before the start, so even the earliest failure reaches it.
-    // A caller that will take more than a whole loop of pictures says how many: the loop is then
-    // decoded only once, on its first pass (see LoopPictureCache).
+    // A caller that knows how many pictures it will take says so: a loop that plays three times
+    // or more is then decoded only once, on its first pass (see LoopPictureCache).
     AsyncCycleVideoInput(const FramePoolPtr &pool, const QString &path,
                          const std::function<void()> &onError = {}, qint64 picturesWanted = 0);
     ~AsyncCycleVideoInput() override;

@@ -14,7 +14,7 @@ class AsyncCycleVideoInputWorker : public QObject
     Q_OBJECT
 
 public:
-    // picturesWanted, when more than the loop holds, keeps the first pass on disk for the next.
+    // picturesWanted, when it plays the loop three times or more, keeps the first pass on disk.
     AsyncCycleVideoInputWorker(const QString &path, FrameQueue &pictures, qint64 picturesWanted = 0);
 
     void stop() { m_stop = true; }

@@ -9,8 +9,10 @@ CycleVideoInput::~CycleVideoInput() = default;
 
 void CycleVideoInput::keepPictures(const QString &directory, qint64 picturesWanted)
 {
+    // Writing a picture out can cost as much as decoding it twice (fresh page-cache pages on a
+    // virtual machine) and reading it back a fourteenth: the loop must play a few times to gain.
     const qint64 loop = statedPictures();
-    if (loop > 0 && picturesWanted > loop)
+    if (loop > 0 && picturesWanted >= MinPasses * loop)
         m_kept = std::make_unique<LoopPictureCache>(directory, loop);
 }
 

@@ -12,9 +12,10 @@ public:
     explicit CycleVideoInput(const QString &path);
     ~CycleVideoInput() override;
 
-    // For a caller that plays picturesWanted pictures: when that is more than the loop holds,
+    // For a caller that plays picturesWanted pictures: when that is at least MinPasses loops,
     // the first pass is kept in directory and later passes read it back instead of decoding.
     void keepPictures(const QString &directory, qint64 picturesWanted);
+    static constexpr int MinPasses = 3;
     // The first pass is over and kept: pictures come from disk.
     bool playsKeptPictures() const { return m_kept && m_kept->isComplete(); }
 
