@@ -1,9 +1,11 @@
 #include "app/Logging.h"
 
-Q_LOGGING_CATEGORY(lcApp, "pictovia.app")
-Q_LOGGING_CATEGORY(lcProject, "pictovia.project")
-Q_LOGGING_CATEGORY(lcTheme, "pictovia.theme")
-Q_LOGGING_CATEGORY(lcRender, "pictovia.render")
-Q_LOGGING_CATEGORY(lcBackgrounds, "pictovia.backgrounds")
-Q_LOGGING_CATEGORY(lcImages, "pictovia.images")
-Q_LOGGING_CATEGORY(lcPreview, "pictovia.preview")
+// Debug lines are for developers: shown only when asked for, with
+// QT_LOGGING_RULES="pictovia.*.debug=true".
+Q_LOGGING_CATEGORY(lcApp, "pictovia.app", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcProject, "pictovia.project", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcTheme, "pictovia.theme", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcRender, "pictovia.render", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcBackgrounds, "pictovia.backgrounds", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcImages, "pictovia.images", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcPreview, "pictovia.preview", QtInfoMsg)
