@@ -26,6 +26,8 @@ bool transferAll(Transfer transfer, int file, Buffer *data, qint64 size, qint64 
         const ssize_t done = transfer(file, data, size_t(size), off_t(offset));
         if (done < 0 && errno == EINTR)
             continue;
+        if (done == 0)
+            errno = EIO; // the file ended early
         if (done <= 0)
             return false;
         data += done;
