@@ -22,11 +22,6 @@ AsyncCycleVideoInput::~AsyncCycleVideoInput()
     stopSourceWorker(m_thread, m_worker, [this] { m_pictures.freeAll(); });
 }
 
-AVFrame *AsyncCycleVideoInput::takeFrame()
-{
-    return takeFrameAround(QRect());
-}
-
 AVFrame *AsyncCycleVideoInput::takeFrameAround(const QRect &hidden)
 {
     AVFramePtr picture(m_pictures.take());

@@ -29,7 +29,6 @@ public:
                          const std::function<void()> &onError = {}, qint64 picturesWanted = 0);
     ~AsyncCycleVideoInput() override;
 
-    AVFrame *takeFrame() override;
     AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:

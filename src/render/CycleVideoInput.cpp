@@ -25,7 +25,7 @@ bool CycleVideoInput::readFrame(AVFrame *target)
 
 bool CycleVideoInput::readPicture(AVFrame *picture)
 {
-    if (m_kept && m_kept->isComplete()) {
+    if (playsKeptPictures()) {
         if (readKept(picture))
             return true;
         // The file failed: decoding takes over from the loop's start, where it was left.
@@ -37,16 +37,17 @@ bool CycleVideoInput::readPicture(AVFrame *picture)
             m_kept->add(picture);
         return true;
     }
+    // The end of a pass: the first one may have been kept whole.
     if (m_kept)
         m_kept->finish();
-    if (m_kept && m_kept->isComplete()) {
+    const bool rewound = rewind();
+    if (playsKeptPictures()) {
         // The decoder and its pictures are not needed while the kept ones play.
-        rewind();
         closeDecoder();
         return readPicture(picture);
     }
     m_kept.reset();
-    return rewind() && VideoInput::readPicture(picture);
+    return rewound && VideoInput::readPicture(picture);
 }
 
 bool CycleVideoInput::readKept(AVFrame *picture)

@@ -13,12 +13,8 @@ public:
 
     // The oldest frame produced and not yet taken; waits until there is one. Returns
     // nullptr once the source has ended for good (its worker stopped or failed).
-    virtual AVFrame *takeFrame() = 0;
+    AVFrame *takeFrame() { return takeFrameAround(QRect()); }
     // The same for a frame the caller paints over inside hidden (pixels of the frame, the whole
     // frame when it is covered): a source may leave those pixels as they are.
-    virtual AVFrame *takeFrameAround(const QRect &hidden)
-    {
-        Q_UNUSED(hidden)
-        return takeFrame();
-    }
+    virtual AVFrame *takeFrameAround(const QRect &hidden) = 0;
 };

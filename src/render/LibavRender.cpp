@@ -14,7 +14,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <future>
 #include <system_error>
@@ -97,7 +96,7 @@ bool LibavRender::render()
         bool ok = true;
         try {
             // Every frame takes a background picture; the loop is kept on disk when it plays again.
-            run(output, plan, 0, qint64(std::ceil(plan.constLast().end * timeBaseDen / timeBaseNum)));
+            run(output, plan, 0, framesUntil(plan.constLast().end));
         } catch (const std::exception &e) {
             qCWarning(lcRender) << "render:" << e.what();
             ok = false;
@@ -134,12 +133,8 @@ bool LibavRender::play(IFrameSink &sink, double fromTime)
         int first = 0;
         while (first + 1 < plan.size() && plan.at(first + 1).start <= fromTime)
             ++first;
-        // The frames a render would have made before that scene, counted as its loop counts them.
-        frameCount = 0;
-        for (int i = 0; i < first; ++i) {
-            while (plan.at(i).end > frameCount * (1.0 / timeBaseDen))
-                ++frameCount;
-        }
+        // The frames a render would have made before that scene.
+        frameCount = first > 0 ? framesUntil(plan.at(first - 1).end) : 0;
         pool = FramePoolPtr::create(width, height);
         run(sink, plan, first, 0);
         pool.reset();
@@ -150,6 +145,15 @@ bool LibavRender::play(IFrameSink &sink, double fromTime)
     } catch (...) {
         return false;
     }
+}
+
+// Counted as playScene counts them: a frame is drawn while the scene's end lies beyond it.
+int64_t LibavRender::framesUntil(double seconds) const
+{
+    int64_t frames = 0;
+    while (seconds > frames * (1.0 / timeBaseDen))
+        ++frames;
+    return frames;
 }
 
 bool LibavRender::run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene, qint64 framesWanted)

@@ -62,6 +62,8 @@ private:
     // framesWanted: the frames the run will draw, when known (0 for the preview).
     bool run(IFrameSink &output, const QVector<ScenePlan> &plan, int firstScene, qint64 framesWanted);
     QSharedPointer<IAsyncAVInput> makeBackground(qint64 framesWanted);
+    // The frames a run draws from the start of the video until seconds.
+    int64_t framesUntil(double seconds) const;
     QSharedPointer<ISceneReader> makeReader(const ScenePlan &scene,
                                             const QSharedPointer<IAsyncAVInput> &background) const;
     // Starts preparing stage's upcoming scene, if any, on a thread of its own.

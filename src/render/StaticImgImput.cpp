@@ -63,11 +63,6 @@ void StaticImgImput::start()
     m_thread = startSourceWorker(m_worker, m_frames);
 }
 
-AVFrame *StaticImgImput::takeFrame()
-{
-    return takeFrameAround(QRect());
-}
-
 AVFrame *StaticImgImput::takeFrameAround(const QRect &hidden)
 {
     AVFrame *frame = m_frames.take();

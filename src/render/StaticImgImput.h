@@ -27,7 +27,6 @@ public:
     StaticImgImput(const FramePoolPtr &pool, const QString &imagePath, int height, int width);
     ~StaticImgImput() override;
 
-    AVFrame *takeFrame() override;
     AVFrame *takeFrameAround(const QRect &hidden) override;
 
 public Q_SLOTS:

@@ -46,7 +46,7 @@ bool SceneReaderBase::takeFrame(const QRect &hidden)
     if (!m_input)
         m_currentFrame = nullptr;
     else
-        m_currentFrame = hidden.isEmpty() ? m_input->takeFrame() : m_input->takeFrameAround(hidden);
+        m_currentFrame = m_input->takeFrameAround(hidden);
     if (!m_currentFrame) {
         m_currentImage.reset();
         return false;

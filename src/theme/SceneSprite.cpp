@@ -184,7 +184,7 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
     const bool widthIsReference = ratio > m_object->aspect;
     const int reference = widthIsReference ? photo.width() : photo.height();
     const int border = int(reference * style.borderWidth);
-    m_opaque = !photo.hasAlphaChannel() && (border <= 0 || style.borderColor.alpha() == 255);
+    const bool opaque = !photo.hasAlphaChannel() && (border <= 0 || style.borderColor.alpha() == 255);
     QImage picture = withBorder(photo, border, style.borderColor);
     const double sx = picture.width() / (m_object->maxWidth * outputWidth);
     const double sy = picture.height() / (m_object->maxHeight * outputHeight);
@@ -196,6 +196,9 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
     const ShadowSpec shadow = style.photoShadow;
     m_picture = dropShadow(picture, shadow.offsetX, shadow.offsetY, shadow.blur, shadow.color,
                            widthIsReference ? picture.width() : picture.height(), m_pictureQuad);
+    // The photo and its border inside the shadow margin, whole pixels as the shadow placed them.
+    if (opaque && m_pictureQuad.size() == 4)
+        m_opaqueArea = QPolygonF(m_pictureQuad).boundingRect().toRect();
 }
 
 void SceneSprite::prepareText(const QImage &text, float ratio, const ShadowSpec &shadow)
@@ -288,12 +291,6 @@ void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &
     painter.drawImage(0, 0, picture);
 }
 
-// The photo and its border inside the shadow margin, whole pixels as the shadow placed them.
-QRect SceneSprite::opaqueArea() const
-{
-    return m_opaque && m_pictureQuad.size() == 4 ? QPolygonF(m_pictureQuad).boundingRect().toRect() : QRect();
-}
-
 std::optional<Keyframe> SceneSprite::opaqueKeyframe(double position, double opacity) const
 {
     if (m_picture.isNull())
@@ -314,23 +311,25 @@ bool SceneSprite::coversImage(double position, const QSize &imageSize, double op
         const std::optional<QTransform> behind = backdropTransform(*keyframe, imageSize);
         return behind && covers(*behind, QRectF(m_backdrop.rect()), imageSize);
     }
-    const QRect opaque = opaqueArea();
+    if (m_opaqueArea.isEmpty())
+        return false;
     const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
-    return !opaque.isEmpty() && transform && covers(*transform, QRectF(opaque), imageSize);
+    return transform && covers(*transform, QRectF(m_opaqueArea), imageSize);
 }
 
 QRect SceneSprite::hiddenRect(double position, const QSize &imageSize, double opacity) const
 {
-    const QRect opaque = opaqueArea();
+    if (m_opaqueArea.isEmpty() || !m_backdrop.isNull())
+        return QRect();
     const std::optional<Keyframe> keyframe = opaqueKeyframe(position, opacity);
-    if (opaque.isEmpty() || !m_backdrop.isNull() || !keyframe)
+    if (!keyframe)
         return QRect();
     const std::optional<QTransform> transform = transformFor(*keyframe, imageSize);
     if (!transform || transform->type() > QTransform::TxScale)
         return QRect();
     // A pixel in from the photo's edge, where nothing transparent is mixed in, then whole image
     // pixels only, less one more on each side for the smoothing filter's reach.
-    const QRectF inside = transform->mapRect(QRectF(opaque).adjusted(1.0, 1.0, -1.0, -1.0)) &
+    const QRectF inside = transform->mapRect(QRectF(m_opaqueArea).adjusted(1.0, 1.0, -1.0, -1.0)) &
                           QRectF(QPointF(0, 0), QSizeF(imageSize));
     const QRect hidden(QPoint(int(std::ceil(inside.left())) + 1, int(std::ceil(inside.top())) + 1),
                        QPoint(int(std::floor(inside.right())) - 2, int(std::floor(inside.bottom())) - 2));
@@ -381,11 +380,11 @@ void SceneSprite::drawAt(double position, QImage &image, double opacity) const
         if (const std::optional<QTransform> behind = backdropTransform(*keyframe, image.size())) {
             paint(image, m_backdrop, *behind, applied, m_backdrop.rect());
             paint(image, m_picture, uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()),
-                  applied, opaqueArea());
+                  applied, m_opaqueArea);
         }
         return;
     }
     const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
     if (transform)
-        paint(image, m_picture, *transform, applied, opaqueArea());
+        paint(image, m_picture, *transform, applied, m_opaqueArea);
 }

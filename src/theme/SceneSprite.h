@@ -74,7 +74,6 @@ private:
     // opaque: the area of picture known to have no transparent pixel, if any.
     void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
                const QRect &opaque = QRect()) const;
-    QRect opaqueArea() const;
     // The keyframe at position when the sprite is drawn there at full opacity.
     std::optional<Keyframe> opaqueKeyframe(double position, double opacity) const;
     // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a
@@ -95,7 +94,7 @@ private:
     bool m_wide = false;
     float m_margin = 0.0f;
     QSize m_noted; // the picture proper's size before the shadow
-    bool m_opaque = false; // the picture proper has no transparent pixel
+    QRect m_opaqueArea; // the part of m_picture with no transparent pixel, if known
     QImage m_backdrop;
     bool m_backdropWide = false;
     float m_backdropMargin = 0.0f;

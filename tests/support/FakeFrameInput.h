@@ -20,14 +20,14 @@ public:
     {
     }
 
-    AVFrame *takeFrame() override { return frameOf(m_color); }
     // Magenta stands for the stale pixels a real source leaves where the caller paints over.
     AVFrame *takeFrameAround(const QRect &hidden) override
     {
         AVFrame *frame = frameOf(m_color);
         if (!frame)
             return nullptr;
-        ++(hidden.contains(QRect(0, 0, frame->width, frame->height)) ? coveredTakes : aroundTakes);
+        if (!hidden.isEmpty())
+            ++(hidden.contains(QRect(0, 0, frame->width, frame->height)) ? coveredTakes : aroundTakes);
         const QRect stale = hidden & QRect(0, 0, frame->width, frame->height);
         for (int y = stale.top(); y <= stale.bottom(); ++y) {
             auto *row = reinterpret_cast<quint32 *>(frame->data[0] + y * frame->linesize[0]);
