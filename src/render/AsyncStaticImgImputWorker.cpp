@@ -20,7 +20,8 @@ void AsyncStaticImgImputWorker::process()
         while (!m_stop) {
             if (!m_pool->waitBelow(m_source, framesAhead, 10))
                 continue;
-            AVFrame *frame = m_pool->acquire(m_source);
+            // Its marks tell the taking thread how much of the background is still in it.
+            AVFrame *frame = m_pool->acquire(m_source, true);
             frame->width = m_source->width;
             frame->height = m_source->height;
             frame->pts = m_counter++;

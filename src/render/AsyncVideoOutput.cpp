@@ -44,8 +44,8 @@ void AsyncVideoOutput::writeFrame(const FramePoolPtr &pool, AVFrame *frame, int 
     // A failed worker gives every frame straight back, so this wait always ends.
     while (!encoderFrames->waitBelow(this, QueuedFrames, 10)) {
     }
-    AVFrame *converted = encoderFrames->acquire(this);
-    const bool ok = av_frame_make_writable(converted) >= 0 && converter.convert(frame, converted);
+    AVFrame *converted = encoderFrames->acquire(this, true);
+    const bool ok = convert(*pool, frame, converted);
     pool->release(frame);
     OutputTaskPtr task(new FrameTask(encoderFrames, converted, timeBaseNum, timeBaseDen, time));
     if (ok) {
@@ -54,6 +54,25 @@ void AsyncVideoOutput::writeFrame(const FramePoolPtr &pool, AVFrame *frame, int 
     }
     CommonError::report(QStringLiteral("Video frame conversion failed"));
     onError();
+}
+
+bool AsyncVideoOutput::convert(const FramePool &pool, const AVFrame *frame, AVFrame *converted)
+{
+    const FramePool::Marks held = encoderFrames->marks(converted);
+    if (av_frame_make_writable(converted) < 0)
+        return false;
+    if (!EncoderFrameConverter::convertsByArea(frame, converted)) {
+        encoderFrames->setMarks(converted, {});
+        return converter.convert(frame, converted);
+    }
+    // Over a still background, both frames hold its picture outside their changed areas: only
+    // those need converting.
+    const FramePool::Marks drawn = pool.marks(frame);
+    const bool same = drawn.picture && held.picture == drawn.picture;
+    EncoderFrameConverter::convertArea(frame, converted,
+                                       same ? drawn.changed | held.changed : QRect(0, 0, frame->width, frame->height));
+    encoderFrames->setMarks(converted, drawn);
+    return true;
 }
 
 void AsyncVideoOutput::advanceTimeline(int64_t frameCount, int timeBaseNum, int timeBaseDen)

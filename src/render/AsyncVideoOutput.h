@@ -52,6 +52,9 @@ public Q_SLOTS:
     void onError();
 
 private:
+    // frame into converted, only where either changed when both hold one still picture.
+    bool convert(const FramePool &pool, const AVFrame *frame, AVFrame *converted);
+
     QThread *thread = nullptr;
     VideoOutputWorker *worker = nullptr;
     FramePoolPtr encoderFrames;

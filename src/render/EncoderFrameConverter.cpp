@@ -3,14 +3,38 @@
 #include "render/BgraToYuv.h"
 #include "render/FrameScaling.h"
 
+extern "C" {
+#include <libavutil/frame.h>
+}
+
 bool EncoderFrameConverter::convert(const AVFrame *bgra, AVFrame *target)
 {
     target->pts = bgra->pts;
-    if (bgra->width == target->width && bgra->height == target->height && target->format == AV_PIX_FMT_YUV420P) {
-        convertBgraToYuv420(bgra->data[0], bgra->linesize[0], target->data[0], target->linesize[0], target->data[1],
-                            target->linesize[1], target->data[2], target->linesize[2], target->width,
-                            target->height);
+    if (convertsByArea(bgra, target)) {
+        convertArea(bgra, target, QRect(0, 0, target->width, target->height));
         return true;
     }
     return scaleFrame(m_scaler, bgra, target);
+}
+
+bool EncoderFrameConverter::convertsByArea(const AVFrame *bgra, const AVFrame *target)
+{
+    return bgra->width == target->width && bgra->height == target->height && target->format == AV_PIX_FMT_YUV420P
+           && target->width % 2 == 0 && target->height % 2 == 0;
+}
+
+void EncoderFrameConverter::convertArea(const AVFrame *bgra, AVFrame *target, const QRect &area)
+{
+    target->pts = bgra->pts;
+    const QRect blocks = QRect(QPoint(area.left() & ~1, area.top() & ~1), QPoint(area.right() | 1, area.bottom() | 1))
+                         & QRect(0, 0, target->width, target->height);
+    if (blocks.isEmpty())
+        return;
+    const int x = blocks.x(), y = blocks.y();
+    const auto at = [target](int plane, int column, int row) {
+        return target->data[plane] + qsizetype(row) * target->linesize[plane] + column;
+    };
+    convertBgraToYuv420(bgra->data[0] + qsizetype(y) * bgra->linesize[0] + 4 * x, bgra->linesize[0], at(0, x, y),
+                        target->linesize[0], at(1, x / 2, y / 2), target->linesize[1], at(2, x / 2, y / 2),
+                        target->linesize[2], blocks.width(), blocks.height());
 }

@@ -2,6 +2,8 @@
 
 #include "render/FFmpegPtr.h"
 
+#include <QRect>
+
 // Turns the compositor's BGRA frames into the encoder's pixel format. It runs on the render
 // thread, so the encoder thread does nothing but feed x264 and the BGRA frame goes back to
 // its pool at once.
@@ -15,6 +17,11 @@ public:
     // Fills target (its size and format set, buffers allocated) from the BGRA frame and takes
     // over its number; false when the pair of formats cannot be converted.
     bool convert(const AVFrame *bgra, AVFrame *target);
+    // Whether convertArea can take the pair: the same even size, into planar 4:2:0.
+    static bool convertsByArea(const AVFrame *bgra, const AVFrame *target);
+    // Converts only area, widened to whole 2 x 2 chroma blocks: exactly the bytes convert gives
+    // there. Call only for a pair convertsByArea takes.
+    static void convertArea(const AVFrame *bgra, AVFrame *target, const QRect &area);
 
 private:
     SwsContextPtr m_scaler;

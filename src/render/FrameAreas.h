@@ -5,15 +5,21 @@
 
 #include <array>
 
-// The parts of a frame of the given size around hole (above, below, left, right), some of them
-// empty; hole is clipped to the frame first.
+// The parts of outer around hole (above, below, left, right), some of them empty; hole is
+// clipped to outer first.
+inline std::array<QRect, 4> areasAround(const QRect &outer, const QRect &hole)
+{
+    const QRect inside = hole & outer;
+    if (inside.isEmpty())
+        return {outer, QRect(), QRect(), QRect()};
+    return {QRect(QPoint(outer.left(), outer.top()), QPoint(outer.right(), inside.top() - 1)),
+            QRect(QPoint(outer.left(), inside.bottom() + 1), outer.bottomRight()),
+            QRect(QPoint(outer.left(), inside.top()), QPoint(inside.left() - 1, inside.bottom())),
+            QRect(QPoint(inside.right() + 1, inside.top()), QPoint(outer.right(), inside.bottom()))};
+}
+
+// The same for a whole frame of the given size.
 inline std::array<QRect, 4> areasAround(const QSize &frame, const QRect &hole)
 {
-    const QRect inside = hole & QRect(QPoint(0, 0), frame);
-    if (inside.isEmpty())
-        return {QRect(QPoint(0, 0), frame), QRect(), QRect(), QRect()};
-    const int w = frame.width(), h = frame.height();
-    return {QRect(0, 0, w, inside.top()), QRect(0, inside.bottom() + 1, w, h - inside.bottom() - 1),
-            QRect(0, inside.top(), inside.left(), inside.height()),
-            QRect(inside.right() + 1, inside.top(), w - inside.right() - 1, inside.height())};
+    return areasAround(QRect(QPoint(0, 0), frame), hole);
 }

@@ -9,6 +9,7 @@ extern "C" {
 #include <QImage>
 #include <QMutexLocker>
 
+#include <atomic>
 #include <new>
 
 const int FramePool::BgraFormat = AV_PIX_FMT_BGRA;
@@ -31,7 +32,7 @@ FramePool::~FramePool()
         av_frame_free(&frame);
 }
 
-AVFrame *FramePool::acquire(const void *owner)
+AVFrame *FramePool::acquire(const void *owner, bool keepMarks)
 {
     QMutexLocker locker(&m_lock);
     AVFrame *frame = nullptr;
@@ -54,7 +55,38 @@ AVFrame *FramePool::acquire(const void *owner)
     frame->height = m_height;
     frame->opaque = const_cast<void *>(owner);
     ++m_counts[owner];
+    if (!keepMarks)
+        m_marks.remove(frame);
     return frame;
+}
+
+FramePool::Marks FramePool::marks(const AVFrame *frame) const
+{
+    QMutexLocker locker(&m_lock);
+    return m_marks.value(frame);
+}
+
+void FramePool::setMarks(const AVFrame *frame, const Marks &marks)
+{
+    QMutexLocker locker(&m_lock);
+    if (marks.picture)
+        m_marks.insert(frame, marks);
+    else
+        m_marks.remove(frame);
+}
+
+void FramePool::setChanged(const AVFrame *frame, const QRect &area)
+{
+    QMutexLocker locker(&m_lock);
+    const auto found = m_marks.find(frame);
+    if (found != m_marks.end())
+        found->changed = area;
+}
+
+quint64 FramePool::newPictureId()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
 }
 
 int FramePool::outstanding(const void *owner) const

@@ -258,7 +258,9 @@ bool LibavRender::drawFrame(IFrameSink &output, const ScenePlan &scene, int scen
     AVFrame *frame = source.currentFrame();
     const double total = project->totalDuration > 0.0 ? project->totalDuration : scene.end;
     Q_EMIT progress(picture, T * 100.0 / total);
-    applyFades(*picture, scene, sceneNumber, current.frameIndex());
+    const bool faded = applyFades(*picture, scene, sceneNumber, current.frameIndex());
+    // What differs from a still background: a hand-over mixes whole pictures, a fade darkens all.
+    pool->setChanged(frame, stage.outgoing || faded ? picture->rect() : current.paintedArea());
     if (stopRequested) {
         pool->release(frame);
         return false;
@@ -305,16 +307,19 @@ bool LibavRender::handOver(Stage &stage, double w)
     return true;
 }
 
-void LibavRender::applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const
+bool LibavRender::applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const
 {
     const double d = 1.0 / timeBaseDen;
     const double fadeInLength = theme->fadeIn * d;
     const double fadeOutLength = theme->fadeOut * d;
     const double tau = frameIndex * d;
-    if (sceneNumber == 0 && tau < fadeInLength)
+    const bool fadingIn = sceneNumber == 0 && tau < fadeInLength;
+    const bool fadingOut = scene.slidesLeft == 0 && scene.length - tau < fadeOutLength;
+    if (fadingIn)
         fadeToBlack(picture, int((1.0 - tau / fadeInLength) * 255));
-    if (scene.slidesLeft == 0 && scene.length - tau < fadeOutLength)
+    if (fadingOut)
         fadeToBlack(picture, int((1.0 - (scene.length - tau) / fadeOutLength) * 255));
+    return fadingIn || fadingOut;
 }
 
 void LibavRender::failReading()

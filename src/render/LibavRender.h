@@ -74,7 +74,8 @@ private:
     bool beginOverlap(IFrameSink &output, Stage &stage) const;
     // One shared frame of two scenes: (1 - w) x the outgoing scene + w x the incoming one.
     bool handOver(Stage &stage, double w);
-    void applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
+    // True when a fade darkened the picture.
+    bool applyFades(QImage &picture, const ScenePlan &scene, int sceneNumber, int frameIndex) const;
     bool stopOrFailure() const { return stopRequested || failed; }
     void failReading();
 

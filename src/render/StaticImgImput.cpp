@@ -14,6 +14,7 @@
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, int height, int width)
     : m_pool(pool)
+    , m_picture(FramePool::newPictureId())
     , m_colour(colour.rgb())
 {
     // Frames are filled with the colour when taken: the source needs a size, no pixels.
@@ -23,6 +24,7 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QColor &colour, i
 
 StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePath, int height, int width)
     : m_pool(pool)
+    , m_picture(FramePool::newPictureId())
 {
     describeSource(height, width);
     if (av_frame_get_buffer(m_source.get(), 32) < 0)
@@ -68,8 +70,14 @@ AVFrame *StaticImgImput::takeFrameAround(const QRect &hidden)
     AVFrame *frame = m_frames.take();
     if (!frame)
         return nullptr;
-    for (const QRect &area : areasAround(QSize(frame->width, frame->height), hidden))
+    // A frame this background filled before needs it back only where it was painted over since.
+    const QRect whole(0, 0, frame->width, frame->height);
+    const FramePool::Marks marks = m_pool->marks(frame);
+    const QRect stale = marks.picture == m_picture ? marks.changed & whole : whole;
+    for (const QRect &area : areasAround(stale, hidden))
         drawArea(frame, area);
+    // Until the painter says where it painted, all of it may change.
+    m_pool->setMarks(frame, {m_picture, whole});
     return frame;
 }
 

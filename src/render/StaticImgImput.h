@@ -17,7 +17,8 @@ class QThread;
 
 // A still background, a plain colour or a picture covering the frame, repeated for ever. The
 // picture is scaled and converted once; each frame taken is a copy of it, made on the taking
-// thread, except where the taker paints over it.
+// thread, except where the taker paints over it. Frames are marked with the picture's id, so a
+// frame coming round again is refilled only where it was painted over.
 class StaticImgImput : public QObject, public IAsyncAVInput
 {
     Q_OBJECT
@@ -44,5 +45,6 @@ private:
     AsyncStaticImgImputWorker *m_worker = nullptr;
     FramePoolPtr m_pool;
     AVFramePtr m_source;
+    quint64 m_picture; // this background's id in the frames' marks
     std::optional<QRgb> m_colour; // a plain colour background
 };

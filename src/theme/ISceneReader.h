@@ -3,6 +3,7 @@
 #include "app/MetaTypes.h"
 
 #include <QImage>
+#include <QRect>
 
 struct AVFrame;
 
@@ -28,4 +29,6 @@ public:
     virtual bool readNextKeepingBackground(QImage &background) = 0;
     // Paints the next scene frame onto image, every object's opacity multiplied by opacity.
     virtual void drawNext(const ImageSharedPointer &image, double opacity) = 0;
+    // The pixels the last readNext or drawNext may have changed: all else is the background.
+    virtual QRect paintedArea() const = 0;
 };

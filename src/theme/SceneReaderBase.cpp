@@ -95,7 +95,8 @@ bool SceneReaderBase::readNext(double opacity)
     if (!takeFrame(hidden))
         return false;
     ++m_frameCounter;
-    drawSprites(*m_currentImage, opacity, covering);
+    // The source left the hidden area as it was: it counts as painted over too.
+    m_paintedArea = hidden | drawSprites(*m_currentImage, opacity, covering);
     stampFrame();
     return true;
 }
@@ -116,14 +117,18 @@ bool SceneReaderBase::readNextKeepingBackground(QImage &background)
 void SceneReaderBase::drawNext(const ImageSharedPointer &image, double opacity)
 {
     ++m_frameCounter;
+    m_paintedArea = QRect();
     if (!image || image->isNull())
         return;
-    drawSprites(*image, opacity, lastCovering(m_timeline.position(m_frameCounter), image->size(), opacity));
+    m_paintedArea =
+        drawSprites(*image, opacity, lastCovering(m_timeline.position(m_frameCounter), image->size(), opacity));
 }
 
-void SceneReaderBase::drawSprites(QImage &image, double opacity, int covering) const
+QRect SceneReaderBase::drawSprites(QImage &image, double opacity, int covering) const
 {
     const double position = m_timeline.position(m_frameCounter);
+    QRect painted;
     for (int i = std::max(0, covering); i < m_sprites.size(); ++i)
-        m_sprites.at(i)->drawAt(position, image, opacity);
+        painted |= m_sprites.at(i)->drawAt(position, image, opacity);
+    return painted;
 }

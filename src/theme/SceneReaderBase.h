@@ -27,6 +27,7 @@ public:
     bool readNext(double opacity) override;
     bool readNextKeepingBackground(QImage &background) override;
     void drawNext(const ImageSharedPointer &image, double opacity) override;
+    QRect paintedArea() const override { return m_paintedArea; }
 
     // The scene's length in output frames, as the caller computed it.
     int totalFrames() const { return m_totalFrames; }
@@ -57,14 +58,16 @@ private:
     int lastCovering(double position, const QSize &imageSize, double opacity) const;
     // The largest area one sprite paints over with opaque pixels at that position.
     QRect hiddenArea(double position, const QSize &imageSize, double opacity) const;
-    // The sprites at the current frame, from the covering one on (all when covering is -1).
-    void drawSprites(QImage &image, double opacity, int covering) const;
+    // The sprites at the current frame, from the covering one on (all when covering is -1);
+    // returns the pixels they may have changed.
+    QRect drawSprites(QImage &image, double opacity, int covering) const;
     void stampFrame();
 
     QSharedPointer<IAsyncAVInput> m_input;
     AVFrame *m_currentFrame = nullptr;
     ImageSharedPointer m_currentImage;
     int m_frameCounter = -1;
+    QRect m_paintedArea;
     QVector<SceneSpritePtr> m_sprites;
     SlotTimeline m_timeline;
     int m_totalFrames = 0;

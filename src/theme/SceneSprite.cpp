@@ -276,19 +276,38 @@ QTransform SceneSprite::uprightTransform(const QPolygonF &quad, const QSize &ima
     return transform;
 }
 
-void SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
-                        const QRect &opaque) const
+QRect SceneSprite::paintBounds(const QTransform &transform, const QSize &pictureSize, const QSize &imageSize)
 {
+    const QRect image(QPoint(0, 0), imageSize);
+    const QRectF picture(QPointF(0, 0), QSizeF(pictureSize));
+    QPolygonF corners;
+    for (const QPointF &corner : {picture.topLeft(), picture.topRight(), picture.bottomRight(), picture.bottomLeft()}) {
+        // A corner beyond the horizon of a perspective picture: it may reach anywhere.
+        if (transform.m13() * corner.x() + transform.m23() * corner.y() + transform.m33() <= 1e-6)
+            return image;
+        corners << transform.map(corner);
+    }
+    // Smoothing reaches a pixel past the edges; one more for rounding. Clipped before rounding:
+    // a picture near the horizon reaches far beyond the image.
+    const QRectF reach = corners.boundingRect().adjusted(-2, -2, 2, 2) & QRectF(image);
+    return reach.isEmpty() ? QRect() : reach.toAlignedRect() & image;
+}
+
+QRect SceneSprite::paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
+                         const QRect &opaque) const
+{
+    const QRect bounds = paintBounds(transform, picture.size(), image.size());
     if (transform.type() == QTransform::TxProject && drawProjective(image, picture, transform, opacity))
-        return;
+        return bounds;
     if (transform.type() == QTransform::TxScale && drawScaled(image, picture, transform, opacity, opaque))
-        return;
+        return bounds;
     QPainter painter(&image);
     if (opacity < 1.0)
         painter.setOpacity(opacity);
     painter.setTransform(transform);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, picture);
+    return bounds;
 }
 
 std::optional<Keyframe> SceneSprite::opaqueKeyframe(double position, double opacity) const
@@ -365,26 +384,27 @@ std::optional<QTransform> SceneSprite::backdropTransform(const Keyframe &keyfram
     return behind;
 }
 
-void SceneSprite::drawAt(double position, QImage &image, double opacity) const
+QRect SceneSprite::drawAt(double position, QImage &image, double opacity) const
 {
     if (m_picture.isNull())
-        return;
+        return QRect();
     const std::optional<Keyframe> keyframe = keyframeAt(position);
     if (!keyframe)
-        return;
+        return QRect();
     const double alpha = keyframe->opacity * opacity;
     const double applied = alpha < 0.99 ? alpha : 1.0;
     if (applied <= 0.0)
-        return;
+        return QRect();
     if (!m_backdrop.isNull()) {
-        if (const std::optional<QTransform> behind = backdropTransform(*keyframe, image.size())) {
-            paint(image, m_backdrop, *behind, applied, m_backdrop.rect());
-            paint(image, m_picture, uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()),
-                  applied, m_opaqueArea);
-        }
-        return;
+        const std::optional<QTransform> behind = backdropTransform(*keyframe, image.size());
+        if (!behind)
+            return QRect();
+        const QRect back = paint(image, m_backdrop, *behind, applied, m_backdrop.rect());
+        return back
+               | paint(image, m_picture,
+                       uprightTransform(fitted(*keyframe, image.size(), m_wide, m_margin), image.size()), applied,
+                       m_opaqueArea);
     }
     const std::optional<QTransform> transform = transformFor(*keyframe, image.size());
-    if (transform)
-        paint(image, m_picture, *transform, applied, m_opaqueArea);
+    return transform ? paint(image, m_picture, *transform, applied, m_opaqueArea) : QRect();
 }

@@ -28,8 +28,9 @@ public:
     SceneSprite(const SceneObjectPtr &object, const QImage &picture, int outputWidth, int outputHeight,
                 const SceneStyleSnapshot &style = SceneStyle::instance()->snapshot());
 
-    // Paints onto image at scene position (scene frames) with an extra opacity factor.
-    void drawAt(double position, QImage &image, double opacity) const;
+    // Paints onto image at scene position (scene frames) with an extra opacity factor; returns
+    // the image pixels it may have changed (a bound: it may hold some it did not).
+    QRect drawAt(double position, QImage &image, double opacity) const;
     // True when drawAt would paint every pixel of an image of that size with opaque pixels (of
     // the photo or its backdrop): whatever lies under it need not be drawn at all.
     bool coversImage(double position, const QSize &imageSize, double opacity) const;
@@ -71,9 +72,12 @@ private:
                  const SceneStyleSnapshot &style);
     // q: the picture proper's width over its height.
     void fillFrame(const QImage &photo, const QSize &output, float q);
-    // opaque: the area of picture known to have no transparent pixel, if any.
-    void paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
-               const QRect &opaque = QRect()) const;
+    // opaque: the area of picture known to have no transparent pixel, if any. Returns the
+    // image pixels it may have changed.
+    QRect paint(QImage &image, const QImage &picture, const QTransform &transform, double opacity,
+                const QRect &opaque = QRect()) const;
+    // The image pixels a picture of pictureSize drawn through transform may reach.
+    static QRect paintBounds(const QTransform &transform, const QSize &pictureSize, const QSize &imageSize);
     // The keyframe at position when the sprite is drawn there at full opacity.
     std::optional<Keyframe> opaqueKeyframe(double position, double opacity) const;
     // The keyframe's quadrilateral in pixels, its edges moved in (or out, margin < 0) so a

@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -113,6 +114,36 @@ private Q_SLOTS:
                     if (!hidden.contains(x, y))
                         QCOMPARE(pixel(frame, x, y), source == &colour ? qRgb(10, 20, 30) : image.pixel(x, y));
             pool->release(frame);
+        }
+    }
+
+    // A frame coming round again is refilled where its painter said it painted, or everywhere
+    // when it said nothing.
+    void framePaintedOverComesBackWhole()
+    {
+        QImage image(40, 30, QImage::Format_RGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                image.setPixel(x, y, qRgb(x * 6, y * 8, 90));
+        const QString path = m_dir.filePath(QStringLiteral("again.png"));
+        QVERIFY(image.save(path));
+        auto pool = FramePoolPtr::create(40, 30);
+        StaticImgImput picture(pool, path, 30, 40);
+        StaticImgImput colour(pool, QColor(10, 20, 30), 30, 40);
+        for (StaticImgImput *source : {&picture, &colour}) {
+            for (int i = 0; i < 8; ++i) {
+                AVFrame *frame = source->takeFrame();
+                QVERIFY(frame);
+                for (int y = 0; y < 30; ++y)
+                    for (int x = 0; x < 40; ++x)
+                        QCOMPARE(pixel(frame, x, y), source == &colour ? qRgb(10, 20, 30) : image.pixel(x, y));
+                const QRect painted(i * 3, i * 2, 12, 9);
+                QImage pixels = FramePool::imageOf(frame);
+                QPainter(&pixels).fillRect(i % 3 == 2 ? pixels.rect() : painted, Qt::magenta);
+                if (i % 3 != 2)
+                    pool->setChanged(frame, painted);
+                pool->release(frame);
+            }
         }
     }
 

@@ -6,6 +6,7 @@
 #include "render/AsyncVideoOutput.h"
 #include "render/AudioFeed.h"
 #include "render/BgraToYuv.h"
+#include "render/EncoderFrameConverter.h"
 #include "render/FFmpegPtr.h"
 #include "render/VideoEncoder.h"
 #include "render/VideoOutputWorker.h"
@@ -13,6 +14,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <cstring>
 
 namespace {
 
@@ -107,6 +110,37 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    // Converting a part gives exactly the bytes of the whole conversion there, widened to whole
+    // 2 x 2 chroma blocks, and touches nothing else.
+    void areaConversionMatchesTheWholeOne()
+    {
+        FramePool bgraPool(34, 20), yuvPool(34, 20, AV_PIX_FMT_YUV420P);
+        AVFrame *bgra = bgraPool.acquire(this);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 4 * 34; ++x)
+                bgra->data[0][y * bgra->linesize[0] + x] = uint8_t((x * 37 + y * 101) % 251);
+        AVFrame *whole = yuvPool.acquire(this), *part = yuvPool.acquire(this);
+        EncoderFrameConverter converter;
+        QVERIFY(converter.convert(bgra, whole));
+        QVERIFY(EncoderFrameConverter::convertsByArea(bgra, part));
+        for (int plane = 0; plane < 3; ++plane)
+            std::memset(part->data[plane], 0x55, size_t(part->linesize[plane]) * (plane ? 10 : 20));
+        EncoderFrameConverter::convertArea(bgra, part, QRect(5, 3, 9, 7));
+        const QRect widened(4, 2, 10, 8);
+        for (int plane = 0; plane < 3; ++plane) {
+            const int shift = plane ? 1 : 0;
+            for (int y = 0; y < (20 >> shift); ++y)
+                for (int x = 0; x < (34 >> shift); ++x) {
+                    const bool inside = widened.contains(x << shift, y << shift);
+                    const uint8_t expected = inside ? whole->data[plane][y * whole->linesize[plane] + x] : 0x55;
+                    QCOMPARE(part->data[plane][y * part->linesize[plane] + x], expected);
+                }
+        }
+        for (AVFrame *frame : {whole, part})
+            yuvPool.release(frame);
+        bgraPool.release(bgra);
     }
 
     void writesEveryQueuedFrameAsH264WithoutAudio()

@@ -310,6 +310,28 @@ private Q_SLOTS:
         QCOMPARE(frame.pixelColor(100, 46), QColor(Qt::white)); // above
     }
 
+    // What drawAt says it painted holds every pixel it changed, shadow included, upright and
+    // in perspective: the rest of the frame is left to be refilled with the background.
+    void paintedAreaHoldsEveryChangedPixel()
+    {
+        SceneStyle::instance()->setPhotoShadow(shadowSpec(0.05f, 0.05f, 0.02f));
+        const QString path = saveImage(gradient(120, 90), m_dir.path(), "bounds.png");
+        Keyframe leaning = rect(0.2, 0.3, 0.7, 0.8);
+        leaning.topRight.ry() -= 0.1;
+        leaning.bottomLeft.rx() += 0.05;
+        for (const Keyframe &keyframe : {rect(0.13, 0.21, 0.61, 0.77), leaning}) {
+            const SceneSprite sprite(steadyObject(keyframe, 0), photoSlide(path), 200, 150);
+            const QImage before = solid(200, 150, Qt::white);
+            QImage frame = before;
+            const QRect painted = sprite.drawAt(0.0, frame, 1.0);
+            QVERIFY(!painted.isEmpty());
+            for (int y = 0; y < frame.height(); ++y)
+                for (int x = 0; x < frame.width(); ++x)
+                    if (frame.pixel(x, y) != before.pixel(x, y))
+                        QVERIFY2(painted.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
+
     void failedShadowIsReportedOncePerRun()
     {
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
