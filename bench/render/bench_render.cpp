@@ -2,7 +2,7 @@
 // picture and a looping video background, at 1080p (60 s) and 2160p (20 s), then encodes the
 // render's own frames with the H.264 encoder alone and the same settings, and prints both
 // times, their ratio, both CPU times and the render's peak resident memory.
-// Usage: bench-render [--slides N] [--keep] [--no-alone] [--only NAME] [--pattern-loop]
+// Usage: bench-render [--slides N] [--keep] [--no-alone] [--only NAME] [--pattern-loop] [--rounds N]
 // (run from build/bin; inputs cached in $TMPDIR/pictovia-bench). The video background is the
 // default background's loop as the content server serves it; --pattern-loop takes a test pattern
 // coded by FFmpeg's command line instead, sharper and costlier to decode than any of ours.
@@ -30,6 +30,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace BenchSupport;
@@ -122,6 +123,49 @@ QString patternLoop(const QDir &dir, int quality)
     return path;
 }
 
+// The middle value (the mean of the two middle ones for an even count).
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Runs a case rounds times, each in a process of its own, one line each; with more than one
+// round a last line gives each column's median (the largest peak): the machine's speed drifts
+// from minute to minute, and one pair of passes can land on a slow and a fast stretch.
+int runRounds(const QStringList &arguments, const QString &name, int rounds, QTextStream &out)
+{
+    int status = 0;
+    QVector<QVector<double>> columns(9);
+    for (int round = 0; round < rounds; ++round) {
+        QString text;
+        QTextStream capture(&text);
+        status |= runCaseAlone(arguments, name, capture);
+        capture.flush();
+        out << text;
+        out.flush();
+        const QStringList fields = text.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int i = 0; i < columns.size() && i + 1 < fields.size(); ++i)
+            columns[i].append(fields[i + 1].toDouble());
+    }
+    if (rounds < 2)
+        return status;
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
+               .arg(name + QStringLiteral(" median"), -20)
+               .arg(median(columns[0]), 6, 'f', 0)
+               .arg(median(columns[1]), 5, 'f', 1)
+               .arg(median(columns[2]), 8, 'f', 1)
+               .arg(median(columns[3]), 7, 'f', 1)
+               .arg(median(columns[4]), 6, 'f', 2)
+               .arg(median(columns[5]), 10, 'f', 1)
+               .arg(median(columns[6]), 8, 'f', 1)
+               .arg(median(columns[7]), 9, 'f', 2)
+               .arg(*std::max_element(columns[8].begin(), columns[8].end()), 8, 'f', 0);
+    out.flush();
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -138,6 +182,7 @@ int main(int argc, char *argv[])
     const bool alone = !arguments.contains(QStringLiteral("--no-alone"));
     const QString onlyName = optionValue(arguments, QStringLiteral("--only"));
     const int slideCount = optionValue(arguments, QStringLiteral("--slides")).toInt(); // 0: each case's own
+    const int rounds = std::max(1, optionValue(arguments, QStringLiteral("--rounds")).toInt());
 
     QDir dir(QDir::temp().filePath(QStringLiteral("pictovia-bench")));
     dir.mkpath(QStringLiteral("."));
@@ -183,7 +228,7 @@ int main(int argc, char *argv[])
     int status = 0;
     for (const Case &c : qAsConst(cases)) {
         if (onlyName.isEmpty()) {
-            if (runCaseAlone(arguments, c.name, out) != 0)
+            if (runRounds(arguments, c.name, rounds, out) != 0)
                 status = 1;
             continue;
         }
