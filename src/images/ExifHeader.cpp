@@ -11,7 +11,8 @@ namespace {
 
 constexpr quint16 tiffMagic = 42;
 constexpr int entrySize = 12;
-// Embedded thumbnails are small; a hostile one declaring huge dimensions is decoded reduced.
+// Embedded thumbnails are small (the whole EXIF block fits in 64 KB). One declaring more is
+// refused undecoded: a progressive JPEG needs its whole size in memory even when reduced.
 constexpr int maxThumbnailSide = 2048;
 
 struct EntryHeader
@@ -216,10 +217,8 @@ QImage decodeThumbnail(const QByteArray &data)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
     const QSize size = reader.size();
-    if (size.isEmpty())
+    if (size.isEmpty() || size.width() > maxThumbnailSide || size.height() > maxThumbnailSide)
         return QImage();
-    if (size.width() > maxThumbnailSide || size.height() > maxThumbnailSide)
-        reader.setScaledSize(size.scaled(maxThumbnailSide, maxThumbnailSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     return reader.read();
 }
 
