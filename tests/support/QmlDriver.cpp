@@ -65,7 +65,8 @@ QQuickItem *QmlDriver::visibleItem(const QString &name) const
 bool QmlDriver::click(const QString &name)
 {
     QQuickItem *target = nullptr;
-    if (!QTest::qWaitFor([&]() { return (target = visibleItem(name)) && target->isEnabled(); }, 3000))
+    // Generous: with other tests running beside, a screen can take seconds to build its items.
+    if (!QTest::qWaitFor([&]() { return (target = visibleItem(name)) && target->isEnabled(); }, 15000))
         return false;
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());

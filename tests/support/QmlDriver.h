@@ -27,7 +27,7 @@ public:
     void type(const QString &text);
     // The objectName of the screen on top of the navigation stack, once its transition ended.
     QString currentScreen() const;
-    bool waitForScreen(const QString &name, int timeoutMs = 5000) const;
+    bool waitForScreen(const QString &name, int timeoutMs = 20000) const;
 
 private:
     QQmlApplicationEngine m_engine;
