@@ -49,12 +49,8 @@ bool BgraConverter::convertArea(Conversion conversion, const AVFrame *picture, A
     if (area.isEmpty())
         return true;
     const int x = area.x(), y = area.y();
-    const auto plane = [picture](int index, int column, int row) {
-        return picture->data[index] + qsizetype(row) * picture->linesize[index] + column;
-    };
-    return conversion(plane(0, x, y), picture->linesize[0], plane(1, x / 2, y / 2), picture->linesize[1],
-                      plane(2, x / 2, y / 2), picture->linesize[2],
-                      target->data[0] + qsizetype(y) * target->linesize[0] + 4 * x, target->linesize[0], area.width(),
-                      area.height())
+    return conversion(planeAt(picture, 0, x, y), picture->linesize[0], planeAt(picture, 1, x / 2, y / 2),
+                      picture->linesize[1], planeAt(picture, 2, x / 2, y / 2), picture->linesize[2],
+                      planeAt(target, 0, 4 * x, y), target->linesize[0], area.width(), area.height())
            == 0;
 }

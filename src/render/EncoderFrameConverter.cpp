@@ -1,11 +1,8 @@
 #include "render/EncoderFrameConverter.h"
 
 #include "render/BgraToYuv.h"
+#include "render/FrameAreas.h"
 #include "render/FrameScaling.h"
-
-extern "C" {
-#include <libavutil/frame.h>
-}
 
 bool EncoderFrameConverter::convert(const AVFrame *bgra, AVFrame *target)
 {
@@ -31,10 +28,7 @@ void EncoderFrameConverter::convertArea(const AVFrame *bgra, AVFrame *target, co
     if (blocks.isEmpty())
         return;
     const int x = blocks.x(), y = blocks.y();
-    const auto at = [target](int plane, int column, int row) {
-        return target->data[plane] + qsizetype(row) * target->linesize[plane] + column;
-    };
-    convertBgraToYuv420(bgra->data[0] + qsizetype(y) * bgra->linesize[0] + 4 * x, bgra->linesize[0], at(0, x, y),
-                        target->linesize[0], at(1, x / 2, y / 2), target->linesize[1], at(2, x / 2, y / 2),
+    convertBgraToYuv420(planeAt(bgra, 0, 4 * x, y), bgra->linesize[0], planeAt(target, 0, x, y), target->linesize[0],
+                        planeAt(target, 1, x / 2, y / 2), target->linesize[1], planeAt(target, 2, x / 2, y / 2),
                         target->linesize[2], blocks.width(), blocks.height());
 }

@@ -3,7 +3,19 @@
 #include <QRect>
 #include <QSize>
 
+extern "C" {
+#include <libavutil/frame.h>
+}
+
 #include <array>
+#include <cstdint>
+
+// The first byte of a frame's plane at column and row, both counted in that plane's own
+// samples (bytes for a packed plane: 4 * x for BGRA).
+inline uint8_t *planeAt(const AVFrame *frame, int plane, int column, int row)
+{
+    return frame->data[plane] + qsizetype(row) * frame->linesize[plane] + column;
+}
 
 // The parts of outer around hole (above, below, left, right), some of them empty; hole is
 // clipped to outer first.

@@ -91,9 +91,8 @@ void StaticImgImput::drawArea(AVFrame *frame, const QRect &area) const
                          *m_colour);
         return;
     }
-    const auto offset = [&area](const AVFrame *f) { return qsizetype(area.y()) * f->linesize[0] + 4 * area.x(); };
-    libyuv::ARGBCopy(m_source->data[0] + offset(m_source.get()), m_source->linesize[0], frame->data[0] + offset(frame),
-                     frame->linesize[0], area.width(), area.height());
+    libyuv::ARGBCopy(planeAt(m_source.get(), 0, 4 * area.x(), area.y()), m_source->linesize[0],
+                     planeAt(frame, 0, 4 * area.x(), area.y()), frame->linesize[0], area.width(), area.height());
 }
 
 void StaticImgImput::onFrameRead(AVFrame *frame)
