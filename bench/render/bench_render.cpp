@@ -287,9 +287,8 @@ int main(int argc, char *argv[])
         const BackgroundDescriptor background = c.background.isEmpty() ? BackgroundDescriptor::ofColor(QColor(32, 32, 40))
                                                                        : BackgroundDescriptor::ofFile(c.background);
         RenderFigures figures = renderOnce(project, theme, background, output);
-        const bool ok = figures.ok;
         EncoderFigures x264;
-        if (ok && alone) {
+        if (figures.ok && alone) {
             const QSize size = LibavRender::outputSize(c.quality);
             x264 = encodeAlone(output, dir.filePath(c.name + QStringLiteral(".yuv")), size.width(), size.height());
             // The render again after it: the mean of both is measured around the same moment.
