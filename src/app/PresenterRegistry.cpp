@@ -9,6 +9,7 @@
 #include "images/ThumbsPres.h"
 #include "images/PrjImgProvider.h"
 #include "preview/PreviewPres.h"
+#include "project/AutosavePres.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
 #include "project/SettingsPres.h"
@@ -51,6 +52,7 @@ void publishPresenters(QQmlEngine &engine)
     ProjectPres::instance()->setProjectStore(SavedProjectsPres::instance());
     publish<ProjectPres>(context, "project");
     publish<StyleSettingsPres>(context, "styleSettings");
+    publish<AutosavePres>(context, "autosave");
     publish<SlidesListModel>(context, "slides");
     publish<BackgroundsPres>(context, "backgrounds");
     publish<SettingsPres>(context, "settings");

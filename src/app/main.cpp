@@ -1,7 +1,11 @@
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
+#include "app/TerminationNotifier.h"
+#include "project/AutosavePres.h"
 #include "project/ProjectPres.h"
+#include "project/SavedProjectsPres.h"
+#include "render/RenderPres.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,6 +15,7 @@
 #include <QQuickWindow>
 #include <QQmlContext>
 #include <QQuickStyle>
+#include <QSessionManager>
 #include <QTranslator>
 
 // Machines without OpenGL (remote desktops, virtual machines, headless runs) still get a window.
@@ -21,6 +26,23 @@ static void chooseSceneGraphBackend()
     QOpenGLContext probe;
     if (!probe.create())
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+}
+
+static constexpr int exitThumbnailWaitMs = 3000;
+
+// However the program ends (the window closed, the session ending, a signal), waiting edits
+// are written and a render is stopped, which removes its partial file.
+static void keepWorkOnExit(QApplication &app, TerminationNotifier &termination)
+{
+    QObject::connect(&app, &QGuiApplication::aboutToQuit, [] {
+        RenderPres::instance()->stop();
+        AutosavePres::instance()->flush();
+        // The window is gone by now: the list's pictures of the project are worth a moment.
+        SavedProjectsPres::instance()->waitForThumbnails(exitThumbnailWaitMs);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [](QSessionManager &) { AutosavePres::instance()->flush(); });
+    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &app, &QCoreApplication::quit);
 }
 
 int main(int argc, char *argv[])
@@ -51,6 +73,8 @@ int main(int argc, char *argv[])
     PresenterRegistry::registerImageProviders(engine);
     ProjectPres::instance()->setPixelRatio(app.devicePixelRatio());
     PresenterRegistry::publishPresenters(engine);
+    TerminationNotifier termination;
+    keepWorkOnExit(app, termination);
 
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     return app.exec();

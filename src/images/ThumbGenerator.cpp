@@ -113,5 +113,7 @@ void ThumbGenerator::workerDone(const ThumbGeneratorTask path, QSharedPointer<QI
     --runningWorkers;
     if (img)
         Q_EMIT generated(path, img);
+    if (!img || img->isNull())
+        Q_EMIT failed(path);
     doTask();
 }

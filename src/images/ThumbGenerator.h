@@ -37,6 +37,8 @@ Q_SIGNALS:
     void generated(const ThumbGeneratorTask task, QSharedPointer<QImage> thumb);
     // A pass has started for the task; fullPass is false for the quick EXIF pass.
     void passStarted(const ThumbGeneratorTask task, bool fullPass);
+    // The last pass gave no picture (the file is gone or cannot be decoded): nothing more comes.
+    void failed(const ThumbGeneratorTask task);
 
 public Q_SLOTS:
     void doTask();

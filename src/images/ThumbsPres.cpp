@@ -26,7 +26,8 @@ const QStringList samplePhotos = {placeholderPhoto, QStringLiteral(":/assets/ima
 SlidePtr firstSlideOfType(int type)
 {
     for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
-        if (slide->type == type)
+        // A missing photo has nothing to show; the next one, or the sample, stands in.
+        if (slide->type == type && !slide->missing)
             return slide;
     }
     return SlidePtr();
@@ -116,7 +117,7 @@ QStringList ThumbsPres::themePreviewFrames(int themeId)
     releaseThemePreview();
     QStringList photos;
     for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
-        if (slide->type == ImageSlideType && photos.size() < 6)
+        if (slide->type == ImageSlideType && !slide->missing && photos.size() < 6)
             photos << slide->content;
     }
     if (photos.isEmpty())

@@ -82,11 +82,15 @@ PreviewRun PreviewPres::currentRun(double from) const
     const ProjectPtr project = ProjectPres::instance()->project();
     StyleSettingsPres *style = StyleSettingsPres::instance();
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
-    if (!project || project->usedSlidesNumber <= 0 || !theme)
+    if (!project || !theme)
+        return run;
+    // Counted without missing photos: a project of missing photos only has nothing to play.
+    const ProjectPtr snapshot = PreviewRun::snapshot(*project);
+    if (snapshot->usedSlidesNumber <= 0)
         return run;
     // As a render does: the choices are applied afresh, even before the style screens were opened.
     style->applyStyle();
-    run.project = PreviewRun::snapshot(*project);
+    run.project = snapshot;
     run.theme = theme;
     run.background = PreviewRun::backgroundFor(BackgroundCatalogue::instance()->entry(style->bgId()));
     run.from = from;
@@ -127,12 +131,15 @@ void PreviewPres::seek(double seconds)
 
 double PreviewPres::slideStart(const Project &project, int slideIndex)
 {
-    if (slideIndex < 0 || slideIndex >= project.usedSlidesNumber || slideIndex >= project.slides.size())
+    if (slideIndex < 0 || slideIndex >= project.usedSlidesNumber || slideIndex >= project.slides.size()
+        || project.slides.at(slideIndex)->missing)
         return -1.0;
     double start = 0.0;
     for (int i = 0; i < slideIndex; ++i) {
         const Slide &slide = *project.slides.at(i);
-        start += slide.durationType == CommonDuration ? project.effectiveSlideDuration : slide.duration;
+        // Missing photos are not in the video and take none of its time.
+        if (!slide.missing)
+            start += slide.durationType == CommonDuration ? project.effectiveSlideDuration : slide.duration;
     }
     return start;
 }

@@ -48,7 +48,8 @@ public:
     // Another source of runs, for tests; the default reads the open project and the style.
     void setRunSource(RunSource source);
     PreviewPlayer *player() const { return m_player; }
-    // Seconds from the start of the video to the slide in that grid row; -1 when not in it.
+    // Seconds from the start of the video to the slide at that index of the project's slides;
+    // -1 when not in it (past the music, or a missing photo).
     static double slideStart(const Project &project, int slideIndex);
 
 public Q_SLOTS:

@@ -4,7 +4,8 @@
 
 ProjectPtr PreviewRun::snapshot(const Project &project)
 {
-    auto copy = ProjectPtr::create(project);
+    // Missing photos are not in the video, so not in its preview either.
+    const ProjectPtr copy = project.withoutMissingSlides();
     for (SlidePtr &slide : copy->slides)
         slide = SlidePtr::create(*slide);
     copy->output.quality = 0;

@@ -17,8 +17,8 @@ struct PreviewRun
     double from = 0.0; // seconds on the video's time line
     QSize frameSize = QSize(640, 360);
 
-    // A deep copy of the project that nothing else changes, at the smallest quality (so a
-    // background video is read from its smallest file).
+    // A deep copy of the project's present slides that nothing else changes, at the smallest
+    // quality (so a background video is read from its smallest file).
     static ProjectPtr snapshot(const Project &project);
     // What the preview draws for the chosen background: a video from its smallest file on disk,
     // or, before any was downloaded, its thumbnail as a still picture (nothing to fetch, no

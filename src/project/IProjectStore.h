@@ -8,7 +8,8 @@ class IProjectStore
 public:
     virtual ~IProjectStore() = default;
 
-    // Saves the project, giving it an id first when it has none; returns the id.
+    // Saves the project, giving it an id first when it has none; returns the id, or an empty
+    // text when the project file could not be written (the failure is reported there).
     virtual QString saveProject(const ProjectPtr &project) = 0;
     // The saved project at a row of the list, with its id set.
     virtual ProjectPtr loadProject(int row) = 0;

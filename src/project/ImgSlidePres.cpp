@@ -7,14 +7,11 @@ static constexpr int thumbSide = 150;
 
 ImgSlidePres::ImgSlidePres(const SlidePtr &slide, double pixelRatio)
     : SlidePres(slide, ImageKind)
+    , m_side(int(pixelRatio * thumbSide))
 {
-    const int side = int(pixelRatio * thumbSide);
-    m_thumbTask.path = slide->content;
-    m_thumbTask.height = side;
-    m_thumbTask.width = side;
-    ThumbGenerator *generator = ThumbGenerator::instance();
-    connect(generator, &ThumbGenerator::generated, this, &ImgSlidePres::thumbGenerated);
-    generator->addTask(m_thumbTask);
+    connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this, &ImgSlidePres::thumbGenerated);
+    if (!slide->missing)
+        requestThumb();
 }
 
 ImgSlidePres::~ImgSlidePres()
@@ -22,6 +19,22 @@ ImgSlidePres::~ImgSlidePres()
     // At exit the generator may already be gone, and with it every queued task.
     if (ThumbGenerator *generator = ThumbGenerator::instance())
         generator->removeTask(m_thumbTask);
+}
+
+void ImgSlidePres::locate(const QString &path)
+{
+    ThumbGenerator::instance()->removeTask(m_thumbTask);
+    slide()->content = path;
+    slide()->missing = false;
+    requestThumb();
+}
+
+void ImgSlidePres::requestThumb()
+{
+    m_thumbTask.path = slide()->content;
+    m_thumbTask.height = m_side;
+    m_thumbTask.width = m_side;
+    ThumbGenerator::instance()->addTask(m_thumbTask);
 }
 
 void ImgSlidePres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image)

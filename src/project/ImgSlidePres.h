@@ -7,6 +7,7 @@
 #include <QSharedPointer>
 
 // A photo row: asks the thumbnail generator for a square thumbnail and shows it once it arrives.
+// A missing photo asks for none until it is located.
 class ImgSlidePres : public SlidePres
 {
     Q_OBJECT
@@ -16,11 +17,16 @@ public:
     ~ImgSlidePres() override;
 
     ThumbGeneratorTask thumbTask() const { return m_thumbTask; }
+    // The photo is at path now: no longer missing, its thumbnail is asked for.
+    void locate(const QString &path);
 
 public Q_SLOTS:
     // Every generator result reaches every photo row; only this row's own request is kept.
     virtual void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
 
 private:
+    void requestThumb();
+
     ThumbGeneratorTask m_thumbTask;
+    int m_side;
 };

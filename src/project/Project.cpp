@@ -67,12 +67,35 @@ bool Project::isReadablePhoto(const QString &path)
 
 void Project::recompute()
 {
+    QVector<SlidePtr> present;
+    present.reserve(slides.size());
+    for (const SlidePtr &slide : qAsConst(slides)) {
+        if (!slide->missing)
+            present.append(slide);
+    }
+    usedSlidesNumber = slidesHoldingPresent(fitDurations(present));
+}
+
+ProjectPtr Project::withoutMissingSlides() const
+{
+    auto copy = ProjectPtr::create(*this);
+    copy->slides.clear();
+    for (const SlidePtr &slide : slides) {
+        if (!slide->missing)
+            copy->slides.append(slide);
+    }
+    copy->recompute();
+    return copy;
+}
+
+int Project::fitDurations(const QVector<SlidePtr> &present)
+{
     const double music = musicLength();
     const bool hasMusic = !audioTracks.isEmpty();
-    const int n = slides.size();
+    const int n = present.size();
     double ownSum = 0.0;
     int ownCount = 0;
-    for (const SlidePtr &slide : qAsConst(slides)) {
+    for (const SlidePtr &slide : present) {
         if (slide->durationType == OwnDuration) {
             ownSum += slide->duration;
             ++ownCount;
@@ -85,53 +108,64 @@ void Project::recompute()
         effectiveSlideDuration = fixed;
         const double length = fixed * g + ownSum;
         if (hasMusic && length > music) {
-            if (ownCount > 0) {
-                fitToMusic(music);
-                return;
-            }
-            usedSlidesNumber = int(std::floor(music / fixed));
-            if (usedSlidesNumber == 0)
-                usedSlidesNumber = 1;
-            totalDuration = usedSlidesNumber * fixed;
-            return;
+            if (ownCount > 0)
+                return fitToMusic(present, music);
+            const int used = qMax(1, int(std::floor(music / fixed)));
+            totalDuration = used * fixed;
+            return used;
         }
         totalDuration = length;
-        usedSlidesNumber = n;
-        return;
+        return n;
     }
 
     if (hasMusic && n > 0) {
         if (float(shortestAutomaticDuration * g + ownSum) > music) {
             effectiveSlideDuration = shortestAutomaticDuration;
-            fitToMusic(music);
-            return;
+            return fitToMusic(present, music);
         }
-        usedSlidesNumber = n;
         effectiveSlideDuration = g > 0.0 ? (music - ownSum) / g : 4.0;
         totalDuration = effectiveSlideDuration * g + ownSum;
-        return;
+        return n;
     }
 
     effectiveSlideDuration = 5.0;
     totalDuration = 5.0 * g + ownSum;
-    usedSlidesNumber = n;
+    return n;
 }
 
-void Project::fitToMusic(double music)
+int Project::fitToMusic(const QVector<SlidePtr> &present, double music)
 {
-    usedSlidesNumber = 0;
+    int used = 0;
     totalDuration = 0.0;
-    for (const SlidePtr &slide : qAsConst(slides)) {
+    for (const SlidePtr &slide : present) {
         const double length = slideLength(*slide, effectiveSlideDuration);
         if (totalDuration + length <= music) {
-            ++usedSlidesNumber;
+            ++used;
             totalDuration += length;
             continue;
         }
-        if (usedSlidesNumber == 0) {
-            usedSlidesNumber = 1;
+        if (used == 0) {
+            used = 1;
             totalDuration = length;
         }
         break;
     }
+    return used;
+}
+
+int Project::slidesHoldingPresent(int presentCount) const
+{
+    int seen = 0;
+    int end = 0;
+    for (int i = 0; i < slides.size(); ++i) {
+        if (slides.at(i)->missing)
+            continue;
+        if (seen == presentCount)
+            // Missing photos before the first unused slide go past the separator with it.
+            return end;
+        ++seen;
+        end = i + 1;
+    }
+    // Every present slide is in the video: so is the whole list, trailing missing photos too.
+    return slides.size();
 }

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QVector>
 
+class Project;
+using ProjectPtr = QSharedPointer<Project>;
+
 // The open project: slides, music and the durations derived from them. Only ProjectPres
 // changes it; rendering reads it.
 class Project
@@ -21,7 +24,9 @@ public:
     QString id;                          // saved-project folder name; empty until first saved
     QList<MediaFileInfoPtr> audioTracks; // play order
     QVector<SlidePtr> slides;            // display order, separator excluded
-    int usedSlidesNumber = 0;            // slides, from the first, that go into the video (computed)
+    // Slides, from the first, up to the last present slide that goes into the video (all of them
+    // when every present slide does); missing photos among them are not in it (computed).
+    int usedSlidesNumber = 0;
     OutputSettings output;
 
     void setAudioTracks(const QList<MediaFileInfoPtr> &tracks);
@@ -30,14 +35,21 @@ public:
     void setDurationFixed(bool fixed);
     void setOutputSettings(int quality, const QString &saveDir);
 
-    // Recomputes effectiveSlideDuration, totalDuration and usedSlidesNumber.
+    // Recomputes effectiveSlideDuration, totalDuration and usedSlidesNumber from the present
+    // slides; missing photos take no time.
     void recompute();
+    // A copy holding only the present slides (the same records), recomputed: what a render or
+    // the preview plays.
+    ProjectPtr withoutMissingSlides() const;
     // Seconds of all music tracks together.
     double musicLength() const;
-    // Whether a photo slide's file is there and can be opened; a project opens without the others.
+    // Whether a photo slide's file is there and can be opened; the others open as missing photos.
     static bool isReadablePhoto(const QString &path);
 
 private:
-    void fitToMusic(double music);
+    // Sets the durations for these slides and returns how many of them the video holds.
+    int fitDurations(const QVector<SlidePtr> &present);
+    int fitToMusic(const QVector<SlidePtr> &present, double music);
+    // The number of slides, from the first, that holds the first presentCount present slides.
+    int slidesHoldingPresent(int presentCount) const;
 };
-using ProjectPtr = QSharedPointer<Project>;

@@ -1,10 +1,12 @@
 #include "project/ProjectPres.h"
 #include "app/AppConstants.h"
+#include "app/CommonError.h"
 #include "app/Logging.h"
 #include "images/ThumbGenerator.h"
 #include "project/ImgSlidePres.h"
 #include "project/NullProjectStore.h"
 #include "project/ProjectTexts.h"
+#include "project/SettingsPres.h"
 #include "project/SlidesListModel.h"
 #include "project/TextSlidePres.h"
 
@@ -12,11 +14,6 @@
 #include <QFileInfo>
 #include <QJSValue>
 #include <QUrl>
-
-
-// Saves after the first slide-list change, then after every fifth.
-static constexpr int autosaveInterval = 5;
-static constexpr int autosaveCounterLimit = 10000;
 
 static NullProjectStore *nullStore()
 {
@@ -29,6 +26,8 @@ ProjectPres::ProjectPres()
     , m_model(SlidesListModel::instance())
     , m_store(nullStore())
 {
+    // The video settings screen edits the open project's output settings.
+    connect(SettingsPres::instance(), &SettingsPres::outputEdited, this, &ProjectPres::takeEditedOutput);
 }
 
 ProjectPres::~ProjectPres() = default;
@@ -50,6 +49,7 @@ void ProjectPres::setDurationFixed(bool fixed)
     Q_EMIT isDurationFixedChanged();
     Q_EMIT slideDurationChanged();
     updateTimeline();
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::setFixedSlideDuration(int seconds)
@@ -59,6 +59,7 @@ void ProjectPres::setFixedSlideDuration(int seconds)
     Q_EMIT fixedSlideDurationChanged();
     Q_EMIT slideDurationChanged();
     updateTimeline();
+    Q_EMIT projectEdited();
 }
 
 QStringList ProjectPres::localPaths(const QVariant &urls)
@@ -107,9 +108,12 @@ void ProjectPres::addAudio(const QVariant &urls)
 void ProjectPres::removeAudio(int index)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
-    if (index >= 0 && index < tracks.size())
+    const bool removed = index >= 0 && index < tracks.size();
+    if (removed)
         tracks.removeAt(index);
     setAudioList(tracks);
+    if (removed)
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::moveAudioForward(int index)
@@ -126,9 +130,12 @@ void ProjectPres::moveAudio(int from, int to)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
     const int count = tracks.size();
-    if (from >= 0 && from < count && to >= 0 && to < count)
+    const bool moved = from >= 0 && from < count && to >= 0 && to < count && from != to;
+    if (moved)
         tracks.move(from, to);
     setAudioList(tracks);
+    if (moved)
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::addImages(const QVariant &urls)
@@ -154,11 +161,15 @@ void ProjectPres::addTextSlide(const QString &text)
         m_hasTextSlide = true;
         Q_EMIT hasTextSlideChanged();
     }
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::editTextSlide(int index, const QString &text)
 {
+    if (m_model->kindAt(index) != TextKind)
+        return;
     m_model->setSlideText(index, text);
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::removeSlide(int index)
@@ -172,17 +183,23 @@ void ProjectPres::removeSlide(int index)
     }
     syncSlides();
     updateTimeline();
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::move(const QList<int> &rows, int to)
 {
-    if (m_model->moveSlides(rows, to))
-        syncSlides();
+    if (!m_model->moveSlides(rows, to))
+        return;
+    syncSlides();
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::setRotation(int index, int rotation)
 {
+    if (m_model->kindAt(index) != ImageKind)
+        return;
     m_model->setSlideRotation(index, rotation);
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::setSlideDuration(int index, int durationType, double duration)
@@ -195,6 +212,7 @@ void ProjectPres::setSlideDuration(int index, int durationType, double duration)
     Q_EMIT isDurationFixedChanged();
     Q_EMIT slideDurationChanged();
     updateTimeline();
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::loadPrj(int index)
@@ -204,26 +222,40 @@ void ProjectPres::loadPrj(int index)
 
 void ProjectPres::save()
 {
-    if (hasRows())
-        saveProject();
+    if (saveQuietly())
+        Q_EMIT projectSaved();
+}
+
+bool ProjectPres::saveQuietly()
+{
+    return hasContent() && saveProject();
+}
+
+bool ProjectPres::hasContent() const
+{
+    return !m_project->slides.isEmpty() || !m_project->audioTracks.isEmpty();
 }
 
 void ProjectPres::reset()
 {
-    openProject(ProjectPtr::create());
+    // A new project goes where the last video went, at the same resolution.
+    const ProjectPtr fresh = ProjectPtr::create();
+    fresh->output = m_project->output;
+    openProject(fresh);
 }
 
 void ProjectPres::addAudioPaths(const QStringList &paths)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
+    const int before = tracks.size();
     for (const QString &path : paths) {
         // Unreadable files are reported by the reader; the other files are still added.
         if (const MediaFileInfoPtr track = MediaFileInfo::tryRead(path))
             tracks.append(track);
     }
     setAudioList(tracks);
-    if (hasRows())
-        saveProject();
+    if (tracks.size() != before)
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::addImagePaths(const QStringList &paths)
@@ -247,6 +279,8 @@ void ProjectPres::addImagePaths(const QStringList &paths)
         Q_EMIT scrollToSeparator();
     else
         Q_EMIT scrollToBottom();
+    if (!added.isEmpty())
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::openProject(const ProjectPtr &source)
@@ -258,7 +292,9 @@ void ProjectPres::openProject(const ProjectPtr &source)
     const QList<MediaFileInfoPtr> tracks = source->audioTracks;
     const bool fixed = source->isDurationFixed;
     const double fixedDuration = source->slideDuration;
+    const OutputSettings output = source->output;
     m_project->id = source->id;
+    takeOutputSettings(output);
 
     m_model->clear();
     m_hasTextSlide = false;
@@ -268,10 +304,11 @@ void ProjectPres::openProject(const ProjectPtr &source)
             m_model->appendSlide(new TextSlidePres(slide));
             m_hasTextSlide = true;
         } else if (slide->type == ImageSlideType) {
-            if (Project::isReadablePhoto(slide->content))
-                m_model->appendSlide(new ImgSlidePres(slide, m_pixelRatio));
-            else
+            // Kept in its place, so the next save does not lose it; the video leaves it out.
+            slide->missing = !Project::isReadablePhoto(slide->content);
+            if (slide->missing)
                 missing.append(slide->content);
+            m_model->appendSlide(new ImgSlidePres(slide, m_pixelRatio));
         }
     }
     Q_EMIT hasTextSlideChanged();
@@ -309,13 +346,6 @@ void ProjectPres::setAudioList(const QList<MediaFileInfoPtr> &tracks)
 void ProjectPres::syncSlides()
 {
     announceSlides();
-    if (!hasRows())
-        return;
-    if (m_autosaveCounter % autosaveInterval == 0)
-        saveProject();
-    ++m_autosaveCounter;
-    if (m_autosaveCounter > autosaveCounterLimit)
-        m_autosaveCounter = 0;
 }
 
 void ProjectPres::announceSlides()
@@ -342,17 +372,92 @@ void ProjectPres::updateSeparator()
         m_usedSlidesNumber = m_project->usedSlidesNumber;
         Q_EMIT usedSlidesNumberChanged();
     }
+    int inVideo = 0;
+    for (int i = 0; i < m_project->usedSlidesNumber && i < m_project->slides.size(); ++i)
+        inVideo += !m_project->slides.at(i)->missing;
+    if (inVideo != m_videoSlidesNumber) {
+        m_videoSlidesNumber = inVideo;
+        Q_EMIT videoSlidesNumberChanged();
+    }
 }
 
-void ProjectPres::saveProject()
+bool ProjectPres::saveProject()
 {
     const QString id = m_store->saveProject(m_project);
-    if (!id.isEmpty())
-        m_project->id = id;
-    Q_EMIT projectSaved();
+    if (id.isEmpty())
+        return false;
+    m_project->id = id;
+    return true;
 }
 
-bool ProjectPres::hasRows() const
+// A project saved before its folder was ever chosen keeps the folder on screen.
+void ProjectPres::takeOutputSettings(const OutputSettings &output)
 {
-    return m_model->rowCount() > 0;
+    SettingsPres *settings = SettingsPres::instance();
+    const int quality = output.quality >= 0 && output.quality <= 2 ? output.quality : settings->resolution();
+    const QString saveDir = output.saveDir.isEmpty() ? settings->saveDir() : output.saveDir;
+    m_project->setOutputSettings(quality, saveDir);
+    settings->showOutput(quality, saveDir);
+}
+
+void ProjectPres::takeEditedOutput()
+{
+    const SettingsPres *settings = SettingsPres::instance();
+    m_project->setOutputSettings(settings->resolution(), settings->saveDir());
+    Q_EMIT projectEdited();
+}
+
+void ProjectPres::locateSlide(int row, const QVariant &url)
+{
+    const QStringList paths = localPaths(url);
+    const SlidePtr slide = m_model->slideAt(row);
+    if (paths.isEmpty() || !slide || !slide->missing)
+        return;
+    if (!Project::isReadablePhoto(paths.first())) {
+        CommonError::report(tr("Cannot open the photo %1").arg(QDir::toNativeSeparators(paths.first())));
+        return;
+    }
+    m_model->locateSlide(row, paths.first());
+    afterLocating();
+}
+
+int ProjectPres::relinkableFrom(const QVariant &url) const
+{
+    return relinkable(url).size();
+}
+
+void ProjectPres::relinkMissingFrom(const QVariant &url)
+{
+    const QList<QPair<int, QString>> found = relinkable(url);
+    if (found.isEmpty())
+        return;
+    for (const auto &row : found)
+        m_model->locateSlide(row.first, row.second);
+    afterLocating();
+}
+
+QList<QPair<int, QString>> ProjectPres::relinkable(const QVariant &url) const
+{
+    QList<QPair<int, QString>> found;
+    const QStringList paths = localPaths(url);
+    if (paths.isEmpty())
+        return found;
+    const QFileInfo chosen(paths.first());
+    const QDir folder(chosen.isDir() ? chosen.absoluteFilePath() : chosen.absolutePath());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const SlidePtr slide = m_model->slideAt(row);
+        if (!slide || !slide->missing)
+            continue;
+        const QString candidate = folder.filePath(QFileInfo(slide->content).fileName());
+        if (Project::isReadablePhoto(candidate))
+            found.append({row, candidate});
+    }
+    return found;
+}
+
+void ProjectPres::afterLocating()
+{
+    syncSlides();
+    updateTimeline();
+    Q_EMIT projectEdited();
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
@@ -14,7 +15,8 @@ class IProjectStore;
 class SlidesListModel;
 
 // The open project: keeps the slide grid and the project record in step, fits the slides to
-// the music and saves the project into the saved-projects list at fixed moments.
+// the music and saves the project into the saved-projects list. Every edit is announced with
+// projectEdited, so that edits are saved however the session ends.
 class ProjectPres : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ class ProjectPres : public QObject
     Q_PROPERTY(bool isDurationFixed READ isDurationFixed WRITE setDurationFixed NOTIFY isDurationFixedChanged)
     Q_PROPERTY(int slideDuration READ slideDuration NOTIFY slideDurationChanged)
     Q_PROPERTY(int usedSlidesNumber MEMBER m_usedSlidesNumber NOTIFY usedSlidesNumberChanged)
+    // The slides that go into the video: the used ones without the missing photos among them.
+    Q_PROPERTY(int videoSlidesNumber READ videoSlidesNumber NOTIFY videoSlidesNumberChanged)
     Q_PROPERTY(int slidesNumber MEMBER m_slidesNumber NOTIFY slidesNumberChanged)
     Q_PROPERTY(int fixedSlideDuration READ fixedSlideDuration WRITE setFixedSlideDuration NOTIFY
                    fixedSlideDurationChanged)
@@ -45,6 +49,7 @@ public:
     int fixedSlideDuration() const { return int(m_project->slideDuration); }
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }
+    int videoSlidesNumber() const { return m_videoSlidesNumber; }
     QStringList pictureNameFilters() const;
     QString audioNamePatterns() const { return anyCasePatterns(AppConstants::audioSuffixes); }
 
@@ -54,7 +59,12 @@ public:
 
     void addAudioPaths(const QStringList &paths);
     void addImagePaths(const QStringList &paths);
+    // Replaces the open project's content, output settings included; saves nothing.
     void openProject(const ProjectPtr &source);
+    // Whether there is anything to keep: a slide or a music track.
+    bool hasContent() const;
+    // Saves the project without a word to the user when it has content; false when not saved.
+    bool saveQuietly();
 
     // The image files directly inside the folders (".jpg", ".jpeg", ".gif", ".png" in any
     // letter case), in name order, folder after folder; missing folders are skipped.
@@ -75,6 +85,13 @@ public:
     Q_INVOKABLE void loadPrj(int index);
     Q_INVOKABLE void save();
     Q_INVOKABLE void reset();
+    // The missing photo in that grid row is the chosen file from now on.
+    Q_INVOKABLE void locateSlide(int row, const QVariant &url);
+    // How many missing photos the folder of the chosen file (or the chosen folder) holds under
+    // their own file names.
+    Q_INVOKABLE int relinkableFrom(const QVariant &url) const;
+    // Points every missing photo found by file name in that folder at its file there.
+    Q_INVOKABLE void relinkMissingFrom(const QVariant &url);
 
 Q_SIGNALS:
     void audioChanged();
@@ -91,6 +108,9 @@ Q_SIGNALS:
     void missedImageFiles(QStringList files);
     void projectSaved();
     void hasTextSlideChanged();
+    // An edit by the user: slides, music, durations or output settings.
+    void projectEdited();
+    void videoSlidesNumberChanged();
 
 private:
     friend class Singleton<ProjectPres>;
@@ -104,8 +124,9 @@ private:
     void announceSlides();
     void updateTimeline();
     void updateSeparator();
-    void saveProject();
-    bool hasRows() const;
+    bool saveProject();
+    void takeOutputSettings(const OutputSettings &output);
+    void takeEditedOutput();
 
     ProjectPtr m_project;
     QVariantList m_audioFiles;
@@ -115,10 +136,15 @@ private:
     int m_timelineValue = 100;
     QString m_audioTracksText;
     int m_usedSlidesNumber = 0;
+    int m_videoSlidesNumber = 0;
     int m_slidesNumber = 0;
     double m_pixelRatio = 1.0;
     bool m_hasTextSlide = false;
-    int m_autosaveCounter = 0;
     SlidesListModel *m_model;
     IProjectStore *m_store;
+
+    // The grid rows of the missing photos found by file name in the folder of url, each with
+    // its file there.
+    QList<QPair<int, QString>> relinkable(const QVariant &url) const;
+    void afterLocating();
 };

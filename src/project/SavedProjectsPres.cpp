@@ -10,7 +10,10 @@
 #include "project/ProjectThumbnails.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 #include <QUuid>
 
 #include <algorithm>
@@ -49,6 +52,7 @@ SavedProjectsPres::SavedProjectsPres()
     : m_projectsDir(AppPaths::projectsDir)
 {
     connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this, &SavedProjectsPres::thumbGenerated);
+    connect(ThumbGenerator::instance(), &ThumbGenerator::failed, this, &SavedProjectsPres::thumbFailed);
     // An unset folder would list the working directory.
     if (m_projectsDir.isEmpty())
         return;
@@ -155,10 +159,11 @@ QString SavedProjectsPres::saveProject(const ProjectPtr &project)
 
     const QString projectPath = folder.filePath(AppConstants::projectFileName);
     QString reason;
-    if (!writeProjectFile(projectPath, project, &reason))
+    const bool written = writeProjectFile(projectPath, project, &reason);
+    if (!written)
         CommonError::report(QStringLiteral("Failed to save the project to %1: %2").arg(projectPath, reason));
     touchFolder(folder);
-    return id;
+    return written ? id : QString();
 }
 
 bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry)
@@ -178,8 +183,12 @@ bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedP
             continue;
         m_thumbKeys.insert(n, key);
         changed = true;
+        // A request still on its way is for what stood here before: its picture would overwrite this one.
+        dropPendingThumb(entry, n);
         const QString file = ProjectThumbnails::fileIn(folder, n);
         if (photo) {
+            // Until the new picture comes, and for good if it never does, the old one is gone.
+            QFile::remove(file);
             setImg(entry->imgs, n - 1, QString());
             const ThumbGeneratorTask task{slide.content, ProjectThumbnails::side, ProjectThumbnails::side};
             m_pendingThumbs.append(ThumbRequest{entry, n, file, task, slide.rotation});
@@ -190,6 +199,7 @@ bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedP
         }
     }
     for (int k = ProjectThumbnails::count; k > handled; --k) {
+        dropPendingThumb(entry, k);
         QFile::remove(ProjectThumbnails::fileIn(folder, k));
         // Forgotten too, so a slide that comes back at that place gets its file again.
         m_thumbKeys.remove(k);
@@ -216,6 +226,37 @@ void SavedProjectsPres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<Q
         notifyRow(rowOf(it->entry), m_thumbRoles);
         it = m_pendingThumbs.erase(it);
     }
+}
+
+void SavedProjectsPres::thumbFailed(ThumbGeneratorTask task)
+{
+    // The slot keeps its empty id: the list shows an empty square for a picture that cannot be read.
+    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
+                                         [&task](const ThumbRequest &r) { return r.task == task; }),
+                          m_pendingThumbs.end());
+}
+
+bool SavedProjectsPres::waitForThumbnails(int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (m_pendingThumbs.isEmpty() || clock.elapsed() >= timeoutMs)
+            loop.quit();
+    });
+    poll.start(10);
+    if (!m_pendingThumbs.isEmpty())
+        loop.exec();
+    return m_pendingThumbs.isEmpty();
+}
+
+void SavedProjectsPres::dropPendingThumb(const SavedProjectEntryPtr &entry, int n)
+{
+    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
+                                         [&](const ThumbRequest &r) { return r.entry == entry && r.n == n; }),
+                          m_pendingThumbs.end());
 }
 
 void SavedProjectsPres::notifyRow(int row, const QVector<int> &roles)

@@ -47,11 +47,16 @@ public:
 
     Q_INVOKABLE bool remove(int index);
 
+    // Runs the event loop until the thumbnails asked for have arrived or failed, for at most
+    // timeoutMs; for the way out, once the window is gone. True when none is left waiting.
+    bool waitForThumbnails(int timeoutMs);
+
 Q_SIGNALS:
     void projectDeleted(QString id);
 
 public Q_SLOTS:
     void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
+    void thumbFailed(ThumbGeneratorTask task);
 
 private:
     // A photo thumbnail on its way from the generator.
@@ -69,6 +74,7 @@ private:
     SavedProjectEntryPtr entryFor(const QString &id, const ProjectInfo &info);
     bool updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry);
     void notifyRow(int row, const QVector<int> &roles);
+    void dropPendingThumb(const SavedProjectEntryPtr &entry, int n);
 
     QString m_projectsDir;
     QList<SavedProjectEntryPtr> m_entries;

@@ -24,6 +24,7 @@ void SettingsPres::setResolution(int resolution)
         return;
     m_resolution = resolution;
     Q_EMIT resolutionChanged();
+    Q_EMIT outputEdited();
 }
 
 QString SettingsPres::saveDir() const
@@ -40,6 +41,19 @@ QString SettingsPres::saveDir() const
 
 void SettingsPres::setSaveDir(const QString &saveDir)
 {
+    const bool edited = saveDir != m_saveDir;
+    m_saveDir = saveDir;
+    Q_EMIT saveDirChanged();
+    if (edited)
+        Q_EMIT outputEdited();
+}
+
+void SettingsPres::showOutput(int resolution, const QString &saveDir)
+{
+    if (resolution != m_resolution) {
+        m_resolution = resolution;
+        Q_EMIT resolutionChanged();
+    }
     m_saveDir = saveDir;
     Q_EMIT saveDirChanged();
 }

@@ -6,7 +6,8 @@
 #include <QString>
 
 // The output resolution (0 720p, 1 1080p, 2 2160p) and the folder videos are written to, as the
-// settings screen shows them; a render copies both into the project.
+// settings screen shows them. They are the open project's own: opening a project shows its
+// settings here, and the user's changes go back into it (outputEdited).
 class SettingsPres : public QObject
 {
     Q_OBJECT
@@ -28,9 +29,14 @@ public:
     // Creates the stored folder so the folder chooser can open in it.
     Q_INVOKABLE void mkSaveDir();
 
+    // Shows an opened project's settings; not an edit.
+    void showOutput(int resolution, const QString &saveDir);
+
 Q_SIGNALS:
     void resolutionChanged();
     void saveDirChanged();
+    // The user changed the resolution or the folder.
+    void outputEdited();
 
 private:
     friend class Singleton<SettingsPres>;

@@ -16,5 +16,8 @@ struct Slide
     double duration = 0.0; // seconds; meaningful only for OwnDuration
     QString content;       // image path, or the slide text
     int rotation = 0;      // quarter turns clockwise, never normalised
+    // The photo was not there when the project opened: kept in its place, left out of the
+    // video. Known only while the project is open; the project file has no such field.
+    bool missing = false;
 };
 using SlidePtr = QSharedPointer<Slide>;

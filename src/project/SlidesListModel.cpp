@@ -1,6 +1,9 @@
 #include "project/SlidesListModel.h"
+#include "project/ImgSlidePres.h"
 #include "project/SeparatorSlidePres.h"
 #include "project/TextSlidePres.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -41,6 +44,12 @@ QVariant SlidesListModel::data(const QModelIndex &index, int role) const
         return slide.durationType;
     case DurationRole:
         return slide.duration;
+    case MissingRole:
+        return presenter->kind() == ImageKind && slide.missing;
+    case FileNameRole:
+        return presenter->kind() == ImageKind ? QVariant(QFileInfo(slide.content).fileName()) : QVariant();
+    case PathRole:
+        return presenter->kind() == ImageKind ? QVariant(slide.content) : QVariant();
     default:
         return QVariant();
     }
@@ -55,6 +64,9 @@ QHash<int, QByteArray> SlidesListModel::roleNames() const
         {SlideRotationRole, "slideRotation"},
         {DurationTypeRole, "durationType"},
         {DurationRole, "duration"},
+        {MissingRole, "missing"},
+        {FileNameRole, "fileName"},
+        {PathRole, "path"},
     };
 }
 
@@ -134,6 +146,15 @@ void SlidesListModel::setSlideText(int row, const QString &text)
     Q_EMIT dataChanged(index(row), index(row), {TextRole});
 }
 
+bool SlidesListModel::locateSlide(int row, const QString &path)
+{
+    if (kindAt(row) != ImageKind || !m_items.at(row)->slide()->missing)
+        return false;
+    static_cast<ImgSlidePres *>(m_items.at(row))->locate(path);
+    Q_EMIT dataChanged(index(row), index(row), {MissingRole, FileNameRole, PathRole});
+    return true;
+}
+
 bool SlidesListModel::moveSlides(const QList<int> &rows, int to)
 {
     QList<int> sorted = rows;
@@ -193,6 +214,11 @@ bool SlidesListModel::containsTextSlide() const
 int SlidesListModel::kindAt(int row) const
 {
     return isRow(row) ? m_items.at(row)->kind() : 0;
+}
+
+SlidePtr SlidesListModel::slideAt(int row) const
+{
+    return isRow(row) && m_items.at(row) != m_separator ? m_items.at(row)->slide() : SlidePtr();
 }
 
 void SlidesListModel::onImgIdChanged(QObject *presenter)

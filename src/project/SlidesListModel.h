@@ -24,6 +24,9 @@ public:
         SlideRotationRole,
         DurationTypeRole,
         DurationRole,
+        MissingRole,  // a photo that was not there when the project opened
+        FileNameRole, // a photo's file name, without its folder
+        PathRole,     // a photo's full path
     };
 
     static SlidesListModel *instance() { return Singleton<SlidesListModel>::instance(); }
@@ -44,6 +47,8 @@ public:
     void setSlideDuration(int row, int durationType, double duration);
     void setSlideRotation(int row, int rotation);
     void setSlideText(int row, const QString &text);
+    // Points a missing photo's row at path; false, with nothing changed, for any other row.
+    bool locateSlide(int row, const QString &path);
     // Moves the rows just before the row now at `to` (or to the end); false, with nothing
     // changed, when a row is out of range or repeated or `to` is negative.
     bool moveSlides(const QList<int> &rows, int to);
@@ -52,6 +57,8 @@ public:
     QVector<SlidePtr> slides() const;
     bool containsTextSlide() const;
     int kindAt(int row) const;
+    // The slide record of that row; null for the separator or no such row.
+    SlidePtr slideAt(int row) const;
     SeparatorSlidePres *separatorPres() const { return m_separator; }
 
 public Q_SLOTS:

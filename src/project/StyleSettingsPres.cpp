@@ -14,9 +14,17 @@ StyleSettingsPres::StyleSettingsPres()
 
 void StyleSettingsPres::storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)())
 {
+    const bool edited = field != value;
     field = value;
     Q_EMIT(this->*changed)();
     applyStyle();
+    editedIf(edited);
+}
+
+void StyleSettingsPres::editedIf(bool changed)
+{
+    if (changed)
+        Q_EMIT styleEdited();
 }
 
 void StyleSettingsPres::setBorderSize(int level)
@@ -41,9 +49,11 @@ void StyleSettingsPres::setThemeId(int id)
 
 void StyleSettingsPres::setBgId(const QString &id)
 {
+    const bool edited = style->bgId != id;
     style->bgId = id;
     Q_EMIT bgIdChanged();
     applyStyle();
+    editedIf(edited);
 }
 
 QColor StyleSettingsPres::borderColor() const
@@ -53,10 +63,12 @@ QColor StyleSettingsPres::borderColor() const
 
 void StyleSettingsPres::setBorderColor(const QColor &color)
 {
+    const bool edited = !style->hasOwnBorderColor || style->borderColor != color;
     style->hasOwnBorderColor = true;
     style->borderColor = color;
     applyStyle();
     Q_EMIT borderColorChanged();
+    editedIf(edited);
 }
 
 QColor StyleSettingsPres::fontColor() const
@@ -66,10 +78,12 @@ QColor StyleSettingsPres::fontColor() const
 
 void StyleSettingsPres::setFontColor(const QColor &color)
 {
+    const bool edited = !style->hasOwnFontColor || style->fontColor != color;
     style->hasOwnFontColor = true;
     style->fontColor = color;
     applyStyle();
     Q_EMIT fontColorChanged();
+    editedIf(edited);
 }
 
 QString StyleSettingsPres::fontFamily() const
@@ -79,16 +93,20 @@ QString StyleSettingsPres::fontFamily() const
 
 void StyleSettingsPres::setFontFamily(const QString &family)
 {
+    const bool edited = style->fontFamily != family;
     style->fontFamily = family;
     applyStyle();
     Q_EMIT fontFamilyChanged();
+    editedIf(edited);
 }
 
 void StyleSettingsPres::setFontWeight(int weight)
 {
+    const bool edited = style->fontWeight != weight;
     style->fontWeight = weight;
     applyStyle();
     Q_EMIT fontWeightChanged();
+    editedIf(edited);
 }
 
 void StyleSettingsPres::setFrom(const StyleSettings &s)

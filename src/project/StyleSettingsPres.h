@@ -73,6 +73,8 @@ Q_SIGNALS:
     void bgIdChanged();
     void fontFamilyChanged();
     void fontWeightChanged();
+    // The user changed the style (a write that changed a value); loads and resets are not edits.
+    void styleEdited();
 
 private:
     friend class Singleton<StyleSettingsPres>;
@@ -80,6 +82,7 @@ private:
 
     // Stores a level or id, announces it, then restyles.
     void storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)());
+    void editedIf(bool changed);
 
     StyleSettingsPtr style;
 };

@@ -22,6 +22,9 @@ ApplicationWindow {
     readonly property var renderPres: typeof render !== "undefined" ? render : null
     readonly property var savedProjectsPres: typeof savedProjects !== "undefined" ? savedProjects : null
     readonly property var thumbsPres: typeof thumbs !== "undefined" ? thumbs : null
+    readonly property var autosavePres: typeof autosave !== "undefined" ? autosave : null
+    // Set once the user chose to stop the render and quit: the window closes when it has stopped.
+    property bool quitWhenStopped: false
     readonly property string tipsVideo: typeof tipsVideoUrl !== "undefined" ? tipsVideoUrl : ""
 
     // The same English word names different things here (a thin border, a thin typeface): each
@@ -146,6 +149,43 @@ ApplicationWindow {
     CrashPopup {
         id: crashPopup
         objectName: "crashPopup"
+    }
+
+    // Closing never loses work: a render asks first, and waiting edits are written.
+    onClosing: {
+        if (renderPres && renderPres.isRendering) {
+            close.accepted = false
+            if (!quitWhenStopped)
+                quitDuringRender.open()
+            return
+        }
+        if (autosavePres)
+            autosavePres.flush()
+    }
+    ConfirmPopup {
+        id: quitDuringRender
+        objectName: "quitDuringRenderPopup"
+        title: qsTr("A video is being made. Stop it and quit?")
+        text: qsTr("The part made so far is not kept.")
+        acceptText: qsTr("Stop and Quit")
+        rejectText: qsTr("Keep making the video")
+        rejectIsDefault: true
+        // The render may have ended while the question was open: then there is nothing to stop.
+        onAccepted: {
+            appWindow.quitWhenStopped = true
+            if (appWindow.renderPres.isRendering)
+                appWindow.renderPres.stop()
+            else
+                appWindow.close()
+        }
+    }
+    Connections {
+        target: appWindow.renderPres
+        ignoreUnknownSignals: true
+        function onIsRenderingChanged() {
+            if (appWindow.quitWhenStopped && !appWindow.renderPres.isRendering)
+                appWindow.close()
+        }
     }
 
     Component.onCompleted: {

@@ -91,7 +91,8 @@ void RenderPres::start()
     const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId());
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
     setIsRendering(true);
-    m_controller->start(project, theme, background, m_resultPath);
+    // Missing photos stay in the open project but are not in the video.
+    m_controller->start(project->withoutMissingSlides(), theme, background, m_resultPath);
 }
 
 void RenderPres::connectController()

@@ -148,15 +148,15 @@
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>Your video is ready</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Network problem</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation>Die Folien teilen sich die Musiklänge, jede mindestens 3 Sekunden.</translation>
+        <translation>Die Folien teilen sich die Musiklänge, jede mindestens 3&#xa0;Sekunden.</translation>
     </message>
     <message>
         <source>Fixed Duration</source>
@@ -265,6 +265,33 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Wenn das Problem weiterhin auftritt, wenden Sie sich bitte an unseren Kundendienst: </translation>
+    </message>
+</context>
+<context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>%1 suchen</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Bilddateien (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>Die anderen fehlenden Fotos neu verknüpfen?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>In diesem Ordner wurde 1 weiteres fehlendes Foto gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>In diesem Ordner wurden %1 weitere fehlende Fotos gefunden.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Alle verknüpfen</translation>
     </message>
 </context>
 <context>
@@ -357,12 +384,12 @@
         <translation>Warnung</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>Fehlende Bilddateien werden übersprungen</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Diese Fotos sind nicht mehr dort, wo sie waren. Sie bleiben als fehlend markiert im Projekt und kommen nicht ins Video, bis Sie sie suchen („Suchen…“ auf der Folie) oder entfernen.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>Das Foto %1 lässt sich nicht öffnen</translation>
     </message>
 </context>
 <context>
@@ -442,7 +473,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Estimating time left...</source>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
     </message>
 </context>
 <context>
@@ -518,7 +564,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Suchen…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 Folien</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>Ein Video wird gerade erstellt. Abbrechen und beenden?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>Der bisher erstellte Teil wird nicht behalten.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Abbrechen und beenden</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Video weiter erstellen</translation>
     </message>
 </context>
 </TS>

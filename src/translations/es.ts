@@ -148,15 +148,15 @@
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>Your video is ready</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Network problem</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation>Las diapositivas se reparten la duración de la música, con un mínimo de 3 segundos cada una.</translation>
+        <translation>Las diapositivas se reparten la duración de la música, con un mínimo de 3&#xa0;segundos cada una.</translation>
     </message>
     <message>
         <source>Fixed Duration</source>
@@ -265,6 +265,33 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Si el problema continúa, ponte en contacto con nuestro servicio de atención al cliente: </translation>
+    </message>
+</context>
+<context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>Buscar %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Archivos de imagen (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>¿Volver a vincular las otras fotos que faltan?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>Se encontró 1 foto más que faltaba en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>Se encontraron %1 fotos más que faltaban en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Vincular todas</translation>
     </message>
 </context>
 <context>
@@ -357,12 +384,12 @@
         <translation>Aviso</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>Se omitirán las imágenes que faltan</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Estas fotos ya no están donde estaban. Siguen en el proyecto, marcadas como que faltan, y quedan fuera del vídeo hasta que las busque («Buscar…» en la diapositiva) o las quite.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>pistas</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>No se puede abrir la foto %1</translation>
     </message>
 </context>
 <context>
@@ -442,7 +473,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Estimating time left...</source>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
     </message>
 </context>
 <context>
@@ -518,7 +564,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Falta</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Buscar…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 diapositivas</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>Se está creando un vídeo. ¿Detenerlo y salir?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>No se conserva la parte creada hasta ahora.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Seguir creando el vídeo</translation>
     </message>
 </context>
 </TS>

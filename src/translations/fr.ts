@@ -148,15 +148,15 @@
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
-        <translation>%1 Go</translation>
+        <translation>%1&#xa0;Go</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 Ko</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>Your video is ready</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Length %1</source>
-        <translation>Durée : %1</translation>
+        <translation>Durée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Play Video</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>Network problem</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation>Les diapositives se partagent la durée de la musique, 3 secondes minimum chacune.</translation>
+        <translation>Les diapositives se partagent la durée de la musique, 3&#xa0;secondes minimum chacune.</translation>
     </message>
     <message>
         <source>Fixed Duration</source>
@@ -264,7 +264,34 @@
     </message>
     <message>
         <source>If this problem persists, please contact our customer support at </source>
-        <translation>Si le problème persiste, contactez notre service client : </translation>
+        <translation>Si le problème persiste, contactez notre service client&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>Retrouver %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Fichiers image (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>Relier les autres photos manquantes ?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>1 autre photo manquante a été trouvée dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>%1 autres photos manquantes ont été trouvées dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Tout relier</translation>
     </message>
 </context>
 <context>
@@ -339,7 +366,7 @@
     </message>
     <message>
         <source>Remove Slide?</source>
-        <translation>Supprimer la diapositive ?</translation>
+        <translation>Supprimer la diapositive&#x202f;?</translation>
     </message>
     <message>
         <source>%1 slides will be removed from the project.</source>
@@ -357,12 +384,12 @@
         <translation>Avertissement</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>Les images introuvables seront ignorées</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Ces photos ne sont plus là où elles étaient. Elles restent dans le projet, marquées comme manquantes, et sont laissées hors de la vidéo jusqu’à ce que vous les retrouviez (« Retrouver… » sur la diapositive) ou les retiriez.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +429,10 @@
         <source>Audio Files</source>
         <translation>morceaux</translation>
     </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>Impossible d’ouvrir la photo %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentProjectsPopup</name>
@@ -415,7 +446,7 @@
     </message>
     <message>
         <source>Remove Project?</source>
-        <translation>Supprimer le projet ?</translation>
+        <translation>Supprimer le projet&#x202f;?</translation>
     </message>
     <message>
         <source>The saved project is deleted. Your photos and music stay where they are.</source>
@@ -438,11 +469,11 @@
     </message>
     <message>
         <source>Elapsed %1</source>
-        <translation>Écoulé : %1</translation>
+        <translation>Écoulé&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>Estimating time left...</source>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
     </message>
 </context>
 <context>
@@ -507,7 +553,7 @@
     </message>
     <message>
         <source>video length %1</source>
-        <translation>durée de la vidéo : %1</translation>
+        <translation>durée de la vidéo&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -518,7 +564,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Manquante</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Retrouver…</translation>
     </message>
 </context>
 <context>
@@ -746,7 +800,7 @@
     </message>
     <message>
         <source>Click Add Images</source>
-        <translation>Cliquez sur « Ajouter des images »</translation>
+        <translation>Cliquez sur «&#xa0;Ajouter des images&#xa0;»</translation>
     </message>
     <message>
         <source>to add your photos</source>
@@ -754,7 +808,7 @@
     </message>
     <message>
         <source>Click Add Text Slide</source>
-        <translation>Cliquez sur « Ajouter un texte »</translation>
+        <translation>Cliquez sur «&#xa0;Ajouter un texte&#xa0;»</translation>
     </message>
     <message>
         <source>to add titles between slides</source>
@@ -762,7 +816,7 @@
     </message>
     <message>
         <source>Click Add Audio</source>
-        <translation>Cliquez sur « Ajouter une musique »</translation>
+        <translation>Cliquez sur «&#xa0;Ajouter une musique&#xa0;»</translation>
     </message>
     <message>
         <source>to add background music</source>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 diapositives</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>Une vidéo est en cours de création. L’arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>La partie déjà créée n’est pas conservée.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Continuer la vidéo</translation>
     </message>
 </context>
 </TS>

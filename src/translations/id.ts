@@ -268,6 +268,33 @@
     </message>
 </context>
 <context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>Cari %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File gambar (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>Tautkan ulang foto lain yang hilang?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>1 foto lain yang hilang ditemukan di folder ini.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>%1 foto lain yang hilang ditemukan di folder ini.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Tautkan Semua</translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
         <source>Add Images</source>
@@ -357,12 +384,12 @@
         <translation>Peringatan</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>File gambar yang hilang akan dilewati</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Foto-foto ini tidak lagi berada di tempatnya. Foto tetap ada di proyek, ditandai hilang, dan tidak dimasukkan ke video sampai Anda mencarinya (“Cari…” pada slide) atau menghapusnya.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>lagu</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>Foto %1 tidak dapat dibuka</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Hentikan</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Tidak tersimpan</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Menyimpan…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Tersimpan</translation>
     </message>
 </context>
 <context>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Hilang</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Cari…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 slide</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>Video sedang dibuat. Hentikan dan keluar?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>Bagian yang sudah dibuat tidak disimpan.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Hentikan dan Keluar</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Lanjutkan membuat video</translation>
     </message>
 </context>
 </TS>

@@ -148,15 +148,15 @@
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>Your video is ready</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation>Le diapositive si dividono la durata della musica, almeno 3 secondi ciascuna.</translation>
+        <translation>Le diapositive si dividono la durata della musica, almeno 3&#xa0;secondi ciascuna.</translation>
     </message>
     <message>
         <source>Fixed Duration</source>
@@ -265,6 +265,33 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Se il problema persiste, contatta la nostra assistenza clienti: </translation>
+    </message>
+</context>
+<context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>Trova %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>File immagine (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>Ricollegare le altre foto mancanti?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>In questa cartella è stata trovata 1 altra foto mancante.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>In questa cartella sono state trovate altre %1 foto mancanti.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Ricollega tutte</translation>
     </message>
 </context>
 <context>
@@ -357,12 +384,12 @@
         <translation>Attenzione</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>Le immagini mancanti verranno saltate</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Queste foto non sono più dov’erano. Restano nel progetto, segnate come mancanti, e sono escluse dal video finché non le ritrovi («Trova…» sulla diapositiva) o le rimuovi.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>brani</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>Impossibile aprire la foto %1</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Non salvato</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Salvataggio…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Salvato</translation>
     </message>
 </context>
 <context>
@@ -518,7 +564,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mancante</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Trova…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 diapositive</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>È in corso la creazione di un video. Interromperla e uscire?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>La parte creata finora non viene conservata.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Continua a creare il video</translation>
     </message>
 </context>
 </TS>

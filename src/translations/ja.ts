@@ -268,6 +268,33 @@
     </message>
 </context>
 <context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>%1 を探す</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>画像ファイル (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>ほかの見つからない写真もつなぎ直しますか？</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>このフォルダーで、見つからなかった写真がもう 1 枚見つかりました。</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>このフォルダーで、見つからなかった写真がさらに %1 枚見つかりました。</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>すべてつなぎ直す</translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
         <source>Add Images</source>
@@ -357,12 +384,12 @@
         <translation>警告</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>見つからない画像ファイルはスキップされます</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>これらの写真は元の場所にありません。見つからない写真として印を付けてプロジェクトに残し、場所を指定する（スライドの「場所を指定…」）か削除するまで、動画には入れません。</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>曲</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>写真 %1 を開けません</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>中止</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>保存されていません</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>保存中…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>保存済み</translation>
     </message>
 </context>
 <context>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>削除</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>場所を指定…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>スライド %1 枚</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>動画を作成中です。中止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>ここまでに作成した部分は保存されません。</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>中止して終了</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>動画の作成を続ける</translation>
     </message>
 </context>
 </TS>

@@ -268,6 +268,33 @@
     </message>
 </context>
 <context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>%1 찾기</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>이미지 파일 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>다른 누락된 사진도 다시 연결할까요?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>이 폴더에서 누락된 사진 1장을 더 찾았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>이 폴더에서 누락된 사진 %1장을 더 찾았습니다.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>모두 다시 연결</translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
         <source>Add Images</source>
@@ -357,12 +384,12 @@
         <translation>경고</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>찾을 수 없는 이미지 파일은 건너뜁니다</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>이 사진들이 원래 있던 곳에 없습니다. 누락된 사진으로 표시되어 프로젝트에 남고, 위치를 찾거나(슬라이드의 ‘찾기…’) 제거할 때까지 동영상에서 빠집니다.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>곡</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>사진 %1을(를) 열 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>저장되지 않음</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>저장 중…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>저장됨</translation>
     </message>
 </context>
 <context>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>찾기…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>슬라이드 %1개</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>동영상을 만드는 중입니다. 중지하고 종료할까요?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>지금까지 만든 부분은 남지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>중지하고 종료</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>동영상 계속 만들기</translation>
     </message>
 </context>
 </TS>

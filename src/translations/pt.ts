@@ -148,15 +148,15 @@
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>Your video is ready</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Slides share the music&apos;s length, at least 3 seconds each.</source>
-        <translation>Os slides dividem a duração da música, com pelo menos 3 segundos cada.</translation>
+        <translation>Os slides dividem a duração da música, com pelo menos 3&#xa0;segundos cada.</translation>
     </message>
     <message>
         <source>Fixed Duration</source>
@@ -265,6 +265,33 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Se o problema continuar, entre em contato com o nosso suporte: </translation>
+    </message>
+</context>
+<context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>Localizar %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Arquivos de imagem (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>Voltar a ligar as outras fotos em falta?</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>Foi encontrada mais 1 foto em falta nesta pasta.</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>Foram encontradas mais %1 fotos em falta nesta pasta.</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>Ligar todas</translation>
     </message>
 </context>
 <context>
@@ -357,12 +384,12 @@
         <translation>Aviso</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>As imagens ausentes serão ignoradas</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>Estas fotos já não estão onde estavam. Ficam no projeto, marcadas como em falta, e ficam fora do vídeo até as localizar («Localizar…» no diapositivo) ou as remover.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>faixas</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>Não é possível abrir a foto %1</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Não guardado</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>A guardar…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
     </message>
 </context>
 <context>
@@ -518,7 +564,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Em falta</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Localizar…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 slides</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>Está a ser criado um vídeo. Pará-lo e sair?</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>A parte criada até agora não é guardada.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>Continuar a criar o vídeo</translation>
     </message>
 </context>
 </TS>

@@ -268,6 +268,33 @@
     </message>
 </context>
 <context>
+    <name>LocatePhotoDialogs</name>
+    <message>
+        <source>Locate %1</source>
+        <translation>查找 %1</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>图片文件 (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Relink the other missing photos?</source>
+        <translation>重新链接其他缺失的照片吗？</translation>
+    </message>
+    <message>
+        <source>1 more missing photo was found in this folder.</source>
+        <translation>在此文件夹中又找到 1 张缺失的照片。</translation>
+    </message>
+    <message>
+        <source>%1 more missing photos were found in this folder.</source>
+        <translation>在此文件夹中又找到 %1 张缺失的照片。</translation>
+    </message>
+    <message>
+        <source>Relink All</source>
+        <translation>全部重新链接</translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
         <source>Add Images</source>
@@ -357,12 +384,12 @@
         <translation>警告</translation>
     </message>
     <message>
-        <source>Missing image files will be skipped</source>
-        <translation>缺失的图片文件将被跳过</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
+        <translation>这些照片已不在原来的位置。它们会留在项目中并标记为缺失，在您查找（幻灯片上的“查找…”）或移除它们之前，不会放进视频。</translation>
     </message>
 </context>
 <context>
@@ -401,6 +428,10 @@
     <message>
         <source>Audio Files</source>
         <translation>首曲目</translation>
+    </message>
+    <message>
+        <source>Cannot open the photo %1</source>
+        <translation>无法打开照片 %1</translation>
     </message>
 </context>
 <context>
@@ -455,6 +486,21 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateMark</name>
+    <message>
+        <source>Not saved</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>正在保存…</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>已保存</translation>
     </message>
 </context>
 <context>
@@ -539,6 +585,14 @@
     <message>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>查找…</translation>
     </message>
 </context>
 <context>
@@ -889,6 +943,22 @@
     <message>
         <source>%1 slides</source>
         <translation>%1 张幻灯片</translation>
+    </message>
+    <message>
+        <source>A video is being made. Stop it and quit?</source>
+        <translation>正在制作视频。要停止并退出吗？</translation>
+    </message>
+    <message>
+        <source>The part made so far is not kept.</source>
+        <translation>已制作的部分不会保留。</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>停止并退出</translation>
+    </message>
+    <message>
+        <source>Keep making the video</source>
+        <translation>继续制作视频</translation>
     </message>
 </context>
 </TS>

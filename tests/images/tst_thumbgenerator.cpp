@@ -231,11 +231,14 @@ private Q_SLOTS:
                                    write(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 3)),
                                    dir.filePath(QStringLiteral("missing.jpg"))};
         QSignalSpy spy(generator(), &ThumbGenerator::generated);
+        QSignalSpy failed(generator(), &ThumbGenerator::failed);
         for (const QString &file : files)
             generator()->addTask({file, 100, 100});
         waitUntilIdle();
-        // Every full pass reports, with a null image where nothing could be decoded.
+        // Every full pass reports, with a null image where nothing could be decoded, and those
+        // are also told as failed: nothing more comes for them.
         QCOMPARE(spy.count(), files.size());
+        QCOMPARE(failed.count(), 3);
         for (const QList<QVariant> &arguments : qAsConst(spy)) {
             const auto image = arguments.at(1).value<ImageSharedPointer>();
             QVERIFY(image);

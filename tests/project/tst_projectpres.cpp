@@ -47,7 +47,7 @@ private Q_SLOTS:
     void openProjectWithMissingImage();
     void invalidIndexesChangeNothing();
     void slideDurations();
-    void autosave();
+    void editsAreAnnouncedAndSavedOnlyWhenAsked();
     void music();
 
 private:
@@ -267,8 +267,8 @@ void TestProjectPres::openProjectWithMissingImage()
     QCOMPARE(store.lastRow, 3);
     QCOMPARE(missed.count(), 1);
     QCOMPARE(missed.first().at(0).toStringList(), QStringList{missingPath});
-    QCOMPARE(slideContents(), (QStringList{images.at(0), images.at(2), QStringLiteral("The end")}));
-    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(slideContents(), (QStringList{images.at(0), missingPath, images.at(2), QStringLiteral("The end")}));
+    QCOMPARE(model->rowCount(), 4);
     QCOMPARE(pres->project()->id, QStringLiteral("{opened}"));
     QCOMPARE(pres->property("isDurationFixed").toBool(), true);
     QCOMPARE(pres->property("fixedSlideDuration").toInt(), 7);
@@ -276,10 +276,10 @@ void TestProjectPres::openProjectWithMissingImage()
     QCOMPARE(pres->project()->totalDuration, 22.0);
     QCOMPARE(saved.count(), 0);
 
-    // Reopening the open project keeps its content.
+    // Reopening the open project keeps its content, and the photo still missing is told again.
     pres->openProject(pres->project());
-    QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(missed.count(), 1);
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(missed.count(), 2);
 
     pres->reset();
     QVERIFY(pres->project()->id.isEmpty());
@@ -294,6 +294,7 @@ void TestProjectPres::invalidIndexesChangeNothing()
     QSignalSpy slidesChanged(pres, &ProjectPres::slidesChanged);
     QSignalSpy timeline(pres, &ProjectPres::timelineChanged);
     QSignalSpy saved(pres, &ProjectPres::projectSaved);
+    QSignalSpy edited(pres, &ProjectPres::projectEdited);
     QSignalSpy data(model, &QAbstractItemModel::dataChanged);
 
     pres->removeSlide(-1);
@@ -313,6 +314,7 @@ void TestProjectPres::invalidIndexesChangeNothing()
 
     QCOMPARE(slidesChanged.count(), 0);
     QCOMPARE(saved.count(), 0);
+    QCOMPARE(edited.count(), 0);
     QCOMPARE(data.count(), 0);
     QCOMPARE(slideContents(), images.mid(0, 2));
     QCOMPARE(pres->project()->audioTracks, tracks);
@@ -352,34 +354,34 @@ void TestProjectPres::slideDurations()
     QCOMPARE(pres->property("timelineValue").toInt(), 83);
 }
 
-void TestProjectPres::autosave()
+void TestProjectPres::editsAreAnnouncedAndSavedOnlyWhenAsked()
 {
     QSignalSpy saved(pres, &ProjectPres::projectSaved);
+    QSignalSpy edited(pres, &ProjectPres::projectEdited);
     pres->save();
     QCOMPARE(saved.count(), 0);
     QCOMPARE(store.saves, 0);
 
-    QList<int> savedAt;
-    for (int change = 0; change < 11; ++change) {
-        const int before = saved.count();
-        pres->addTextSlide(QString::number(change));
-        if (saved.count() > before)
-            savedAt.append(change);
-    }
-    // Every fifth change saves, wherever the process-wide count stands.
-    QVERIFY(savedAt.size() == 2 || savedAt.size() == 3);
-    for (int n = 1; n < savedAt.size(); ++n)
-        QCOMPARE(savedAt.at(n) - savedAt.at(n - 1), 5);
-    QCOMPARE(store.saves, saved.count());
-    QCOMPARE(pres->project()->id, QStringLiteral("{saved}"));
-
-    const int before = saved.count();
-    pres->save();
-    QCOMPARE(saved.count(), before + 1);
-    pres->setRotation(0, 1);
+    pres->addTextSlide(QStringLiteral("first"));
+    pres->addImagePaths(images.mid(0, 1));
     pres->editTextSlide(0, QStringLiteral("edited"));
+    pres->setRotation(1, 1);
     pres->setProperty("fixedSlideDuration", 3);
-    QCOMPARE(saved.count(), before + 1);
+    pres->setProperty("isDurationFixed", true);
+    pres->setSlideDuration(0, OwnDuration, 4.5);
+    pres->move({1}, 0);
+    pres->removeSlide(0);
+    QCOMPARE(edited.count(), 9);
+    // Writing is the autosave's business: the presenter saves only when asked.
+    QCOMPARE(store.saves, 0);
+
+    pres->save();
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(store.saves, 1);
+    QCOMPARE(pres->project()->id, QStringLiteral("{saved}"));
+    QVERIFY(pres->saveQuietly());
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(store.saves, 2);
 }
 
 void TestProjectPres::music()
@@ -395,6 +397,7 @@ void TestProjectPres::music()
     junk.close();
 
     QSignalSpy saved(pres, &ProjectPres::projectSaved);
+    QSignalSpy edited(pres, &ProjectPres::projectEdited);
     QSignalSpy audio(pres, &ProjectPres::audioChanged);
     QSignalSpy text(pres, &ProjectPres::audioTracksTextChanged);
     pres->addAudio(urls({first, broken, second}));
@@ -408,10 +411,10 @@ void TestProjectPres::music()
     const QVariantList files = pres->property("audioFiles").toList();
     QCOMPARE(files.at(1).toMap().value(QStringLiteral("duration")).toString(), QStringLiteral("0:02"));
 
-    pres->addImagePaths(images.mid(0, 1));
-    const int savesBefore = saved.count();
+    QCOMPARE(edited.count(), 1);
     pres->addAudioPaths({first});
-    QCOMPARE(saved.count(), savesBefore + 1);
+    pres->addAudioPaths({broken});
+    QCOMPARE(edited.count(), 2);
     QCOMPARE(pres->project()->audioTracks.size(), 3);
 
     pres->removeAudio(0);
@@ -420,7 +423,8 @@ void TestProjectPres::music()
     QVERIFY(left);
     QCOMPARE(left->path(), second);
     QCOMPARE(pres->property("audioTracksText").toString(), left->songName() + QStringLiteral(" - 0:02"));
-    QCOMPARE(saved.count(), savesBefore + 1);
+    QCOMPARE(edited.count(), 4);
+    QCOMPARE(saved.count(), 0);
 
     pres->removeAudio(0);
     QCOMPARE(pres->property("audioTracksText").toString(), QString());

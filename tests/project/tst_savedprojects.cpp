@@ -4,6 +4,7 @@
 
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
+#include "images/ThumbGenerator.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectPres.h"
 #include "project/ProjectThumbnails.h"
@@ -135,6 +136,38 @@ private Q_SLOTS:
         QTRY_VERIFY(QFile::exists(thumbFile(id, 3)));
     }
 
+    // A picture still on its way for what stood at a place, or one that never comes, leaves no
+    // old picture behind there.
+    void lateAndFailedThumbnailsLeaveNothingStale()
+    {
+        auto list = restart();
+        const ProjectPtr project = projectOf({photo(0), photo(1)});
+        const QString id = list->saveProject(project);
+        // Before the generator answers, the first place becomes a text.
+        project->slides[0] = text("now a text");
+        list->saveProject(project);
+        QTRY_VERIFY(!imgs(*list, 0).contains(QString()));
+        QTRY_COMPARE(ThumbGenerator::instance()->runningWorkerCount(), 0);
+        QTest::qWait(50);
+        QCOMPARE(QColor(QImage(thumbFile(id, 1)).pixel(2, 2)), QColor(194, 208, 223));
+
+        const QString broken = dir.filePath("broken.jpg");
+        QFile junk(broken);
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("no picture here") > 0);
+        junk.close();
+        project->slides[1] = SlidePtr(new Slide{ImageSlideType, CommonDuration, 0.0, broken, 0});
+        list->saveProject(project);
+        QVERIFY(!QFile::exists(thumbFile(id, 2)));
+        QTRY_COMPARE(ThumbGenerator::instance()->runningWorkerCount(), 0);
+        QCOMPARE(ThumbGenerator::instance()->queuedTaskCount(), 0);
+        QVERIFY(!QFile::exists(thumbFile(id, 2)));
+        QCOMPARE(imgs(*list, 0).at(1), QString());
+        // The failed request is over: the same photo back at that place is asked for again.
+        project->slides[1] = photo(1);
+        list->saveProject(project);
+        QTRY_VERIFY(QFile::exists(thumbFile(id, 2)));
+    }
+
     void thumbnailPictures()
     {
         QImage halves(200, 100, QImage::Format_RGB32);
@@ -158,7 +191,7 @@ private Q_SLOTS:
         project->id = "{blocked}";
         QVERIFY(QDir().mkpath(AppPaths::projectsDir + "{blocked}/" + AppConstants::projectFileName));
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
-        QCOMPARE(list->saveProject(project), QStringLiteral("{blocked}"));
+        QCOMPARE(list->saveProject(project), QString()); // not saved, and said so
         QCOMPARE(errors.count(), 1);
         const QString message = errors.at(0).at(0).toString();
         QVERIFY2(message.contains(AppPaths::projectsDir + "{blocked}/prj.xml: "), qPrintable(message));

@@ -7,6 +7,7 @@
 
 #include "backgrounds/BackgroundCatalogue.h"
 
+#include "project/ProjectFile.h"
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
 
@@ -81,6 +82,8 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         QVERIFY(m_content.start());
         qputenv("PICTOVIA_CONTENT_URL", m_content.baseUrl().toUtf8());
+        // Closing the window is tried here; it must not end the test run.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
         QVERIFY(m_ui.load());
         m_project = ProjectPres::instance();
     }
@@ -147,6 +150,45 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(m_ui.object(QStringLiteral("mainScreen")), "addDropped",
                                           Q_ARG(QVariant, QVariant(urls))));
         QTRY_COMPARE(m_project->property("slidesNumber").toInt(), 3);
+    }
+
+    // A photo gone since the save keeps its place as a placeholder whose Locate… asks for it.
+    void missingPhotoCanBeLocated()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("found")));
+        auto project = ProjectPtr::create();
+        for (const QString &name : {QStringLiteral("lost.png"), QStringLiteral("also.png")}) {
+            QVERIFY(makeImageFile(m_dir.filePath(QStringLiteral("found/") + name)));
+            project->slides.append(SlidePtr::create());
+            project->slides.last()->content = m_dir.filePath(QStringLiteral("gone/") + name);
+        }
+        m_project->openProject(project);
+        QVERIFY(m_ui.click(QStringLiteral("missingFilesOk")));
+        // The warning's closing fade ends before the dialog comes over the window.
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("missingFilesPopup"))->property("visible").toBool());
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("missingPlaceholder")));
+        QQuickItem *card = m_ui.visibleItem(QStringLiteral("slide0"));
+        QVERIFY(card);
+        // Its Locate… button shows only under the pointer, which offscreen hover handlers miss:
+        // the button's signal is sent as its click would.
+        QVERIFY(QMetaObject::invokeMethod(card, "locate"));
+        QObject *dialog = m_ui.object(QStringLiteral("locatePhotoDialog"));
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        QCOMPARE(dialog->property("title").toString(), QStringLiteral("Locate lost.png"));
+        // The desktop's dialog takes the focus once shown; the window takes it back after.
+        QTRY_VERIFY(QGuiApplication::focusWindow() != m_ui.window());
+        QMetaObject::invokeMethod(dialog, "reject");
+        m_ui.window()->requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), m_ui.window());
+
+        // The file chosen as the dialog would hand it over: the other photo there is offered too.
+        QVERIFY(QMetaObject::invokeMethod(m_ui.object(QStringLiteral("locatePhotoDialogs")), "located",
+                                          Q_ARG(QVariant, QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("found/lost.png"))))));
+        QVERIFY(m_ui.click(QStringLiteral("relinkMissingPopupAccept")));
+        QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("missingPlaceholder")));
+        QCOMPARE(m_project->project()->slides.at(1)->content, m_dir.filePath(QStringLiteral("found/also.png")));
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("relinkMissingPopup"))->property("visible").toBool());
     }
 
     void addTextSlideByClicks()
@@ -245,6 +287,52 @@ private Q_SLOTS:
         QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen"), 60000));
         QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("errorOkButton")));
         QVERIFY(m_ui.click(QStringLiteral("errorOkButton")));
+    }
+
+    // Closing the window writes the edits still waiting; the window comes back for the next test.
+    void closingWritesWaitingEdits()
+    {
+        QObject *autosave = presenter("autosave");
+        QVERIFY(autosave);
+        m_project->addImagePaths(photos(2, QStringLiteral("close")));
+        QTRY_VERIFY(autosave->property("saved").toBool());
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("saveStateText")));
+        QCOMPARE(m_ui.visibleItem(QStringLiteral("saveStateText"))->property("text").toString(), QStringLiteral("Saved"));
+        m_project->setRotation(1, 1);
+        QVERIFY(autosave->property("pending").toBool());
+        QCOMPARE(m_ui.visibleItem(QStringLiteral("saveStateText"))->property("text").toString(), QStringLiteral("Saving\u2026"));
+        const QString prj = AppPaths::projectsDir + m_project->project()->id + QStringLiteral("/prj.xml");
+        QVERIFY(m_ui.window()->close());
+        QVERIFY(!autosave->property("pending").toBool());
+        QCOMPARE(readProjectFile(prj)->slides.at(1)->rotation, 1);
+        m_ui.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_ui.window()));
+    }
+
+    // Closing while a video is made asks first; keeping is the default, stopping leaves no file.
+    void closingDuringRenderAsksFirst()
+    {
+        if (!canMakeVideo())
+            QSKIP("the render, style and background presenters are not published in this build");
+        QTemporaryDir output;
+        startVideo(output.path());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen")));
+        QObject *render = presenter("render");
+        QVERIFY(!m_ui.window()->close());
+        QTRY_VERIFY(m_ui.object(QStringLiteral("quitDuringRenderPopup"))->property("opened").toBool());
+        m_ui.key(Qt::Key_Return);
+        QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("quitDuringRenderPopupRejectDefault")));
+        QVERIFY(render->property("isRendering").toBool());
+        QVERIFY(m_ui.window()->isVisible());
+
+        m_ui.window()->close();
+        QTRY_VERIFY(m_ui.click(QStringLiteral("quitDuringRenderPopupAcceptPlain")));
+        QTRY_VERIFY(!m_ui.window()->isVisible());
+        QVERIFY(!render->property("isRendering").toBool());
+        QTRY_VERIFY(QDir(output.path()).entryList(QDir::Files).isEmpty());
+        m_ui.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_ui.window()));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
     }
 };
 

@@ -13,7 +13,7 @@ BasePopup {
 
     Label {
         Layout.fillWidth: true
-        text: qsTr("Missing image files will be skipped")
+        text: qsTr("These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate\u2026 on the slide) or remove them.")
         wrapMode: Text.Wrap
     }
     ListView {

@@ -16,6 +16,10 @@ Item {
     property bool selected: false
     property bool excluded: false
     property bool dragging: false
+    // A photo that was not there when the project opened: a placeholder until it is located.
+    property bool missing: false
+    property string fileName: ""
+    property string path: ""
     readonly property bool hovered: hover.hovered
     signal pressed(var mouse)
     signal rotateLeft()
@@ -23,6 +27,7 @@ Item {
     signal remove()
     signal editDuration()
     signal editText()
+    signal locate()
 
     HoverHandler { id: hover }
 
@@ -65,21 +70,53 @@ Item {
             id: frame
             anchors.fill: parent
             radius: Theme.radius
-            color: card.kind === 3 ? Theme.darkRaised : Theme.sunken
+            color: card.kind === 3 ? Theme.darkRaised : card.missing ? Theme.dangerSoft : Theme.sunken
+            border.color: Theme.dangerLine
+            border.width: card.missing ? 1 : 0
             clip: true
 
             Image {
                 id: photo
-                visible: card.kind === 2
+                visible: card.kind === 2 && !card.missing
                 anchors.centerIn: parent
                 width: parent.width
                 height: parent.height
                 rotation: card.rotation90 * 90
-                source: card.kind === 2 && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
+                source: card.kind === 2 && !card.missing && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
                 fillMode: Image.PreserveAspectCrop
                 asynchronous: true
                 cache: false
                 smooth: true
+            }
+            Loader {
+                anchors.centerIn: parent
+                width: parent.width - 20
+                active: card.missing
+                sourceComponent: Column {
+                    objectName: "missingPlaceholder"
+                    spacing: 4
+                    HoverHandler { id: placeholderHover }
+                    ToolTip.visible: placeholderHover.hovered
+                    ToolTip.text: card.path
+                    ToolTip.delay: 500
+                    Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "warning"; color: Theme.danger }
+                    Label {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        text: qsTr("Missing")
+                        color: Theme.danger
+                        font.pixelSize: Theme.captionSize
+                        font.weight: Font.DemiBold
+                    }
+                    Label {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        text: card.fileName
+                        color: Theme.textMuted
+                        font.pixelSize: Theme.captionSize
+                        elide: Text.ElideMiddle
+                    }
+                }
             }
             Loader {
                 anchors.fill: parent
@@ -147,14 +184,20 @@ Item {
             sourceComponent: Row {
                 spacing: 2
                 SlideAction {
+                    objectName: "slideLocate"
+                    visible: card.missing
+                    iconName: "folder"; tip: qsTr("Locate\u2026")
+                    onClicked: card.locate()
+                }
+                SlideAction {
                     objectName: "slideRotateLeft"
-                    visible: card.kind === 2
+                    visible: card.kind === 2 && !card.missing
                     iconName: "rotl"; tip: qsTr("Rotate left")
                     onClicked: card.rotateLeft()
                 }
                 SlideAction {
                     objectName: "slideRotateRight"
-                    visible: card.kind === 2
+                    visible: card.kind === 2 && !card.missing
                     iconName: "rotr"; tip: qsTr("Rotate right")
                     onClicked: card.rotateRight()
                 }

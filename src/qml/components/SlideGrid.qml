@@ -18,6 +18,7 @@ GridView {
     signal removeRequested(var rows)
     signal durationRequested(int row, int durationType, real duration)
     signal textEditRequested(int row, string text)
+    signal locateRequested(int row, string fileName)
     // Double-click on a slide (byKey false), or Space with the first selected row or -1.
     signal playRequested(int row, bool byKey)
 
@@ -169,12 +170,16 @@ GridView {
             number: cell.past ? index : index + 1
             selected: grid.isSelected(index)
             excluded: cell.past
+            missing: model.missing === true
+            fileName: model.fileName || ""
+            path: model.path || ""
             dragging: grid.draggedRow >= 0 && (grid.draggedRow === index || (grid.isSelected(grid.draggedRow) && grid.isSelected(index)))
             onRotateLeft: project.setRotation(index, slideRotation - 1)
             onRotateRight: project.setRotation(index, slideRotation + 1)
             onRemove: grid.removeRequested(grid.isSelected(index) ? grid.selectedRows() : [index])
             onEditDuration: grid.durationRequested(index, model.durationType, model.duration)
             onEditText: grid.textEditRequested(index, model.text)
+            onLocate: grid.locateRequested(index, model.fileName)
         }
     }
 

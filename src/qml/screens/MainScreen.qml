@@ -16,12 +16,21 @@ Page {
     readonly property var audioExtensions: ["mp3", "m4a"] // compared in lower case
 
     function saveProject() { project.save() }
+    // The open project's edits are written before another takes its place.
     function newProject() {
+        if (appWindow.autosavePres) {
+            appWindow.autosavePres.newProject()
+            return
+        }
         project.reset()
         if (appWindow.styleSettingsPres)
             appWindow.styleSettingsPres.reset()
     }
     function openProject(index) {
+        if (appWindow.autosavePres) {
+            appWindow.autosavePres.openProject(index)
+            return
+        }
         if (appWindow.styleSettingsPres)
             appWindow.styleSettingsPres.load(index)
         project.loadPrj(index)
@@ -37,7 +46,8 @@ Page {
     }
     function editAudio() { project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open() }
     function done() {
-        project.save()
+        if (appWindow.autosavePres)
+            appWindow.autosavePres.flush()
         screen.StackView.view.showTheme()
     }
     function removeRows(rows) {
@@ -104,6 +114,7 @@ Page {
             ToolAction { objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
             ToolAction { objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
             Item { Layout.fillWidth: true }
+            SaveStateMark { objectName: "saveStateMark"; visible: !screen.empty }
             IconButton { objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
             Item {
                 implicitWidth: doneButton.implicitWidth
@@ -112,7 +123,7 @@ Page {
                     id: doneButton
                     objectName: "doneButton"
                     text: qsTr("Done")
-                    enabled: project.slidesNumber !== 0
+                    enabled: project.videoSlidesNumber !== 0
                     onClicked: screen.done()
                 }
                 HoverHandler { id: doneHover }
@@ -265,6 +276,7 @@ Page {
         onOpenRequested: { screen.openProject(index); close() }
     }
     MissingFilesPopup { id: missingPopup; objectName: "missingFilesPopup" }
+    LocatePhotoDialogs { objectName: "locatePhotoDialogs"; grid: grid }
     TipsOverlay { id: tips; objectName: "tipsOverlay" }
     ConfirmPopup {
         id: removeConfirm

@@ -108,7 +108,7 @@ Page {
                     Label {
                         Layout.fillWidth: true
                         wrapMode: Text.Wrap
-                        text: appWindow.slidesText(project.usedSlidesNumber) + "  \u00b7  "
+                        text: appWindow.slidesText(project.videoSlidesNumber) + "  \u00b7  "
                               + qsTr("video length %1").arg(project.timelineText.trim())
                     }
                 }

@@ -14,13 +14,13 @@ Page {
     readonly property var swatches: ["#ffffff", "#f2e8d5", "#c9ced6", "#d4a017", "#b5524a", "#3f6e5a", "#2b4c7e", "#1b1e23"]
 
     function goBack() {
-        if (style)
-            style.save()
+        if (appWindow.autosavePres)
+            appWindow.autosavePres.flush()
         StackView.view.pop()
     }
     function done() {
-        if (style)
-            style.save()
+        if (appWindow.autosavePres)
+            appWindow.autosavePres.flush()
         StackView.view.showSettings()
     }
     function refresh() { regen.restart() }

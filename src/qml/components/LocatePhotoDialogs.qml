@@ -1,0 +1,53 @@
+import QtQuick 2.15
+import QtQuick.Dialogs 1.3
+import "../BTStyle"
+
+// Finds a missing photo: a file dialog for it, then an offer to relink the other missing photos
+// that the same folder holds under their own names.
+Item {
+    id: dialogs
+    // The slide grid whose cards ask for a missing photo to be located.
+    property var grid: null
+    property int row: -1
+    property string fileName: ""
+
+    function locate(row, fileName) {
+        dialogs.row = row
+        dialogs.fileName = fileName
+        fileDialog.open()
+    }
+    function located(url) {
+        project.locateSlide(dialogs.row, url)
+        var found = project.relinkableFrom(url)
+        if (found > 0) {
+            relinkConfirm.source = url
+            relinkConfirm.found = found
+            relinkConfirm.open()
+        }
+    }
+
+    Connections {
+        target: dialogs.grid
+        function onLocateRequested(row, fileName) { dialogs.locate(row, fileName) }
+    }
+
+    FileDialog {
+        id: fileDialog
+        objectName: "locatePhotoDialog"
+        title: qsTr("Locate %1").arg(dialogs.fileName)
+        nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
+        folder: shortcuts.pictures
+        onAccepted: dialogs.located(fileUrl)
+    }
+    ConfirmPopup {
+        id: relinkConfirm
+        objectName: "relinkMissingPopup"
+        property url source
+        property int found: 0
+        title: qsTr("Relink the other missing photos?")
+        text: found === 1 ? qsTr("1 more missing photo was found in this folder.")
+                          : qsTr("%1 more missing photos were found in this folder.").arg(found)
+        acceptText: qsTr("Relink All")
+        onAccepted: project.relinkMissingFrom(source)
+    }
+}
