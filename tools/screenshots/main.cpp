@@ -194,6 +194,20 @@ void walk(const QString &samples)
     shoot(QStringLiteral("main-preview-playing"));
     PreviewPres::instance()->pause();
 
+    // A photo moved away since the project was saved: it opens in its place, marked as missing.
+    auto kept = ProjectPtr::create(*project->project());
+    auto moved = ProjectPtr::create(*kept);
+    moved->slides[3] = SlidePtr::create(*moved->slides.at(3));
+    moved->slides[3]->content = samples + QStringLiteral("/moved away/IMG_2041.jpg");
+    project->openProject(moved);
+    shoot(QStringLiteral("popup-missing-photo-on-open"));
+    QMetaObject::invokeMethod(find("missingFilesPopup"), "close");
+    wait(300);
+    shoot(QStringLiteral("main-missing-photo"));
+    project->openProject(kept);
+    wait(1500);
+    shootPopup("quitDuringRenderPopup", QStringLiteral("popup-quit-during-render"));
+
     shootPopup("textSlidePopup", QStringLiteral("popup-text-slide"), [](QObject *p) { QMetaObject::invokeMethod(p, "openNew"); });
     shootPopup("durationPopup", QStringLiteral("popup-slide-durations"));
     shootPopup("slideDurationPopup", QStringLiteral("popup-one-slide-duration"), [](QObject *p) {

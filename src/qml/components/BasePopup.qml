@@ -14,7 +14,9 @@ Popup {
     parent: Overlay.overlay
     x: Math.round((parent.width - width) / 2)
     y: Math.round((parent.height - height) / 2)
-    width: Math.min(preferredWidth, parent ? parent.width - 2 * Theme.margin : preferredWidth)
+    // Wide enough for its buttons, whose texts run longer in some languages.
+    readonly property int fittingWidth: Math.max(preferredWidth, buttonRow.implicitWidth + leftPadding + rightPadding)
+    width: Math.min(fittingWidth, parent ? parent.width - 2 * Theme.margin : fittingWidth)
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape

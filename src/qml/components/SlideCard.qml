@@ -157,6 +157,8 @@ Item {
             height: 22
             width: durationLabel.implicitWidth + 12
             radius: 11
+            // A missing photo takes no time in the video.
+            visible: !card.missing
             color: card.durationType === 2 ? Theme.accent : Theme.badge
             Label {
                 id: durationLabel
