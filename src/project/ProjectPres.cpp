@@ -461,3 +461,18 @@ void ProjectPres::afterLocating()
     updateTimeline();
     Q_EMIT projectEdited();
 }
+
+QUrl ProjectPres::nearestFolderOf(const QString &path) const
+{
+    if (path.isEmpty())
+        return {};
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).absolutePath();
+        if (up == folder)
+            return {};
+        folder = up;
+    }
+    // The root says nothing of where the photo was.
+    return QDir(folder).isRoot() ? QUrl() : QUrl::fromLocalFile(folder);
+}

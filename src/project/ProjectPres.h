@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPair>
 #include <QStringList>
+#include <QUrl>
 #include <QVariant>
 #include <QVariantList>
 
@@ -91,6 +92,9 @@ public:
     // their own file names.
     Q_INVOKABLE int relinkableFrom(const QVariant &url) const;
     // Points every missing photo found by file name in that folder at its file there.
+    // The folder a missing photo was in, or its nearest ancestor that still exists, as a URL;
+    // empty when none does.
+    Q_INVOKABLE QUrl nearestFolderOf(const QString &path) const;
     Q_INVOKABLE void relinkMissingFrom(const QVariant &url);
 
 Q_SIGNALS:

@@ -216,6 +216,9 @@ void TestMissingPhotos::locateAndRelink()
     QVERIFY(!pres->project()->slides.at(3)->missing);
     QVERIFY(pres->project()->slides.at(5)->missing);
     QCOMPARE(pres->relinkableFrom(moved), 0);
+    // The file dialog opens where the photo was, or the nearest folder still there.
+    QCOMPARE(pres->nearestFolderOf(dir.filePath(QStringLiteral("gone/deeper/m2.png"))), QUrl::fromLocalFile(dir.path()));
+    QCOMPARE(pres->nearestFolderOf(QStringLiteral("/no-such-root-folder/m2.png")), QUrl());
 
     // The photo still missing is removed like any slide.
     const int last = model->rowCount() - 1;

@@ -11,9 +11,12 @@ Item {
     property int row: -1
     property string fileName: ""
 
-    function locate(row, fileName) {
+    function locate(row, fileName, path) {
         dialogs.row = row
         dialogs.fileName = fileName
+        // Where the photo was, or as near to it as still exists: it is often close by.
+        var near = project.nearestFolderOf(path)
+        fileDialog.folder = near !== "" ? near : fileDialog.shortcuts.pictures
         fileDialog.open()
     }
     function located(url) {
@@ -28,7 +31,7 @@ Item {
 
     Connections {
         target: dialogs.grid
-        function onLocateRequested(row, fileName) { dialogs.locate(row, fileName) }
+        function onLocateRequested(row, fileName, path) { dialogs.locate(row, fileName, path) }
     }
 
     FileDialog {

@@ -18,7 +18,7 @@ GridView {
     signal removeRequested(var rows)
     signal durationRequested(int row, int durationType, real duration)
     signal textEditRequested(int row, string text)
-    signal locateRequested(int row, string fileName)
+    signal locateRequested(int row, string fileName, string path)
     // Double-click on a slide (byKey false), or Space with the first selected row or -1.
     signal playRequested(int row, bool byKey)
 
@@ -179,7 +179,7 @@ GridView {
             onRemove: grid.removeRequested(grid.isSelected(index) ? grid.selectedRows() : [index])
             onEditDuration: grid.durationRequested(index, model.durationType, model.duration)
             onEditText: grid.textEditRequested(index, model.text)
-            onLocate: grid.locateRequested(index, model.fileName)
+            onLocate: grid.locateRequested(index, model.fileName, model.path)
         }
     }
 
