@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -231,6 +232,9 @@ ExifHeader::ExifHeader(const QString &path)
 
 bool ExifHeader::loadFromJpeg(const QString &path)
 {
+    // Not a named pipe or a device: opening one would wait for ever.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -2,16 +2,29 @@
 
 #include "images/PictureMemory.h"
 
+#include <QFileInfo>
 #include <QtMath>
 
+bool ImageDecoder::blocksOnOpen(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
+// Such a path reads as no picture.
+static QString regularFileOrNothing(const QString &path)
+{
+    return ImageDecoder::blocksOnOpen(path) ? QString() : path;
+}
+
 ImageDecoder::ImageDecoder(const QString &path, qint64 maxBytes)
-    : m_reader(path)
+    : m_reader(regularFileOrNothing(path))
     , m_maxBytes(maxBytes)
 {
     m_reader.setAutoTransform(true);
     if (!m_reader.canRead()) {
         m_reader.setDecideFormatFromContent(true);
-        m_reader.setFileName(path);
+        m_reader.setFileName(regularFileOrNothing(path));
     }
 }
 

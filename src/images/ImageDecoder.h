@@ -14,6 +14,9 @@ public:
     // Enough for a 64-megapixel photo decoded whole.
     static constexpr qint64 photoBytes = 256ll * 1024 * 1024;
 
+    // A named pipe or a device: opening it would wait for ever, so it is read as no picture.
+    static bool blocksOnOpen(const QString &path);
+
     explicit ImageDecoder(const QString &path, qint64 maxBytes = photoBytes);
     ImageDecoder(const ImageDecoder &) = delete;
     ImageDecoder &operator=(const ImageDecoder &) = delete;

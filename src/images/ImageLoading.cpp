@@ -38,7 +38,7 @@ ImageSharedPointer readFullThenScale(ImageDecoder &decoder, int height, int widt
 
 ImageSharedPointer loadScaledImage(const QString &path, int height, int width)
 {
-    if (height <= 0 || width <= 0)
+    if (height <= 0 || width <= 0 || ImageDecoder::blocksOnOpen(path))
         return ImageSharedPointer::create();
     ImageDecoder decoder(path, maxThumbnailDecodeBytes);
     if (decoder.tellsSize()) {
@@ -57,6 +57,8 @@ ImageSharedPointer loadScaledImage(const QString &path, int height, int width)
 
 ImageSharedPointer loadImage(const QString &path)
 {
+    if (ImageDecoder::blocksOnOpen(path))
+        return ImageSharedPointer::create();
     ImageDecoder decoder(path);
     if (!decoder.canRead())
         return ImageSharedPointer::create(path);

@@ -1,6 +1,8 @@
 #include "render/AVInput.h"
 #include "app/CommonError.h"
 
+#include <QFileInfo>
+
 #include <new>
 
 namespace {
@@ -46,6 +48,10 @@ AVInput::~AVInput()
 
 void AVInput::open(int mediaType)
 {
+    // A named pipe or a device would hold the open for ever: media come from regular files only.
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile())
+        fail(QStringLiteral("Not a regular file: ") + m_path, AVERROR(EINVAL), AVERROR(EINVAL));
     AVFormatContext *context = nullptr;
     int result = avformat_open_input(&context, m_path.toUtf8().constData(), nullptr, nullptr);
     if (result >= 0) {

@@ -6,6 +6,7 @@
 #include "images/ImageLoading.h"
 #include "images/PictureMemory.h"
 
+#include <sys/stat.h>
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -105,13 +106,20 @@ private Q_SLOTS:
         QTest::newRow("truncated") << "cut.jpg" << jpeg.left(jpeg.size() / 2);
         QTest::newRow("header only") << "head.jpg" << jpeg.left(20);
         QTest::newRow("missing file") << "" << QByteArray();
+        QTest::newRow("named pipe") << "pipe" << QByteArray();
     }
 
     void brokenFilesGiveNullOrPartialImages()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        const QString file = name.isEmpty() ? path(QStringLiteral("absent.jpg")) : writeFile(name, bytes);
+        QString file = name.isEmpty() ? path(QStringLiteral("absent.jpg")) : writeFile(name, bytes);
+        if (name == QLatin1String("pipe")) {
+            // Opening a named pipe would wait for ever for a writer.
+            file = path(QStringLiteral("pipe.jpg"));
+            QFile::remove(file);
+            QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        }
         const ImageSharedPointer scaled = loadScaledImage(file, 150, 150);
         QVERIFY(scaled);
         QVERIFY(scaled->isNull() || scaled->height() == 150 || scaled->width() == 150);

@@ -6,6 +6,7 @@
 #include "render/MediaFileInfo.h"
 #include "render/VideoInput.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -104,6 +105,9 @@ private Q_SLOTS:
 
         expectFailure([&] { MediaFileInfo::read(file("gone.mp3")); }, "Failed to open av format of ",
                       file("gone.mp3"));
+        // A named pipe would hold the open for ever, waiting for a writer.
+        QVERIFY(::mkfifo(QFile::encodeName(file("pipe.mp3")).constData(), 0600) == 0);
+        expectFailure([&] { MediaFileInfo::read(file("pipe.mp3")); }, "Not a regular file: ", file("pipe.mp3"));
 
         // A video file without sound is no music track; an audio file is no background video.
         expectFailure([&] { AudioInput input(file("silent.mp4")); }, "Failed to find audio stream of ",
