@@ -19,6 +19,7 @@
 #include <QMutexLocker>
 
 #include <cmath>
+#include <sys/stat.h>
 
 
 std::atomic<LibavRender *> RenderCommand::s_running{nullptr};
@@ -201,6 +202,28 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     return project;
 }
 
+QString RenderCommand::outputProblem(const QString &output, const QString &shown, const QStringList &inputs)
+{
+    if (QFileInfo(output).isDir())
+        return QStringLiteral("-o names a folder: %1 (give a file name such as %1/slideshow.mp4)").arg(shown);
+    struct stat out;
+    if (::stat(QFile::encodeName(output).constData(), &out) != 0)
+        return {}; // not there yet: the video is a new file
+    if (!S_ISREG(out.st_mode))
+        return QStringLiteral("-o names something that is not a regular file: %1").arg(shown);
+    for (const QString &input : inputs) {
+        struct stat in;
+        if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev
+            && in.st_ino == out.st_ino) {
+            if (QFileInfo(input).absoluteFilePath() == QFileInfo(output).absoluteFilePath())
+                return QStringLiteral("-o names one of the inputs: %1 (the video would replace it)").arg(shown);
+            return QStringLiteral("-o names one of the inputs: %1 is %2 (the video would replace it)")
+                .arg(shown, QDir::toNativeSeparators(input));
+        }
+    }
+    return {};
+}
+
 QString RenderCommand::leftOutWarning(const Project &project)
 {
     const int count = project.slides.size();
@@ -248,11 +271,23 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(error);
         return done(Failure);
     }
-    const QString output = QFileInfo(options.output).absoluteFilePath();
-    // Found now, not when the finished video cannot take that name.
-    if (QFileInfo(output).isDir()) {
-        printError(QStringLiteral("-o names a folder: %1 (give a file name such as %1/slideshow.mp4)")
-                       .arg(options.output));
+    QString output = QFileInfo(options.output).absoluteFilePath();
+    // A link is written through: the video goes where it points, and the link stays.
+    if (QFileInfo(output).isSymLink())
+        output = QFileInfo(output).symLinkTarget();
+    QStringList inputs;
+    for (const SlidePtr &slide : qAsConst(project->slides)) {
+        if (slide->type == ImageSlideType)
+            inputs << slide->content;
+    }
+    for (const MediaFileInfoPtr &track : qAsConst(project->audioTracks))
+        inputs << track->path();
+    if (!options.background.isEmpty())
+        inputs << QFileInfo(options.background).absoluteFilePath();
+    // Found now, not when the finished video cannot take that name or has replaced an input.
+    const QString problem = outputProblem(output, options.output, inputs);
+    if (!problem.isEmpty()) {
+        printError(problem);
         return done(Failure);
     }
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(options.themeId);

@@ -35,6 +35,11 @@ public:
     static QStringList folderPictures(const QString &folder);
     // How many slides the music leaves out and how to keep them; empty when all are used.
     static QString leftOutWarning(const Project &project);
+    // Why the video may not be written at output: a folder, something that is not a regular
+    // file (a device, a named pipe), or one of the inputs under any name (the same file by
+    // identity, hard links and symbolic links included); shown is the name as the user gave it.
+    // Empty when it may.
+    static QString outputProblem(const QString &output, const QString &shown, const QStringList &inputs);
 
 private:
     // Renders the loaded project, or the one the options describe when there is none.

@@ -6,6 +6,8 @@
 #include "theme/SceneStyle.h"
 #include "theme/SceneStyleLevels.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -157,6 +159,51 @@ private Q_SLOTS:
         QVERIFY2(folder.err.startsWith("pictovia-render: -o names a folder: " + dir.filePath("photos")),
                  qPrintable(folder.err));
         QVERIFY(!folder.err.contains("%"));
+    }
+
+    // The video never takes the place of an input, under any name, nor of a special file; a link
+    // is written through.
+    void outputThatIsNotOursIsRefused_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("the photo itself") << "single.png" << "-o names one of the inputs: ";
+        QTest::newRow("a hard link to it") << "hard.mp4" << "-o names one of the inputs: ";
+        QTest::newRow("a symbolic link to it") << "soft.mp4" << "-o names one of the inputs: ";
+        QTest::newRow("a named pipe") << "pipe.mp4" << "-o names something that is not a regular file: ";
+    }
+    void outputThatIsNotOursIsRefused()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, refusal);
+        const QByteArray photo = QFile::encodeName(dir.filePath("single.png"));
+        for (const char *name : {"hard.mp4", "soft.mp4", "pipe.mp4"})
+            QFile::remove(dir.filePath(name));
+        QVERIFY(::link(photo.constData(), QFile::encodeName(dir.filePath("hard.mp4")).constData()) == 0);
+        QVERIFY(QFile::link(dir.filePath("single.png"), dir.filePath("soft.mp4")));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.mp4")).constData(), 0600) == 0);
+        QFile before(dir.filePath("single.png"));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray bytes = before.readAll();
+
+        const Captured run = runCommand({"single.png", "--duration", "0.2", "--quality", "0", "-o", output}, dir.path());
+        QCOMPARE(run.code, int(RenderCommand::Failure));
+        QVERIFY2(run.err.startsWith("pictovia-render: " + refusal + dir.filePath(output)), qPrintable(run.err));
+        QFile after(dir.filePath("single.png"));
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), bytes);
+        QVERIFY(QFileInfo(dir.filePath("soft.mp4")).isSymLink());
+    }
+
+    void linkedOutputIsWrittenThrough()
+    {
+        QFile::remove(dir.filePath("target.mp4"));
+        QFile::remove(dir.filePath("link.mp4"));
+        QVERIFY(QFile::link(dir.filePath("target.mp4"), dir.filePath("link.mp4")));
+        const Captured run = runCommand({"single.png", "--duration", "0.2", "--quality", "0", "-o", "link.mp4"}, dir.path());
+        QCOMPARE(run.code, int(RenderCommand::Success));
+        QVERIFY(QFileInfo(dir.filePath("link.mp4")).isSymLink());
+        QVERIFY(QFileInfo(dir.filePath("target.mp4")).size() > 1000);
     }
 
     void catalogueBackgroundsAreListedAndTheDefaultIsFetched()
