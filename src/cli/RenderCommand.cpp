@@ -211,11 +211,12 @@ QString RenderCommand::outputProblem(const QString &output, const QString &shown
         return {}; // not there yet: the video is a new file
     if (!S_ISREG(out.st_mode))
         return QStringLiteral("-o names something that is not a regular file: %1").arg(shown);
+    const QString outputPath = QFileInfo(output).absoluteFilePath();
     for (const QString &input : inputs) {
         struct stat in;
         if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev
             && in.st_ino == out.st_ino) {
-            if (QFileInfo(input).absoluteFilePath() == QFileInfo(output).absoluteFilePath())
+            if (QFileInfo(input).absoluteFilePath() == outputPath)
                 return QStringLiteral("-o names one of the inputs: %1 (the video would replace it)").arg(shown);
             return QStringLiteral("-o names one of the inputs: %1 is %2 (the video would replace it)")
                 .arg(shown, QDir::toNativeSeparators(input));

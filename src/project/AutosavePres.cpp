@@ -32,20 +32,15 @@ void AutosavePres::flush()
         return;
     const bool written = project->saveQuietly();
     if (written)
-        saveStyle();
+        StyleSettingsPres::instance()->save();
     setState(!written, written, !written);
 }
 
 void AutosavePres::explicitlySaved()
 {
     m_timer.stop();
-    saveStyle();
-    setState(false, true);
-}
-
-void AutosavePres::saveStyle()
-{
     StyleSettingsPres::instance()->save();
+    setState(false, true);
 }
 
 void AutosavePres::openProject(int row)

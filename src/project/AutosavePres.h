@@ -50,7 +50,6 @@ private:
     void edited();
     void explicitlySaved();
     void projectDeleted(const QString &id);
-    void saveStyle();
     void setState(bool pending, bool saved, bool failed = false);
 
     QTimer m_timer;

@@ -73,7 +73,8 @@ void Project::recompute()
         if (!slide->missing)
             present.append(slide);
     }
-    usedSlidesNumber = slidesHoldingPresent(fitDurations(present));
+    videoSlidesNumber = fitDurations(present);
+    usedSlidesNumber = slidesHoldingPresent(videoSlidesNumber);
 }
 
 ProjectPtr Project::withoutMissingSlides() const

@@ -27,6 +27,7 @@ public:
     // Slides, from the first, up to the last present slide that goes into the video (all of them
     // when every present slide does); missing photos among them are not in it (computed).
     int usedSlidesNumber = 0;
+    int videoSlidesNumber = 0; // the slides in the video: the used ones less the missing photos (computed)
     OutputSettings output;
 
     void setAudioTracks(const QList<MediaFileInfoPtr> &tracks);

@@ -166,10 +166,8 @@ void ProjectPres::addTextSlide(const QString &text)
 
 void ProjectPres::editTextSlide(int index, const QString &text)
 {
-    if (m_model->kindAt(index) != TextKind)
-        return;
-    m_model->setSlideText(index, text);
-    Q_EMIT projectEdited();
+    if (m_model->setSlideText(index, text))
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::removeSlide(int index)
@@ -196,10 +194,8 @@ void ProjectPres::move(const QList<int> &rows, int to)
 
 void ProjectPres::setRotation(int index, int rotation)
 {
-    if (m_model->kindAt(index) != ImageKind)
-        return;
-    m_model->setSlideRotation(index, rotation);
-    Q_EMIT projectEdited();
+    if (m_model->setSlideRotation(index, rotation))
+        Q_EMIT projectEdited();
 }
 
 void ProjectPres::setSlideDuration(int index, int durationType, double duration)
@@ -319,7 +315,7 @@ void ProjectPres::openProject(const ProjectPtr &source)
     Q_EMIT fixedSlideDurationChanged();
     Q_EMIT slideDurationChanged();
 
-    announceSlides();
+    syncSlides();
     setAudioList(tracks);
     if (!missing.isEmpty())
         Q_EMIT missedImageFiles(missing);
@@ -345,11 +341,6 @@ void ProjectPres::setAudioList(const QList<MediaFileInfoPtr> &tracks)
 
 void ProjectPres::syncSlides()
 {
-    announceSlides();
-}
-
-void ProjectPres::announceSlides()
-{
     m_project->setSlides(m_model->slides());
     updateSeparator();
     Q_EMIT slidesChanged();
@@ -372,11 +363,8 @@ void ProjectPres::updateSeparator()
         m_usedSlidesNumber = m_project->usedSlidesNumber;
         Q_EMIT usedSlidesNumberChanged();
     }
-    int inVideo = 0;
-    for (int i = 0; i < m_project->usedSlidesNumber && i < m_project->slides.size(); ++i)
-        inVideo += !m_project->slides.at(i)->missing;
-    if (inVideo != m_videoSlidesNumber) {
-        m_videoSlidesNumber = inVideo;
+    if (m_project->videoSlidesNumber != m_videoSlidesNumber) {
+        m_videoSlidesNumber = m_project->videoSlidesNumber;
         Q_EMIT videoSlidesNumberChanged();
     }
 }

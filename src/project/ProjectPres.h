@@ -92,10 +92,10 @@ public:
     // their own file names.
     Q_INVOKABLE int relinkableFrom(const QVariant &url) const;
     // Points every missing photo found by file name in that folder at its file there.
+    Q_INVOKABLE void relinkMissingFrom(const QVariant &url);
     // The folder a missing photo was in, or its nearest ancestor that still exists, as a URL;
     // empty when none does.
     Q_INVOKABLE QUrl nearestFolderOf(const QString &path) const;
-    Q_INVOKABLE void relinkMissingFrom(const QVariant &url);
 
 Q_SIGNALS:
     void audioChanged();
@@ -125,12 +125,15 @@ private:
     void setAudioList(const QList<MediaFileInfoPtr> &tracks);
     void moveAudio(int from, int to);
     void syncSlides();
-    void announceSlides();
     void updateTimeline();
     void updateSeparator();
     bool saveProject();
     void takeOutputSettings(const OutputSettings &output);
     void takeEditedOutput();
+    // The grid rows of the missing photos found by file name in the folder of url, each with
+    // its file there.
+    QList<QPair<int, QString>> relinkable(const QVariant &url) const;
+    void afterLocating();
 
     ProjectPtr m_project;
     QVariantList m_audioFiles;
@@ -146,9 +149,4 @@ private:
     bool m_hasTextSlide = false;
     SlidesListModel *m_model;
     IProjectStore *m_store;
-
-    // The grid rows of the missing photos found by file name in the folder of url, each with
-    // its file there.
-    QList<QPair<int, QString>> relinkable(const QVariant &url) const;
-    void afterLocating();
 };

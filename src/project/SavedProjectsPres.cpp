@@ -10,7 +10,6 @@
 #include "project/ProjectThumbnails.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -231,32 +230,37 @@ void SavedProjectsPres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<Q
 void SavedProjectsPres::thumbFailed(ThumbGeneratorTask task)
 {
     // The slot keeps its empty id: the list shows an empty square for a picture that cannot be read.
-    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
-                                         [&task](const ThumbRequest &r) { return r.task == task; }),
-                          m_pendingThumbs.end());
+    dropPendingThumbs([&task](const ThumbRequest &r) { return r.task == task; });
 }
 
 bool SavedProjectsPres::waitForThumbnails(int timeoutMs)
 {
-    QElapsedTimer clock;
-    clock.start();
+    if (m_pendingThumbs.isEmpty())
+        return true;
     QEventLoop loop;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (m_pendingThumbs.isEmpty() || clock.elapsed() >= timeoutMs)
+    // Connected after this list's own slots, so these run once a result has been taken.
+    const auto check = [this, &loop] {
+        if (m_pendingThumbs.isEmpty())
             loop.quit();
-    });
-    poll.start(10);
-    if (!m_pendingThumbs.isEmpty())
-        loop.exec();
+    };
+    const QMetaObject::Connection generated = connect(ThumbGenerator::instance(), &ThumbGenerator::generated, &loop, check);
+    const QMetaObject::Connection failed = connect(ThumbGenerator::instance(), &ThumbGenerator::failed, &loop, check);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    disconnect(generated);
+    disconnect(failed);
     return m_pendingThumbs.isEmpty();
 }
 
 void SavedProjectsPres::dropPendingThumb(const SavedProjectEntryPtr &entry, int n)
 {
-    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
-                                         [&](const ThumbRequest &r) { return r.entry == entry && r.n == n; }),
-                          m_pendingThumbs.end());
+    dropPendingThumbs([&](const ThumbRequest &r) { return r.entry == entry && r.n == n; });
+}
+
+template <typename Drop>
+void SavedProjectsPres::dropPendingThumbs(Drop drop)
+{
+    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(), drop), m_pendingThumbs.end());
 }
 
 void SavedProjectsPres::notifyRow(int row, const QVector<int> &roles)
@@ -302,9 +306,7 @@ bool SavedProjectsPres::remove(int index)
     beginRemoveRows(QModelIndex(), index, index);
     m_entries.removeAt(index);
     endRemoveRows();
-    m_pendingThumbs.erase(std::remove_if(m_pendingThumbs.begin(), m_pendingThumbs.end(),
-                                         [&entry](const ThumbRequest &r) { return r.entry == entry; }),
-                          m_pendingThumbs.end());
+    dropPendingThumbs([&entry](const ThumbRequest &r) { return r.entry == entry; });
     const bool removed = !entry->id.isEmpty() && QDir(folderOf(entry->id)).removeRecursively();
     if (removed)
         Q_EMIT projectDeleted(entry->id);

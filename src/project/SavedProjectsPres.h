@@ -75,6 +75,8 @@ private:
     bool updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry);
     void notifyRow(int row, const QVector<int> &roles);
     void dropPendingThumb(const SavedProjectEntryPtr &entry, int n);
+    template <typename Drop>
+    void dropPendingThumbs(Drop drop);
 
     QString m_projectsDir;
     QList<SavedProjectEntryPtr> m_entries;

@@ -130,20 +130,22 @@ void SlidesListModel::setSlideDuration(int row, int durationType, double duratio
     Q_EMIT dataChanged(index(row), index(row), {DurationTypeRole, DurationRole});
 }
 
-void SlidesListModel::setSlideRotation(int row, int rotation)
+bool SlidesListModel::setSlideRotation(int row, int rotation)
 {
     if (kindAt(row) != ImageKind)
-        return;
+        return false;
     m_items.at(row)->slide()->rotation = rotation;
     Q_EMIT dataChanged(index(row), index(row), {SlideRotationRole});
+    return true;
 }
 
-void SlidesListModel::setSlideText(int row, const QString &text)
+bool SlidesListModel::setSlideText(int row, const QString &text)
 {
     if (kindAt(row) != TextKind)
-        return;
+        return false;
     static_cast<TextSlidePres *>(m_items.at(row))->setText(text);
     Q_EMIT dataChanged(index(row), index(row), {TextRole});
+    return true;
 }
 
 bool SlidesListModel::locateSlide(int row, const QString &path)

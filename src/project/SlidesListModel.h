@@ -45,8 +45,9 @@ public:
     // Removes every row; slide presenters are destroyed, the separator is kept.
     void clear();
     void setSlideDuration(int row, int durationType, double duration);
-    void setSlideRotation(int row, int rotation);
-    void setSlideText(int row, const QString &text);
+    // Both false, with nothing changed, for a row of another kind or no such row.
+    bool setSlideRotation(int row, int rotation);
+    bool setSlideText(int row, const QString &text);
     // Points a missing photo's row at path; false, with nothing changed, for any other row.
     bool locateSlide(int row, const QString &path);
     // Moves the rows just before the row now at `to` (or to the end); false, with nothing

@@ -31,38 +31,24 @@ BasePopup {
         text: qsTr("Don\u2019t ask again")
     }
     onAboutToShow: dontAsk.checked = false
-    onOpened: if (popup.rejectIsDefault) rejectDefault.forceActiveFocus()
+    onOpened: if (popup.rejectIsDefault) defaultAnswer.forceActiveFocus()
     function reject() { popup.close(); popup.rejected() }
     function accept() { popup.close(); popup.accepted() }
     // The default answer has the filled look and stands last; the other is a plain button.
     buttons: [
         Button {
-            objectName: popup.objectName + "Reject"
-            visible: !popup.rejectIsDefault
-            text: popup.rejectText
-            onClicked: popup.reject()
-        },
-        Button {
-            objectName: popup.objectName + "AcceptPlain"
-            visible: popup.rejectIsDefault
-            text: popup.acceptText
-            onClicked: popup.accept()
+            objectName: popup.objectName + (popup.rejectIsDefault ? "AcceptPlain" : "Reject")
+            text: popup.rejectIsDefault ? popup.acceptText : popup.rejectText
+            onClicked: popup.rejectIsDefault ? popup.accept() : popup.reject()
         },
         BButton {
-            id: rejectDefault
-            objectName: popup.objectName + "RejectDefault"
-            visible: popup.rejectIsDefault
+            id: defaultAnswer
+            objectName: popup.objectName + (popup.rejectIsDefault ? "RejectDefault" : "Accept")
             focus: popup.rejectIsDefault
-            text: popup.rejectText
-            onClicked: popup.reject()
-            Keys.onReturnPressed: popup.reject()
-            Keys.onEnterPressed: popup.reject()
-        },
-        BButton {
-            objectName: popup.objectName + "Accept"
-            visible: !popup.rejectIsDefault
-            text: popup.acceptText
-            onClicked: popup.accept()
+            text: popup.rejectIsDefault ? popup.rejectText : popup.acceptText
+            onClicked: popup.rejectIsDefault ? popup.reject() : popup.accept()
+            Keys.onReturnPressed: if (popup.rejectIsDefault) popup.reject()
+            Keys.onEnterPressed: if (popup.rejectIsDefault) popup.reject()
         }
     ]
 }
