@@ -3,6 +3,8 @@
 // frame times while the grid of 500 scrolls from top to bottom and back; then how long the
 // interface is held when the window closes with an edit of the 500-slide project waiting.
 // The photos come from bench-thumbs (100 files with EXIF thumbnails), linked under 500 names.
+// With --open N it opens a saved project of N slides instead (the same photos under N names) and
+// reports the longest stall while their quick thumbnails arrive.
 // Run it under a display: xvfb-run -a -s "-screen 0 1400x1000x24" build/bin/bench-ui
 #include "../BenchSupport.h"
 
@@ -10,6 +12,7 @@
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
 #include "project/AutosavePres.h"
+#include "project/ProjectFile.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
 #include "project/SlidesListModel.h"
@@ -92,19 +95,69 @@ void spin(int ms)
     loop.exec();
 }
 
-QStringList makePhotos(const QString &dir)
+QStringList makePhotos(const QString &dir, int count)
 {
     const QString generator = QCoreApplication::applicationDirPath() + QStringLiteral("/bench-thumbs");
     if (QProcess::execute(generator, {QStringLiteral("--generate"), dir}) != 0)
         return {};
     const QStringList sources = QDir(dir).entryList({QStringLiteral("*.JPG")}, QDir::Files, QDir::Name);
     QStringList photos;
-    for (int i = 0; i < photoCount && !sources.isEmpty(); ++i) {
-        const QString path = QDir(dir).filePath(QStringLiteral("photo_%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+    for (int i = 0; i < count && !sources.isEmpty(); ++i) {
+        const QString path = QDir(dir).filePath(QStringLiteral("photo_%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
         QFile::link(QDir(dir).filePath(sources.at(i % sources.size())), path);
         photos << path;
     }
     return photos;
+}
+
+// Opens a saved project of the photos and waits for every quick thumbnail (at most two minutes),
+// as the application does when a project is picked in the saved-projects list.
+int openLargeProject(const QStringList &photos, const QString &dir)
+{
+    auto source = ProjectPtr::create();
+    QVector<SlidePtr> slides;
+    for (const QString &photo : photos) {
+        auto slide = SlidePtr::create();
+        slide->content = photo;
+        slides << slide;
+    }
+    source->setSlides(slides);
+    const QString file = QDir(dir).filePath(QStringLiteral("prj.xml"));
+    if (!writeProjectFile(file, source))
+        return 1;
+    SlidesListModel *model = SlidesListModel::instance();
+    // Rows that have shown a thumbnail: the first to arrive for a row is its quick one.
+    QVector<bool> shown(photos.size() + 1, false);
+    int quick = 0;
+    QObject::connect(model, &QAbstractItemModel::dataChanged, [&](const QModelIndex &from, const QModelIndex &to, const QVector<int> &roles) {
+        if (!roles.contains(SlidesListModel::ImgIdRole))
+            return;
+        for (int row = from.row(); row <= to.row() && row < shown.size(); ++row) {
+            if (!shown[row])
+                ++quick;
+            shown[row] = true;
+        }
+    });
+    StallMeter stalls;
+    stalls.start();
+    const ThreadTimes before = threadTimes();
+    QElapsedTimer clock;
+    clock.start();
+    ProjectPres::instance()->openProject(readProjectFile(file));
+    const qint64 openCall = clock.elapsed();
+    spin(1);
+    const double openStall = stalls.longestMs();
+    stalls.start();
+    while (quick < photos.size() && clock.elapsed() < 120000)
+        spin(20);
+    const ThreadTimes after = threadTimes();
+    std::printf("open a project of %d slides: read and open %lld ms (longest stall %.1f ms); %d quick thumbnails "
+                "in %lld ms; longest event-loop stall meanwhile %.1f ms; interface thread CPU %.1f s, waiting "
+                "for a CPU %.1f s\n",
+                int(photos.size()), openCall, openStall, quick, clock.elapsed(), stalls.longestMs(),
+                (after.cpuMs - before.cpuMs) / 1000, (after.waitMs - before.waitMs) / 1000);
+    std::printf("peak memory %ld kB\n", BenchSupport::peakResidentKb());
+    return quick >= photos.size() ? 0 : 1;
 }
 
 } // namespace
@@ -123,10 +176,13 @@ int main(int argc, char *argv[])
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
     AppPaths::setup();
 
+    const int openIndex = QCoreApplication::arguments().indexOf(QStringLiteral("--open"));
+    const int openCount = openIndex > 0 ? QCoreApplication::arguments().value(openIndex + 1).toInt() : 0;
+    const int wanted = openCount > 0 ? openCount : photoCount;
     QTemporaryDir dir;
     std::printf("generating photos in %s ...\n", qPrintable(dir.path()));
-    const QStringList photos = makePhotos(dir.path());
-    if (photos.size() != photoCount) {
+    const QStringList photos = makePhotos(dir.path(), wanted);
+    if (photos.size() != wanted) {
         std::fprintf(stderr, "could not generate the photos (is bench-thumbs next to this program?)\n");
         return 1;
     }
@@ -140,6 +196,8 @@ int main(int argc, char *argv[])
         return 1;
     window->resize(1300, 900);
     spin(1500);
+    if (openCount > 0)
+        return openLargeProject(photos, dir.path());
 
     // Rows whose picture changed: the first change is the quick thumbnail, the second the full one.
     SlidesListModel *model = SlidesListModel::instance();

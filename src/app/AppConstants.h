@@ -13,6 +13,8 @@ inline const QString dummyFileName = QStringLiteral("dummy.tmp");
 inline const QString thumbFileNamePattern = QStringLiteral("%1_thumb.png");
 inline const QString longDurationFormat = QStringLiteral("h:mm:ss");
 inline const QString shortDurationFormat = QStringLiteral("m:ss");
+// The longest a slide may last, in seconds, as the duration boxes allow.
+constexpr double longestSlideDuration = 6000.0;
 inline const QString standardKind = QStringLiteral("standard");
 inline const QString animatedKind = QStringLiteral("animated");
 inline const QString colorKind = QStringLiteral("color");

@@ -53,13 +53,10 @@ int ThumbGenerator::queuedTaskCount()
     return exifQueue.size() + fullQueue.size();
 }
 
-bool ThumbGenerator::takeTask(QList<ThumbGeneratorTask> &queue, ThumbGeneratorTask *task)
+bool ThumbGenerator::takeTask(ThumbQueue &queue, ThumbGeneratorTask *task)
 {
     QMutexLocker locker(&mutex);
-    if (queue.isEmpty())
-        return false;
-    *task = queue.takeFirst();
-    return true;
+    return queue.takeFirst(task);
 }
 
 void ThumbGenerator::doTask()

@@ -3,6 +3,7 @@
 #include "app/MetaTypes.h"
 #include "app/Singleton.h"
 #include "images/ThumbGeneratorTask.h"
+#include "images/ThumbQueue.h"
 
 #include <QList>
 #include <QMutex>
@@ -49,13 +50,13 @@ private:
     friend class Singleton<ThumbGenerator>;
     ThumbGenerator();
 
-    bool takeTask(QList<ThumbGeneratorTask> &queue, ThumbGeneratorTask *task);
+    bool takeTask(ThumbQueue &queue, ThumbGeneratorTask *task);
     void startWorker(ThumbWorkerBase *worker);
 
     int runningWorkers = 0;
     QMutex mutex;
-    QList<ThumbGeneratorTask> exifQueue;
-    QList<ThumbGeneratorTask> fullQueue;
+    ThumbQueue exifQueue;
+    ThumbQueue fullQueue;
     bool fullDecodeEnabled = true;
     QList<QPointer<QThread>> threads;
 };

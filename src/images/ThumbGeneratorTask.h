@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMetaType>
 #include <QString>
 
@@ -16,5 +17,10 @@ struct ThumbGeneratorTask
     }
     bool operator!=(const ThumbGeneratorTask &other) const { return !(*this == other); }
 };
+
+inline uint qHash(const ThumbGeneratorTask &task, uint seed = 0)
+{
+    return qHash(task.path, seed) ^ uint(task.height * 31 + task.width);
+}
 
 Q_DECLARE_METATYPE(ThumbGeneratorTask)

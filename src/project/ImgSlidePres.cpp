@@ -1,6 +1,7 @@
 #include "project/ImgSlidePres.h"
 #include "images/ImageProvider.h"
 #include "images/ThumbGenerator.h"
+#include "project/SlideThumbRouter.h"
 
 // Thumbnail side in device-independent pixels.
 static constexpr int thumbSide = 150;
@@ -9,21 +10,30 @@ ImgSlidePres::ImgSlidePres(const SlidePtr &slide, double pixelRatio)
     : SlidePres(slide, ImageKind)
     , m_side(int(pixelRatio * thumbSide))
 {
-    connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this, &ImgSlidePres::thumbGenerated);
     if (!slide->missing)
         requestThumb();
 }
 
 ImgSlidePres::~ImgSlidePres()
 {
-    // At exit the generator may already be gone, and with it every queued task.
+    forgetThumb();
+}
+
+void ImgSlidePres::forgetThumb()
+{
+    // At exit the generator and the router may already be gone, and with them every request.
+    if (!m_thumbAsked)
+        return;
+    m_thumbAsked = false;
     if (ThumbGenerator *generator = ThumbGenerator::instance())
         generator->removeTask(m_thumbTask);
+    if (SlideThumbRouter *router = SlideThumbRouter::instance())
+        router->unwatch(m_thumbTask, this);
 }
 
 void ImgSlidePres::locate(const QString &path)
 {
-    ThumbGenerator::instance()->removeTask(m_thumbTask);
+    forgetThumb();
     slide()->content = path;
     slide()->missing = false;
     requestThumb();
@@ -34,6 +44,8 @@ void ImgSlidePres::requestThumb()
     m_thumbTask.path = slide()->content;
     m_thumbTask.height = m_side;
     m_thumbTask.width = m_side;
+    m_thumbAsked = true;
+    SlideThumbRouter::instance()->watch(m_thumbTask, this);
     ThumbGenerator::instance()->addTask(m_thumbTask);
 }
 

@@ -21,12 +21,14 @@ public:
     void locate(const QString &path);
 
 public Q_SLOTS:
-    // Every generator result reaches every photo row; only this row's own request is kept.
+    // The generator's results for this row's request (other requests are ignored).
     virtual void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
 
 private:
     void requestThumb();
+    void forgetThumb();
 
     ThumbGeneratorTask m_thumbTask;
+    bool m_thumbAsked = false;
     int m_side;
 };

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QTime>
 
+#include <algorithm>
+
 namespace ProjectTexts {
 
 QString timelineText(double totalDuration)
 {
-    const int seconds = int(totalDuration + 0.01);
+    const qint64 seconds = qint64(totalDuration + 0.01);
     if (totalDuration < 3600)
         return QTime(0, 0).addSecs(seconds).toString(AppConstants::shortDurationFormat) + QLatin1Char(' ');
     // Counted by hand: a time of day would wrap a video of a day or more back to 0:00:00.
@@ -21,7 +23,8 @@ QString timelineText(double totalDuration)
 int timelineValue(double totalDuration, double audioTotal)
 {
     if (audioTotal > 0)
-        return int(totalDuration / audioTotal * 100);
+        // Bounded: a video far longer than its music must not wrap the int round.
+        return int(std::clamp(totalDuration / audioTotal * 100, 0.0, 1e6));
     return 100;
 }
 

@@ -82,6 +82,7 @@ void SlidesListModel::appendSlides(const QList<SlidePres *> &presenters)
     for (SlidePres *presenter : presenters)
         watch(presenter);
     const int first = m_items.size();
+    m_rows.clear();
     beginInsertRows(QModelIndex(), first, first + presenters.size() - 1);
     m_items.append(presenters);
     endInsertRows();
@@ -115,6 +116,7 @@ void SlidesListModel::clear()
     beginResetModel();
     const QList<SlidePres *> items = m_items;
     m_items.clear();
+    m_rows.clear();
     endResetModel();
     for (SlidePres *presenter : items)
         dispose(presenter);
@@ -225,13 +227,26 @@ SlidePtr SlidesListModel::slideAt(int row) const
 
 void SlidesListModel::onImgIdChanged(QObject *presenter)
 {
-    const int row = m_items.indexOf(static_cast<SlidePres *>(presenter));
+    const int row = rowOf(static_cast<SlidePres *>(presenter));
     if (row >= 0)
         Q_EMIT dataChanged(index(row), index(row), {ImgIdRole});
 }
 
+// Rebuilt after the rows change, on the first look-up: thumbnails arriving for a project of
+// 100 000 photos find their rows in constant time, and a batch of moves rebuilds it once.
+int SlidesListModel::rowOf(const SlidePres *presenter) const
+{
+    if (m_rows.isEmpty() && !m_items.isEmpty()) {
+        m_rows.reserve(m_items.size());
+        for (int row = 0; row < m_items.size(); ++row)
+            m_rows.insert(m_items.at(row), row);
+    }
+    return m_rows.value(presenter, -1);
+}
+
 void SlidesListModel::insertRow(SlidePres *presenter, int row)
 {
+    m_rows.clear();
     beginInsertRows(QModelIndex(), row, row);
     m_items.insert(row, presenter);
     endInsertRows();
@@ -239,6 +254,7 @@ void SlidesListModel::insertRow(SlidePres *presenter, int row)
 
 SlidePres *SlidesListModel::takeRow(int row)
 {
+    m_rows.clear();
     beginRemoveRows(QModelIndex(), row, row);
     SlidePres *presenter = m_items.takeAt(row);
     endRemoveRows();

@@ -4,6 +4,7 @@
 #include "project/Slide.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QVector>
 
@@ -71,6 +72,7 @@ private:
     ~SlidesListModel() override;
 
     bool isRow(int row) const { return row >= 0 && row < m_items.size(); }
+    int rowOf(const SlidePres *presenter) const;
     void watch(SlidePres *presenter);
     void insertRow(SlidePres *presenter, int row);
     SlidePres *takeRow(int row);
@@ -78,4 +80,5 @@ private:
 
     SeparatorSlidePres *m_separator;
     QList<SlidePres *> m_items;
+    mutable QHash<const SlidePres *, int> m_rows; // row of each presenter; empty when stale
 };

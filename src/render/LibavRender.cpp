@@ -13,6 +13,7 @@
 
 #include <QPainter>
 
+#include <cmath>
 #include <algorithm>
 #include <exception>
 #include <future>
@@ -147,11 +148,17 @@ bool LibavRender::play(IFrameSink &sink, double fromTime)
     }
 }
 
-// Counted as playScene counts them: a frame is drawn while the scene's end lies beyond it.
+// Counted as playScene counts them: a frame is drawn while the scene's end lies beyond it. The
+// estimate is corrected by a step either way, so rounding gives the count the loop would reach.
 int64_t LibavRender::framesUntil(double seconds) const
 {
-    int64_t frames = 0;
-    while (seconds > frames * (1.0 / timeBaseDen))
+    const double d = 1.0 / timeBaseDen;
+    if (!(seconds > 0.0))
+        return 0;
+    int64_t frames = int64_t(std::ceil(seconds * timeBaseDen));
+    while (frames > 0 && !(seconds > (frames - 1) * d))
+        --frames;
+    while (seconds > frames * d)
         ++frames;
     return frames;
 }

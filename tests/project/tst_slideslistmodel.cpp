@@ -6,6 +6,7 @@
 #include "images/ThumbGenerator.h"
 #include "project/ImgSlidePres.h"
 #include "project/SeparatorSlidePres.h"
+#include "project/SlideThumbRouter.h"
 #include "project/SlidesListModel.h"
 #include "project/TextSlidePres.h"
 
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void thumbnailResults();
     void thumbnailFromGenerator();
     void queuedThumbnailWithdrawn();
+    void generatorResultsReachTheirRowsOnly();
 
 private:
     SlidePres *addNamed(const QString &name, int kind = ImageKind);
@@ -386,6 +388,45 @@ void TestSlidesListModel::queuedThumbnailWithdrawn()
     QVERIFY(generator->queuedTaskCount() > before);
     QCOMPARE(model->removeSlideAt(0), int(ImageKind));
     QCOMPARE(generator->queuedTaskCount(), before);
+    generator->resumeFullDecode();
+}
+
+// A result goes to every row that asked for it, at the row it has now, and to no other; a row
+// removed meanwhile is not reached.
+void TestSlidesListModel::generatorResultsReachTheirRowsOnly()
+{
+    ThumbGenerator *generator = ThumbGenerator::instance();
+    generator->suspendFullDecode();
+    auto photoRow = [this](const QString &path) {
+        SlidePtr slide(new Slide);
+        slide->content = path;
+        auto *row = new ImgSlidePres(slide, 1.0);
+        model->appendSlide(row);
+        return row;
+    };
+    ImgSlidePres *first = photoRow(QStringLiteral("/nowhere/same.jpg"));
+    ImgSlidePres *other = photoRow(QStringLiteral("/nowhere/other.jpg"));
+    ImgSlidePres *copy = photoRow(QStringLiteral("/nowhere/same.jpg"));
+    photoRow(QStringLiteral("/nowhere/removed.jpg"));
+    QVERIFY(model->moveSlides({2}, 0)); // copy, first, other, removed
+    const ThumbGeneratorTask removedTask{QStringLiteral("/nowhere/removed.jpg"), 150, 150};
+    QCOMPARE(model->removeSlideAt(3), int(ImageKind));
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+
+    const auto picture = ImageSharedPointer::create(10, 10, QImage::Format_RGB32);
+    Q_EMIT generator->generated(first->thumbTask(), picture);
+    Q_EMIT generator->generated(removedTask, picture);
+    QVERIFY(first->imgId() != AppConstants::slideStubId);
+    QVERIFY(copy->imgId() != AppConstants::slideStubId);
+    QCOMPARE(other->imgId(), AppConstants::slideStubId);
+    QList<int> rows;
+    for (const QList<QVariant> &signal : qAsConst(changed))
+        rows << signal.at(0).toModelIndex().row();
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, (QList<int>{0, 1}));
+
+    model->clear();
+    QCOMPARE(SlideThumbRouter::instance()->watchedCount(), 0);
     generator->resumeFullDecode();
 }
 
