@@ -29,6 +29,9 @@ public:
     int usedSlidesNumber = 0;
     int videoSlidesNumber = 0; // the slides in the video: the used ones less the missing photos (computed)
     OutputSettings output;
+    // Where and why the file it was read from is damaged; empty when it was whole. Not saved:
+    // the first save keeps a copy of the damaged file before writing over it.
+    QString damage;
 
     void setAudioTracks(const QList<MediaFileInfoPtr> &tracks);
     void setSlides(const QVector<SlidePtr> &newSlides);

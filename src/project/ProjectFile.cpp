@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "project/AtomicFile.h"
 #include "theme/ThemeReader.h"
@@ -10,6 +11,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -51,12 +53,16 @@ int intAttribute(const QXmlStreamAttributes &attrs, const QString &name, int fal
     return ok ? value : fallback;
 }
 
-// Durations are seconds: NaN, infinities and negative values are damage, not choices.
+// Durations are seconds: NaN, infinities and negative values are damage, not choices; a value
+// past what the duration boxes allow is taken as the longest they do (a video of years would
+// take years to render).
 double durationAttribute(const QXmlStreamAttributes &attrs, const QString &name, double fallback)
 {
     bool ok = false;
     const double value = attrs.value(name).toDouble(&ok);
-    return ok && std::isfinite(value) && value >= 0.0 ? value : fallback;
+    if (!ok || !std::isfinite(value) || value < 0.0)
+        return fallback;
+    return std::min(value, AppConstants::longestSlideDuration);
 }
 
 bool openForReading(QFile &file)
@@ -91,7 +97,8 @@ SlidePtr readSlide(const QXmlStreamAttributes &attrs)
         return {};
     auto slide = SlidePtr::create();
     slide->type = type;
-    slide->durationType = intAttribute(attrs, QStringLiteral("duration-type"), CommonDuration);
+    const int durationType = intAttribute(attrs, QStringLiteral("duration-type"), CommonDuration);
+    slide->durationType = durationType == OwnDuration ? OwnDuration : CommonDuration;
     slide->duration = durationAttribute(attrs, QStringLiteral("duration"), 0.0);
     if (type == ImageSlideType) {
         slide->rotation = intAttribute(attrs, QStringLiteral("rotation"), 0);
@@ -102,9 +109,9 @@ SlidePtr readSlide(const QXmlStreamAttributes &attrs)
     return slide;
 }
 
-// Reads the children named child of the element just started, up to its end; false on an
-// XML error or a truncated file.
-bool readChildren(QXmlStreamReader &xml, const QString &parent, const QString &child,
+// Reads the children named child of the element just started, up to its end or an XML error
+// (the reader then holds it).
+void readChildren(QXmlStreamReader &xml, const QString &parent, const QString &child,
                   const std::function<void(const QXmlStreamAttributes &)> &take)
 {
     while (!xml.atEnd()) {
@@ -112,9 +119,8 @@ bool readChildren(QXmlStreamReader &xml, const QString &parent, const QString &c
         if (xml.isStartElement() && xml.name() == child)
             take(xml.attributes());
         else if (xml.isEndElement() && xml.name() == parent)
-            return true;
+            return;
     }
-    return false;
 }
 
 void writeSlide(QXmlStreamWriter &xml, const Slide &slide)
@@ -154,21 +160,26 @@ void readStyleAttributes(const QXmlStreamAttributes &attrs, StyleSettings &style
     style.fontWeight = qBound(0, intAttribute(attrs, QStringLiteral("font-weight"), fresh.fontWeight), 99);
 }
 
-} // namespace
-
-ProjectPtr readProjectFile(const QString &path)
+// Reads what comes before any damage into project; false, with where and why, when the file is
+// there but not a whole project file. A file that is not there is no damage: a new project.
+bool readProjectInto(const QString &path, Project &project, QString *problem)
 {
-    auto project = ProjectPtr::create();
     QFile file(path);
-    if (!openForReading(file))
-        return project;
+    if (!QFileInfo::exists(path))
+        return true;
+    if (!openForReading(file)) {
+        *problem = file.errorString();
+        return false;
+    }
     QXmlStreamReader xml(&file);
+    bool root = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
         if (xml.name() == rootElement) {
-            readProjectAttributes(xml.attributes(), *project);
+            root = true;
+            readProjectAttributes(xml.attributes(), project);
         } else if (xml.name() == QLatin1String("audios")) {
             QList<MediaFileInfoPtr> tracks;
             readChildren(xml, QStringLiteral("audios"), QStringLiteral("audio"),
@@ -176,22 +187,80 @@ ProjectPtr readProjectFile(const QString &path)
                              if (const MediaFileInfoPtr track = readTrack(a))
                                  tracks.append(track);
                          });
-            project->setAudioTracks(tracks);
+            project.setAudioTracks(tracks);
         } else if (xml.name() == QLatin1String("slides")) {
             QVector<SlidePtr> slides;
-            const bool complete = readChildren(xml, QStringLiteral("slides"), QStringLiteral("slide"),
-                                               [&slides](const QXmlStreamAttributes &a) {
-                                                   if (const SlidePtr slide = readSlide(a))
-                                                       slides.append(slide);
-                                               });
-            if (complete)
-                project->setSlides(slides);
+            // The slides before a damage are whole: each was read from a complete element.
+            readChildren(xml, QStringLiteral("slides"), QStringLiteral("slide"), [&slides](const QXmlStreamAttributes &a) {
+                if (const SlidePtr slide = readSlide(a))
+                    slides.append(slide);
+            });
+            project.setSlides(slides);
             break;
         }
     }
-    if (xml.hasError())
-        qCInfo(lcProject) << "reading stopped early in" << path << ":" << xml.errorString();
+    if (xml.hasError()) {
+        *problem = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+        return false;
+    }
+    if (!root) {
+        *problem = QStringLiteral("it is not a project file");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ProjectPtr readProjectFile(const QString &path, QString *damage)
+{
+    auto project = ProjectPtr::create();
+    QString problem;
+    const bool read = readProjectInto(path, *project, &problem);
+    if (!read)
+        qCWarning(lcProject) << "the project file" << path << "is damaged:" << problem;
+    if (damage)
+        *damage = problem;
     return project;
+}
+
+bool projectFileLooksWhole(const QString &path)
+{
+    QFile file(path);
+    if (!openForReading(file) || file.size() == 0)
+        return false;
+    constexpr qint64 tail = 64;
+    file.seek(qMax<qint64>(0, file.size() - tail));
+    return file.read(tail).trimmed().endsWith("</project>");
+}
+
+QString keepDamagedCopy(const QString &path, QString *error)
+{
+    QFile damaged(path);
+    if (!damaged.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = damaged.errorString();
+        return {};
+    }
+    const QByteArray bytes = damaged.readAll();
+    for (int n = 1; n < 100; ++n) {
+        const QString copy = path + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral(".%1").arg(n) : QString());
+        QFile existing(copy);
+        if (existing.exists()) {
+            if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+                return copy;
+            continue;
+        }
+        QString reason;
+        if (writeFileAtomically(copy, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); }, &reason))
+            return copy;
+        if (error)
+            *error = reason;
+        return {};
+    }
+    if (error)
+        *error = QStringLiteral("too many damaged copies");
+    return {};
 }
 
 bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *error)

@@ -19,10 +19,20 @@ struct ProjectInfo
     int slidesCount = 0;
 };
 
-// A fresh project filled from the file; its id is left empty (the folder name gives it).
-ProjectPtr readProjectFile(const QString &path);
+// A fresh project filled from the file; its id is left empty (the folder name gives it). A file
+// that is there but damaged (cut short, not well-formed, not a project, unreadable) gives what
+// came before the damage, whole slides only, and damage says where and why; it is left empty for
+// a whole file or none.
+ProjectPtr readProjectFile(const QString &path, QString *damage = nullptr);
 // False, with the reason, when the file could not be written; the old file is then untouched.
 bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *error = nullptr);
+
+// Whether the file ends as a whole project file does; for the saved-projects list, which must not
+// read every project to tell a damaged one.
+bool projectFileLooksWhole(const QString &path);
+// Keeps a copy of a damaged project file beside it ("prj.xml.damaged", then ".damaged.2" and so
+// on, an identical copy being reused); the copy's path, or empty with the reason when it failed.
+QString keepDamagedCopy(const QString &path, QString *error = nullptr);
 
 // A new style record when the file cannot be read.
 StyleSettingsPtr readStyleFile(const QString &path);

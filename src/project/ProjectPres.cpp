@@ -289,24 +289,30 @@ void ProjectPres::openProject(const ProjectPtr &source)
     const bool fixed = source->isDurationFixed;
     const double fixedDuration = source->slideDuration;
     const OutputSettings output = source->output;
+    const QString damage = source->damage;
     m_project->id = source->id;
+    m_project->damage = damage;
     takeOutputSettings(output);
 
     m_model->clear();
     m_hasTextSlide = false;
     QStringList missing;
+    // One block: a row insert per slide would lay the grid out again for each of them.
+    QList<SlidePres *> rows;
+    rows.reserve(slides.size());
     for (const SlidePtr &slide : slides) {
         if (slide->type == TextSlideType) {
-            m_model->appendSlide(new TextSlidePres(slide));
+            rows.append(new TextSlidePres(slide));
             m_hasTextSlide = true;
         } else if (slide->type == ImageSlideType) {
             // Kept in its place, so the next save does not lose it; the video leaves it out.
             slide->missing = !Project::isReadablePhoto(slide->content);
             if (slide->missing)
                 missing.append(slide->content);
-            m_model->appendSlide(new ImgSlidePres(slide, m_pixelRatio));
+            rows.append(new ImgSlidePres(slide, m_pixelRatio));
         }
     }
+    m_model->appendSlides(rows);
     Q_EMIT hasTextSlideChanged();
 
     m_project->setDurationFixed(fixed);
@@ -317,6 +323,8 @@ void ProjectPres::openProject(const ProjectPtr &source)
 
     syncSlides();
     setAudioList(tracks);
+    if (!damage.isEmpty())
+        Q_EMIT projectFileDamaged(int(slides.size()));
     if (!missing.isEmpty())
         Q_EMIT missedImageFiles(missing);
 }

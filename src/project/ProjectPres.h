@@ -110,6 +110,8 @@ Q_SIGNALS:
     void scrollToBottom();
     void audioTracksTextChanged();
     void missedImageFiles(QStringList files);
+    // The project's file was damaged: what came before the damage, slidesRead slides, is open.
+    void projectFileDamaged(int slidesRead);
     void projectSaved();
     void hasTextSlideChanged();
     // An edit by the user: slides, music, durations or output settings.

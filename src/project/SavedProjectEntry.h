@@ -14,5 +14,6 @@ struct SavedProjectEntry
     int slidesCount = 0;
     QStringList imgs;  // "image://PrjImgProvider/" ids, at most five; empty while one is being made
     QDateTime lastModified;
+    bool damaged = false; // its project file is cut short or gone: opening it reads what is left
 };
 using SavedProjectEntryPtr = QSharedPointer<SavedProjectEntry>;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <QUuid>
 
@@ -57,9 +58,31 @@ SavedProjectsPres::SavedProjectsPres()
         return;
     const QStringList folders = QDir(m_projectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
     for (const QString &id : folders) {
-        const ProjectInfo info = readProjectInfo(QDir(folderOf(id)).filePath(AppConstants::infoFileName));
-        m_entries.append(entryFor(id, info));
+        if (const SavedProjectEntryPtr entry = listedEntry(id))
+            m_entries.append(entry);
     }
+}
+
+SavedProjectEntryPtr SavedProjectsPres::listedEntry(const QString &id)
+{
+    const QDir folder(folderOf(id));
+    const QString infoFile = folder.filePath(AppConstants::infoFileName);
+    const QString projectFile = folder.filePath(AppConstants::projectFileName);
+    const bool hasInfo = QFileInfo::exists(infoFile);
+    const bool hasProject = QFileInfo::exists(projectFile);
+    if (!hasInfo && !hasProject)
+        return {};
+    ProjectInfo info;
+    if (hasInfo) {
+        info = readProjectInfo(infoFile);
+    } else {
+        // The list's own summary is gone: made again from the project, named after its last save.
+        const ProjectPtr project = readProjectFile(projectFile);
+        info = projectInfoOf(*project, QFileInfo(projectFile).lastModified());
+    }
+    SavedProjectEntryPtr entry = entryFor(id, info);
+    entry->damaged = !projectFileLooksWhole(projectFile);
+    return entry;
 }
 
 SavedProjectsPres::~SavedProjectsPres() = default;
@@ -85,6 +108,8 @@ QVariant SavedProjectsPres::data(const QModelIndex &index, int role) const
         return entry.imgs;
     case LastModifiedRole:
         return entry.lastModified;
+    case DamagedRole:
+        return entry.damaged;
     default:
         return {};
     }
@@ -96,7 +121,8 @@ QHash<int, QByteArray> SavedProjectsPres::roleNames() const
             {AudioNameRole, "audioName"},
             {SlidesCountRole, "slidesCount"},
             {ImgsRole, "imgs"},
-            {LastModifiedRole, "lastModified"}};
+            {LastModifiedRole, "lastModified"},
+            {DamagedRole, "damaged"}};
 }
 
 QString SavedProjectsPres::folderOf(const QString &id) const
@@ -157,12 +183,32 @@ QString SavedProjectsPres::saveProject(const ProjectPtr &project)
     notifyRow(0, thumbsChanged ? QVector<int>() : m_textRoles);
 
     const QString projectPath = folder.filePath(AppConstants::projectFileName);
+    if (!keepDamagedFile(project, projectPath))
+        return QString();
     QString reason;
     const bool written = writeProjectFile(projectPath, project, &reason);
     if (!written)
         CommonError::report(QStringLiteral("Failed to save the project to %1: %2").arg(projectPath, reason));
+    entry->damaged = entry->damaged && !written;
     touchFolder(folder);
     return written ? id : QString();
+}
+
+bool SavedProjectsPres::keepDamagedFile(const ProjectPtr &project, const QString &projectPath)
+{
+    if (project->damage.isEmpty())
+        return true;
+    QString reason;
+    const QString copy = QFileInfo::exists(projectPath) ? keepDamagedCopy(projectPath, &reason) : projectPath;
+    if (copy.isEmpty()) {
+        CommonError::report(QStringLiteral("The damaged project file %1 was not saved over: no copy of it could be "
+                                           "kept (%2)")
+                                .arg(projectPath, reason));
+        return false;
+    }
+    qCInfo(lcProject) << "kept the damaged project file as" << copy;
+    project->damage.clear();
+    return true;
 }
 
 bool SavedProjectsPres::updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry)
@@ -276,8 +322,15 @@ ProjectPtr SavedProjectsPres::loadProject(int row)
     if (row < 0 || row >= m_entries.size())
         return ProjectPtr::create();
     const QString id = m_entries.at(row)->id;
-    const ProjectPtr project = readProjectFile(QDir(folderOf(id)).filePath(AppConstants::projectFileName));
+    QString damage;
+    const ProjectPtr project = readProjectFile(QDir(folderOf(id)).filePath(AppConstants::projectFileName), &damage);
     project->id = id;
+    project->damage = damage;
+    // A list made without the project file, or before it was damaged, did not know.
+    if (m_entries.at(row)->damaged != !damage.isEmpty()) {
+        m_entries.at(row)->damaged = !damage.isEmpty();
+        notifyRow(row, m_textRoles);
+    }
     return project;
 }
 

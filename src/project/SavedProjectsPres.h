@@ -28,6 +28,7 @@ public:
         SlidesCountRole,
         ImgsRole,
         LastModifiedRole,
+        DamagedRole,
     };
 
     static SavedProjectsPres *instance() { return Singleton<SavedProjectsPres>::instance(); }
@@ -72,6 +73,11 @@ private:
     QString folderOf(const QString &id) const;
     int rowOf(const SavedProjectEntryPtr &entry) const;
     SavedProjectEntryPtr entryFor(const QString &id, const ProjectInfo &info);
+    // The row of a folder as it is on disk; null for a folder that holds no project.
+    SavedProjectEntryPtr listedEntry(const QString &id);
+    // Before a project read from a damaged file is first written over it; false when no copy
+    // could be kept (the file is then left as it is).
+    bool keepDamagedFile(const ProjectPtr &project, const QString &projectPath);
     bool updateThumbnails(const ProjectPtr &project, const SavedProjectEntryPtr &entry);
     void notifyRow(int row, const QVector<int> &roles);
     void dropPendingThumb(const SavedProjectEntryPtr &entry, int n);
@@ -80,7 +86,7 @@ private:
 
     QString m_projectsDir;
     QList<SavedProjectEntryPtr> m_entries;
-    const QVector<int> m_textRoles{NameRole, AudioNameRole, SlidesCountRole, LastModifiedRole};
+    const QVector<int> m_textRoles{NameRole, AudioNameRole, SlidesCountRole, LastModifiedRole, DamagedRole};
     const QVector<int> m_thumbRoles{ImgsRole};
     QString m_cachedProjectId;
     QMap<int, QString> m_thumbKeys;

@@ -157,11 +157,17 @@ private Q_SLOTS:
             << head + "<project quality=\"2\"><audios><audio path=\"/gone.mp3\"/><audio path=\"TONE\"/></audios></project>"
             << false << 4.0 << 2 << 1 << "";
         QTest::newRow("truncated in slides") << head + "<project slide-duration=\"9\"><slides>" + image + "<slide ty"
-                                             << false << 9.0 << 0 << 0 << "";
+                                             << false << 9.0 << 0 << 0 << "1:2:3:1:/a.jpg";
         QTest::newRow("wrong types") << head + "<project slide-duration=\"abc\" quality=\"x\"><slides><slide type=\"1\" "
                                                 "duration-type=\"?\" duration=\"nan\" rotation=\"r\" path=\"/b.jpg\"/>"
                                                 "</slides></project>"
                                      << false << 4.0 << 0 << 0 << "1:1:0:0:/b.jpg";
+        // Beyond what the duration boxes allow: taken as their longest, or the render would run for ever.
+        QTest::newRow("absurd durations") << head + "<project slide-duration-fixed=\"1\" slide-duration=\"1e300\"><slides>"
+                                                    "<slide type=\"1\" duration-type=\"2\" duration=\"9e15\" path=\"/c.jpg\"/>"
+                                                    "<slide type=\"2\" duration-type=\"7\" duration=\"3\" text=\"t\"/>"
+                                                    "</slides></project>"
+                                          << true << 6000.0 << 0 << 0 << "1:2:6000:0:/c.jpg|2:1:3:0:t";
     }
     void readingRules()
     {
@@ -176,6 +182,48 @@ private Q_SLOTS:
         QTEST(project->output.quality, "quality");
         QTEST(int(project->audioTracks.size()), "tracks");
         QTEST(describeSlides(project->slides), "slides");
+    }
+
+    // A damaged file is told from a whole one, with where the damage is; a file not there is none.
+    void damageIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("damage");
+        const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+        QTest::newRow("whole") << head + "<project><audios/><slides><slide type=\"2\" text=\"t\"/></slides></project>"
+                               << "";
+        QTest::newRow("no file") << QByteArray() << "";
+        QTest::newRow("empty") << QByteArray("") << "line 1: Premature end of document.";
+        QTest::newRow("cut short") << head + "\n<project><slides><slide type=\"2\" text=\"t\"/><sl" << "line 2: Premature end of document.";
+        QTest::newRow("garbage") << QByteArray("PK\x03\x04 not xml at all") << "line 1: Start tag expected.";
+        QTest::newRow("another document") << head + "<html><body/></html>" << "it is not a project file";
+    }
+    void damageIsNamed()
+    {
+        QFETCH(QByteArray, xml);
+        const QString file = path("damage.xml");
+        QFile::remove(file);
+        if (!xml.isNull())
+            writeText(file, xml);
+        QString damage = "unset";
+        readProjectFile(file, &damage);
+        QTEST(damage, "damage");
+        QCOMPARE(projectFileLooksWhole(file), !xml.isNull() && damage.isEmpty());
+    }
+
+    void damagedCopiesAreKeptOnce()
+    {
+        const QString file = path("kept-prj.xml");
+        writeText(file, "<project><sli");
+        const QString copy = keepDamagedCopy(file);
+        QCOMPARE(copy, file + ".damaged");
+        QCOMPARE(keepDamagedCopy(file), copy); // the same damage is not copied twice
+        writeText(file, "<project><other");
+        QCOMPARE(keepDamagedCopy(file), file + ".damaged.2");
+        QCOMPARE(readAll(copy), QStringLiteral("<project><sli"));
+        QString error;
+        QCOMPARE(keepDamagedCopy(path("absent.xml"), &error), QString());
+        QVERIFY(!error.isEmpty());
     }
 
     void styleReadingRules()

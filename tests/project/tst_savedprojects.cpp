@@ -111,7 +111,7 @@ private Q_SLOTS:
         QSignalSpy changed(list.get(), &QAbstractItemModel::dataChanged);
         list->saveProject(project);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(2).value<QVector<int>>().size(), 4); // texts only: no thumbnail redone
+        QCOMPARE(changed.at(0).at(2).value<QVector<int>>().size(), 5); // texts only: no thumbnail redone
         QCOMPARE(imgs(*list, 0), first);
 
         project->slides[2]->rotation = 1;
@@ -196,6 +196,44 @@ private Q_SLOTS:
         const QString message = errors.at(0).at(0).toString();
         QVERIFY2(message.contains(AppPaths::projectsDir + "{blocked}/prj.xml: "), qPrintable(message));
         QCOMPARE(readProjectInfo(AppPaths::projectsDir + "{blocked}/info.xml").slidesCount, 1);
+    }
+
+    // A damaged project is marked in the list, opens what can be read, and its file is kept
+    // before the first save writes over it; a project without its summary is listed from its file.
+    void damagedProjectsAreMarkedAndKept()
+    {
+        auto list = restart();
+        const QString id = list->saveProject(projectOf({photo(0), text("two"), photo(1)}));
+        const QString file = AppPaths::projectsDir + id + "/" + AppConstants::projectFileName;
+        QFile project(file);
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QByteArray bytes = project.readAll();
+        project.close();
+        bytes.truncate(bytes.lastIndexOf("<slide") + 9); // the third slide is cut short
+        QVERIFY(project.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(project.write(bytes), bytes.size());
+        project.close();
+        QDir(AppPaths::projectsDir).mkpath("stray");
+
+        list = restart();
+        QCOMPARE(list->rowCount(), 1);
+        QVERIFY(list->data(list->index(0), SavedProjectsPres::DamagedRole).toBool());
+        const ProjectPtr loaded = list->loadProject(0);
+        QCOMPARE(loaded->slides.size(), 2);
+        QVERIFY(!loaded->damage.isEmpty());
+        loaded->setSlides(loaded->slides.mid(0, 1));
+        QCOMPARE(list->saveProject(loaded), id);
+        QVERIFY(loaded->damage.isEmpty());
+        QFile copy(file + ".damaged");
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), bytes);
+        QVERIFY(!list->data(list->index(0), SavedProjectsPres::DamagedRole).toBool());
+        QCOMPARE(readProjectFile(file)->slides.size(), 1);
+
+        QVERIFY(QFile::remove(AppPaths::projectsDir + id + "/" + AppConstants::infoFileName));
+        list = restart();
+        QCOMPARE(list->data(list->index(0), SavedProjectsPres::SlidesCountRole).toInt(), 1);
+        QVERIFY(!list->data(list->index(0), SavedProjectsPres::NameRole).toString().isEmpty());
     }
 
     void stylesAndRemoval()

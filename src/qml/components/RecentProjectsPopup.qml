@@ -65,8 +65,8 @@ BasePopup {
                     Label { Layout.fillWidth: true; text: name; font.weight: Font.DemiBold; elide: Text.ElideRight }
                     Label {
                         Layout.fillWidth: true
-                        text: appWindow.slidesText(slidesCount)
-                        color: Theme.textMuted
+                        text: damaged ? qsTr("Damaged file: opens what can be read") : appWindow.slidesText(slidesCount)
+                        color: damaged ? Theme.danger : Theme.textMuted
                         font.pixelSize: Theme.captionSize
                     }
                 }

@@ -240,6 +240,7 @@ Page {
         target: project
         function onProjectSaved() { savedToast.show(qsTr("Project saved")) }
         function onMissedImageFiles(files) { missingPopup.show(files) }
+        function onProjectFileDamaged(slidesRead) { damagedPopup.show(slidesRead) }
     }
 
     FileDialog {
@@ -276,6 +277,7 @@ Page {
         onOpenRequested: { screen.openProject(index); close() }
     }
     MissingFilesPopup { id: missingPopup; objectName: "missingFilesPopup" }
+    DamagedProjectPopup { id: damagedPopup; objectName: "damagedProjectPopup" }
     LocatePhotoDialogs { objectName: "locatePhotoDialogs"; grid: grid }
     TipsOverlay { id: tips; objectName: "tipsOverlay" }
     ConfirmPopup {
