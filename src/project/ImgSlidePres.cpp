@@ -36,6 +36,7 @@ void ImgSlidePres::locate(const QString &path)
     forgetThumb();
     slide()->content = path;
     slide()->missing = false;
+    slide()->unreadable = false;
     requestThumb();
 }
 
@@ -54,4 +55,12 @@ void ImgSlidePres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage
     if (task != m_thumbTask)
         return;
     replaceImgId(ImageProvider::instance()->addImage(image), true);
+}
+
+void ImgSlidePres::thumbFailed(ThumbGeneratorTask task)
+{
+    if (task != m_thumbTask || slide()->unreadable)
+        return;
+    slide()->unreadable = true;
+    Q_EMIT unreadableChanged(this);
 }

@@ -23,6 +23,11 @@ public:
 public Q_SLOTS:
     // The generator's results for this row's request (other requests are ignored).
     virtual void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
+    // No picture could be made for this row's request: the photo cannot be read.
+    void thumbFailed(ThumbGeneratorTask task);
+
+Q_SIGNALS:
+    void unreadableChanged(QObject *presenter);
 
 private:
     void requestThumb();

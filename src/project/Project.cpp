@@ -70,7 +70,7 @@ void Project::recompute()
     QVector<SlidePtr> present;
     present.reserve(slides.size());
     for (const SlidePtr &slide : qAsConst(slides)) {
-        if (!slide->missing)
+        if (!slide->leftOut())
             present.append(slide);
     }
     videoSlidesNumber = fitDurations(present);
@@ -82,7 +82,7 @@ ProjectPtr Project::withoutMissingSlides() const
     auto copy = ProjectPtr::create(*this);
     copy->slides.clear();
     for (const SlidePtr &slide : slides) {
-        if (!slide->missing)
+        if (!slide->leftOut())
             copy->slides.append(slide);
     }
     copy->recompute();
@@ -159,7 +159,7 @@ int Project::slidesHoldingPresent(int presentCount) const
     int seen = 0;
     int end = 0;
     for (int i = 0; i < slides.size(); ++i) {
-        if (slides.at(i)->missing)
+        if (slides.at(i)->leftOut())
             continue;
         if (seen == presentCount)
             // Missing photos before the first unused slide go past the separator with it.

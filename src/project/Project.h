@@ -40,9 +40,9 @@ public:
     void setOutputSettings(int quality, const QString &saveDir);
 
     // Recomputes effectiveSlideDuration, totalDuration and usedSlidesNumber from the present
-    // slides; missing photos take no time.
+    // slides; missing and unreadable photos take no time.
     void recompute();
-    // A copy holding only the present slides (the same records), recomputed: what a render or
+    // A copy holding only the present, readable slides (the same records), recomputed: what a render or
     // the preview plays.
     ProjectPtr withoutMissingSlides() const;
     // Seconds of all music tracks together.

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJSValue>
+#include <QTimer>
 #include <QUrl>
 
 static NullProjectStore *nullStore()
@@ -28,6 +29,18 @@ ProjectPres::ProjectPres()
 {
     // The video settings screen edits the open project's output settings.
     connect(SettingsPres::instance(), &SettingsPres::outputEdited, this, &ProjectPres::takeEditedOutput);
+    // Not an edit: the file is as it was, only now known to be unreadable. Many such photos
+    // arriving together are counted out once.
+    connect(m_model, &SlidesListModel::slideLeftOut, this, [this] {
+        if (m_leftOutPending)
+            return;
+        m_leftOutPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_leftOutPending = false;
+            syncSlides();
+            updateTimeline();
+        });
+    });
 }
 
 ProjectPres::~ProjectPres() = default;

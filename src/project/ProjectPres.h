@@ -149,6 +149,7 @@ private:
     int m_slidesNumber = 0;
     double m_pixelRatio = 1.0;
     bool m_hasTextSlide = false;
+    bool m_leftOutPending = false; // a photo turned out unreadable; the slides are counted again soon
     SlidesListModel *m_model;
     IProjectStore *m_store;
 };

@@ -19,5 +19,10 @@ struct Slide
     // The photo was not there when the project opened: kept in its place, left out of the
     // video. Known only while the project is open; the project file has no such field.
     bool missing = false;
+    // The photo is there but cannot be read (not a picture, damaged, too large): left out of the
+    // video like a missing one. Known from its thumbnail, while the project is open.
+    bool unreadable = false;
+
+    bool leftOut() const { return missing || unreadable; }
 };
 using SlidePtr = QSharedPointer<Slide>;

@@ -6,6 +6,7 @@
 SlideThumbRouter::SlideThumbRouter()
 {
     connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this, &SlideThumbRouter::deliver);
+    connect(ThumbGenerator::instance(), &ThumbGenerator::failed, this, &SlideThumbRouter::deliverFailure);
 }
 
 void SlideThumbRouter::watch(const ThumbGeneratorTask &task, ImgSlidePres *row)
@@ -25,5 +26,14 @@ void SlideThumbRouter::deliver(const ThumbGeneratorTask &task, const QSharedPoin
     for (ImgSlidePres *row : rows) {
         if (m_rows.contains(task, row))
             row->thumbGenerated(task, image);
+    }
+}
+
+void SlideThumbRouter::deliverFailure(const ThumbGeneratorTask &task)
+{
+    const QList<ImgSlidePres *> rows = m_rows.values(task);
+    for (ImgSlidePres *row : rows) {
+        if (m_rows.contains(task, row))
+            row->thumbFailed(task);
     }
 }

@@ -10,7 +10,8 @@
 
 class ImgSlidePres;
 
-// Hands each generated thumbnail to the photo rows that asked for it. One connection to the
+// Hands each generated thumbnail, or the news that none can be made, to the photo rows that
+// asked for it. One connection to the
 // generator and a look-up per result: with a connection per row, every result would visit
 // every row, and a project of 100 000 photos would take minutes to show its thumbnails.
 class SlideThumbRouter : public QObject
@@ -29,6 +30,7 @@ private:
     SlideThumbRouter();
 
     void deliver(const ThumbGeneratorTask &task, const QSharedPointer<QImage> &image);
+    void deliverFailure(const ThumbGeneratorTask &task);
 
     QMultiHash<ThumbGeneratorTask, ImgSlidePres *> m_rows;
 };

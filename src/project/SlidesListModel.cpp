@@ -50,6 +50,8 @@ QVariant SlidesListModel::data(const QModelIndex &index, int role) const
         return presenter->kind() == ImageKind ? QVariant(QFileInfo(slide.content).fileName()) : QVariant();
     case PathRole:
         return presenter->kind() == ImageKind ? QVariant(slide.content) : QVariant();
+    case UnreadableRole:
+        return presenter->kind() == ImageKind && slide.unreadable;
     default:
         return QVariant();
     }
@@ -67,6 +69,7 @@ QHash<int, QByteArray> SlidesListModel::roleNames() const
         {MissingRole, "missing"},
         {FileNameRole, "fileName"},
         {PathRole, "path"},
+        {UnreadableRole, "unreadable"},
     };
 }
 
@@ -97,6 +100,9 @@ void SlidesListModel::insertSlide(SlidePres *presenter, int row)
 void SlidesListModel::watch(SlidePres *presenter)
 {
     connect(presenter, &SlidePres::imgIdChanged, this, &SlidesListModel::onImgIdChanged, Qt::UniqueConnection);
+    if (auto *photo = qobject_cast<ImgSlidePres *>(presenter))
+        connect(photo, &ImgSlidePres::unreadableChanged, this, &SlidesListModel::onUnreadableChanged,
+                Qt::UniqueConnection);
 }
 
 int SlidesListModel::removeSlideAt(int row)
@@ -155,7 +161,7 @@ bool SlidesListModel::locateSlide(int row, const QString &path)
     if (kindAt(row) != ImageKind || !m_items.at(row)->slide()->missing)
         return false;
     static_cast<ImgSlidePres *>(m_items.at(row))->locate(path);
-    Q_EMIT dataChanged(index(row), index(row), {MissingRole, FileNameRole, PathRole});
+    Q_EMIT dataChanged(index(row), index(row), {MissingRole, FileNameRole, PathRole, UnreadableRole});
     return true;
 }
 
@@ -242,6 +248,15 @@ int SlidesListModel::rowOf(const SlidePres *presenter) const
             m_rows.insert(m_items.at(row), row);
     }
     return m_rows.value(presenter, -1);
+}
+
+void SlidesListModel::onUnreadableChanged(QObject *presenter)
+{
+    const int row = rowOf(static_cast<SlidePres *>(presenter));
+    if (row < 0)
+        return;
+    Q_EMIT dataChanged(index(row), index(row), {UnreadableRole});
+    Q_EMIT slideLeftOut();
 }
 
 void SlidesListModel::insertRow(SlidePres *presenter, int row)

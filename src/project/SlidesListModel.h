@@ -28,6 +28,7 @@ public:
         MissingRole,  // a photo that was not there when the project opened
         FileNameRole, // a photo's file name, without its folder
         PathRole,     // a photo's full path
+        UnreadableRole, // a photo that is there but cannot be read
     };
 
     static SlidesListModel *instance() { return Singleton<SlidesListModel>::instance(); }
@@ -63,8 +64,13 @@ public:
     SlidePtr slideAt(int row) const;
     SeparatorSlidePres *separatorPres() const { return m_separator; }
 
+Q_SIGNALS:
+    // A photo turned out unreadable: the video leaves it out from now on.
+    void slideLeftOut();
+
 public Q_SLOTS:
     void onImgIdChanged(QObject *presenter);
+    void onUnreadableChanged(QObject *presenter);
 
 private:
     friend class Singleton<SlidesListModel>;

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void openingKeepsMissingPhoto();
     void locateAndRelink();
     void badLocateChangesNothing();
+    void unreadablePhotoIsMarkedAndLeftOut();
 
 private:
     // One slide per letter: P a present photo, M a missing one (its file under the old folder).
@@ -250,6 +252,30 @@ void TestMissingPhotos::badLocateChangesNothing()
     QVERIFY(missingAt(1));
     QCOMPARE(edited.count(), 0);
     QCOMPARE(errors.count(), 1);
+}
+
+// A photo that is there but is no picture is found out by its thumbnail: marked in the grid and
+// left out of the video, without counting as an edit.
+void TestMissingPhotos::unreadablePhotoIsMarkedAndLeftOut()
+{
+    const QString bad = dir.filePath(QStringLiteral("notes.jpg"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("shopping list, not a picture");
+    file.close();
+    const ProjectPtr source = projectOf(QStringLiteral("PPP"));
+    source->slides[1]->content = bad;
+    QSignalSpy edited(pres, &ProjectPres::projectEdited);
+    pres->openProject(source);
+    QCOMPARE(pres->project()->totalDuration, 15.0);
+
+    QTRY_VERIFY(model->data(model->index(1), SlidesListModel::UnreadableRole).toBool());
+    QTRY_COMPARE(pres->project()->totalDuration, 10.0);
+    QVERIFY(!missingAt(1));
+    QVERIFY(!model->data(model->index(0), SlidesListModel::UnreadableRole).toBool());
+    QCOMPARE(pres->property("videoSlidesNumber").toInt(), 2);
+    QCOMPARE(pres->project()->withoutMissingSlides()->slides.size(), 2);
+    QCOMPARE(edited.count(), 0);
 }
 
 PICTOVIA_TEST_MAIN(TestMissingPhotos)

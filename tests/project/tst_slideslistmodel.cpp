@@ -121,7 +121,8 @@ void TestSlidesListModel::roles()
     QCOMPARE(roleAt(2, 260).toInt(), 0);
 
     QCOMPARE(roleAt(0, SlidesListModel::MissingRole).toBool(), false);
-    QVERIFY(!roleAt(0, SlidesListModel::PathRole + 1).isValid());
+    QCOMPARE(roleAt(0, SlidesListModel::UnreadableRole).toBool(), false);
+    QVERIFY(!roleAt(0, SlidesListModel::UnreadableRole + 1).isValid());
     QVERIFY(!model->data(model->index(-1), 257).isValid());
     QVERIFY(!model->data(model->index(3), 257).isValid());
     QCOMPARE(model->slides().size(), 2);

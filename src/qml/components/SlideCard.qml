@@ -18,6 +18,9 @@ Item {
     property bool dragging: false
     // A photo that was not there when the project opened: a placeholder until it is located.
     property bool missing: false
+    property bool unreadable: false
+    // Missing or unreadable: in its place, but out of the video.
+    readonly property bool leftOut: missing || unreadable
     property string fileName: ""
     property string path: ""
     readonly property bool hovered: hover.hovered
@@ -70,19 +73,19 @@ Item {
             id: frame
             anchors.fill: parent
             radius: Theme.radius
-            color: card.kind === 3 ? Theme.darkRaised : card.missing ? Theme.dangerSoft : Theme.sunken
+            color: card.kind === 3 ? Theme.darkRaised : card.leftOut ? Theme.dangerSoft : Theme.sunken
             border.color: Theme.dangerLine
-            border.width: card.missing ? 1 : 0
+            border.width: card.leftOut ? 1 : 0
             clip: true
 
             Image {
                 id: photo
-                visible: card.kind === 2 && !card.missing
+                visible: card.kind === 2 && !card.leftOut
                 anchors.centerIn: parent
                 width: parent.width
                 height: parent.height
                 rotation: card.rotation90 * 90
-                source: card.kind === 2 && !card.missing && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
+                source: card.kind === 2 && !card.leftOut && card.imgId !== "" ? "image://ImageProvider/" + card.imgId : ""
                 fillMode: Image.PreserveAspectCrop
                 asynchronous: true
                 cache: false
@@ -91,7 +94,7 @@ Item {
             Loader {
                 anchors.centerIn: parent
                 width: parent.width - 20
-                active: card.missing
+                active: card.leftOut
                 sourceComponent: Column {
                     objectName: "missingPlaceholder"
                     spacing: 4
@@ -103,7 +106,7 @@ Item {
                     Label {
                         width: parent.width
                         horizontalAlignment: Text.AlignHCenter
-                        text: qsTr("Missing")
+                        text: card.missing ? qsTr("Missing") : qsTr("Cannot be read")
                         color: Theme.danger
                         font.pixelSize: Theme.captionSize
                         font.weight: Font.DemiBold
@@ -157,8 +160,8 @@ Item {
             height: 22
             width: durationLabel.implicitWidth + 12
             radius: 11
-            // A missing photo takes no time in the video.
-            visible: !card.missing
+            // A missing or unreadable photo takes no time in the video.
+            visible: !card.leftOut
             color: card.durationType === 2 ? Theme.accent : Theme.badge
             Label {
                 id: durationLabel
@@ -193,13 +196,13 @@ Item {
                 }
                 SlideAction {
                     objectName: "slideRotateLeft"
-                    visible: card.kind === 2 && !card.missing
+                    visible: card.kind === 2 && !card.leftOut
                     iconName: "rotl"; tip: qsTr("Rotate left")
                     onClicked: card.rotateLeft()
                 }
                 SlideAction {
                     objectName: "slideRotateRight"
-                    visible: card.kind === 2 && !card.missing
+                    visible: card.kind === 2 && !card.leftOut
                     iconName: "rotr"; tip: qsTr("Rotate right")
                     onClicked: card.rotateRight()
                 }

@@ -171,6 +171,7 @@ GridView {
             selected: grid.isSelected(index)
             excluded: cell.past
             missing: model.missing === true
+            unreadable: model.unreadable === true
             fileName: model.fileName || ""
             path: model.path || ""
             dragging: grid.draggedRow >= 0 && (grid.draggedRow === index || (grid.isSelected(grid.draggedRow) && grid.isSelected(index)))
