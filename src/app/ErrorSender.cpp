@@ -2,6 +2,7 @@
 #include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "app/ReplyWrapper.h"
+#include "app/ReportText.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -52,7 +53,8 @@ void ErrorSender::send()
     m_network = QSharedPointer<QNetworkAccessManager>::create();
 
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("error"), m_message);
+    // The user's folders stay on the machine; the file name is enough to tell what failed.
+    query.addQueryItem(QStringLiteral("error"), ReportText::withoutFolders(m_message));
     // QUrlQuery leaves "+" alone, which a form decoder would read as a space.
     QString body = query.toString(QUrl::FullyEncoded);
     body.replace(QLatin1Char('+'), QStringLiteral("%2B"));

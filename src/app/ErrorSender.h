@@ -9,7 +9,7 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// Posts one error report from a thread of its own.
+// Posts one error report from a thread of its own, every path in it cut to its file name.
 class ErrorSender : public QObject
 {
     Q_OBJECT

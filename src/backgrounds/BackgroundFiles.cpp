@@ -117,10 +117,9 @@ QList<BackgroundDescriptor> readColorBackgrounds(const QString &path)
 QMap<QString, BackgroundDescriptor> readCustomBackgrounds(const QString &path)
 {
     QMap<QString, BackgroundDescriptor> custom;
-    QString picture;
     forEachElement(path, QStringLiteral("background"), [&](const QXmlStreamAttributes &attributes) {
-        if (attributes.hasAttribute(QStringLiteral("bg-path")))
-            picture = attributes.value(QStringLiteral("bg-path")).toString();
+        // Each entry's own picture: one without a path is no background, not the one before it.
+        const QString picture = attributes.value(QStringLiteral("bg-path")).toString();
         QString id = attributes.value(QStringLiteral("id")).toString();
         if (id.isEmpty())
             id = QUuid::createUuid().toString();

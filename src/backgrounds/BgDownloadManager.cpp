@@ -2,14 +2,18 @@
 
 #include "app/AppConstants.h"
 #include "app/Logging.h"
+#include "backgrounds/DownloadChecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <filesystem>
+#include <system_error>
 
 BgDownloadManager::BgDownloadManager()
     : BgDownloadManager(backgroundBaseUrl())
@@ -24,6 +28,11 @@ BgDownloadManager::BgDownloadManager(const QString &baseUrl, QObject *parent)
     stallTimer.setSingleShot(true);
     stallTimer.setInterval(defaultStallTimeoutMs);
     connect(&stallTimer, &QTimer::timeout, this, &BgDownloadManager::onStalled);
+    rateTimer.setInterval(defaultRateWindowMs);
+    connect(&rateTimer, &QTimer::timeout, this, &BgDownloadManager::onRateWindow);
+    failureTimer.setSingleShot(true);
+    failureTimer.setInterval(0);
+    connect(&failureTimer, &QTimer::timeout, this, [this] { Q_EMIT downloadError(lastError); });
 }
 
 BgDownloadManager::~BgDownloadManager()
@@ -41,9 +50,32 @@ QString BgDownloadManager::backgroundBaseUrl()
     return address + AppConstants::backgroundPackagesPath;
 }
 
+bool BgDownloadManager::isDownloaded(const QString &localPath)
+{
+    if (!QFileInfo(localPath).isFile())
+        return false;
+    if (DownloadChecks::opensAsVideo(localPath))
+        return true;
+    // Left in place it would fail every render; gone, it is fetched again.
+    qCWarning(lcBackgrounds) << "Removing" << localPath << "which does not open as a video";
+    QFile::remove(localPath);
+    return false;
+}
+
 void BgDownloadManager::setStallTimeout(int ms)
 {
     stallTimer.setInterval(ms);
+}
+
+void BgDownloadManager::setMinimumRate(int bytesPerSecond, int windowMs)
+{
+    minimumBytesPerSecond = bytesPerSecond;
+    rateTimer.setInterval(windowMs);
+}
+
+void BgDownloadManager::setMaximumSize(qint64 bytes)
+{
+    maximumBytes = bytes;
 }
 
 void BgDownloadManager::fetch(const QString &localPath)
@@ -67,23 +99,55 @@ void BgDownloadManager::restartCurrent()
 void BgDownloadManager::startRequest()
 {
     dropReply();
+    // A folder that cannot take the file fails before anything is fetched, naming the folder.
+    const QString problem = openPartFile();
+    if (!problem.isEmpty()) {
+        failLater(problem);
+        return;
+    }
     QNetworkRequest request(QUrl(currentUrl, QUrl::TolerantMode));
     // A content server may move its files; never from https down to http.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     qCInfo(lcBackgrounds) << "Fetching" << currentUrl << "into" << currentPath;
     reply = network->get(request);
+    // The network stops reading ahead once this much waits, so memory stays bounded by it.
+    reply->setReadBufferSize(readBufferBytes);
     connect(reply, &QNetworkReply::downloadProgress, this, &BgDownloadManager::downloadProgress);
     connect(reply, &QNetworkReply::readyRead, this, &BgDownloadManager::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &BgDownloadManager::downloadFinished);
     connect(reply, &QNetworkReply::errorOccurred, this, &BgDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &BgDownloadManager::onDownloadSslErrors);
+    headChecked = false;
+    received = 0;
+    receivedBeforeWindow = 0;
     stallTimer.start();
+    rateTimer.start();
+}
+
+// Creates the target's folder and the temporary file beside the target; the reason when it cannot.
+QString BgDownloadManager::openPartFile()
+{
+    const QString folder = QFileInfo(currentPath).absolutePath();
+    const QString problem = DownloadChecks::folderProblem(folder);
+    if (!problem.isEmpty())
+        return problem;
+    file = std::make_unique<QTemporaryFile>(currentPath + QStringLiteral(".XXXXXX.part"));
+    if (file->open()) {
+        // A temporary file is private to its owner; the video it becomes is an ordinary one.
+        file->setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        return {};
+    }
+    const QString reason = file->errorString();
+    file.reset();
+    return tr("Cannot write in the folder %1: %2").arg(QDir::toNativeSeparators(folder), reason);
 }
 
 // Removes the running request and its temporary file; its later signals never arrive.
 void BgDownloadManager::dropReply()
 {
     stallTimer.stop();
+    rateTimer.stop();
+    failureTimer.stop();
     file.reset();
     if (!reply)
         return;
@@ -95,30 +159,68 @@ void BgDownloadManager::dropReply()
     reply = nullptr;
 }
 
-void BgDownloadManager::fail()
+void BgDownloadManager::fail(const QString &reason)
 {
-    qCWarning(lcBackgrounds) << "Download failed:" << currentUrl
-                             << (reply ? reply->errorString() : QString());
+    lastError = reason;
+    qCWarning(lcBackgrounds) << "Download failed:" << currentUrl << reason;
     dropReply();
-    Q_EMIT downloadError();
+    Q_EMIT downloadError(reason);
 }
 
-// Appends what has arrived to the temporary file, creating it (and its folder) first.
-// The body of an HTTP error page is never written.
-bool BgDownloadManager::writeAvailable()
+// As fail(), with the signal once the caller of fetch() is back in its event loop.
+void BgDownloadManager::failLater(const QString &reason)
 {
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && (status.toInt() < 200 || status.toInt() >= 300))
-        return true;
-    if (!file) {
-        if (!QDir().mkpath(QFileInfo(currentPath).absolutePath()))
-            return false;
-        file = std::make_unique<QSaveFile>(currentPath);
-        if (!file->open(QIODevice::WriteOnly))
-            return false;
+    lastError = reason;
+    qCWarning(lcBackgrounds) << "Download failed:" << currentUrl << reason;
+    dropReply();
+    failureTimer.start();
+}
+
+// Appends what has arrived to the temporary file once the answer's headers have passed;
+// the reason to stop, empty while all is well.
+QString BgDownloadManager::takeAvailable()
+{
+    if (DownloadChecks::isRedirect(*reply)) {
+        reply->readAll();
+        return {};
     }
-    const QByteArray data = reply->readAll();
-    return file->write(data) == data.size();
+    if (!headChecked) {
+        headChecked = true;
+        const QString problem = DownloadChecks::headProblem(*reply, maximumBytes);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    while (reply->bytesAvailable() > 0) {
+        const QByteArray data = reply->read(readBufferBytes);
+        if (data.isEmpty())
+            break;
+        received += data.size();
+        const QString problem = DownloadChecks::sizeProblem(received, maximumBytes);
+        if (!problem.isEmpty())
+            return problem;
+        if (file->write(data) != data.size())
+            return tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+    }
+    return {};
+}
+
+// Gives the complete file its final name once it opens as a video.
+QString BgDownloadManager::store()
+{
+    const QString part = file->fileName();
+    if (!file->flush())
+        return tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(part), file->errorString());
+    file->close();
+    if (!DownloadChecks::opensAsVideo(part))
+        return tr("The server's answer is not a video");
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(part).constData(), QFile::encodeName(currentPath).constData(), error);
+    if (error)
+        return tr("Cannot store %1: %2")
+            .arg(QDir::toNativeSeparators(currentPath), QString::fromLocal8Bit(error.message().c_str()));
+    file->setAutoRemove(false);
+    file.reset();
+    return {};
 }
 
 void BgDownloadManager::onReadyRead()
@@ -126,8 +228,9 @@ void BgDownloadManager::onReadyRead()
     if (!reply || sender() != reply)
         return;
     stallTimer.start();
-    if (!writeAvailable())
-        fail();
+    const QString problem = takeAvailable();
+    if (!problem.isEmpty())
+        fail(problem);
 }
 
 void BgDownloadManager::downloadFinished()
@@ -135,27 +238,32 @@ void BgDownloadManager::downloadFinished()
     if (!reply)
         return;
     stallTimer.stop();
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool httpFailure = status.isValid() && status.toInt() >= 300;
-    if (reply->error() != QNetworkReply::NoError || httpFailure || !writeAvailable() || !file
-        || !file->commit()) {
-        fail();
+    rateTimer.stop();
+    QString problem = reply->error() != QNetworkReply::NoError ? reply->errorString() : takeAvailable();
+    // A redirect that ended the answer names its status.
+    if (problem.isEmpty() && !headChecked)
+        problem = DownloadChecks::headProblem(*reply, maximumBytes);
+    if (problem.isEmpty())
+        problem = DownloadChecks::lengthProblem(*reply, received);
+    if (problem.isEmpty())
+        problem = store();
+    if (!problem.isEmpty()) {
+        fail(problem);
         return;
     }
-    file.reset();
     reply->deleteLater();
     reply = nullptr;
     Q_EMIT done();
 }
 
-void BgDownloadManager::downloadProgress(qlonglong received, qlonglong total)
+void BgDownloadManager::downloadProgress(qlonglong receivedBytes, qlonglong total)
 {
     if (!reply)
         return;
     stallTimer.start();
-    if (total <= 0 || received <= 0)
+    if (total <= 0 || receivedBytes <= 0)
         return;
-    Q_EMIT progress(float(received) * 100.0f / float(total));
+    Q_EMIT progress(float(receivedBytes) * 100.0f / float(total));
 }
 
 void BgDownloadManager::onDownloadError(QNetworkReply::NetworkError code)
@@ -163,7 +271,7 @@ void BgDownloadManager::onDownloadError(QNetworkReply::NetworkError code)
     if (!reply)
         return;
     qCWarning(lcBackgrounds) << "Network error" << code;
-    fail();
+    fail(reply->errorString());
 }
 
 void BgDownloadManager::onDownloadSslErrors(const QList<QSslError> &errors)
@@ -173,13 +281,25 @@ void BgDownloadManager::onDownloadSslErrors(const QList<QSslError> &errors)
     // Never ignored: a certificate problem ends the download as a failure.
     for (const QSslError &error : errors)
         qCWarning(lcBackgrounds) << "TLS error:" << error.errorString();
-    fail();
+    fail(errors.isEmpty() ? reply->errorString() : errors.first().errorString());
 }
 
 void BgDownloadManager::onStalled()
 {
     if (!reply)
         return;
-    qCWarning(lcBackgrounds) << "Nothing received for" << stallTimer.interval() << "ms";
-    fail();
+    fail(tr("Nothing received for %1 s").arg(stallTimer.interval() / 1000.0));
+}
+
+// A server that sends a byte now and then never stalls, yet never finishes either.
+void BgDownloadManager::onRateWindow()
+{
+    if (!reply)
+        return;
+    const qint64 wanted = qint64(minimumBytesPerSecond) * rateTimer.interval() / 1000;
+    if (received - receivedBeforeWindow < wanted) {
+        fail(tr("Less than %1 bytes received in %2 s").arg(wanted).arg(rateTimer.interval() / 1000.0));
+        return;
+    }
+    receivedBeforeWindow = received;
 }

@@ -12,17 +12,25 @@
 #include <memory>
 
 class QNetworkAccessManager;
-class QSaveFile;
+class QTemporaryFile;
 
 // Fetches background videos from the content server into the user's data folder, one file at
-// a time. The body streams into a temporary file beside the target, renamed when complete, so
-// no partial file ever appears under the final name. Lives on the main thread.
+// a time. The body streams into a temporary file beside the target, renamed only once the whole
+// answer has arrived and opens as a video, so nothing else ever appears under the final name.
+// Lives on the main thread.
 class BgDownloadManager : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int defaultStallTimeoutMs = 30000;
+    // A trickle that never reaches this rate over the window fails like a stalled transfer.
+    static constexpr int defaultMinimumBytesPerSecond = 1024;
+    static constexpr int defaultRateWindowMs = 60000;
+    // The loops are under 20 MB even at 2160p; an answer beyond this is not a background.
+    static constexpr qint64 defaultMaximumBytes = 512LL * 1024 * 1024;
+    // What a reply may hold in memory before it is written out.
+    static constexpr qint64 readBufferBytes = 1024 * 1024;
 
     static BgDownloadManager *instance() { return Singleton<BgDownloadManager>::instance(); }
 
@@ -33,6 +41,9 @@ public:
     // The content server's "<address>/app/2/"; with no address configured, the "content" folder
     // installed next to the program as a file:// address.
     static QString backgroundBaseUrl();
+    // True when localPath holds a video that opens; a file there that does not open is deleted,
+    // so that it is fetched again.
+    static bool isDownloaded(const QString &localPath);
 
     // Starts fetching this file, abandoning any running request without a signal.
     void fetch(const QString &localPath);
@@ -41,11 +52,18 @@ public:
     void restartCurrent();
     // A transfer that receives nothing for this long ends as a download error.
     void setStallTimeout(int ms);
+    // A transfer that receives less than bytesPerSecond over a window of windowMs ends as one.
+    void setMinimumRate(int bytesPerSecond, int windowMs);
+    // An answer larger than this is refused before it is stored.
+    void setMaximumSize(qint64 bytes);
+    // Why the last download failed, in words for the user.
+    QString errorString() const { return lastError; }
 
 Q_SIGNALS:
     void progress(float percent);
     void done();
-    void downloadError();
+    // reason as errorString() gives it.
+    void downloadError(const QString &reason);
 
 public Q_SLOTS:
     void downloadFinished();
@@ -56,21 +74,33 @@ public Q_SLOTS:
 private Q_SLOTS:
     void onReadyRead();
     void onStalled();
+    void onRateWindow();
 
 private:
     friend class Singleton<BgDownloadManager>;
     BgDownloadManager();
 
     void startRequest();
-    void fail();
+    QString openPartFile();
+    void fail(const QString &reason);
+    void failLater(const QString &reason);
     void dropReply();
-    bool writeAvailable();
+    QString takeAvailable();
+    QString store();
 
     QNetworkAccessManager *network;
     QNetworkReply *reply = nullptr;
     QString currentUrl;
     QString currentPath;
     QString baseUrl;
-    std::unique_ptr<QSaveFile> file; // the temporary file of the running request
+    QString lastError;
+    std::unique_ptr<QTemporaryFile> file; // the temporary file of the running request
+    bool headChecked = false;
+    qint64 received = 0;
+    qint64 receivedBeforeWindow = 0;
+    qint64 maximumBytes = defaultMaximumBytes;
+    int minimumBytesPerSecond = defaultMinimumBytesPerSecond;
     QTimer stallTimer;
+    QTimer rateTimer;
+    QTimer failureTimer; // reports a failure found before the request started, once fetch() has returned
 };

@@ -2,7 +2,9 @@
 
 #include "app/CommonError.h"
 #include "app/ErrorSender.h"
+#include "app/ReportText.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -109,12 +111,14 @@ private Q_SLOTS:
         QSignalSpy popup(CommonError::instance(), &CommonError::error);
         QSignalSpy received(&server, &ReportServer::received);
 
-        CommonError::report(QStringLiteral("Failed to open av format of /tmp/a b+c&d.mp3"), -2);
+        const QString path = QDir::homePath() + QStringLiteral("/My Music/a b+c&d.mp3");
+        CommonError::report(QStringLiteral("Failed to open av format of ") + path, -2);
         QCOMPARE(popup.count(), 1);
-        // The user reads the library's reason; the server gets the code.
+        // The user reads the library's reason and the whole path; the server gets the code and
+        // the file name only.
         QCOMPARE(popup.at(0).at(0).toString(),
-                 QStringLiteral("Failed to open av format of /tmp/a b+c&d.mp3: No such file or directory"));
-        const QString expected = QStringLiteral("Failed to open av format of /tmp/a b+c&d.mp3\r\nError: -2");
+                 QStringLiteral("Failed to open av format of ") + path + QStringLiteral(": No such file or directory"));
+        const QString expected = QStringLiteral("Failed to open av format of a b+c&d.mp3\r\nError: -2");
 
         QVERIFY(received.wait(5000));
         const ReportServer::Request r = server.requests.first();
@@ -131,10 +135,42 @@ private Q_SLOTS:
         QSignalSpy popup(CommonError::instance(), &CommonError::error);
         QSignalSpy received(&server, &ReportServer::received);
 
-        CommonError::instance()->sendCrashFeedback(QString());
+        CommonError::instance()->sendCrashFeedback("Stopped at " + QDir::homePath() + "/Pictures/a.jpg");
         QVERIFY(received.wait(5000));
-        QCOMPARE(formField(server.requests.first().body), QStringLiteral("APP_CRASH_FEEDBACK\r\n"));
+        QCOMPARE(formField(server.requests.first().body), QStringLiteral("APP_CRASH_FEEDBACK\r\nStopped at a.jpg"));
         QCOMPARE(popup.count(), 0);
+    }
+
+    // What a report takes off the machine: every path cut to its file name, other text as it was.
+    void reportTextKeepsNoFolders_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("sent");
+        const QString home = QDir::homePath();
+        QTest::newRow("home path with spaces")
+            << "Failed to save the project to " + home + "/.local/share/OOO Velmar/Pictovia/{1-2}/prj.xml: No space"
+            << "Failed to save the project to prj.xml: No space";
+        QTest::newRow("two paths on a line") << "Cannot copy /srv/a/x.jpg to " + home + "/b c/y.jpg"
+                                             << "Cannot copy x.jpg to y.jpg";
+        QTest::newRow("slash in the reason") << "Cannot read /data/a.jpg: read/write error"
+                                             << "Cannot read a.jpg: read/write error";
+        QTest::newRow("quoted, on a second line") << "Render failed\r\n\"" + home + "/V/out.mp4\""
+                                                  << "Render failed\r\n\"out.mp4\"";
+        QTest::newRow("file address") << "Cannot open file://" + home + "/My%20Photos/p.png"
+                                      << "Cannot open p.png";
+        QTest::newRow("under ~ and a drive letter") << "~/Videos/a.mp4 and C:\\Users\\anna\\b.mp4"
+                                                    << "a.mp4 and b.mp4";
+        QTest::newRow("home glued to other text") << "HOME=ab:" + home + "/bin" << "HOME=ab:~/bin";
+        QTest::newRow("web address and fractions stay")
+            << "Cannot download 1/2 of https://content.example/app/2/00001.mp4 and/or retry"
+            << "Cannot download 1/2 of https://content.example/app/2/00001.mp4 and/or retry";
+    }
+
+    void reportTextKeepsNoFolders()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, sent);
+        QCOMPARE(ReportText::withoutFolders(text), sent);
     }
 
     void reportsInOrderEachOnItsOwnThread()

@@ -131,8 +131,10 @@ private Q_SLOTS:
         QCOMPARE(BackgroundCatalogue(folders).custom().keys(), QStringList{ids.at(0)});
 
         // No "font-color" reads as white; a truncated file keeps what came before the damage.
+        // An entry without a path is left out; it does not take the picture of the one before.
         QVERIFY(writeFile(folders.customFile, "<?xml version=\"1.0\"?><backgrounds><background bg-path=\"" + first.toUtf8()
-                                                  + "\" id=\"a\"/><background bg-path=\"" + second.toUtf8() + "\" id=\"b"));
+                                                  + "\" id=\"a\"/><background id=\"nopath\"/><background bg-path=\""
+                                                  + second.toUtf8() + "\" id=\"b"));
         const BackgroundCatalogue truncated(folders);
         QCOMPARE(truncated.custom().keys(), QStringList{"a"});
         QCOMPARE(truncated.entry("a").fontColor, QColor(Qt::white));
@@ -197,8 +199,11 @@ private Q_SLOTS:
     void presenterListsPreviewsAndSelection()
     {
         const QString content = path("content");
-        QVERIFY(writeFile(content + "/app/2/1-720p.mp4", "a loop"));
-        QVERIFY(writeFile(path("downloaded/2/2-720p.mp4"), "already here"));
+        // Real loops: a stored or served file that does not open as a video is no background.
+        const QString loop = QCoreApplication::applicationDirPath() + "/content/app/2/00001-720p.mp4";
+        QVERIFY(QDir().mkpath(content + "/app/2") && QDir().mkpath(path("downloaded/2")));
+        QVERIFY(QFile::copy(loop, content + "/app/2/1-720p.mp4"));
+        QVERIFY(QFile::copy(loop, path("downloaded/2/2-720p.mp4")));
         RenderFixtures::colourPicture(path("backgrounds/1"), "bg.jpg", Qt::darkBlue, 64, 36);
         BgDownloadManager downloader(QUrl::fromLocalFile(content).toString() + "/app/2/");
         BackgroundCatalogue catalogue(folders);

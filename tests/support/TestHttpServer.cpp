@@ -1,6 +1,7 @@
 #include "support/TestHttpServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 TestHttpServer::TestHttpServer()
 {
@@ -49,15 +50,35 @@ void TestHttpServer::answer(QTcpSocket *socket, const QByteArray &request)
     }
     if (route.mode == Mode::Stall)
         return;
-    QByteArray head = "HTTP/1.0 " + QByteArray::number(route.status) + " Status\r\nContent-Type: video/mp4\r\n";
+    QByteArray head = "HTTP/1.0 " + QByteArray::number(route.status) + " Status\r\n";
+    if (!route.contentType.isEmpty())
+        head += "Content-Type: " + route.contentType + "\r\n";
     if (!route.location.isEmpty())
         head += "Location: " + route.location + "\r\n";
+    const qint64 length = route.declaredLength >= 0 ? route.declaredLength : route.body.size();
     if (route.mode != Mode::NoLength)
-        head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
     socket->write(head + "\r\n");
+    if (route.mode == Mode::Trickle) {
+        trickle(socket, route.body);
+        return;
+    }
     const bool half = route.mode == Mode::DropMidBody || route.mode == Mode::StallMidBody;
     socket->write(half ? route.body.left(route.body.size() / 2) : route.body);
     socket->flush();
     if (route.mode != Mode::StallMidBody)
         socket->disconnectFromHost();
+}
+
+void TestHttpServer::trickle(QTcpSocket *socket, const QByteArray &body)
+{
+    auto *timer = new QTimer(socket);
+    auto sent = QSharedPointer<int>::create(0);
+    connect(timer, &QTimer::timeout, socket, [socket, body, sent] {
+        if (*sent < body.size())
+            socket->write(body.mid((*sent)++, 1));
+        else
+            socket->disconnectFromHost();
+    });
+    timer->start(trickleIntervalMs);
 }

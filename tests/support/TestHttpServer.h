@@ -21,7 +21,9 @@ public:
         DropMidBody,   // Content-Length of the whole body, half of it, then the connection closes
         Stall,         // accepts the request and never answers
         StallMidBody,  // headers and half of the body, then nothing
+        Trickle,       // headers, then one byte of the body every trickleIntervalMs
     };
+    static constexpr int trickleIntervalMs = 100;
 
     struct Route
     {
@@ -30,6 +32,8 @@ public:
         Mode mode = Mode::Normal;
         QByteArray location; // for redirects
         int failFirst = 0;   // answer 404 this many times before the route works
+        QByteArray contentType = "video/mp4";
+        qint64 declaredLength = -1; // the Content-Length sent instead of the body's own
     };
 
     TestHttpServer();
@@ -43,6 +47,7 @@ public:
 private:
     void onConnection();
     void answer(QTcpSocket *socket, const QByteArray &request);
+    static void trickle(QTcpSocket *socket, const QByteArray &body);
 
     QTcpServer m_server;
     QHash<QString, Route> m_routes;
