@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class Project;
@@ -32,6 +33,10 @@ public:
     // Where and why the file it was read from is damaged; empty when it was whole. Not saved:
     // the first save keeps a copy of the damaged file before writing over it.
     QString damage;
+    // Music the file names that was not there, or could not be read, when it was read; left out
+    // (not saved: the next save drops them).
+    QStringList missingMusic;
+    QStringList unreadableMusic;
 
     void setAudioTracks(const QList<MediaFileInfoPtr> &tracks);
     void setSlides(const QVector<SlidePtr> &newSlides);

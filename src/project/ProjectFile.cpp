@@ -80,14 +80,24 @@ void readProjectAttributes(const QXmlStreamAttributes &attrs, Project &project)
     project.setOutputSettings(quality, attrs.value(QLatin1String("save-dir")).toString());
 }
 
-MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs)
+// Music that vanished since the save, or cannot be read, is left out; the project keeps its
+// name so the caller can say so.
+MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs, Project &project)
 {
     const QString path = attrs.value(QLatin1String("path")).toString();
-    // Music that vanished since the save is dropped without a message.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return {};
-    // The reader has reported a failure; the project opens without that track.
-    return MediaFileInfo::tryRead(path);
+    if (!QFileInfo(path).isFile()) {
+        project.missingMusic.append(path);
+        return {};
+    }
+    const MediaFileInfoPtr track = MediaFileInfo::tryRead(path);
+    // No sound at all is as good as none: durations would be fitted to nothing.
+    if (!track || !(track->duration() > 0.0f)) {
+        project.unreadableMusic.append(path);
+        return {};
+    }
+    return track;
 }
 
 SlidePtr readSlide(const QXmlStreamAttributes &attrs)
@@ -183,8 +193,8 @@ bool readProjectInto(const QString &path, Project &project, QString *problem)
         } else if (xml.name() == QLatin1String("audios")) {
             QList<MediaFileInfoPtr> tracks;
             readChildren(xml, QStringLiteral("audios"), QStringLiteral("audio"),
-                         [&tracks](const QXmlStreamAttributes &a) {
-                             if (const MediaFileInfoPtr track = readTrack(a))
+                         [&tracks, &project](const QXmlStreamAttributes &a) {
+                             if (const MediaFileInfoPtr track = readTrack(a, project))
                                  tracks.append(track);
                          });
             project.setAudioTracks(tracks);

@@ -303,6 +303,7 @@ void ProjectPres::openProject(const ProjectPtr &source)
     const double fixedDuration = source->slideDuration;
     const OutputSettings output = source->output;
     const QString damage = source->damage;
+    const QStringList lostMusic = source->missingMusic + source->unreadableMusic;
     m_project->id = source->id;
     m_project->damage = damage;
     takeOutputSettings(output);
@@ -340,6 +341,8 @@ void ProjectPres::openProject(const ProjectPtr &source)
         Q_EMIT projectFileDamaged(int(slides.size()));
     if (!missing.isEmpty())
         Q_EMIT missedImageFiles(missing);
+    if (!lostMusic.isEmpty())
+        Q_EMIT missedMusicFiles(lostMusic);
 }
 
 void ProjectPres::setAudioList(const QList<MediaFileInfoPtr> &tracks)

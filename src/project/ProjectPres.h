@@ -110,6 +110,8 @@ Q_SIGNALS:
     void scrollToBottom();
     void audioTracksTextChanged();
     void missedImageFiles(QStringList files);
+    // Music the project names that is gone or cannot be read: the project opened without it.
+    void missedMusicFiles(QStringList files);
     // The project's file was damaged: what came before the damage, slidesRead slides, is open.
     void projectFileDamaged(int slidesRead);
     void projectSaved();

@@ -3,6 +3,12 @@
 #include "render/AudioEncoder.h"
 #include "render/AudioInput.h"
 
+#include "app/AppConstants.h"
+#include "app/CommonError.h"
+
+#include <QDir>
+#include <QTime>
+
 #include <algorithm>
 #include <new>
 
@@ -43,10 +49,31 @@ void AudioFeed::feedUntil(double videoTime)
             const int volume =
                 volumeFor(trackTime, videoDuration - written, double(trackInfo->duration()) - trackTime);
             encoder.encodeFrame(audioFrame.get(), rate, volume);
-        } else if (!openNextTrack()) {
-            exhausted = true;
+        } else {
+            reportShortTrack();
+            if (!openNextTrack())
+                exhausted = true;
         }
     }
+}
+
+// A track that ends well before the length it had when it was added could not be read on (it
+// was cut, or its disk went away): the video would be silent from there without a word.
+void AudioFeed::reportShortTrack() const
+{
+    if (!track || !trackInfo)
+        return;
+    constexpr double tolerance = 1.0;
+    const double expected = double(trackInfo->duration());
+    if (trackTime + tolerance >= expected)
+        return;
+    auto clock = [](double seconds) {
+        const QString format = seconds < 3600 ? AppConstants::shortDurationFormat : AppConstants::longDurationFormat;
+        return QTime(0, 0).addSecs(int(seconds)).toString(format);
+    };
+    CommonError::report(QStringLiteral("The music %1 could not be read past %2 of its %3: the rest of it is missing "
+                                       "from the video")
+                            .arg(QDir::toNativeSeparators(trackInfo->path()), clock(trackTime), clock(expected)));
 }
 
 bool AudioFeed::openNextTrack()

@@ -29,6 +29,7 @@ public:
 
 private:
     bool openNextTrack();
+    void reportShortTrack() const;
 
     AudioEncoder &encoder;
     double written = 0.0;

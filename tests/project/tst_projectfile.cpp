@@ -182,6 +182,8 @@ private Q_SLOTS:
         QTEST(project->output.quality, "quality");
         QTEST(int(project->audioTracks.size()), "tracks");
         QTEST(describeSlides(project->slides), "slides");
+        // Music left out is named, so the user hears of it.
+        QCOMPARE(project->missingMusic, xml.contains("/gone.mp3") ? QStringList{"/gone.mp3"} : QStringList());
     }
 
     // A damaged file is told from a whole one, with where the damage is; a file not there is none.

@@ -180,6 +180,46 @@ private Q_SLOTS:
         QVERIFY(qAbs(VideoProbe::duration(path, "video") - 2.0) < 0.05);
     }
 
+    // Music that reads shorter than when it was added (cut, or its disk gone) is said, naming it;
+    // music that plays to its end, or past the video's end, is not.
+    void musicCutShortIsReported_data()
+    {
+        QTest::addColumn<double>("readSeconds");
+        QTest::addColumn<double>("playedSeconds");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("whole, longer than the video") << 4.0 << 4.0 << QString();
+        QTest::newRow("whole, shorter than the video") << 1.0 << 1.0 << QString();
+        QTest::newRow("cut short") << 4.0 << 1.0 << QStringLiteral("could not be read past 0:01 of its 0:04");
+    }
+    void musicCutShortIsReported()
+    {
+        QFETCH(double, readSeconds);
+        QFETCH(double, playedSeconds);
+        QFETCH(QString, message);
+        const QString music = dir.filePath("cut.m4a");
+        auto tone = [&music](double seconds) {
+            return QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-ac",
+                                                "2", "-c:a", "aac", music});
+        };
+        QCOMPARE(tone(readSeconds), 0);
+        auto project = imageProject({red, green}, 1.5, 0);
+        project->audioTracks = {MediaFileInfo::read(music)};
+        QCOMPARE(tone(playedSeconds), 0);
+        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), dir.filePath("cut.mp4"));
+        QVERIFY(render.render());
+        QStringList said;
+        for (const QList<QVariant> &m : qAsConst(messages))
+            said << m.at(0).toString();
+        if (message.isEmpty()) {
+            QCOMPARE(said, QStringList());
+        } else {
+            QCOMPARE(said.size(), 1);
+            QVERIFY2(said.first().contains(message) && said.first().contains(music), qPrintable(said.first()));
+        }
+    }
+
     void imageGroupOverlapsIntoTextGroup()
     {
         const QString path = dir.filePath("text.mp4");

@@ -6,6 +6,7 @@ import "../BTStyle"
 BasePopup {
     id: popup
     property var files: []
+    property bool music: false
     title: qsTr("Warning")
     preferredWidth: 560
 
@@ -13,7 +14,9 @@ BasePopup {
 
     Label {
         Layout.fillWidth: true
-        text: qsTr("These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate\u2026 on the slide) or remove them.")
+        text: popup.music
+              ? qsTr("This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.")
+              : qsTr("These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate\u2026 on the slide) or remove them.")
         wrapMode: Text.Wrap
     }
     ListView {

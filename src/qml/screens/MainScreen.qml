@@ -240,6 +240,7 @@ Page {
         target: project
         function onProjectSaved() { savedToast.show(qsTr("Project saved")) }
         function onMissedImageFiles(files) { missingPopup.show(files) }
+        function onMissedMusicFiles(files) { missingMusicPopup.show(files) }
         function onProjectFileDamaged(slidesRead) { damagedPopup.show(slidesRead) }
     }
 
@@ -277,6 +278,7 @@ Page {
         onOpenRequested: { screen.openProject(index); close() }
     }
     MissingFilesPopup { id: missingPopup; objectName: "missingFilesPopup" }
+    MissingFilesPopup { id: missingMusicPopup; objectName: "missingMusicPopup"; music: true }
     DamagedProjectPopup { id: damagedPopup; objectName: "damagedProjectPopup" }
     LocatePhotoDialogs { objectName: "locatePhotoDialogs"; grid: grid }
     TipsOverlay { id: tips; objectName: "tipsOverlay" }
