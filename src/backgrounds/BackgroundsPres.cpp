@@ -120,7 +120,8 @@ void BackgroundsPres::selectionDone(const QString &id)
     Q_EMIT selectedBgThumbChanged();
     if (d.isVideo()) {
         const QString variant = resolutionVariantPath(d.path, m_resolution());
-        if (!m_downloader->isFetching(variant) && !QFileInfo::exists(variant)) {
+        // A stored file that does not open as a video is deleted and fetched again.
+        if (!m_downloader->isFetching(variant) && !BgDownloadManager::isDownloaded(variant)) {
             m_downloader->fetch(variant);
             m_downloadProgress = 0;
             Q_EMIT downloadProgressChanged();

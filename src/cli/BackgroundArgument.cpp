@@ -4,6 +4,7 @@
 #include "backgrounds/BackgroundCatalogue.h"
 #include "backgrounds/BgDownloadManager.h"
 #include "cli/ProgressPrinter.h"
+#include "images/ImageLoading.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QEventLoop>
@@ -32,9 +33,15 @@ bool BackgroundArgument::resolve(const QString &value, int quality, BackgroundDe
     if (isCatalogueId(value)) {
         *background = BackgroundCatalogue::instance()->entry(value);
         const QString variant = resolutionVariantPath(background->path, quality);
-        return !background->isVideo() || QFileInfo::exists(variant) || fetch(value, variant, error);
+        // A stored file that does not open as a video is deleted there and fetched again.
+        return !background->isVideo() || BgDownloadManager::isDownloaded(variant) || fetch(value, variant, error);
     }
     if (QFileInfo(value).isFile()) {
+        // A picture that cannot be read would be a black background without a word.
+        if (const QString reason = unreadableReason(value, ImageDecoder::photoBytes); !reason.isEmpty()) {
+            *error = QStringLiteral("The background picture %1 cannot be read (%2)").arg(value, reason);
+            return false;
+        }
         *background = BackgroundDescriptor::ofFile(QFileInfo(value).absoluteFilePath());
         return true;
     }
@@ -73,8 +80,9 @@ bool BackgroundArgument::fetch(const QString &id, const QString &path, QString *
     if (!complete && m_stopRequested) {
         *error = QStringLiteral("Stopped while downloading the background");
     } else if (!complete) {
-        *error = QStringLiteral("Cannot download background %1 from %2")
-                     .arg(id, BgDownloadManager::backgroundBaseUrl() + QFileInfo(path).fileName());
+        *error = QStringLiteral("Cannot download background %1 from %2: %3")
+                     .arg(id, BgDownloadManager::backgroundBaseUrl() + QFileInfo(path).fileName(),
+                          downloader->errorString());
     }
     return complete;
 }

@@ -12,22 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <dirent.h>
+
 namespace ProjectFolder {
 
 namespace {
 
-// As opening the project in the application: photos that are gone are left out.
-void dropMissingPhotos(Project &project, QStringList *warnings)
-{
-    QVector<SlidePtr> kept;
-    for (const SlidePtr &slide : qAsConst(project.slides)) {
-        if (slide->type == ImageSlideType && !Project::isReadablePhoto(slide->content))
-            warnings->append(QStringLiteral("The photo %1 is missing; it is left out").arg(slide->content));
-        else
-            kept.append(slide);
-    }
-    project.setSlides(kept);
-}
 
 void takeStyle(const StyleSettings &style, RenderOptions &options, QStringList *warnings)
 {
@@ -72,7 +62,43 @@ void writeThumbnails(const QDir &folder, const Project &project)
     }
 }
 
+// Listed by the system itself: Qt's listing leaves out names that are not UTF-8.
+bool holdsAnything(const QString &dir)
+{
+    DIR *listing = ::opendir(QFile::encodeName(dir).constData());
+    if (!listing)
+        return false;
+    bool found = false;
+    while (const dirent *entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(listing);
+    return found;
+}
+
 } // namespace
+
+void dropUnreadablePhotos(Project &project, QStringList *warnings)
+{
+    QVector<SlidePtr> kept;
+    kept.reserve(project.slides.size());
+    for (const SlidePtr &slide : qAsConst(project.slides)) {
+        if (slide->type != ImageSlideType) {
+            kept.append(slide);
+        } else if (!QFileInfo::exists(slide->content)) {
+            warnings->append(QStringLiteral("The photo %1 is missing; it is left out").arg(slide->content));
+        } else if (const QString reason = unreadableReason(slide->content); !reason.isEmpty()) {
+            warnings->append(QStringLiteral("The photo %1 cannot be read (%2); it is left out").arg(slide->content, reason));
+        } else {
+            kept.append(slide);
+        }
+    }
+    project.setSlides(kept);
+}
 
 ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
 {
@@ -83,8 +109,22 @@ ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
                      .arg(options.projectDir, AppConstants::projectFileName);
         return {};
     }
-    const ProjectPtr project = readProjectFile(projectFile);
-    dropMissingPhotos(*project, warnings);
+    QString damage;
+    const ProjectPtr project = readProjectFile(projectFile, &damage);
+    if (!damage.isEmpty() && project->slides.isEmpty()) {
+        *error = QStringLiteral("The project file %1 is damaged (%2) and no slide of it could be read")
+                     .arg(projectFile, damage);
+        return {};
+    }
+    if (!damage.isEmpty())
+        warnings->append(QStringLiteral("The project file %1 is damaged (%2); the %3 slide(s) before the damage are used")
+                             .arg(projectFile, damage)
+                             .arg(project->slides.size()));
+    for (const QString &music : qAsConst(project->missingMusic))
+        warnings->append(QStringLiteral("The music %1 is missing; the video has no sound from it").arg(music));
+    for (const QString &music : qAsConst(project->unreadableMusic))
+        warnings->append(QStringLiteral("The music %1 cannot be read; the video has no sound from it").arg(music));
+    dropUnreadablePhotos(*project, warnings);
     if (project->slides.isEmpty()) {
         *error = QStringLiteral("The project in %1 has no slide to show").arg(options.projectDir);
         return {};
@@ -116,6 +156,22 @@ StyleSettingsPtr styleOf(const RenderOptions &options, QStringList *warnings)
             style->bgId = options.background;
     }
     return style;
+}
+
+QString saveProblem(const QString &dir)
+{
+    const QFileInfo info(dir);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("%1 is a file, not a folder; choose an empty folder").arg(dir);
+    const QDir folder(dir);
+    if (!info.exists() || QFileInfo(folder.filePath(AppConstants::projectFileName)).isFile())
+        return {};
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("Cannot read the folder %1: Permission denied").arg(dir);
+    if (holdsAnything(dir))
+        return QStringLiteral("The folder %1 holds other files and is not a saved project; choose an empty folder")
+            .arg(dir);
+    return {};
 }
 
 bool save(const QString &dir, const ProjectPtr &project, const StyleSettingsPtr &style, QString *error)

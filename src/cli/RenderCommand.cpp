@@ -5,10 +5,13 @@
 #include "cli/BackgroundArgument.h"
 #include "cli/ProgressPrinter.h"
 #include "cli/ProjectFolder.h"
+#include "cli/RawFileNames.h"
 #include "project/ProjectPres.h"
+#include "render/AsyncVideoOutput.h"
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/VideoFile.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
@@ -84,6 +87,50 @@ int RenderCommand::run(const QStringList &arguments)
         printError(error);
         return Failure;
     }
+    return execute(options);
+}
+
+int RenderCommand::run(const QList<QByteArray> &arguments)
+{
+    QStringList decoded;
+    for (const QByteArray &argument : arguments)
+        decoded << QFile::decodeName(argument);
+    RawFileNames &names = RawFileNames::instance();
+    const QByteArray base = QFile::encodeName(m_baseDir);
+    QString unreachable;
+    auto pathOf = [&](int i) {
+        const QString path = names.pathFor(arguments.at(i), base);
+        if (path.isEmpty() && unreachable.isEmpty())
+            unreachable = RawFileNames::shown(arguments.at(i));
+        return path.isEmpty() ? decoded.at(i) : path;
+    };
+    RenderOptions options;
+    QString error;
+    if (!options.parse(decoded, &error, pathOf)) {
+        printError(error);
+        return Failure;
+    }
+    if (!unreachable.isEmpty()) {
+        printError(QStringLiteral("Cannot reach %1: its name is not UTF-8 and no link to it could be made in %2")
+                       .arg(unreachable, QDir::tempPath()));
+        return Failure;
+    }
+    // What is written keeps the name given; a name the text form cannot hold would come out altered.
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &name = decoded.at(i);
+        if (!RawFileNames::decodable(arguments.at(i)) && !name.isEmpty()
+            && (name == options.output || name == options.saveProjectDir)) {
+            printError(QStringLiteral("Cannot write under the name %1: it is not UTF-8; choose another name")
+                           .arg(RawFileNames::shown(arguments.at(i))));
+            return Failure;
+        }
+    }
+    return execute(options);
+}
+
+int RenderCommand::execute(const RenderOptions &options)
+{
+    QString error;
     if (options.help) {
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), m_out);
         return Success;
@@ -111,14 +158,24 @@ int RenderCommand::run(const QStringList &arguments)
 int RenderCommand::saveProject(const RenderOptions &options)
 {
     RenderOptions resolved = absolutePaths(options, m_baseDir);
+    QString error = ProjectFolder::saveProblem(resolved.saveProjectDir);
+    if (!error.isEmpty()) {
+        printError(error);
+        return Failure;
+    }
     // A background that names no file is a background id, kept as given.
     if (!QFileInfo(resolved.background).isFile())
         resolved.background = options.background;
     QStringList warnings;
     const StyleSettingsPtr style = ProjectFolder::styleOf(resolved, &warnings);
-    QString error;
     const ProjectPtr project = buildProject(resolved, &error);
-    const bool saved = project && ProjectFolder::save(resolved.saveProjectDir, project, style, &error);
+    printWarnings(RawFileNames::instance().takeWarnings());
+    if (project)
+        dropUnsavableNames(*project);
+    if (project && project->slides.isEmpty())
+        error = QStringLiteral("No slide left to save in %1").arg(resolved.saveProjectDir);
+    const bool saved =
+        project && !project->slides.isEmpty() && ProjectFolder::save(resolved.saveProjectDir, project, style, &error);
     printWarnings(warnings);
     if (!saved) {
         printError(error);
@@ -138,7 +195,44 @@ void RenderCommand::printWarnings(const QStringList &warnings)
 
 QStringList RenderCommand::folderPictures(const QString &folder)
 {
-    return ProjectPres::scanFolders({folder});
+    QStringList pictures = ProjectPres::scanFolders({folder});
+    // Each in its place in the name order the application's listing follows.
+    for (const auto &[name, path] : RawFileNames::instance().undecodablePictures(folder)) {
+        int at = 0;
+        while (at < pictures.size()
+               && QString::compare(QFileInfo(pictures.at(at)).fileName(), name, Qt::CaseInsensitive) <= 0)
+            ++at;
+        pictures.insert(at, path);
+    }
+    return pictures;
+}
+
+void RenderCommand::dropUnsavableNames(Project &project)
+{
+    const RawFileNames &names = RawFileNames::instance();
+    auto warn = [this, &names](const QString &path) {
+        printError(QStringLiteral("warning: %1 has a name that is not UTF-8, which a project cannot keep; it is "
+                                  "left out")
+                       .arg(names.shownFor(path)));
+    };
+    QVector<SlidePtr> kept;
+    for (const SlidePtr &slide : qAsConst(project.slides)) {
+        if (slide->type == ImageSlideType && names.isLink(slide->content))
+            warn(slide->content);
+        else
+            kept.append(slide);
+    }
+    QList<MediaFileInfoPtr> tracks;
+    for (const MediaFileInfoPtr &track : qAsConst(project.audioTracks)) {
+        if (names.isLink(track->path()))
+            warn(track->path());
+        else
+            tracks.append(track);
+    }
+    if (kept.size() != project.slides.size())
+        project.setSlides(kept);
+    if (tracks.size() != project.audioTracks.size())
+        project.setAudioTracks(tracks);
 }
 
 ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *error)
@@ -267,10 +361,20 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
 
     QString error;
     const ProjectPtr project = loaded ? loaded : buildProject(options, &error);
+    printWarnings(RawFileNames::instance().takeWarnings());
     if (!project) {
         printReports(lock);
         printError(error);
         return done(Failure);
+    }
+    if (!loaded) {
+        QStringList left;
+        ProjectFolder::dropUnreadablePhotos(*project, &left);
+        printWarnings(left);
+        if (project->slides.isEmpty()) {
+            printError(QStringLiteral("No photo given can be read, and there is no text slide"));
+            return done(Failure);
+        }
     }
     QString output = QFileInfo(options.output).absoluteFilePath();
     // A link is written through: the video goes where it points, and the link stays.
@@ -291,6 +395,15 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(problem);
         return done(Failure);
     }
+    // As the application does with its save folder; a folder that cannot be made shows up in
+    // the check that follows, with the system's reason.
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    // Found now, not when the finished video cannot take the name.
+    const QString unwritable = VideoFile::problem(output);
+    if (!unwritable.isEmpty()) {
+        printError(QStringLiteral("Cannot create the video %1: %2").arg(output, unwritable));
+        return done(Failure);
+    }
     const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(options.themeId);
     if (!theme || (theme->photoScenes.isEmpty() && theme->textScenes.isEmpty())) {
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
@@ -308,9 +421,6 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
     if (!warning.isEmpty())
         printError(warning);
 
-    // As the application does with its save folder; a folder that cannot be made shows up as
-    // the output's open failure.
-    QDir().mkpath(QFileInfo(output).absolutePath());
     ProgressPrinter printer(m_err, m_errIsTerminal);
     LibavRender render(project, theme, background, output);
     QObject::connect(&render, &LibavRender::progress,
@@ -319,6 +429,8 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
     if (s_stopRequested)
         render.stop();
     const bool ok = render.render();
+    // Another render may have taken the name meanwhile: the video then has the next number.
+    const QString written = ok ? AsyncVideoOutput::publishedOnThisThread() : QString();
     s_running = nullptr;
     printer.finish(ok && !s_stopRequested);
 
@@ -331,7 +443,14 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
             printError(QStringLiteral("The render failed"));
         return done(Failure);
     }
-    std::fprintf(m_out, "%s\nlength %s (%d slides)\n", output.toLocal8Bit().constData(),
+    // What went wrong without failing the render (music cut short) is said, as warnings.
+    {
+        QMutexLocker locker(&lock);
+        for (const QString &message : qAsConst(m_errors))
+            printError(QStringLiteral("warning: ") + message);
+        m_errors.clear();
+    }
+    std::fprintf(m_out, "%s\nlength %s (%d slides)\n", written.toLocal8Bit().constData(),
                  ProgressPrinter::clock(project->totalDuration).toLocal8Bit().constData(), project->usedSlidesNumber);
     std::fflush(m_out);
     return done(Success);

@@ -24,6 +24,8 @@ public:
     RenderCommand(FILE *out, FILE *err, bool errIsTerminal, const QString &baseDir);
 
     int run(const QStringList &arguments);
+    // The arguments as the system gave them: names that are not UTF-8 still reach their files.
+    int run(const QList<QByteArray> &arguments);
     // Safe from a signal handler: asks the running render to stop like the stop button.
     static void requestStop();
 
@@ -31,7 +33,8 @@ public:
     static ProjectPtr buildProject(const RenderOptions &options, QString *error);
     // The options with every path made absolute against baseDir.
     static RenderOptions absolutePaths(RenderOptions options, const QString &baseDir);
-    // Photos in a folder, as "Add Folder with Images" finds them.
+    // Photos in a folder, as "Add Folder with Images" finds them, and those whose names are not
+    // UTF-8 (which the application cannot list), through RawFileNames.
     static QStringList folderPictures(const QString &folder);
     // How many slides the music leaves out and how to keep them; empty when all are used.
     static QString leftOutWarning(const Project &project);
@@ -42,10 +45,13 @@ public:
     static QString outputProblem(const QString &output, const QString &shown, const QStringList &inputs);
 
 private:
+    int execute(const RenderOptions &options);
     // Renders the loaded project, or the one the options describe when there is none.
     int render(const RenderOptions &options, const ProjectPtr &loaded = {});
     int saveProject(const RenderOptions &options);
     void printWarnings(const QStringList &warnings);
+    // Leaves out what a project file cannot keep: files reached through RawFileNames' links.
+    void dropUnsavableNames(Project &project);
     void printError(const QString &message);
     // Prints what was reported through the error channel; false when nothing was.
     bool printReports(QMutex &lock);

@@ -31,14 +31,24 @@ StyleSettings RenderOptions::styleSettings() const
     return style;
 }
 
-bool RenderOptions::parse(const QStringList &arguments, QString *error)
+bool RenderOptions::parse(const QStringList &arguments, QString *error, const PathOf &pathOf)
 {
     auto fail = [error](const QString &message) {
         *error = message;
         return false;
     };
+    auto path = [&](int i) { return pathOf ? pathOf(i) : arguments.at(i); };
+    bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        if (optionsEnded) {
+            items.append(Item{Item::Picture, path(i)});
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
             help = true;
             return true;
@@ -48,23 +58,32 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
             return true;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            items.append(Item{Item::Picture, argument});
+            items.append(Item{Item::Picture, path(i)});
             continue;
         }
+        // A name with an extension is most likely a file that begins with "-".
+        if (!isOption(argument) && argument.contains(QLatin1Char('.')))
+            return fail(QStringLiteral("Unknown option %1 (see --help); for a file of that name give ./%1, or -- "
+                                       "before it")
+                            .arg(argument));
+        if (!isOption(argument))
+            return fail(QStringLiteral("Unknown option %1 (see --help)").arg(argument));
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(argument));
         const QString value = arguments.at(++i);
+        // Only the options that name files ask for the path: a --text is no file.
+        auto valuePath = [&path, i] { return path(i); };
         given.insert(argument == QLatin1String("-o") ? QStringLiteral("--output") : argument);
         if (argument == QLatin1String("--text")) {
             items.append(Item{Item::Text, value});
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
             output = value;
         } else if (argument == QLatin1String("--project")) {
-            projectDir = value;
+            projectDir = valuePath();
         } else if (argument == QLatin1String("--save-project")) {
             saveProjectDir = value;
         } else if (argument == QLatin1String("--music")) {
-            music.append(value);
+            music.append(valuePath());
         } else if (argument == QLatin1String("--theme")) {
             if (!readInt(value, 1, 8, &themeId))
                 return fail(QStringLiteral("--theme takes a theme number from 1 to 8, not \"%1\"").arg(value));
@@ -79,7 +98,7 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
         } else if (argument == QLatin1String("--background")) {
             if (value.startsWith(QLatin1Char('#')) && !QColor::isValidColor(value))
                 return fail(QStringLiteral("--background colour \"%1\" is not #rrggbb").arg(value));
-            background = value;
+            background = value.startsWith(QLatin1Char('#')) ? value : valuePath();
         } else if (argument == QLatin1String("--border") || argument == QLatin1String("--shadow")
                    || argument == QLatin1String("--text-shadow")) {
             int *level = argument == QLatin1String("--border") ? &border
@@ -93,8 +112,6 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
             fontColor = QColor(value);
             if (!fontColor.isValid())
                 return fail(QStringLiteral("--font-color \"%1\" is not a colour").arg(value));
-        } else {
-            return fail(QStringLiteral("Unknown option %1 (see --help)").arg(argument));
         }
     }
     if (!projectDir.isEmpty() || !saveProjectDir.isEmpty())
@@ -104,6 +121,17 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error)
     if (output.isEmpty())
         return fail(QStringLiteral("No output file given: add -o OUT.mp4"));
     return true;
+}
+
+bool RenderOptions::isOption(const QString &argument)
+{
+    static const QStringList withValue{
+        QStringLiteral("--text"),       QStringLiteral("-o"),         QStringLiteral("--output"),
+        QStringLiteral("--project"),    QStringLiteral("--save-project"), QStringLiteral("--music"),
+        QStringLiteral("--theme"),      QStringLiteral("--quality"),  QStringLiteral("--duration"),
+        QStringLiteral("--background"), QStringLiteral("--border"),   QStringLiteral("--shadow"),
+        QStringLiteral("--text-shadow"), QStringLiteral("--font"),    QStringLiteral("--font-color")};
+    return withValue.contains(argument);
 }
 
 bool RenderOptions::checkProjectModes(QString *error) const
@@ -163,6 +191,7 @@ QString RenderOptions::helpText()
         "                       the application's projects folder appears in Recent Projects\n"
         "  --list               print the installed themes and backgrounds with their ids\n"
         "  -h, --help           show this help\n"
+        "  --                   every argument after it is an ITEM, even one that begins with -\n"
         "\n"
         "Durations: the video lasts as long as the music. Without --duration the slides share\n"
         "the music's length equally, but last at least 3 s each; with --duration they last that\n"

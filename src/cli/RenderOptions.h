@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What one pictovia-render command line asks for.
 struct RenderOptions
 {
@@ -38,12 +40,19 @@ struct RenderOptions
     StyleSettingsPtr style; // a saved project's style, for what the options above cannot say
     QSet<QString> given;    // the options on the command line, by their long names
 
+    // The file an argument names, by its index; the argument itself when not given. Lets
+    // names the text form cannot hold (not UTF-8) reach their files.
+    using PathOf = std::function<QString(int index)>;
+
     // Parses the arguments after the program name; on failure returns false with a message.
-    bool parse(const QStringList &arguments, QString *error);
+    // After "--" every argument is an item, whatever it begins with.
+    bool parse(const QStringList &arguments, QString *error, const PathOf &pathOf = nullptr);
     // The style record the settings screen would hold for these choices (over style's, when loaded).
     StyleSettings styleSettings() const;
     static QString helpText();
 
 private:
+    // The options that take a value.
+    static bool isOption(const QString &argument);
     bool checkProjectModes(QString *error) const;
 };

@@ -22,7 +22,7 @@ ImageSharedPointer ExifThumbWorker::generateThumb(const ThumbGeneratorTask &task
     const int pixelY = header.exifValue(ExifHeader::PixelYDimensionTag).toInteger();
     if (pixelX != 0)
         thumb = cropToPhotoRatio(thumb, pixelX, pixelY);
-    thumb = coverCropped(thumb, task.height, task.width);
+    thumb = coverCropped(thumb, task.height, task.width, task.path);
     if (thumb.isNull())
         return ImageSharedPointer();
     return ImageSharedPointer::create(thumb);

@@ -1,9 +1,29 @@
 #include "images/ImageDecoder.h"
 
+#include "app/Logging.h"
 #include "images/PictureMemory.h"
 
 #include <QFileInfo>
-#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qint64 bytesPerPixel = 4;
+
+QString sizeText(const QSize &size)
+{
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+// Such a path reads as no picture.
+QString regularFileOrNothing(const QString &path)
+{
+    return ImageDecoder::blocksOnOpen(path) ? QString() : path;
+}
+
+} // namespace
 
 bool ImageDecoder::blocksOnOpen(const QString &path)
 {
@@ -11,14 +31,20 @@ bool ImageDecoder::blocksOnOpen(const QString &path)
     return info.exists() && !info.isFile();
 }
 
-// Such a path reads as no picture.
-static QString regularFileOrNothing(const QString &path)
+bool ImageDecoder::fits(const QSize &size, qint64 maxBytes)
 {
-    return ImageDecoder::blocksOnOpen(path) ? QString() : path;
+    return fits(size.width(), size.height(), maxBytes);
+}
+
+// Divided rather than multiplied, so that no pair of sides overflows.
+bool ImageDecoder::fits(qint64 width, qint64 height, qint64 maxBytes)
+{
+    return width > 0 && height > 0 && width <= maxBytes / bytesPerPixel / height;
 }
 
 ImageDecoder::ImageDecoder(const QString &path, qint64 maxBytes)
     : m_reader(regularFileOrNothing(path))
+    , m_path(path)
     , m_maxBytes(maxBytes)
 {
     m_reader.setAutoTransform(true);
@@ -39,33 +65,60 @@ bool ImageDecoder::reducedDecoding() const
     return format == "jpeg" || format == "jpg";
 }
 
+QSize ImageDecoder::smallestDecodedSize() const
+{
+    const QSize stored = storedSize();
+    if (!reducedDecoding() || stored.isEmpty())
+        return stored;
+    return QSize(int((qint64(stored.width()) + 7) / 8), int((qint64(stored.height()) + 7) / 8));
+}
+
 // The size the decoder allocates: the JPEG reader decodes at M/8 of each side, the smallest M that
 // still covers the requested size; other formats decode fully before scaling.
 QSize ImageDecoder::decodedSize(const QSize &scaledSize) const
 {
     const QSize stored = storedSize();
-    if (scaledSize.isEmpty() || !reducedDecoding())
+    if (scaledSize.isEmpty() || stored.isEmpty() || !reducedDecoding())
         return stored;
-    const double f = qMin(double(stored.width()) / scaledSize.width(), double(stored.height()) / scaledSize.height());
-    const int eighths = qBound(1, qCeil(8 / f), 8);
+    const double f = std::min(double(stored.width()) / scaledSize.width(), double(stored.height()) / scaledSize.height());
+    const int eighths = int(std::clamp(std::ceil(8 / f), 1.0, 8.0));
     return QSize(int((qint64(stored.width()) * eighths + 7) / 8), int((qint64(stored.height()) * eighths + 7) / 8));
 }
 
 QImage ImageDecoder::read(const QSize &scaledSize)
 {
-    if (tellsSize() && storedSize().isValid()) {
-        const QSize decoded = decodedSize(scaledSize);
-        m_tooLarge = qint64(decoded.width()) * decoded.height() * 4 > m_maxBytes;
-        if (m_tooLarge)
-            return QImage();
-    }
+    m_tooLarge = false;
+    const QSize stored = tellsSize() ? storedSize() : QSize();
+    if (stored.isValid() && stored.isEmpty())
+        return QImage();
+    // What the reader allocates: the picture it decodes, then the one it scales that to.
+    const QSize decoded = stored.isValid() ? decodedSize(scaledSize) : QSize();
+    if ((decoded.isValid() && !fits(decoded, m_maxBytes)) || (!scaledSize.isEmpty() && !fits(scaledSize, m_maxBytes)))
+        return refused(decoded, scaledSize);
     if (!scaledSize.isEmpty())
         m_reader.setScaledSize(scaledSize);
     // The reader decodes into a picture of the right size and format instead of allocating one.
-    QImage image = preallocated(scaledSize.isEmpty() ? storedSize() : scaledSize);
+    QImage image = preallocated(scaledSize.isEmpty() ? stored : scaledSize);
     if (!m_reader.read(&image))
         return QImage();
+    // A format that does not tell its size is measured once decoded: nothing larger goes further.
+    if (!image.isNull() && !fits(image.size(), m_maxBytes))
+        return refused(image.size(), scaledSize);
     return image;
+}
+
+QImage ImageDecoder::refused(const QSize &decoded, const QSize &scaled)
+{
+    m_tooLarge = true;
+    QStringList sizes{QStringLiteral("stored ") + sizeText(storedSize())};
+    if (decoded.isValid())
+        sizes << QStringLiteral("decoded ") + sizeText(decoded);
+    if (!scaled.isEmpty())
+        sizes << QStringLiteral("scaled ") + sizeText(scaled);
+    sizes << QStringLiteral("cap %1 MB").arg(m_maxBytes / (1024 * 1024));
+    qCWarning(lcImages).noquote() << "Image too large to decode:" << m_path
+                                  << QStringLiteral("(%1)").arg(sizes.join(QStringLiteral(", ")));
+    return QImage();
 }
 
 QImage ImageDecoder::preallocated(const QSize &size) const

@@ -7,15 +7,21 @@
 
 // Reads one image file with its orientation applied, at full size or at a requested size that the
 // decoder reaches by reduced decoding where the format has it (JPEG). Refuses what would claim more
-// than maxBytes: Qt 5's image reader has no allocation limit of its own.
+// than maxBytes, for the picture it decodes and for the one it scales that to alike: Qt 5's image
+// reader has no allocation limit of its own. A refusal is logged once, naming the file and sizes.
 class ImageDecoder
 {
 public:
     // Enough for a 64-megapixel photo decoded whole.
     static constexpr qint64 photoBytes = 256ll * 1024 * 1024;
+    // Largest picture a thumbnail makes (Qt 6 reader default): several workers decode at once.
+    static constexpr qint64 thumbnailBytes = 128ll * 1024 * 1024;
 
     // A named pipe or a device: opening it would wait for ever, so it is read as no picture.
     static bool blocksOnOpen(const QString &path);
+    // Whether a 32-bit picture of that size is at most maxBytes; never for an empty size.
+    static bool fits(const QSize &size, qint64 maxBytes);
+    static bool fits(qint64 width, qint64 height, qint64 maxBytes);
 
     explicit ImageDecoder(const QString &path, qint64 maxBytes = photoBytes);
     ImageDecoder(const ImageDecoder &) = delete;
@@ -30,6 +36,8 @@ public:
     bool orientationTurns() const;
     // Whether the decoder itself decodes at a fraction of each side (JPEG).
     bool reducedDecoding() const;
+    // The smallest picture the decoder can make of the stored one (an eighth of each side for JPEG).
+    QSize smallestDecodedSize() const;
 
     // Decodes at scaledSize (stored orientation; empty: full size). A null image when decoding
     // fails or would claim more than maxBytes (tooLarge() then says so).
@@ -40,8 +48,10 @@ public:
 private:
     QSize decodedSize(const QSize &scaledSize) const;
     QImage preallocated(const QSize &size) const;
+    QImage refused(const QSize &decoded, const QSize &scaled);
 
     QImageReader m_reader;
+    const QString m_path;
     const qint64 m_maxBytes;
     bool m_tooLarge = false;
 };

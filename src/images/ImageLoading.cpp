@@ -1,37 +1,53 @@
 #include "images/ImageLoading.h"
 
 #include "app/Logging.h"
-#include "images/ImageDecoder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <climits>
 
 namespace {
 
-// Largest image a thumbnail decodes (Qt 6 reader default): several workers decode at once.
-constexpr qint64 maxThumbnailDecodeBytes = 128ll * 1024 * 1024;
+int clampedSide(qint64 side)
+{
+    return int(qBound<qint64>(1, side, INT_MAX));
+}
 
-// The stored size that, once the file's orientation is applied, covers height x width.
-QSize coverSize(QSize stored, bool rotated, int height, int width)
+// The size that, once the orientation is applied, covers height x width. Compared crosswise in
+// 64 bits: exact, and no extreme shape overflows (ImageDecoder::fits then refuses it).
+QSize coverSize(const QSize &size, bool rotated, int height, int width)
 {
     if (rotated)
         std::swap(height, width);
-    const qint64 w = stored.width();
-    const qint64 h = stored.height();
-    const float boxRatio = float(width) / float(height);
-    if (boxRatio > float(w) / float(h))
-        return QSize(width, int(qMax<qint64>(1, h * width / w)));
-    return QSize(int(qMax<qint64>(1, w * height / h)), height);
+    const qint64 w = size.width();
+    const qint64 h = size.height();
+    if (qint64(width) * h > qint64(height) * w)
+        return QSize(width, clampedSide(h * width / w));
+    return QSize(clampedSide(w * height / h), height);
 }
 
-ImageSharedPointer readFullThenScale(ImageDecoder &decoder, int height, int width)
+bool coverFits(const QString &what, const QSize &source, const QSize &cover)
 {
-    QImage image = decoder.read();
+    if (ImageDecoder::fits(cover, ImageDecoder::thumbnailBytes))
+        return true;
+    qCWarning(lcImages).noquote().nospace() << "Image too large to scale: " << what << " " << source.width() << " x "
+                                            << source.height() << " would cover at " << cover.width() << " x "
+                                            << cover.height();
+    return false;
+}
+
+// A format that does not tell its size: decoded whole (the decoder measures it), then scaled.
+QImage readFullThenScale(ImageDecoder &decoder, const QString &path, int height, int width)
+{
+    const QImage image = decoder.read();
     if (image.isNull())
-        return ImageSharedPointer::create();
-    const float boxRatio = float(width) / float(height);
-    if (boxRatio > float(image.width()) / float(image.height()))
-        image = image.scaledToWidth(width, Qt::FastTransformation);
-    else
-        image = image.scaledToHeight(height, Qt::FastTransformation);
-    return ImageSharedPointer::create(image);
+        return image;
+    const QSize cover = coverSize(image.size(), false, height, width);
+    if (!coverFits(path, image.size(), cover))
+        return QImage();
+    return image.scaled(cover, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 } // namespace
@@ -40,44 +56,56 @@ ImageSharedPointer loadScaledImage(const QString &path, int height, int width)
 {
     if (height <= 0 || width <= 0 || ImageDecoder::blocksOnOpen(path))
         return ImageSharedPointer::create();
-    ImageDecoder decoder(path, maxThumbnailDecodeBytes);
-    if (decoder.tellsSize()) {
-        const QSize stored = decoder.storedSize();
-        if (stored.width() <= 0 || stored.height() <= 0)
-            return ImageSharedPointer::create();
-        const QImage image = decoder.read(coverSize(stored, decoder.orientationTurns(), height, width));
-        if (decoder.tooLarge())
-            qCWarning(lcImages) << "Image too large to decode:" << path << stored;
-        return ImageSharedPointer::create(image);
-    }
-    if (decoder.canRead())
-        return readFullThenScale(decoder, height, width);
-    return ImageSharedPointer::create(path);
+    ImageDecoder decoder(path, ImageDecoder::thumbnailBytes);
+    if (!decoder.canRead())
+        return ImageSharedPointer::create();
+    if (!decoder.tellsSize())
+        return ImageSharedPointer::create(readFullThenScale(decoder, path, height, width));
+    const QSize stored = decoder.storedSize();
+    if (stored.isEmpty())
+        return ImageSharedPointer::create();
+    return ImageSharedPointer::create(decoder.read(coverSize(stored, decoder.orientationTurns(), height, width)));
 }
 
-ImageSharedPointer loadImage(const QString &path)
+ImageSharedPointer loadImage(const QString &path, qint64 maxBytes)
 {
     if (ImageDecoder::blocksOnOpen(path))
         return ImageSharedPointer::create();
-    ImageDecoder decoder(path);
-    if (!decoder.canRead())
-        return ImageSharedPointer::create(path);
-    const QImage image = decoder.read();
-    if (decoder.tooLarge())
-        qCWarning(lcImages) << "Image too large to decode:" << path << decoder.storedSize();
-    return ImageSharedPointer::create(image);
+    ImageDecoder decoder(path, maxBytes);
+    return ImageSharedPointer::create(decoder.canRead() ? decoder.read() : QImage());
 }
 
-QImage coverCropped(const QImage &image, int height, int width)
+QImage coverCropped(const QImage &image, int height, int width, const QString &source)
 {
+    if (image.isNull() || height <= 0 || width <= 0)
+        return QImage();
     if (image.width() == width && image.height() == height)
         return image;
-    const float sy = float(height) / float(image.height());
-    const float sx = float(width) / float(image.width());
-    if (sx > sy) {
-        const QImage scaled = image.scaledToWidth(width, Qt::SmoothTransformation);
-        return scaled.copy(0, (scaled.height() - height) / 2, width, height);
-    }
-    const QImage scaled = image.scaledToHeight(height, Qt::SmoothTransformation);
-    return scaled.copy((scaled.width() - width) / 2, 0, width, height);
+    const QSize cover = coverSize(image.size(), false, height, width);
+    if (!coverFits(source.isEmpty() ? QStringLiteral("picture") : source, image.size(), cover))
+        return QImage();
+    const QImage scaled = image.scaled(cover, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return scaled.copy((scaled.width() - width) / 2, (scaled.height() - height) / 2, width, height);
+}
+
+QString unreadableReason(const QString &path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QCoreApplication::translate("ImageLoading", "not found");
+    if (!info.isFile())
+        return QCoreApplication::translate("ImageLoading", "not a regular file");
+    if (info.size() == 0)
+        return QCoreApplication::translate("ImageLoading", "empty file");
+    if (QFile file(path); !file.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("ImageLoading", "cannot be opened");
+    const ImageDecoder decoder(path, maxBytes);
+    if (!decoder.canRead())
+        return QCoreApplication::translate("ImageLoading", "not a picture");
+    const QSize stored = decoder.storedSize();
+    if (decoder.tellsSize() && stored.isEmpty())
+        return QCoreApplication::translate("ImageLoading", "damaged picture");
+    if (decoder.tellsSize() && !ImageDecoder::fits(decoder.smallestDecodedSize(), maxBytes))
+        return QCoreApplication::translate("ImageLoading", "too large: %1 x %2").arg(stored.width()).arg(stored.height());
+    return QString();
 }

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <limits>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -53,6 +54,9 @@ QImage PictureMemory::image(int width, int height, QImage::Format format)
     if (width <= 0 || height <= 0 || depth <= 0)
         return QImage(width, height, format);
     const qsizetype bytesPerLine = ((qsizetype(width) * depth + 31) / 32) * 4;
+    // No picture of more bytes than an index can count: the product would wrap.
+    if (bytesPerLine > std::numeric_limits<qsizetype>::max() / height)
+        return QImage();
     const qsizetype bytes = bytesPerLine * height;
 #ifdef __linux__
     if (bytes >= LargeBytes && bytesPerLine <= INT_MAX) {

@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/AppPaths.h"
+#include "images/ImageLoading.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,9 @@
 #include <QUuid>
 
 namespace {
+
+// Saved thumbnails are 120 x 120; a file claiming far more is not one of ours (a picture bomb).
+constexpr qint64 savedThumbnailBytes = 4ll * 1024 * 1024;
 
 // Written on the main thread, read on the engine's loader thread.
 QMutex aliasMutex;
@@ -70,7 +74,7 @@ QImage PrjImgProvider::requestImage(const QString &id, QSize *size, const QSize 
     const QString path = thumbnailPath(id);
     QImage image;
     if (!path.isEmpty() && QFileInfo(path).isFile())
-        image.load(path);
+        image = *loadImage(path, savedThumbnailBytes);
     if (size)
         *size = image.size();
     return image;

@@ -24,11 +24,10 @@ QString fileIn(const QDir &folder, int n)
 
 QImage fromPhoto(const QImage &image, int rotation)
 {
-    if (image.isNull())
-        return {};
+    // coverCropped refuses (null) a shape too extreme to cover the square.
     QImage square = coverCropped(image, side, side);
     const int quarters = ((rotation % 4) + 4) % 4;
-    if (quarters != 0)
+    if (quarters != 0 && !square.isNull())
         square = square.transformed(QTransform().rotate(90.0 * quarters));
     return square;
 }

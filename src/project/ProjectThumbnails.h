@@ -15,7 +15,8 @@ constexpr int count = 5;
 // The file of the n-th slide's picture, n from 1.
 QString fileIn(const QDir &folder, int n);
 
-// A photo's picture cut to the square and turned by rotation quarter turns clockwise.
+// A photo's picture cut to the square and turned by rotation quarter turns clockwise; null for a
+// null picture or one too extreme in shape to cover the square within the memory cap.
 QImage fromPhoto(const QImage &image, int rotation);
 // The text shortened to 20 characters (trimmed, then "...") and drawn on the text-slide colour.
 QImage fromText(const QString &text);

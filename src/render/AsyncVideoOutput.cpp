@@ -10,6 +10,10 @@ extern "C" {
 
 #include <QThread>
 
+namespace {
+thread_local QString lastPublished;
+} // namespace
+
 AsyncVideoOutput::AsyncVideoOutput() = default;
 
 AsyncVideoOutput::~AsyncVideoOutput()
@@ -22,6 +26,7 @@ void AsyncVideoOutput::open(const QString &path, const AVOutputFormat *format, i
                             const ProjectPtr &project)
 {
     close();
+    lastPublished.clear();
     encoderFrames = FramePoolPtr::create(width, height, pixelFormat);
     thread = new QThread();
     worker = new VideoOutputWorker(path, format, height, width, timeBaseNum, timeBaseDen, pixelFormat, hasAudio,
@@ -96,11 +101,17 @@ void AsyncVideoOutput::close()
         QThread::msleep(10);
     thread->quit();
     thread->wait();
+    lastPublished = worker->publishedPath();
     delete worker;
     worker = nullptr;
     delete thread;
     thread = nullptr;
     encoderFrames.reset();
+}
+
+QString AsyncVideoOutput::publishedOnThisThread()
+{
+    return lastPublished;
 }
 
 void AsyncVideoOutput::onError()

@@ -41,6 +41,10 @@ public:
     void discard();
     // Returns once everything queued is in the file and the file is finished (or has failed).
     void close();
+    // The name the video last closed on the calling thread was given (another than the one
+    // asked for when that was taken meanwhile); empty when it kept no file. For callers that
+    // drive an output they cannot reach, such as the compositor's.
+    static QString publishedOnThisThread();
 
     // Enough for x264 never to wait for a frame, few enough to keep memory down.
     static constexpr int QueuedFrames = 3;

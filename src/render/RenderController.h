@@ -30,7 +30,8 @@ public:
     void stop();
 
 Q_SIGNALS:
-    void done();
+    // path: the name the video was given.
+    void done(const QString &path);
     void error();
     void stopped();
     void onProgress(float progress);

@@ -6,6 +6,7 @@
 #include "project/SettingsPres.h"
 #include "project/StyleSettingsPres.h"
 #include "render/RenderController.h"
+#include "render/VideoFile.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QDesktopServices>
@@ -53,12 +54,11 @@ void RenderPres::setEstimate(int elapsed, int timeLeft)
 
 QString RenderPres::resultPathFor(const QString &saveDir, const QDateTime &time)
 {
-    const QDir dir(saveDir);
-    const QString base = time.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm"));
-    const QString extension = QStringLiteral(".mp4");
-    QString path = dir.filePath(base + extension);
+    const QString first =
+        QDir(saveDir).filePath(time.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm")) + QStringLiteral(".mp4"));
+    QString path = first;
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir.filePath(QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(extension));
+        path = VideoFile::numbered(first, n);
     return path;
 }
 
@@ -148,8 +148,12 @@ void RenderPres::setResultSize(qint64 size)
     Q_EMIT resultSizeChanged();
 }
 
-void RenderPres::onDone()
+void RenderPres::onDone(const QString &path)
 {
+    if (!path.isEmpty() && path != m_resultPath) {
+        m_resultPath = path;
+        Q_EMIT resultPathChanged();
+    }
     setResultSize(QFileInfo(m_resultPath).size());
     endRender();
     Q_EMIT done();

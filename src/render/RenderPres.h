@@ -21,7 +21,8 @@ class RenderPres : public QObject
     // Seconds since the render started, and seconds left (-1 while unknown).
     Q_PROPERTY(int elapsed READ elapsed NOTIFY elapsedChanged)
     Q_PROPERTY(int timeLeft READ timeLeft NOTIFY timeLeftChanged)
-    // The video being made, and its size in bytes once it is done (-1 before).
+    // The video being made (once done, the name it was given), and its size in bytes once it
+    // is done (-1 before).
     Q_PROPERTY(QString resultPath READ resultPath NOTIFY resultPathChanged)
     Q_PROPERTY(qint64 resultSize READ resultSize NOTIFY resultSizeChanged)
 
@@ -41,7 +42,8 @@ public:
     qint64 resultSize() const { return m_resultSize; }
 
     // "slideshow_yyyy.MM.dd_hh.mm.mp4" of time in saveDir; when that file exists,
-    // " (2)", " (3)", ... before the extension, so an earlier video is never replaced.
+    // " (2)", " (3)", ... before the extension, so an earlier video is never replaced. A file
+    // that takes the name during the render moves the video on to the next free number.
     static QString resultPathFor(const QString &saveDir, const QDateTime &time);
 
     // Renders the open project with the chosen style and output settings; replaces (and if
@@ -67,7 +69,8 @@ Q_SIGNALS:
 public Q_SLOTS:
     void onProgress(float progress);
     void onPreview(QSharedPointer<QImage> image);
-    void onDone();
+    // path: the name the video was given, which another render may have made it change.
+    void onDone(const QString &path);
     void onStopped();
     void onError();
 

@@ -1,8 +1,8 @@
 #include "render/RenderWorker.h"
 
+#include "render/AsyncVideoOutput.h"
 #include "render/LibavRender.h"
 
-#include <QFileInfo>
 #include <QMutexLocker>
 
 #include <memory>
@@ -42,6 +42,8 @@ void RenderWorker::process()
             render->stop();
     }
     const bool ok = compositor->render();
+    // The video's own output ran on this thread; another render may have taken the name meanwhile.
+    const QString written = ok ? AsyncVideoOutput::publishedOnThisThread() : QString();
     {
         QMutexLocker locker(&renderLock);
         render = nullptr;
@@ -49,13 +51,13 @@ void RenderWorker::process()
     compositor.reset();
 
     // A stop that came after the last frame was written changes nothing: the video is complete.
-    const bool complete = ok && QFileInfo::exists(resultPath);
+    const bool complete = ok && !written.isEmpty();
     if (stopRequested && !complete) {
         Q_EMIT stopped();
         return;
     }
-    if (ok)
-        Q_EMIT done(resultPath);
+    if (complete)
+        Q_EMIT done(written);
     else
         Q_EMIT error();
     Q_EMIT finished();

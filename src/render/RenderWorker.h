@@ -31,6 +31,7 @@ public:
 Q_SIGNALS:
     // Only when the render was not stopped; quits the render thread.
     void finished();
+    // path: the name the video was given.
     void done(const QString &path);
     void stopped();
     void error();

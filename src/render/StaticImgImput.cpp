@@ -32,12 +32,13 @@ StaticImgImput::StaticImgImput(const FramePoolPtr &pool, const QString &imagePat
     QImage target = FramePool::imageOf(m_source.get());
     target.fill(Qt::black);
     // Decoded no larger than it must be to cover the frame (a 4K JPEG for a 640 x 360 preview).
-    const ImageSharedPointer picture = loadScaledImage(imagePath, height, width);
-    if (picture->isNull()) {
+    // Both refuse (null, with a warning) a picture that would not fit the memory cap.
+    const QImage picture = coverCropped(*loadScaledImage(imagePath, height, width), height, width, imagePath);
+    if (picture.isNull()) {
         qCWarning(lcRender) << "Background picture cannot be read:" << imagePath;
     } else {
         QPainter painter(&target);
-        painter.drawImage(0, 0, coverCropped(*picture, height, width));
+        painter.drawImage(0, 0, picture);
     }
     start();
 }

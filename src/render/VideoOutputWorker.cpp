@@ -6,26 +6,14 @@
 #include "render/AudioFeed.h"
 #include "render/FFmpegPtr.h"
 #include "render/VideoEncoder.h"
+#include "render/VideoFile.h"
 
-#include <QFile>
 #include <QMutexLocker>
 #include <QThread>
 
 #include <cerrno>
-#include <cstdio>
 #include <exception>
 #include <memory>
-
-namespace {
-
-// Closes the file of an output context on every path out of writeFile.
-struct AvioCloser
-{
-    AVFormatContext *context;
-    ~AvioCloser() { avio_closep(&context->pb); }
-};
-
-} // namespace
 
 VideoOutputWorker::VideoOutputWorker(const QString &path, const AVOutputFormat *format, int height, int width,
                                      int timeBaseNum, int timeBaseDen, int pixelFormat, bool hasAudio,
@@ -43,11 +31,6 @@ VideoOutputWorker::VideoOutputWorker(const QString &path, const AVOutputFormat *
 }
 
 VideoOutputWorker::~VideoOutputWorker() = default;
-
-QString VideoOutputWorker::partialPath(const QString &path)
-{
-    return path + QStringLiteral(".part");
-}
 
 void VideoOutputWorker::enqueue(const OutputTaskPtr &task)
 {
@@ -75,44 +58,48 @@ bool VideoOutputWorker::queueEmpty() const
 void VideoOutputWorker::process()
 {
     bool ok = false;
+    // Declared first: the muxer writes into it until its context goes. A file not published
+    // (failed or discarded) goes with it, and never had the final name.
+    VideoFile file;
     try {
         AVOutputFormatContextPtr context(avformat_alloc_context());
         if (!context)
             throw std::bad_alloc();
         context->oformat = format;
-        ok = writeFile(context.get());
+        ok = writeFile(context.get(), file);
     } catch (const VideoEncoder::WriteError &e) {
         CommonError::report(QStringLiteral("Video output av_write_frame failed"), e.code, cannotWrite());
     } catch (int code) {
-        // Thrown after its own report (the music reader, the audio encoder).
-        qCDebug(lcRender) << "video output failed:" << code;
+        // The music reader and the audio encoder report their own stage, without the file.
+        CommonError::report(QStringLiteral("Video output failed"), code, cannotWrite());
     } catch (const std::exception &e) {
         qCWarning(lcRender) << "video output:" << e.what();
+        CommonError::report(QStringLiteral("Video output failed: %1").arg(QString::fromLocal8Bit(e.what())),
+                            AVERROR_UNKNOWN, cannotWrite());
     } catch (...) {
         qCWarning(lcRender) << "video output: unknown failure";
+        CommonError::report(QStringLiteral("Video output failed"), AVERROR_UNKNOWN, cannotWrite());
     }
     if (ok && !discarded)
-        ok = publish();
-    if (!ok || discarded)
-        QFile::remove(partialPath(path));
+        ok = publish(file);
     if (!ok)
         fail();
 }
 
-bool VideoOutputWorker::writeFile(AVFormatContext *context)
+bool VideoOutputWorker::writeFile(AVFormatContext *context, VideoFile &file)
 {
     VideoEncoder video(context, width, height, timeBaseNum, timeBaseDen, pixelFormat, purpose);
     std::unique_ptr<AudioEncoder> audio;
     if (hasAudio)
         audio = std::make_unique<AudioEncoder>(format, context, 192000, 2, AV_SAMPLE_FMT_S16);
 
-    int result = avio_open2(&context->pb, partialPath(path).toUtf8().constData(), AVIO_FLAG_WRITE, nullptr, nullptr);
+    int result = file.create(path);
     if (result < 0) {
-        CommonError::report(QStringLiteral("Video output avio_open2 failed"), result,
+        CommonError::report(QStringLiteral("Video output file creation failed"), result,
                             QStringLiteral("Cannot create the video ") + path);
         return false;
     }
-    AvioCloser closer{context};
+    context->pb = file.io();
     result = avformat_write_header(context, nullptr);
     if (result < 0) {
         CommonError::report(QStringLiteral("Video output avformat_write_header failed"), result, cannotWrite());
@@ -171,23 +158,18 @@ OutputTaskPtr VideoOutputWorker::takeTask()
     return task;
 }
 
-// Moves the finished file over its final name in one step: a video already there (same
-// minute) is replaced, and stays whole when the move fails.
-bool VideoOutputWorker::publish()
+// Names the finished file: a video there since before the render (the same minute, or the
+// command line's -o) is replaced in one step and stays whole when that fails; one that came
+// during the render (another render's) stays, and this one takes the next free number.
+bool VideoOutputWorker::publish(VideoFile &file)
 {
-    const int result = moveOver(partialPath(path), path);
-    if (result < 0)
-        CommonError::report(QStringLiteral("Video output rename failed: ") + path, result,
-                            QStringLiteral("Cannot give the video its name ") + path);
-    return result >= 0;
-}
-
-int VideoOutputWorker::moveOver(const QString &from, const QString &to)
-{
-    // rename() replaces an existing target atomically; nothing is removed beforehand.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return 0;
-    return AVERROR(errno);
+    const int result = file.publish();
+    if (result < 0) {
+        CommonError::report(QStringLiteral("Video output rename failed: ") + path, result, cannotWrite());
+        return false;
+    }
+    published = file.publishedPath();
+    return true;
 }
 
 QString VideoOutputWorker::cannotWrite() const
@@ -203,6 +185,7 @@ void VideoOutputWorker::fail()
         failed = true;
         dropped.swap(queue);
     }
-    CommonError::report(QStringLiteral("Video output process thread failed"));
+    // Every way here reported its cause with the file's name; a second, vaguer message would
+    // take its place in the application's error popup.
     Q_EMIT error();
 }

@@ -16,8 +16,8 @@ struct AVOutputFormat;
 struct AVFormatContext;
 
 // Runs on the encoder thread: drains the task queue into the video (and audio) streams of
-// one MP4 file. The file is written under a temporary name next to the final one and renamed
-// only once complete, so no half-written video ever sits under the final name.
+// one MP4 file. The file is written without a name of its own in the final folder (VideoFile)
+// and named only once complete, so no half-written video ever sits under the final name.
 class VideoOutputWorker : public QObject
 {
     Q_OBJECT
@@ -27,11 +27,6 @@ public:
                       int timeBaseDen, int pixelFormat, bool hasAudio, const ProjectPtr &project);
     ~VideoOutputWorker() override;
 
-    // The name the file has while it is being written.
-    static QString partialPath(const QString &path);
-    // Renames from over to, replacing an existing file in one step; 0 or the library's error code.
-    static int moveOver(const QString &from, const QString &to);
-
     void enqueue(const OutputTaskPtr &task);
     bool queueEmpty() const;
     // No more tasks will come: drain the queue and finish the file.
@@ -39,6 +34,9 @@ public:
     // The render was stopped: finish the queue but keep no file at all.
     void discard() { discarded = true; }
     bool hasFailed() const { return failed; }
+    // The name the finished video was given: the path asked for, or " (2)"... when another file
+    // took it meanwhile. Empty when no video was kept. Read once the thread has finished.
+    QString publishedPath() const { return published; }
     // Before the thread starts.
     void setPurpose(VideoEncoder::Purpose value) { purpose = value; }
 
@@ -50,14 +48,15 @@ Q_SIGNALS:
     void error();
 
 private:
-    bool writeFile(AVFormatContext *context);
+    bool writeFile(AVFormatContext *context, class VideoFile &file);
     void drainQueue(VideoEncoder &video, class AudioFeed *audio);
     OutputTaskPtr takeTask();
-    bool publish();
+    bool publish(class VideoFile &file);
     QString cannotWrite() const;
     void fail();
 
     QString path;
+    QString published;
     VideoEncoder::Purpose purpose = VideoEncoder::Purpose::Slideshow;
     const AVOutputFormat *format;
     int height;

@@ -69,7 +69,7 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
 {
     const int w = picture.width();
     const int h = picture.height();
-    if (blur <= 0.00001f || picture.isNull()) {
+    if (!(blur > 0.00001f) || picture.isNull()) {
         appendCorners(corners, 0, 0, w, h);
         return picture;
     }
@@ -81,7 +81,8 @@ QImage dropShadow(const QImage &picture, float offsetX, float offsetY, float blu
     const double outerW = std::max(0.0, radius + shiftX) + w + std::max(0.0, radius - shiftX);
     const double outerH = std::max(0.0, radius + shiftY) + h + std::max(0.0, radius - shiftY);
     const double maskBytes = (w + 2 * radius) * (h + 2 * radius) * 4;
-    if (outerW * outerH * 4 > ImageDecoder::photoBytes || maskBytes > ImageDecoder::photoBytes) {
+    // Written to fail on NaN too (an offset that is no number).
+    if (!(outerW * outerH * 4 <= ImageDecoder::photoBytes) || !(maskBytes <= ImageDecoder::photoBytes)) {
         qCWarning(lcTheme) << "Shadow of" << w << "x" << h << "radius" << radius << "is above the memory cap";
         return withoutShadow(picture, corners);
     }
@@ -110,8 +111,17 @@ QImage blurredBackdrop(const QImage &photo, const QSize &frame)
 {
     if (photo.isNull() || frame.isEmpty())
         return QImage();
-    const QSize small = photo.size().scaled(std::max(16, frame.width() / 10), std::max(9, frame.height() / 10),
-                                            Qt::KeepAspectRatioByExpanding);
+    // Sized in 64 bits first: an extreme shape would cover the small frame at gigabytes (or wrap).
+    const qint64 boxW = std::max(16, frame.width() / 10);
+    const qint64 boxH = std::max(9, frame.height() / 10);
+    const qint64 byHeight = boxH * photo.width() / photo.height();
+    const qint64 w = byHeight >= boxW ? byHeight : boxW;
+    const qint64 h = byHeight >= boxW ? boxH : boxW * photo.height() / photo.width();
+    if (!ImageDecoder::fits(w, h, ImageDecoder::photoBytes)) {
+        qCWarning(lcTheme) << "No backdrop for a photo of" << photo.size() << ": its cover is above the memory cap";
+        return QImage();
+    }
+    const QSize small{int(w), int(h)};
     QImage source = photo.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage backdrop(source.size(), QImage::Format_ARGB32_Premultiplied);

@@ -315,8 +315,10 @@ Span opaqueColumns(const Axis &across, const QRect &opaque, int fullFirst, int f
 bool drawScaled(QImage &target, const QImage &picture, const QTransform &transform, qreal opacity,
                 const QRect &opaque)
 {
-    if (transform.type() != QTransform::TxScale || transform.m11() < MinScale || transform.m22() < MinScale
-        || transform.m11() > MaxScale || transform.m22() > MaxScale
+    // Written to fail on NaN as well: a position or scale that is no number has no pixel to start at.
+    if (transform.type() != QTransform::TxScale || !(transform.m11() >= MinScale && transform.m11() <= MaxScale)
+        || !(transform.m22() >= MinScale && transform.m22() <= MaxScale) || !std::isfinite(transform.dx())
+        || !std::isfinite(transform.dy())
         || target.format() != QImage::Format_RGB32 || picture.format() != QImage::Format_ARGB32_Premultiplied
         || picture.isNull() || picture.width() >= MaxSide || picture.height() >= MaxSide)
         return false;

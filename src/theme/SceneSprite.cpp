@@ -33,9 +33,8 @@ QImage loadPhoto(const QString &path, int turns, const QSizeF &cap)
             decode = QSize();
     }
     QImage image = decoder.read(decode);
-    if (decoder.tooLarge())
-        qCWarning(lcTheme) << "Photo too large to decode:" << path << decoder.storedSize();
-    else if (image.isNull())
+    // The decoder has said why it refused one too large.
+    if (image.isNull() && !decoder.tooLarge())
         qCWarning(lcTheme) << "Cannot read photo" << path << decoder.errorString();
     return image;
 }
@@ -45,6 +44,30 @@ QImage rotatedClockwise(const QImage &image, int turns)
     if (turns == 0)
         return image;
     return image.transformed(QTransform().rotate(90.0 * turns));
+}
+
+// The border in pixels; none when it is not a size or would take the picture beyond the cap.
+int borderPixels(const QSize &photo, int reference, float fraction)
+{
+    const double b = std::floor(reference * double(fraction));
+    if (!(b > 0.0))
+        return 0;
+    if (b > double(ImageDecoder::photoBytes)
+        || !ImageDecoder::fits(photo.width() + 2 * qint64(b), photo.height() + 2 * qint64(b), ImageDecoder::photoBytes)) {
+        qCWarning(lcTheme) << "Border of" << b << "pixels around" << photo << "is above the memory cap";
+        return 0;
+    }
+    return int(b);
+}
+
+// The picture shrunk by s on each side. Shrunk by its height as the painter would, unless that
+// leaves less than a pixel (an extreme shape): then each side alone, down to one pixel.
+QImage shrunk(const QImage &picture, double s)
+{
+    const int height = int(picture.height() / s);
+    if (height >= 1)
+        return picture.scaledToHeight(height, Qt::SmoothTransformation);
+    return picture.scaled(std::max(1, int(picture.width() / s)), 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage withBorder(const QImage &photo, int b, const QColor &color)
@@ -183,14 +206,14 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
 {
     const bool widthIsReference = ratio > m_object->aspect;
     const int reference = widthIsReference ? photo.width() : photo.height();
-    const int border = int(reference * style.borderWidth);
+    const int border = borderPixels(photo.size(), reference, style.borderWidth);
     const bool opaque = !photo.hasAlphaChannel() && (border <= 0 || style.borderColor.alpha() == 255);
     QImage picture = withBorder(photo, border, style.borderColor);
     const double sx = picture.width() / (m_object->maxWidth * outputWidth);
     const double sy = picture.height() / (m_object->maxHeight * outputHeight);
     const double s = std::max(sx, sy);
     if (s > 1.0)
-        picture = picture.scaledToHeight(int(picture.height() / s), Qt::SmoothTransformation);
+        picture = shrunk(picture, s);
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_noted = picture.size();
     const ShadowSpec shadow = style.photoShadow;

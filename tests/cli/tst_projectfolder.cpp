@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 #include "support/VideoProbe.h"
 
+#include "cli/ProjectFolder.h"
 #include "cli/RenderOptions.h"
 #include "project/ProjectFile.h"
 
@@ -49,6 +50,48 @@ private Q_SLOTS:
         RenderOptions options;
         QString error;
         QTEST(options.parse(arguments, &error), "valid");
+    }
+
+    // A project goes only where it replaces nothing of the user's: a new or empty folder, or a
+    // saved project.
+    void saveRefusesAFolderOfOtherFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("absent") << QStringList() << "";
+        QTest::newRow("empty") << QStringList{"."} << "";
+        QTest::newRow("a saved project") << QStringList{"prj.xml", "info.xml", "1_thumb.png"} << "";
+        QTest::newRow("other files") << QStringList{"info.xml", "1_thumb.png"} << "holds other files";
+        QTest::newRow("a hidden file") << QStringList{".directory"} << "holds other files";
+        QTest::newRow("a name that is not UTF-8") << QStringList{"caf\xe9.jpg"} << "holds other files";
+    }
+    void saveRefusesAFolderOfOtherFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, refusal);
+        QTemporaryDir base;
+        const QString folder = base.filePath("target");
+        for (const QString &file : files) {
+            QVERIFY(QDir().mkpath(folder));
+            QFile made(folder + '/' + file);
+            QVERIFY(file == "." || made.open(QIODevice::WriteOnly));
+            made.write("the user's");
+        }
+        if (files.contains("caf\xe9.jpg")) // Qt writes the text form; give the file its raw name
+            QVERIFY(::rename(QFile::encodeName(folder + "/caf\xe9.jpg").constData(),
+                             QFile::encodeName(folder).append("/caf\xe9.jpg").constData()) == 0);
+        const QString problem = ProjectFolder::saveProblem(folder);
+        QVERIFY2(refusal.isEmpty() ? problem.isEmpty() : problem.contains(refusal), qPrintable(problem));
+        if (refusal.isEmpty())
+            return;
+        QCOMPARE(problem, "The folder " + folder + " holds other files and is not a saved project; choose an empty folder");
+        // Through the command: nothing is written there.
+        QString err;
+        QCOMPARE(render({"--save-project", folder, "--text", "Hi"}, &err), 1);
+        QVERIFY2(err.contains(problem), qPrintable(err));
+        QVERIFY(!QFile::exists(folder + "/prj.xml") && !QFile::exists(folder + "/settings.xml"));
+        QFile kept(folder + '/' + files.first());
+        QVERIFY(!kept.exists() || (kept.open(QIODevice::ReadOnly) && kept.readAll() == "the user's"));
     }
 
     void savedProjectRendersLikeItsItems()

@@ -1,8 +1,9 @@
 #include "support/TestSupport.h"
 #include "support/VideoProbe.h"
 
+#include "cli/RawFileNames.h"
 #include "cli/RenderCommand.h"
-#include "render/VideoOutputWorker.h"
+#include "project/ProjectFile.h"
 #include "theme/SceneStyle.h"
 #include "theme/SceneStyleLevels.h"
 
@@ -12,8 +13,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -25,24 +28,43 @@ struct Captured
     QString err;
 };
 
-Captured runCommand(const QStringList &arguments, const QString &baseDir)
+// What a stream written by the command holds; closes it.
+QString drained(FILE *file)
+{
+    std::fflush(file);
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, int(n));
+    std::fclose(file);
+    return QString::fromLocal8Bit(bytes);
+}
+
+// Another program's file, written at takenPath as soon as the render shows progress.
+const QByteArray takerContent("another program's file");
+
+Captured runCommand(const QStringList &arguments, const QString &baseDir, const QString &takenPath = QString())
 {
     Captured result;
     FILE *out = std::tmpfile();
     FILE *err = std::tmpfile();
+    std::atomic<bool> over{false};
+    std::thread taker([&] {
+        struct stat written = {};
+        while (!takenPath.isEmpty() && !over && (::fstat(fileno(err), &written) != 0 || written.st_size == 0))
+            QThread::msleep(1);
+        QFile file(takenPath);
+        if (!takenPath.isEmpty() && !over && file.open(QIODevice::NewOnly))
+            file.write(takerContent);
+    });
     RenderCommand command(out, err, false, baseDir);
     result.code = command.run(arguments);
-    for (auto [file, text] : {std::make_pair(out, &result.out), std::make_pair(err, &result.err)}) {
-        std::fflush(file);
-        std::rewind(file);
-        QByteArray bytes;
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, int(n));
-        *text = QString::fromLocal8Bit(bytes);
-        std::fclose(file);
-    }
+    over = true;
+    taker.join();
+    result.out = drained(out);
+    result.err = drained(err);
     return result;
 }
 
@@ -141,18 +163,6 @@ private Q_SLOTS:
         QCOMPARE(badTheme.code, int(RenderCommand::Failure));
         QVERIFY(badTheme.err.contains("--theme"));
 
-        QFile blocker(dir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const Captured unwritable = runCommand({"single.png", "--duration", "0.2", "--quality", "0", "-o",
-                                                "blocker/x.mp4"},
-                                               dir.path());
-        QCOMPARE(unwritable.code, int(RenderCommand::Failure));
-        QVERIFY2(unwritable.err.contains("pictovia-render: Cannot create the video " + dir.filePath("blocker/x.mp4")
-                                         + ": Not a directory\n"),
-                 qPrintable(unwritable.err));
-        QVERIFY(unwritable.err.contains("pictovia-render: Video output process thread failed"));
-
         // Refused before anything is rendered.
         const Captured folder = runCommand({"single.png", "-o", "photos"}, dir.path());
         QCOMPARE(folder.code, int(RenderCommand::Failure));
@@ -161,34 +171,74 @@ private Q_SLOTS:
         QVERIFY(!folder.err.contains("%"));
     }
 
-    // The video never takes the place of an input, under any name, nor of a special file; a link
-    // is written through.
-    void outputThatIsNotOursIsRefused_data()
+    // Where -o may write, and the name the video lands under: never in place of an input or a
+    // special file, any legal name, the real reason before rendering when it cannot, and the
+    // next number when another file takes the name during the render.
+    void outputPaths_data()
     {
         QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("taken"); // a file written there once the render is under way
+        QTest::addColumn<QString>("written"); // where the video lands; empty when refused
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("the photo itself") << "single.png" << "-o names one of the inputs: ";
-        QTest::newRow("a hard link to it") << "hard.mp4" << "-o names one of the inputs: ";
-        QTest::newRow("a symbolic link to it") << "soft.mp4" << "-o names one of the inputs: ";
-        QTest::newRow("a named pipe") << "pipe.mp4" << "-o names something that is not a regular file: ";
+        const QString longest = QString(251, 'l') + ".mp4"; // 255 bytes, the most a name may have
+        QTest::newRow("the photo itself") << "single.png" << "" << "" << "-o names one of the inputs: %1";
+        QTest::newRow("a hard link to it") << "hard.mp4" << "" << "" << "-o names one of the inputs: %1";
+        QTest::newRow("a symbolic link to it") << "soft.mp4" << "" << "" << "-o names one of the inputs: %1";
+        QTest::newRow("a named pipe") << "pipe.mp4" << "" << "" << "-o names something that is not a regular file: %1";
+        QTest::newRow("below a file") << "blocker/x.mp4" << "" << "" << "Cannot create the video %1: Not a directory";
+        QTest::newRow("a name too long") << "fresh/l" + longest << "" << ""
+                                         << "Cannot create the video %1: File name too long";
+        // /proc answers a new name with "no such file", which is not the reason.
+        QTest::newRow("a system folder") << "/proc/x.mp4" << "" << ""
+                                         << (::geteuid() == 0 ? "Cannot create the video %1: Operation not supported"
+                                                              : "Cannot create the video %1: Permission denied");
+        QTest::newRow("the longest name") << "fresh/" + longest << "" << "fresh/" + longest << "";
+        QTest::newRow("taken during the render") << "fresh/taken.mp4" << "fresh/taken.mp4" << "fresh/taken (2).mp4" << "";
+        QTest::newRow("the longest name, taken") << "fresh/" + longest << "fresh/" + longest
+                                                 << "fresh/" + QString(247, 'l') + " (2).mp4" << "";
     }
-    void outputThatIsNotOursIsRefused()
+    void outputPaths()
     {
         QFETCH(QString, output);
+        QFETCH(QString, taken);
+        QFETCH(QString, written);
         QFETCH(QString, refusal);
         const QByteArray photo = QFile::encodeName(dir.filePath("single.png"));
-        for (const char *name : {"hard.mp4", "soft.mp4", "pipe.mp4"})
+        for (const char *name : {"hard.mp4", "soft.mp4", "pipe.mp4", "blocker"})
             QFile::remove(dir.filePath(name));
         QVERIFY(::link(photo.constData(), QFile::encodeName(dir.filePath("hard.mp4")).constData()) == 0);
         QVERIFY(QFile::link(dir.filePath("single.png"), dir.filePath("soft.mp4")));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.mp4")).constData(), 0600) == 0);
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QDir fresh(dir.filePath("fresh"));
+        QVERIFY(fresh.removeRecursively() && fresh.mkpath("."));
         QFile before(dir.filePath("single.png"));
         QVERIFY(before.open(QIODevice::ReadOnly));
         const QByteArray bytes = before.readAll();
 
-        const Captured run = runCommand({"single.png", "--duration", "0.2", "--quality", "0", "-o", output}, dir.path());
-        QCOMPARE(run.code, int(RenderCommand::Failure));
-        QVERIFY2(run.err.startsWith("pictovia-render: " + refusal + dir.filePath(output)), qPrintable(run.err));
+        const Captured run = runCommand({"single.png", "--duration", "1", "--quality", "0", "--background", "#336699",
+                                         "-o", output},
+                                        dir.path(), taken.isEmpty() ? QString() : dir.filePath(taken));
+        if (written.isEmpty()) {
+            QCOMPARE(run.code, int(RenderCommand::Failure));
+            const QString shown = QFileInfo(output).isAbsolute() ? output : dir.filePath(output);
+            QVERIFY2(run.err.startsWith("pictovia-render: " + refusal.arg(shown)), qPrintable(run.err));
+            QVERIFY(!run.err.contains("%\n")); // refused before rendering
+        } else {
+            QCOMPARE(run.code, int(RenderCommand::Success));
+            QVERIFY2(run.out.startsWith(dir.filePath(written) + "\nlength "), qPrintable(run.out));
+            QCOMPARE(VideoProbe::videoFrameCount(dir.filePath(written)), 30);
+        }
+        if (!taken.isEmpty()) {
+            QFile other(dir.filePath(taken));
+            QVERIFY(other.open(QIODevice::ReadOnly));
+            QCOMPARE(other.readAll(), takerContent);
+        }
+        // Nothing else is left beside the video, hidden or not.
+        QCOMPARE(fresh.entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+                 int(!written.isEmpty()) + int(!taken.isEmpty()));
         QFile after(dir.filePath("single.png"));
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), bytes);
@@ -252,15 +302,17 @@ private Q_SLOTS:
             process.start(QCoreApplication::applicationDirPath() + "/pictovia-render",
                           {"single.png", "photos", "--duration", "20", "--quality", "0", "-o", output});
             QVERIFY(process.waitForStarted());
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(VideoOutputWorker::partialPath(output)), 20000);
+            const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+            QByteArray progress;
+            QTRY_VERIFY_WITH_TIMEOUT((progress += process.readAllStandardError()).contains("%\n"), 20000);
             ::kill(pid_t(process.processId()), signal);
             QVERIFY(process.waitForFinished(30000));
             QCOMPARE(process.exitStatus(), QProcess::NormalExit);
             QCOMPARE(process.exitCode(), int(RenderCommand::Stopped));
             QVERIFY(!QFile::exists(output));
-            QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(output)));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
             // No stray message from a report or event loop outliving the application.
-            QVERIFY(!process.readAllStandardError().contains("QEventLoop"));
+            QVERIFY(!(progress + process.readAllStandardError()).contains("QEventLoop"));
         }
 
         // The failed music read is reported, and its report thread ends before the program.
@@ -279,6 +331,75 @@ private Q_SLOTS:
         QVERIFY(help.waitForFinished(30000));
         QCOMPARE(help.exitCode(), 0);
         QVERIFY(help.readAllStandardOutput().contains("--background"));
+    }
+
+    // A reader that goes away ("| head -c 1") leaves the render to finish its video.
+    void closedPipeLetsTheRenderFinish()
+    {
+        const QString output = dir.filePath("piped.mp4");
+        const QString status = dir.filePath("piped.status");
+        const QString script = QStringLiteral("cd \"$1\" && { \"$0\" single.png --duration 1 --quality 0 --background '#336699' "
+                                              "-o piped.mp4 2>&1; echo $? > piped.status; } | head -c 1 > /dev/null");
+        QCOMPARE(QProcess::execute("sh", {"-c", script, QCoreApplication::applicationDirPath() + "/pictovia-render",
+                                           dir.path()}),
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(status).size() > 0, 60000);
+        QFile code(status);
+        QVERIFY(code.open(QIODevice::ReadOnly));
+        QCOMPARE(code.readAll().trimmed(), QByteArray("0"));
+        QCOMPARE(VideoProbe::videoFrameCount(output), 30);
+    }
+
+    // Names that are not UTF-8 reach their files, given after "--" or found in a folder, in the
+    // folder's name order; a project, which cannot keep them, leaves them out and says so.
+    void namesThatAreNotUtf8AreListedAndOpened()
+    {
+        const QByteArray folder = QFile::encodeName(dir.filePath("raw"));
+        QVERIFY(QDir().mkpath(dir.filePath("raw")));
+        const QByteArray odd = folder + "/b\xe9.png";
+        const QByteArray dashed = QFile::encodeName(dir.path()) + "/-x\xe9.png";
+        // Qt cannot list these names, so the temporary folder could not remove them.
+        struct Unlinked
+        {
+            QList<QByteArray> names;
+            ~Unlinked()
+            {
+                for (const QByteArray &name : qAsConst(names))
+                    ::unlink(name.constData());
+            }
+        } cleanup{{odd, dashed}};
+        QVERIFY(QFile::copy(dir.filePath("single.png"), dir.filePath("raw/a.png")));
+        QVERIFY(QFile::copy(dir.filePath("single.png"), dir.filePath("raw/c.png")));
+        QVERIFY(QFile::copy(dir.filePath("photos/b.png"), dir.filePath("raw/plain")));
+        QVERIFY(::rename(QFile::encodeName(dir.filePath("raw/plain")).constData(), odd.constData()) == 0);
+
+        const QStringList found = RenderCommand::folderPictures(dir.filePath("raw"));
+        QCOMPARE(found.size(), 3);
+        QCOMPARE(found.at(0), dir.filePath("raw/a.png"));
+        QVERIFY(RawFileNames::instance().isLink(found.at(1)));
+        QCOMPARE(QImage(found.at(1)).pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(RawFileNames::instance().shownFor(found.at(1)), dir.filePath("raw/b\\xE9.png"));
+
+        const QList<QByteArray> render{"--duration", "0.2", "--quality", "0", "--background", "#336699",
+                                       "-o", "raw.mp4", "raw", "--", "-x\xe9.png"};
+        QVERIFY(::symlink(odd.constData(), dashed.constData()) == 0);
+        auto runRaw = [this](const QList<QByteArray> &arguments, QString *err) {
+            FILE *out = std::tmpfile();
+            FILE *errors = std::tmpfile();
+            const int code = RenderCommand(out, errors, false, dir.path()).run(arguments);
+            drained(out);
+            *err = drained(errors);
+            return code;
+        };
+        QString err;
+        QVERIFY2(runRaw(render, &err) == RenderCommand::Success, qPrintable(err));
+        QCOMPARE(VideoProbe::videoFrameCount(dir.filePath("raw.mp4")), 24);
+
+        const QList<QByteArray> save{"--save-project", QFile::encodeName(dir.filePath("rawproject")), "raw"};
+        QCOMPARE(runRaw(save, &err), int(RenderCommand::Success));
+        QVERIFY2(err.contains("warning: " + dir.filePath("raw/b\\xE9.png") + " has a name that is not UTF-8"),
+                 qPrintable(err));
+        QCOMPARE(readProjectFile(dir.filePath("rawproject/prj.xml"))->slides.size(), 2);
     }
 };
 

@@ -28,6 +28,23 @@ private Q_SLOTS:
         QCOMPARE(options.output, QStringLiteral("out.mp4"));
     }
 
+    // After "--" nothing is an option: a file may begin with "-", even be named "--".
+    void doubleDashEndsTheOptions()
+    {
+        RenderOptions options;
+        QString error;
+        QVERIFY(options.parse({"a.jpg", "-o", "out.mp4", "--", "-x.jpg", "--theme", "--"}, &error));
+        QCOMPARE(options.items.size(), 4);
+        QCOMPARE(options.items[1].value, QStringLiteral("-x.jpg"));
+        QCOMPARE(options.items[2].value, QStringLiteral("--theme"));
+        QCOMPARE(options.items[3].value, QStringLiteral("--"));
+        QCOMPARE(options.themeId, 1);
+
+        RenderOptions before;
+        QVERIFY(!before.parse({"-x.jpg", "-o", "out.mp4"}, &error));
+        QVERIFY2(error.contains("give ./-x.jpg, or -- before it"), qPrintable(error));
+    }
+
     void defaultsNeedNoOptions()
     {
         RenderOptions options;

@@ -1,15 +1,22 @@
 #include "support/TestSupport.h"
 
 #include "support/ExifJpegBuilder.h"
+#include "support/MediaFixtures.h"
+#include "support/SceneFixtures.h"
 
+#include "app/AppPaths.h"
 #include "images/ImageDecoder.h"
 #include "images/ImageLoading.h"
 #include "images/PictureMemory.h"
+#include "images/PrjImgProvider.h"
+#include "project/ProjectThumbnails.h"
+#include "theme/SceneSprite.h"
 
 #include <sys/stat.h>
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUuid>
 
 class TestImageLoading : public QObject
 {
@@ -47,17 +54,6 @@ private:
             if (line.startsWith("VmHWM:"))
                 return line.mid(6).trimmed().split(' ').value(0).toLongLong();
         return 0;
-    }
-
-    static quint32 crc32(const QByteArray &bytes)
-    {
-        quint32 crc = 0xFFFFFFFFu;
-        for (char byte : bytes) {
-            crc ^= quint8(byte);
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        return ~crc;
     }
 
     static QImage picture(int width, int height)
@@ -149,23 +145,11 @@ private Q_SLOTS:
     // A header announcing 20000 x 20000 pixels: decoded at reduced size, never gigabytes.
     void hugeJpegDecodesReduced()
     {
-        QByteArray jpeg = encoded(picture(64, 64), "JPG");
-        const int sof = jpeg.indexOf("\xFF\xC0");
-        QVERIFY(sof > 0);
-        const char side[2] = {char(20000 >> 8), char(20000 & 0xFF)};
-        jpeg.replace(sof + 5, 2, side, 2);
-        jpeg.replace(sof + 7, 2, side, 2);
-        const QString file = writeFile(QStringLiteral("huge.jpg"), jpeg);
+        const QString file = writeFile(QStringLiteral("huge.jpg"), jpegDeclaring(20000, 20000));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
         const ImageSharedPointer image = loadScaledImage(file, 150, 150);
         QCOMPARE(image->size(), QSize(150, 150));
         QVERIFY2(peakResidentKb() < 600 * 1024, qPrintable(QString::number(peakResidentKb())));
-
-        // Even an eighth of 65000 x 65000 is too much for a thumbnail: refused.
-        const char largest[2] = {char(65000 >> 8), char(65000 & 0xFF)};
-        jpeg.replace(sof + 5, 2, largest, 2);
-        jpeg.replace(sof + 7, 2, largest, 2);
-        QVERIFY(loadScaledImage(writeFile(QStringLiteral("largest.jpg"), jpeg), 150, 150)->isNull());
     }
 
     // A photo of megabytes is decoded into memory of its own making: the same pixels as Qt's.
@@ -184,22 +168,67 @@ private Q_SLOTS:
         QCOMPARE(reduced.read(QSize(600, 450)).size(), QSize(600, 450));
     }
 
-    void hugeImageWithoutReducedDecodingIsRefused()
+    // Hostile pictures through every entry point that loads one. Only a picture small enough
+    // whole (an extreme shape) is read whole and makes a sprite; a covering thumbnail of any of
+    // them would be too large. Nothing on the way takes memory beyond the caps.
+    void hostilePicturesStayWithinTheCap_data()
     {
-        // 20000 x 20000 in a PNG header; the pixel data never comes.
-        QByteArray png = encoded(picture(16, 16), "PNG");
-        const char side[4] = {0, 0, char(20000 >> 8), char(20000 & 0xFF)};
-        png.replace(16, 4, side, 4);
-        png.replace(20, 4, side, 4);
-        const quint32 crc = crc32(png.mid(12, 17));
-        const char crcBytes[4] = {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)};
-        png.replace(29, 4, crcBytes, 4);
-        const QString file = writeFile(QStringLiteral("huge.png"), png);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Image too large.*")));
-        QVERIFY(loadScaledImage(file, 150, 150)->isNull());
-        // Nor is it decoded whole (a background picture).
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Image too large.*")));
-        QVERIFY(loadImage(file)->isNull());
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QString>("warning"); // of the covering thumbnail
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("100000 x 1") << "wide.png" << encodedPicture(100000, 1) << true
+                                    << "wide.png .*stored 100000 x 1.*scaled 25000000 x 250" << "";
+        QTest::newRow("1 x 100000") << "tall.png" << encodedPicture(1, 100000) << true
+                                    << "tall.png .*scaled 400 x 40000000" << "";
+        QTest::newRow("jpeg claiming 65000 x 36563")
+            << "claims.jpg" << jpegDeclaring(65000, 36563) << false
+            << "claims.jpg .*stored 65000 x 36563, decoded 8125 x 4571" << "too large: 65000 x 36563";
+        QTest::newRow("png bomb") << "bomb.png" << pngDeclaring(20000, 20000) << false
+                                  << "bomb.png .*stored 20000 x 20000" << "too large: 20000 x 20000";
+        QTest::newRow("empty file") << "empty.jpg" << QByteArray() << false << "" << "empty file";
+        QTest::newRow("text named .jpg") << "text.jpg" << QByteArray("no photo here\n") << false << ""
+                                         << "not a picture";
+    }
+
+    void hostilePicturesStayWithinTheCap()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, whole);
+        QFETCH(QString, warning);
+        QFETCH(QString, reason);
+        const QString file = writeFile(name, bytes);
+        QCOMPARE(unreadableReason(file), reason);
+        const ImageSharedPointer full = loadImage(file);
+        QCOMPARE(!full->isNull(), whole);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("too large to decode: .*") + warning));
+        QVERIFY(loadScaledImage(file, 250, 400)->isNull()); // a custom background's thumbnail
+        const int side = ProjectThumbnails::side;
+        QVERIFY(ProjectThumbnails::fromPhoto(*loadScaledImage(file, side, side), 0).isNull());
+        QVERIFY(ProjectThumbnails::fromPhoto(*full, 1).isNull());
+
+        // Filling the frame: a narrow photo stands over a blurred cover of itself.
+        Slide photo;
+        photo.content = file;
+        const SceneSprite fitted(SceneFixtures::steadyObject(SceneFixtures::rect(-0.1, -0.1, 1.1, 1.1), 0), photo,
+                                 1920, 1080, SceneStyleSnapshot());
+        QCOMPARE(!fitted.picture().isNull(), whole);
+        if (whole)
+            QVERIFY(fitted.picture().width() <= 1920 && fitted.picture().height() <= 1080);
+
+        const QString folder = QUuid::createUuid().toString(QUuid::Id128);
+        QVERIFY(QDir(AppPaths::projectsDir).mkpath(folder));
+        QVERIFY(QFile::copy(file, ProjectThumbnails::fileIn(QDir(AppPaths::projectsDir).filePath(folder), 1)));
+        QSize size;
+        const QImage saved = PrjImgProvider::instance()->requestImage(folder + QStringLiteral("/1"), &size, QSize());
+        QCOMPARE(!saved.isNull(), whole);
+        QCOMPARE(size, saved.size());
+
+        QVERIFY2(peakResidentKb() < 1024 * 1024, qPrintable(QString::number(peakResidentKb())));
     }
 
     void emptyBoxGivesNullImage()

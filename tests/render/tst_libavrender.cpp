@@ -7,6 +7,7 @@
 #include "render/MediaFileInfo.h"
 #include "render/VideoOutputWorker.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -54,6 +55,13 @@ class TestLibavRender : public QObject
         theme->textScenes = {stillScene(TextScene, 30, {rightBox})};
         theme->sceneOverflow = overflow;
         return theme;
+    }
+
+    // No render's own file is left in the folder (a video not yet named has a hidden one there
+    // where the file system has no unnamed files).
+    bool noVideoBeingWritten() const
+    {
+        return QDir(dir.path()).entryList({".pictovia-*"}, QDir::Files | QDir::Hidden).isEmpty();
     }
 
     static Sightings watch(LibavRender &render)
@@ -272,7 +280,7 @@ private Q_SLOTS:
         QVERIFY(render.render());
         QCOMPARE(frames, 40);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QVERIFY(noVideoBeingWritten());
     }
 
     void unwritableFolderFailsAndKeepsNothing()
@@ -285,11 +293,10 @@ private Q_SLOTS:
         auto project = imageProject({red, green}, 5.0, 0);
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         QVERIFY(!render.render());
-        QCOMPARE(messages.count(), 2);
+        QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.at(0).at(0).toString(), "Cannot create the video " + path + ": Not a directory");
-        QCOMPARE(messages.at(1).at(0).toString(), QStringLiteral("Video output process thread failed"));
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QVERIFY(noVideoBeingWritten());
     }
 
     void unplayableInputIsRefusedBeforeAnyFile()
@@ -308,7 +315,7 @@ private Q_SLOTS:
         QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("The project has no slide to render"));
         QCOMPARE(messages.at(1).at(0).toString(), QStringLiteral("The theme has no photo scene for 1 slide(s)"));
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QVERIFY(noVideoBeingWritten());
     }
 
     void missingBackgroundVideoFailsWithoutFile()
@@ -318,7 +325,7 @@ private Q_SLOTS:
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofFile(dir.filePath("missing-loop.mp4")), path);
         QVERIFY(!render.render());
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!QFile::exists(VideoOutputWorker::partialPath(path)));
+        QVERIFY(noVideoBeingWritten());
     }
 
     // The picture made for the output's resolution is used; without it, the base file.

@@ -2,6 +2,7 @@
 
 #include "app/CommonError.h"
 #include "support/ExifJpegBuilder.h"
+#include "support/MediaFixtures.h"
 #include "support/SceneFixtures.h"
 #include "theme/DropShadow.h"
 #include "theme/ProjectiveDraw.h"
@@ -16,7 +17,8 @@
 #include <QSignalSpy>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtEndian>
+
+#include <limits>
 
 using namespace SceneFixtures;
 
@@ -217,31 +219,25 @@ private Q_SLOTS:
 
     void photoDeclaringGigabytesIsRefused()
     {
-        // A PNG header announcing 40000 x 40000 RGBA pixels, followed by a token of data.
-        auto crc32 = [](const QByteArray &bytes) {
-            quint32 crc = 0xffffffffu;
-            for (char byte : bytes) {
-                crc ^= quint8(byte);
-                for (int bit = 0; bit < 8; ++bit)
-                    crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-            }
-            return ~crc;
-        };
-        auto bigEndian = [](quint32 v) {
-            const quint32 be = qToBigEndian(v);
-            return QByteArray(reinterpret_cast<const char *>(&be), 4);
-        };
-        auto chunk = [&](const QByteArray &type, const QByteArray &data) {
-            return bigEndian(quint32(data.size())) + type + data + bigEndian(crc32(type + data));
-        };
-        const QByteArray header = bigEndian(40000) + bigEndian(40000) + QByteArray("\x08\x06\x00\x00\x00", 5);
         QFile file(m_dir.filePath("huge.png"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray(16, 0)));
+        file.write(pngDeclaring(40000, 40000));
         file.close();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Photo too large to decode"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("too large to decode"));
         const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(file.fileName()), 64, 64);
         QVERIFY(sprite.picture().isNull());
+    }
+
+    // A border no picture could hold (or no number at all) is left out, not wrapped into a size.
+    void borderBeyondTheCapIsLeftOut()
+    {
+        const QString path = saveImage(solid(100, 50, Qt::blue), m_dir.path(), "plain.png");
+        SceneStyleSnapshot style;
+        for (float width : {1e30f, std::numeric_limits<float>::quiet_NaN()}) {
+            style.borderWidth = width;
+            const SceneSprite sprite(steadyObject(rect(0, 0, 1, 1), 0), photoSlide(path), 1000, 1000, style);
+            QCOMPARE(sprite.picture().size(), QSize(100, 50));
+        }
     }
 
     void borderSurroundsThePhoto()
@@ -499,6 +495,9 @@ private Q_SLOTS:
         QVERIFY(!drawScaled(target, picture, QTransform().rotate(10), 1.0));
         QVERIFY(!drawScaled(target, picture, QTransform(-1, 0, 0, 1, 300, 0), 1.0));
         QVERIFY(!drawScaled(target, picture, QTransform::fromScale(1e6, 1e6), 1.0));
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QVERIFY(!drawScaled(target, picture, QTransform::fromScale(nan, 1.0), 1.0));
+        QVERIFY(!drawScaled(target, picture, QTransform(1, 0, 0, 1, nan, 0), 1.0));
         QImage argb = target.convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!drawScaled(argb, picture, QTransform::fromScale(0.5, 0.5), 1.0));
         QCOMPARE(target, solid(400, 300, Qt::black));

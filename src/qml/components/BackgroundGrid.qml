@@ -44,9 +44,10 @@ GridView {
             objectName: "bg_" + modelData.id
             width: parent.width - Theme.gapLarge
             swatch: modelData.color !== undefined ? modelData.color : "transparent"
+            // A user's own picture shows its guarded thumbnail only: the file itself may be
+            // too large to decode.
             source: modelData.thumbPath !== undefined ? modelData.thumbPath
-                    : modelData.thumbId ? "image://ImageProvider/" + modelData.thumbId
-                    : modelData.path !== undefined ? modelData.path : ""
+                    : modelData.thumbId ? "image://ImageProvider/" + modelData.thumbId : ""
             selected: grid.selectedId === modelData.id
             onClicked: grid.chosen(modelData.id)
             Rectangle {
