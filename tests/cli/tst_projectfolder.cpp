@@ -52,6 +52,55 @@ private Q_SLOTS:
         QTEST(options.parse(arguments, &error), "valid");
     }
 
+    // A hostile or decayed project folder renders what it can, and says what it left out.
+    void loadNamesWhatIsLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("said"); // in the warnings, or the error when nothing is left
+        QTest::addColumn<int>("slides");       // -1: refused
+        const QByteArray photo = "<slide type=\"1\" duration-type=\"1\" duration=\"0\" rotation=\"0\" path=\"PHOTO\"/>";
+        const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><project><audios>";
+        QTest::newRow("cut short after two slides")
+            << head + "</audios><slides>" + photo + photo + "<slide type=\"1\" pa" << QStringList{"is damaged (line 1", "the 2 slide(s)"} << 2;
+        QTest::newRow("garbage") << QByteArray("\x89PNG not a project") << QStringList{"is damaged", "no slide of it"} << -1;
+        QTest::newRow("unreadable and missing photos")
+            << head + "</audios><slides>" + photo + "<slide type=\"1\" path=\"TEXT\"/><slide type=\"1\" path=\"/gone/a.jpg\"/>"
+                   "</slides></project>"
+            << QStringList{"notes.jpg cannot be read (not a picture); it is left out", "/gone/a.jpg is missing"} << 1;
+        QTest::newRow("music gone") << head + "<audio path=\"/gone/song.mp3\"/></audios><slides>" + photo + "</slides></project>"
+                                    << QStringList{"The music /gone/song.mp3 is missing"} << 1;
+    }
+    void loadNamesWhatIsLeftOut()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, said);
+        QFETCH(int, slides);
+        const QString folder = dir.filePath("hostile");
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+        const QString photo = folder + "/photo.png";
+        const QString text = folder + "/notes.jpg";
+        QVERIFY(makeImageFile(photo));
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a picture") > 0);
+        notes.close();
+        QFile file(folder + "/prj.xml");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(xml.replace("PHOTO", photo.toUtf8()).replace("TEXT", text.toUtf8()));
+        file.close();
+
+        RenderOptions options;
+        options.projectDir = folder;
+        options.output = dir.filePath("hostile.mp4");
+        QStringList warnings;
+        QString error;
+        const ProjectPtr project = ProjectFolder::load(options, &warnings, &error);
+        const QString told = project ? warnings.join('\n') : error;
+        for (const QString &part : said)
+            QVERIFY2(told.contains(part), qPrintable(told));
+        QCOMPARE(project ? int(project->slides.size()) : -1, slides);
+    }
+
     // A project goes only where it replaces nothing of the user's: a new or empty folder, or a
     // saved project.
     void saveRefusesAFolderOfOtherFiles_data()
