@@ -47,6 +47,19 @@ void ThumbGenerator::resumeFullDecode()
     doTask();
 }
 
+void ThumbGenerator::pause()
+{
+    paused = true;
+}
+
+void ThumbGenerator::resume()
+{
+    paused = false;
+    // Each started pass starts the next when it ends; these fill the free places now.
+    for (int i = runningWorkers; i < maxThumbWorkers; ++i)
+        doTask();
+}
+
 int ThumbGenerator::queuedTaskCount()
 {
     QMutexLocker locker(&mutex);
@@ -61,7 +74,7 @@ bool ThumbGenerator::takeTask(ThumbQueue &queue, ThumbGeneratorTask *task)
 
 void ThumbGenerator::doTask()
 {
-    if (runningWorkers >= maxThumbWorkers)
+    if (paused || runningWorkers >= maxThumbWorkers)
         return;
     ThumbGeneratorTask task;
     ThumbWorkerBase *worker = nullptr;

@@ -29,6 +29,10 @@ public:
     void removeTask(const ThumbGeneratorTask &task);
     void suspendFullDecode();
     void resumeFullDecode();
+    // Holds every pass back while a large batch of requests is made, so the workers do not take
+    // the cores from the thread making them; resume() starts them.
+    void pause();
+    void resume();
 
     int runningWorkerCount() const { return runningWorkers; }
     int queuedTaskCount();
@@ -58,5 +62,6 @@ private:
     ThumbQueue exifQueue;
     ThumbQueue fullQueue;
     bool fullDecodeEnabled = true;
+    bool paused = false;
     QList<QPointer<QThread>> threads;
 };

@@ -2,7 +2,7 @@
 
 void ThumbQueue::append(const ThumbGeneratorTask &task)
 {
-    m_copies[task].push_back(m_order.insert(m_order.end(), task));
+    m_copies[task].append(m_order.insert(m_order.end(), task));
 }
 
 bool ThumbQueue::removeOne(const ThumbGeneratorTask &task)
@@ -11,9 +11,10 @@ bool ThumbQueue::removeOne(const ThumbGeneratorTask &task)
     if (copies == m_copies.end())
         return false;
     m_order.erase(copies->front());
-    copies->pop_front();
-    if (copies->empty())
+    if (copies->size() == 1)
         m_copies.erase(copies);
+    else
+        copies->remove(0);
     return true;
 }
 

@@ -3,8 +3,8 @@
 #include "images/ThumbGeneratorTask.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 
-#include <deque>
 #include <list>
 
 // Thumbnail requests in arrival order, the same request possibly more than once. Appending,
@@ -24,5 +24,6 @@ private:
     using Position = std::list<ThumbGeneratorTask>::iterator;
 
     std::list<ThumbGeneratorTask> m_order;
-    QHash<ThumbGeneratorTask, std::deque<Position>> m_copies;
+    // Nearly every request is queued once: its copy is kept without an allocation of its own.
+    QHash<ThumbGeneratorTask, QVarLengthArray<Position, 1>> m_copies;
 };

@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Automatic durations never go below this many seconds per slide.
@@ -57,12 +60,15 @@ double Project::musicLength() const
     return music;
 }
 
+// Asked of every photo when a project opens: two system calls, no file opened, so a project of
+// 100 000 photos is checked in a fraction of a second.
 bool Project::isReadablePhoto(const QString &path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    return ::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode) && ::access(name.constData(), R_OK) == 0;
 }
 
 void Project::recompute()

@@ -129,6 +129,7 @@ private:
     void setAudioList(const QList<MediaFileInfoPtr> &tracks);
     void moveAudio(int from, int to);
     void syncSlides();
+    static void markMissingPhotos(QVector<SlidePtr> slides);
     void updateTimeline();
     void updateSeparator();
     bool saveProject();
