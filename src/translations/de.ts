@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>Die Antwort des Servers ist kein Video</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>%1 s lang nichts empfangen</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Weniger als %1 Byte in %2 s empfangen</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>Beschädigte Projektdatei</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>Ein Teil der Datei dieses Projekts ließ sich nicht lesen. Was vor der Beschädigung stand, ist geöffnet: %n Folie.</numerusform><numerusform>Ein Teil der Datei dieses Projekts ließ sich nicht lesen. Was vor der Beschädigung stand, ist geöffnet: %n Folien.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>Die Datei dieses Projekts ließ sich nicht lesen; keine Folie konnte gerettet werden.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Bevor das Projekt wieder gespeichert wird, bleibt die beschädigte Datei daneben als „prj.xml.damaged“ erhalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Zurück zum Projekt</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>Der Server schickte %1, kein Video</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>Der Server kündigt %1 an, mehr als die %2, die ein Hintergrund haben kann</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>Die Antwort ist größer als die %1, die ein Hintergrund haben kann</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>Der Server schickte %1 der angekündigten %2 Byte</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Wenn das Problem weiterhin auftritt, wenden Sie sich bitte an unseren Kundendienst: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>leere Datei</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>beschädigtes Bild</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>zu groß: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Diese Fotos sind nicht mehr dort, wo sie waren. Sie bleiben als fehlend markiert im Projekt und kommen nicht ins Video, bis Sie sie suchen („Suchen…“ auf der Folie) oder entfernen.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Diese Musik ist nicht mehr dort, wo sie war, oder lässt sich nicht lesen. Das Projekt wurde ohne sie geöffnet: Fügen Sie sie mit „Musik hinzufügen“ wieder hinzu, sobald sie zurück ist.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>Beschädigte Datei: öffnet, was lesbar ist</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Suchen…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>La respuesta del servidor no es un vídeo</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>No se recibió nada durante %1 s</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Menos de %1 bytes recibidos en %2 s</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>Archivo de proyecto dañado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>No se pudo leer parte del archivo de este proyecto. Está abierto lo anterior al daño: %n diapositiva.</numerusform><numerusform>No se pudo leer parte del archivo de este proyecto. Está abierto lo anterior al daño: %n diapositivas.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>No se pudo leer el archivo de este proyecto; no se pudo recuperar ninguna diapositiva.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Antes de volver a guardar el proyecto, el archivo dañado se conserva a su lado como «prj.xml.damaged».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Volver al proyecto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>El servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>El servidor envió %1, no un vídeo</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>El servidor anuncia %1, más de los %2 que puede ocupar un fondo</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>La respuesta es mayor que los %1 que puede ocupar un fondo</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>El servidor envió %1 de los %2 bytes que anunció</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Si el problema continúa, ponte en contacto con nuestro servicio de atención al cliente: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>archivo vacío</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>imagen dañada</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>demasiado grande: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Estas fotos ya no están donde estaban. Siguen en el proyecto, marcadas como que faltan, y quedan fuera del vídeo hasta que las busque («Buscar…» en la diapositiva) o las quite.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Esta música ya no está donde estaba o no se puede leer. El proyecto se abrió sin ella: vuelva a añadirla con «Añadir música» cuando esté de vuelta.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>Archivo dañado: abre lo que se puede leer</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>Impossible d’écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>La réponse du serveur n’est pas une vidéo</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>Rien reçu pendant %1 s</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Moins de %1 octets reçus en %2 s</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>Fichier de projet endommagé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>Une partie du fichier de ce projet n’a pas pu être lue. Ce qui précède le dommage est ouvert : %n diapositive.</numerusform><numerusform>Une partie du fichier de ce projet n’a pas pu être lue. Ce qui précède le dommage est ouvert : %n diapositives.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>Le fichier de ce projet n’a pas pu être lu ; aucune diapositive n’a pu être récupérée.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Avant que le projet soit de nouveau enregistré, le fichier endommagé est conservé à côté sous le nom « prj.xml.damaged ».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Retour au projet</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>Pas un dossier</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>Le serveur a envoyé %1, pas une vidéo</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>Le serveur annonce %1, plus que les %2 que peut faire un arrière-plan</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>La réponse dépasse les %1 que peut faire un arrière-plan</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>Le serveur a envoyé %1 des %2 octets annoncés</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Si le problème persiste, contactez notre service client&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>fichier vide</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>impossible à ouvrir</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>pas une image</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>image endommagée</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>trop grande : %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Ces photos ne sont plus là où elles étaient. Elles restent dans le projet, marquées comme manquantes, et sont laissées hors de la vidéo jusqu’à ce que vous les retrouviez (« Retrouver… » sur la diapositive) ou les retiriez.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Cette musique n’est plus là où elle était, ou ne peut pas être lue. Le projet s’est ouvert sans elle : ajoutez-la de nouveau avec « Ajouter une musique » quand elle sera revenue.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>Fichier endommagé : ouvre ce qui peut être lu</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Retrouver…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
     </message>
 </context>
 <context>

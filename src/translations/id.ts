@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>Tidak dapat menulis di folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Tidak dapat menulis %1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>Jawaban server bukan video</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>Tidak dapat menyimpan %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>Tidak ada yang diterima selama %1 dtk</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Kurang dari %1 bita diterima dalam %2 dtk</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>Berkas Proyek Rusak</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>Sebagian berkas proyek ini tidak dapat dibaca. Bagian sebelum kerusakan dibuka: %n slide.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>Berkas proyek ini tidak dapat dibaca; tidak ada slide yang dapat dipulihkan.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Sebelum proyek disimpan lagi, berkas yang rusak disimpan di sebelahnya sebagai „prj.xml.damaged“.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Kembali ke proyek</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>Bukan folder</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Tidak dapat membuat folder %1: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Server menjawab %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>Server mengirim %1, bukan video</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>Server mengumumkan %1, lebih dari %2 yang bisa dimiliki latar</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>Jawaban lebih besar dari %1 yang bisa dimiliki latar</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>Server mengirim %1 dari %2 bita yang diumumkan</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Jika masalah berlanjut, silakan hubungi layanan pelanggan kami di </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>berkas kosong</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>tidak dapat dibuka</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>bukan gambar</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>gambar rusak</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>terlalu besar: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Foto-foto ini tidak lagi berada di tempatnya. Foto tetap ada di proyek, ditandai hilang, dan tidak dimasukkan ke video sampai Anda mencarinya (“Cari…” pada slide) atau menghapusnya.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Musik ini tidak lagi berada di tempatnya atau tidak dapat dibaca. Proyek dibuka tanpanya: tambahkan lagi dengan Tambah Musik setelah musik itu kembali.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>Berkas rusak: membuka yang dapat dibaca</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Cari…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Tidak dapat dibaca</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>La risposta del server non è un video</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>Nulla ricevuto per %1 s</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Meno di %1 byte ricevuti in %2 s</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>File di progetto danneggiato</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>Non è stato possibile leggere parte del file di questo progetto. È aperto ciò che precede il danno: %n diapositiva.</numerusform><numerusform>Non è stato possibile leggere parte del file di questo progetto. È aperto ciò che precede il danno: %n diapositive.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>Non è stato possibile leggere il file di questo progetto; nessuna diapositiva è stata recuperata.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Prima che il progetto venga salvato di nuovo, il file danneggiato viene conservato accanto come «prj.xml.damaged».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Torna al progetto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Il server ha risposto %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>Il server ha inviato %1, non un video</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>Il server annuncia %1, più dei %2 che può avere uno sfondo</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>La risposta è più grande dei %1 che può avere uno sfondo</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>Il server ha inviato %1 dei %2 byte annunciati</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Se il problema persiste, contatta la nostra assistenza clienti: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>file vuoto</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>non si può aprire</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>non è un'immagine</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>immagine danneggiata</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>troppo grande: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Queste foto non sono più dov’erano. Restano nel progetto, segnate come mancanti, e sono escluse dal video finché non le ritrovi («Trova…» sulla diapositiva) o le rimuovi.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Questa musica non è più dov’era, oppure non si può leggere. Il progetto è stato aperto senza: aggiungila di nuovo con Aggiungi musica quando sarà tornata.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>File danneggiato: apre ciò che si può leggere</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Trova…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illeggibile</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>サーバーの応答は動画ではありません</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>%1 を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>%1 秒間何も受信していません</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>%2 秒間に受信したのは %1 バイト未満です</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>プロジェクトファイルの破損</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>このプロジェクトのファイルの一部を読み込めませんでした。破損より前の部分を開いています: スライド %n 枚。</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>このプロジェクトのファイルを読み込めませんでした。スライドを 1 枚も復元できませんでした。</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>プロジェクトを次に保存する前に、破損したファイルを「prj.xml.damaged」として同じ場所に残します。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>プロジェクトに戻る</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>フォルダーではありません</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>サーバーの応答: %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>サーバーが送ってきたのは動画ではなく %1 です</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>サーバーが示すサイズ %1 は、背景の上限 %2 を超えています</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>応答が背景の上限 %1 を超えています</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>サーバーが送ったのは、示した %2 バイトのうち %1 バイトです</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>問題が解決しない場合は、カスタマーサポートまでお問い合わせください: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>空のファイル</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>開けません</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>画像ではありません</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>破損した画像</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>大きすぎます: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>これらの写真は元の場所にありません。見つからない写真として印を付けてプロジェクトに残し、場所を指定する（スライドの「場所を指定…」）か削除するまで、動画には入れません。</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>この音楽は元の場所にないか、読み込めません。音楽なしでプロジェクトを開きました。元に戻ったら「音楽を追加」でもう一度追加してください。</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>破損したファイル: 読み込める部分を開きます</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>場所を指定…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>読み込めません</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>폴더 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1을(를) 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>서버의 응답이 동영상이 아닙니다</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>%1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>%1초 동안 아무것도 받지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>%2초 동안 받은 데이터가 %1바이트 미만입니다</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>손상된 프로젝트 파일</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>이 프로젝트 파일의 일부를 읽을 수 없습니다. 손상 이전 부분을 열었습니다: 슬라이드 %n개.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>이 프로젝트의 파일을 읽을 수 없어 슬라이드를 하나도 복구하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>프로젝트를 다시 저장하기 전에 손상된 파일을 같은 곳에 ‘prj.xml.damaged’로 남겨 둡니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>프로젝트로 돌아가기</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>폴더가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>서버 응답: %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>서버가 동영상이 아닌 %1을(를) 보냈습니다</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>서버가 알린 크기 %1은(는) 배경의 최대 크기 %2보다 큽니다</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>응답이 배경의 최대 크기 %1보다 큽니다</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>서버가 알린 %2바이트 중 %1바이트만 보냈습니다</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>문제가 계속되면 고객 지원팀에 문의하세요: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>빈 파일</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>그림이 아님</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>손상된 그림</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>너무 큼: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>이 사진들이 원래 있던 곳에 없습니다. 누락된 사진으로 표시되어 프로젝트에 남고, 위치를 찾거나(슬라이드의 ‘찾기…’) 제거할 때까지 동영상에서 빠집니다.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>이 음악이 원래 있던 곳에 없거나 읽을 수 없습니다. 음악 없이 프로젝트를 열었습니다. 음악이 돌아오면 ‘음악 추가’로 다시 추가하세요.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>손상된 파일: 읽을 수 있는 부분을 엽니다</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>찾기…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>읽을 수 없음</translation>
     </message>
 </context>
 <context>

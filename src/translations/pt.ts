@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>Não é possível escrever na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível escrever %1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>A resposta do servidor não é um vídeo</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>Não é possível guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>Nada recebido durante %1 s</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>Menos de %1 bytes recebidos em %2 s</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>Ficheiro de projeto danificado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>Não foi possível ler parte do ficheiro deste projeto. Está aberto o que vinha antes do dano: %n diapositivo.</numerusform><numerusform>Não foi possível ler parte do ficheiro deste projeto. Está aberto o que vinha antes do dano: %n diapositivos.</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>Não foi possível ler o ficheiro deste projeto; não foi possível recuperar nenhum diapositivo.</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>Antes de o projeto voltar a ser guardado, o ficheiro danificado é mantido ao lado como «prj.xml.damaged».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>Voltar ao projeto</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>Não é uma pasta</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>O servidor respondeu %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>O servidor enviou %1, não um vídeo</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>O servidor anuncia %1, mais do que os %2 que um fundo pode ter</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>A resposta é maior do que os %1 que um fundo pode ter</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>O servidor enviou %1 dos %2 bytes que anunciou</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>Se o problema continuar, entre em contato com o nosso suporte: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>ficheiro vazio</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>não é possível abrir</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>não é uma imagem</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>imagem danificada</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>demasiado grande: %1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>Estas fotos já não estão onde estavam. Ficam no projeto, marcadas como em falta, e ficam fora do vídeo até as localizar («Localizar…» no diapositivo) ou as remover.</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>Esta música já não está onde estava ou não pode ser lida. O projeto foi aberto sem ela: volte a adicioná-la com Adicionar música quando voltar a estar disponível.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>Ficheiro danificado: abre o que pode ser lido</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>Localizar…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Ilegível</translation>
     </message>
 </context>
 <context>

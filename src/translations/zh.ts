@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>BgDownloadManager</name>
+    <message>
+        <source>Cannot write in the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not a video</source>
+        <translation>服务器的应答不是视频</translation>
+    </message>
+    <message>
+        <source>Cannot store %1: %2</source>
+        <translation>无法存储 %1：%2</translation>
+    </message>
+    <message>
+        <source>Nothing received for %1 s</source>
+        <translation>%1 秒内未收到任何数据</translation>
+    </message>
+    <message>
+        <source>Less than %1 bytes received in %2 s</source>
+        <translation>%2 秒内收到的数据少于 %1 字节</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmPopup</name>
     <message>
         <source>OK</source>
@@ -145,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>DamagedProjectPopup</name>
+    <message>
+        <source>Damaged Project File</source>
+        <translation>项目文件已损坏</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
+        <translation><numerusform>此项目的文件有一部分无法读取。已打开损坏之前的部分：%n 张幻灯片。</numerusform></translation>
+    </message>
+    <message>
+        <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
+        <translation>无法读取此项目的文件，未能恢复任何幻灯片。</translation>
+    </message>
+    <message>
+        <source>Before the project is saved again, the damaged file is kept beside it as “prj.xml.damaged”.</source>
+        <translation>在项目再次保存之前，损坏的文件会以“prj.xml.damaged”保留在旁边。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>%1 GB</source>
@@ -177,6 +227,37 @@
     <message>
         <source>Back to the project</source>
         <translation>返回项目</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>Not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>服务器应答 %1 %2</translation>
+    </message>
+    <message>
+        <source>The server sent %1, not a video</source>
+        <translation>服务器发送的是 %1，而不是视频</translation>
+    </message>
+    <message>
+        <source>The server announces %1, more than the %2 a background can be</source>
+        <translation>服务器声明的大小 %1 超过了背景最多可有的 %2</translation>
+    </message>
+    <message>
+        <source>The answer is larger than the %1 a background can be</source>
+        <translation>应答超过了背景最多可有的 %1</translation>
+    </message>
+    <message>
+        <source>The server sent %1 of the %2 bytes it announced</source>
+        <translation>服务器只发送了其声明的 %2 字节中的 %1 字节</translation>
     </message>
 </context>
 <context>
@@ -265,6 +346,37 @@
     <message>
         <source>If this problem persists, please contact our customer support at </source>
         <translation>如果问题仍然存在，请联系我们的客户支持：</translation>
+    </message>
+</context>
+<context>
+    <name>ImageLoading</name>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>空文件</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>不是图片</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>图片已损坏</translation>
+    </message>
+    <message>
+        <source>too large: %1 x %2</source>
+        <translation>太大：%1 × %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +503,10 @@
         <source>These photos are not where they were. They stay in the project, marked as missing, and are left out of the video until you locate them (Locate… on the slide) or remove them.</source>
         <translation>这些照片已不在原来的位置。它们会留在项目中并标记为缺失，在您查找（幻灯片上的“查找…”）或移除它们之前，不会放进视频。</translation>
     </message>
+    <message>
+        <source>This music is not where it was, or cannot be read. The project opened without it: add it again with Add Audio once it is back.</source>
+        <translation>此音乐已不在原来的位置，或无法读取。项目已在没有它的情况下打开：它回来后，请用“添加音乐”再次添加。</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -459,6 +575,10 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Damaged file: opens what can be read</source>
+        <translation>文件已损坏：打开可读取的部分</translation>
     </message>
 </context>
 <context>
@@ -593,6 +713,10 @@
     <message>
         <source>Locate…</source>
         <translation>查找…</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>无法读取</translation>
     </message>
 </context>
 <context>
