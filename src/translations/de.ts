@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>Beschädigte Projektdatei</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>Ein Teil der Datei dieses Projekts ließ sich nicht lesen. Was vor der Beschädigung stand, ist geöffnet: %n Folie.</numerusform><numerusform>Ein Teil der Datei dieses Projekts ließ sich nicht lesen. Was vor der Beschädigung stand, ist geöffnet: %n Folien.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>Die Datei dieses Projekts ließ sich nicht lesen; keine Folie konnte gerettet werden.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>Ein Teil der Datei dieses Projekts ließ sich nicht lesen. Was vor der Beschädigung stand, ist geöffnet: %1.</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>Archivo de proyecto dañado</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>No se pudo leer parte del archivo de este proyecto. Está abierto lo anterior al daño: %n diapositiva.</numerusform><numerusform>No se pudo leer parte del archivo de este proyecto. Está abierto lo anterior al daño: %n diapositivas.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>No se pudo leer el archivo de este proyecto; no se pudo recuperar ninguna diapositiva.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>No se pudo leer parte del archivo de este proyecto. Está abierto lo anterior al daño: %1.</translation>
     </message>
 </context>
 <context>

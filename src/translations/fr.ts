@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>Fichier de projet endommagé</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>Une partie du fichier de ce projet n’a pas pu être lue. Ce qui précède le dommage est ouvert : %n diapositive.</numerusform><numerusform>Une partie du fichier de ce projet n’a pas pu être lue. Ce qui précède le dommage est ouvert : %n diapositives.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>Le fichier de ce projet n’a pas pu être lu ; aucune diapositive n’a pu être récupérée.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>Une partie du fichier de ce projet n’a pas pu être lue. Ce qui précède le dommage est ouvert : %1.</translation>
     </message>
 </context>
 <context>

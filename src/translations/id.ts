@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>Berkas Proyek Rusak</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>Sebagian berkas proyek ini tidak dapat dibaca. Bagian sebelum kerusakan dibuka: %n slide.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>Berkas proyek ini tidak dapat dibaca; tidak ada slide yang dapat dipulihkan.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>Sebagian berkas proyek ini tidak dapat dibaca. Bagian sebelum kerusakan dibuka: %1.</translation>
     </message>
 </context>
 <context>

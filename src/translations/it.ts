@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>File di progetto danneggiato</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>Non è stato possibile leggere parte del file di questo progetto. È aperto ciò che precede il danno: %n diapositiva.</numerusform><numerusform>Non è stato possibile leggere parte del file di questo progetto. È aperto ciò che precede il danno: %n diapositive.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>Non è stato possibile leggere il file di questo progetto; nessuna diapositiva è stata recuperata.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>Non è stato possibile leggere parte del file di questo progetto. È aperto ciò che precede il danno: %1.</translation>
     </message>
 </context>
 <context>
@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>not a picture</source>
-        <translation>non è un'immagine</translation>
+        <translation>non è un&apos;immagine</translation>
     </message>
     <message>
         <source>damaged picture</source>

@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>プロジェクトファイルの破損</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>このプロジェクトのファイルの一部を読み込めませんでした。破損より前の部分を開いています: スライド %n 枚。</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>このプロジェクトのファイルを読み込めませんでした。スライドを 1 枚も復元できませんでした。</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>このプロジェクトのファイルの一部を読み込めませんでした。破損より前の部分を開いています: %1。</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>손상된 프로젝트 파일</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>이 프로젝트 파일의 일부를 읽을 수 없습니다. 손상 이전 부분을 열었습니다: 슬라이드 %n개.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>이 프로젝트의 파일을 읽을 수 없어 슬라이드를 하나도 복구하지 못했습니다.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>이 프로젝트 파일의 일부를 읽을 수 없습니다. 손상 이전 부분을 열었습니다: %1.</translation>
     </message>
 </context>
 <context>

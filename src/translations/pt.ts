@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>Ficheiro de projeto danificado</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>Não foi possível ler parte do ficheiro deste projeto. Está aberto o que vinha antes do dano: %n diapositivo.</numerusform><numerusform>Não foi possível ler parte do ficheiro deste projeto. Está aberto o que vinha antes do dano: %n diapositivos.</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>Não foi possível ler o ficheiro deste projeto; não foi possível recuperar nenhum diapositivo.</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>Não foi possível ler parte do ficheiro deste projeto. Está aberto o que vinha antes do dano: %1.</translation>
     </message>
 </context>
 <context>

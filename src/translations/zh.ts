@@ -177,10 +177,6 @@
         <source>Damaged Project File</source>
         <translation>项目文件已损坏</translation>
     </message>
-    <message numerus="yes">
-        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %n slide(s).</source>
-        <translation><numerusform>此项目的文件有一部分无法读取。已打开损坏之前的部分：%n 张幻灯片。</numerusform></translation>
-    </message>
     <message>
         <source>This project&apos;s file could not be read; no slide of it could be recovered.</source>
         <translation>无法读取此项目的文件，未能恢复任何幻灯片。</translation>
@@ -192,6 +188,10 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Part of this project&apos;s file could not be read. What came before the damage is open: %1.</source>
+        <translation>此项目的文件有一部分无法读取。已打开损坏之前的部分：%1。</translation>
     </message>
 </context>
 <context>

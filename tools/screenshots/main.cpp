@@ -8,6 +8,7 @@
 #include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
 
+#include <QFile>
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>
@@ -204,6 +205,21 @@ void walk(const QString &samples)
     QMetaObject::invokeMethod(find("missingFilesPopup"), "close");
     wait(300);
     shoot(QStringLiteral("main-missing-photo"));
+    // A project read from a damaged file, one of its photos no picture at all.
+    auto damaged = ProjectPtr::create(*kept);
+    damaged->slides[4] = SlidePtr::create(*damaged->slides.at(4));
+    damaged->slides[4]->content = samples + QStringLiteral("/IMG_2050.jpg");
+    QFile notPicture(damaged->slides[4]->content);
+    if (notPicture.open(QIODevice::WriteOnly))
+        notPicture.write("a shopping list saved under a photo's name");
+    notPicture.close();
+    damaged->damage = QStringLiteral("line 1: Premature end of document.");
+    project->openProject(damaged);
+    wait(300);
+    shoot(QStringLiteral("popup-damaged-project"));
+    QMetaObject::invokeMethod(find("damagedProjectPopup"), "close");
+    wait(2000);
+    shoot(QStringLiteral("main-unreadable-photo"));
     project->openProject(kept);
     wait(1500);
     shootPopup("quitDuringRenderPopup", QStringLiteral("popup-quit-during-render"));
@@ -222,6 +238,9 @@ void walk(const QString &samples)
     shootPopup("missingFilesPopup", QStringLiteral("popup-missing-files"), [](QObject *p) {
         call(p, "show", {QStringList{QStringLiteral("/home/anna/Pictures/beach/IMG_2041.jpg"),
                                      QStringLiteral("/home/anna/Pictures/beach/IMG_2042.jpg")}});
+    });
+    shootPopup("missingMusicPopup", QStringLiteral("popup-missing-music"), [](QObject *p) {
+        call(p, "show", {QStringList{QStringLiteral("/media/anna/stick/Summer song.mp3")}});
     });
     shootPopup("errorPopup", QStringLiteral("popup-error"), [](QObject *p) {
         call(p, "show", {QStringLiteral("Failed to open av format of /home/anna/Music/broken.mp3")});

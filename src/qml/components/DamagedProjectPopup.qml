@@ -16,7 +16,7 @@ BasePopup {
     Label {
         Layout.fillWidth: true
         text: (popup.slidesRead > 0
-               ? qsTr("Part of this project's file could not be read. What came before the damage is open: %n slide(s).", "", popup.slidesRead)
+               ? qsTr("Part of this project's file could not be read. What came before the damage is open: %1.").arg(appWindow.slidesText(popup.slidesRead))
                : qsTr("This project's file could not be read; no slide of it could be recovered."))
         wrapMode: Text.Wrap
     }
