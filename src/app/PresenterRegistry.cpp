@@ -59,6 +59,8 @@ void publishPresenters(QQmlEngine &engine)
     publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");
     publish<ThumbsPres>(context, "thumbs");
+    // The style and theme previews show the style being edited: its theme, background, levels.
+    ThumbsPres::instance()->setStyleSource([] { return StyleSettingsPres::instance()->styleSettings(); });
     context->setContextProperty(QStringLiteral("tipsVideoUrl"), tipsVideoUrl());
     publish<PreviewPres>(context, "preview");
     context->setContextProperty(QStringLiteral("debug"), static_cast<QObject *>(nullptr));

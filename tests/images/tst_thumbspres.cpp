@@ -1,10 +1,14 @@
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
+#include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
 #include "images/StylePreview.h"
 #include "images/ThumbsPres.h"
 #include "project/ProjectPres.h"
+#include "project/StyleSettingsPres.h"
 
+#include <QQmlEngine>
 #include <QSignalSpy>
 
 class TestThumbsPres : public QObject
@@ -89,6 +93,21 @@ private Q_SLOTS:
         QCOMPARE(published(frames.first()).size(), QSize(480, 270));
         ThumbsPres::instance()->releaseThemePreview();
         QVERIFY(published(frames.last()).isNull());
+    }
+
+    // As the application wires it: the previews draw the style being edited, here its
+    // background colour (last: the registry replaces this test's own style source).
+    void applicationPreviewsShowTheStyleBeingEdited()
+    {
+        QQmlEngine engine;
+        PresenterRegistry::publishPresenters(engine);
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        for (const QString &id : {QStringLiteral("color00002"), QStringLiteral("color00005")}) {
+            style->setBgId(id);
+            ThumbsPres::instance()->genImgStyleThumb();
+            const QColor expected = BackgroundCatalogue::instance()->entry(id).color;
+            QCOMPARE(published(ThumbsPres::instance()->imgStyleThumb()).pixelColor(2, 2).rgb(), expected.rgb());
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include "backgrounds/BackgroundCatalogue.h"
+#include "backgrounds/BgDownloadManager.h"
 
 #include "project/ProjectFile.h"
 #include "project/ProjectPres.h"
@@ -102,6 +103,30 @@ private Q_SLOTS:
         for (const QString &w : m_ui.warnings())
             qWarning() << w;
         QVERIFY(m_ui.warnings().isEmpty());
+    }
+
+    // A background video is looked for, and fetched, at the resolution chosen on the video
+    // settings screen, not at the one the project had when it was last rendered.
+    void backgroundFollowsTheChosenResolution()
+    {
+        QObject *settings = presenter("settings");
+        QObject *backgrounds = presenter("backgrounds");
+        QVERIFY(settings && backgrounds);
+        m_project->project()->setOutputSettings(0, QString());
+        settings->setProperty("resolution", 1);
+        const BackgroundDescriptor video = BackgroundCatalogue::instance()->entry(QStringLiteral("animated00003"));
+        QFile::remove(video.pathFor(0));
+        QFile::remove(video.pathFor(1));
+        const QString name = QFileInfo(video.pathFor(1)).fileName();
+        QFile served(QCoreApplication::applicationDirPath() + QStringLiteral("/content/app/2/") + name);
+        QVERIFY2(served.open(QIODevice::ReadOnly), qPrintable(served.fileName()));
+        m_content.route(QStringLiteral("/app/2/") + name, {200, served.readAll()});
+        QVERIFY(QMetaObject::invokeMethod(backgrounds, "selectionDone", Q_ARG(QString, QStringLiteral("animated00003"))));
+        QVERIFY(BgDownloadManager::instance()->isFetching(video.pathFor(1)));
+        QTRY_VERIFY_WITH_TIMEOUT(!backgrounds->property("isDownloading").toBool(), 60000);
+        QVERIFY(QFile::exists(video.pathFor(1)));
+        QVERIFY(!QFile::exists(video.pathFor(0)));
+        settings->setProperty("resolution", 0);
     }
 
     void doneNeedsSlides()
