@@ -55,6 +55,8 @@ void publishPresenters(QQmlEngine &engine)
     publish<AutosavePres>(context, "autosave");
     publish<SlidesListModel>(context, "slides");
     publish<BackgroundsPres>(context, "backgrounds");
+    QObject::connect(BackgroundsPres::instance(), &BackgroundsPres::customBackgroundRemoved,
+                     StyleSettingsPres::instance(), &StyleSettingsPres::backgroundRemoved, Qt::UniqueConnection);
     publish<SettingsPres>(context, "settings");
     publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");

@@ -120,18 +120,19 @@ void BackgroundsPres::selectionDone(const QString &id)
     const BackgroundDescriptor d = m_catalogue->entry(id);
     m_selectedBgThumb = d.path.isEmpty() ? QString() : imageUrlPrefix + registerImage(d.thumbPath);
     Q_EMIT selectedBgThumbChanged();
-    if (d.isVideo()) {
-        const QString variant = resolutionVariantPath(d.path, m_resolution());
-        // A stored file that does not open as a video is deleted and fetched again.
-        if (!m_downloader->isFetching(variant) && !BgDownloadManager::isDownloaded(variant)) {
-            m_downloader->fetch(variant);
-            m_downloadProgress = 0;
-            Q_EMIT downloadProgressChanged();
-            m_isDownloading = true;
-        }
-    } else {
-        m_isDownloading = false;
+    const QString variant = d.isVideo() ? resolutionVariantPath(d.path, m_resolution()) : QString();
+    if (!variant.isEmpty() && m_downloader->isFetching(variant))
+        return;
+    // A stored file that does not open as a video is deleted and fetched again.
+    const bool needed = !variant.isEmpty() && !BgDownloadManager::isDownloaded(variant);
+    // The download of a background chosen before is no longer wanted: the render must not wait for it.
+    m_downloader->cancel();
+    if (needed) {
+        m_downloader->fetch(variant);
+        m_downloadProgress = 0;
+        Q_EMIT downloadProgressChanged();
     }
+    m_isDownloading = needed;
     Q_EMIT isDownloadingChanged();
 }
 
@@ -177,6 +178,7 @@ void BackgroundsPres::removeCustomBg(const QString &index)
         }
     }
     Q_EMIT customChanged();
+    Q_EMIT customBackgroundRemoved(index);
 }
 
 void BackgroundsPres::updateCustomBgThumbs()

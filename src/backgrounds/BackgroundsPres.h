@@ -65,6 +65,8 @@ Q_SIGNALS:
     void downloadError();
     void backgroundDownloaded();
     void customChanged();
+    // A user's own background is gone from the list; a style that chose it must choose again.
+    void customBackgroundRemoved(QString id);
     void wrongBgSize(QString path);
     void customBgAdded();
     void selectedBgThumbChanged();

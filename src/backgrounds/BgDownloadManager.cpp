@@ -96,6 +96,13 @@ void BgDownloadManager::restartCurrent()
         startRequest();
 }
 
+void BgDownloadManager::cancel()
+{
+    dropReply();
+    currentUrl.clear();
+    currentPath.clear();
+}
+
 void BgDownloadManager::startRequest()
 {
     dropReply();

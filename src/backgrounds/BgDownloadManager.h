@@ -50,6 +50,8 @@ public:
     bool isFetching(const QString &localPath) const;
     // Fetches the current file again (after a failure).
     void restartCurrent();
+    // Drops the running download, if any, and its temporary file; nothing is signalled.
+    void cancel();
     // A transfer that receives nothing for this long ends as a download error.
     void setStallTimeout(int ms);
     // A transfer that receives less than bytesPerSecond over a window of windowMs ends as one.

@@ -28,6 +28,8 @@ class ProjectPres : public QObject
     Q_PROPERTY(QString audioTracksText MEMBER m_audioTracksText NOTIFY audioTracksTextChanged)
     Q_PROPERTY(bool isDurationFixed READ isDurationFixed WRITE setDurationFixed NOTIFY isDurationFixedChanged)
     Q_PROPERTY(int slideDuration READ slideDuration NOTIFY slideDurationChanged)
+    // The same in seconds as the video plays it, for labels that show a tenth (3.76 s is "3.8 s").
+    Q_PROPERTY(double exactSlideDuration READ exactSlideDuration NOTIFY slideDurationChanged)
     Q_PROPERTY(int usedSlidesNumber MEMBER m_usedSlidesNumber NOTIFY usedSlidesNumberChanged)
     // The slides that go into the video: the used ones without the missing photos among them.
     Q_PROPERTY(int videoSlidesNumber READ videoSlidesNumber NOTIFY videoSlidesNumberChanged)
@@ -47,6 +49,7 @@ public:
     bool isDurationFixed() const { return m_project->isDurationFixed; }
     void setDurationFixed(bool fixed);
     int slideDuration() const { return int(m_project->effectiveSlideDuration); }
+    double exactSlideDuration() const { return m_project->effectiveSlideDuration; }
     int fixedSlideDuration() const { return int(m_project->slideDuration); }
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }

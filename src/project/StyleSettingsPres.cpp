@@ -1,4 +1,5 @@
 #include "project/StyleSettingsPres.h"
+#include "app/AppConstants.h"
 
 #include "backgrounds/BackgroundCatalogue.h"
 #include "project/ProjectPres.h"
@@ -45,6 +46,13 @@ void StyleSettingsPres::setTextShadowBlur(int level)
 void StyleSettingsPres::setThemeId(int id)
 {
     storeAndApply(style->themeId, id, &StyleSettingsPres::themeIdChanged);
+}
+
+void StyleSettingsPres::backgroundRemoved(const QString &id)
+{
+    // A removed background cannot be rendered: the default takes its place, in view.
+    if (style->bgId == id)
+        setBgId(AppConstants::defaultBackgroundId);
 }
 
 void StyleSettingsPres::setBgId(const QString &id)

@@ -61,6 +61,8 @@ public:
     Q_INVOKABLE void bgSelected();
     // Into the open project's folder; nothing before the project was first saved.
     Q_INVOKABLE void save();
+    // The background of that id is gone (a user's own picture removed from the list).
+    Q_INVOKABLE void backgroundRemoved(const QString &id);
     Q_INVOKABLE void reset();
 
 Q_SIGNALS:

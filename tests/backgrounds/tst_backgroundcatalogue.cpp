@@ -229,6 +229,15 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(path("downloaded/1/1-720p.mp4")));
         backgrounds.selectionDone("animated00001");
         QCOMPARE(downloaded.count(), 1);
+        // A download no longer wanted is dropped: the next choice needs none, and nothing waits.
+        QFile::remove(path("downloaded/1/1-720p.mp4"));
+        backgrounds.selectionDone("animated00001");
+        QVERIFY(backgrounds.isDownloading());
+        backgrounds.selectionDone("animated00002");
+        QVERIFY(!backgrounds.isDownloading());
+        QVERIFY(!downloader.isFetching(path("downloaded/1/1-720p.mp4")));
+        QTest::qWait(200);
+        QCOMPARE(downloaded.count(), 1);
         backgrounds.selectionDone("color00000");
         QVERIFY(!backgrounds.isDownloading());
         QCOMPARE(backgrounds.selectedBgThumb(), QString());

@@ -340,6 +340,7 @@ void TestProjectPres::slideDurations()
     pres->setSlideDuration(4, OwnDuration, 10);
     QCOMPARE(pres->project()->effectiveSlideDuration, 12.5);
     QCOMPARE(pres->property("slideDuration").toInt(), 12);
+    QCOMPARE(pres->property("exactSlideDuration").toDouble(), 12.5); // what the grid's labels show
     QCOMPARE(durationChanged.count(), 1);
     pres->setSlideDuration(4, CommonDuration, 0);
     QCOMPARE(pres->project()->effectiveSlideDuration, 12.0);

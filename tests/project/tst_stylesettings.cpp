@@ -72,6 +72,16 @@ private Q_SLOTS:
         QVERIFY(bgId.count() >= 1);
     }
 
+    void removedBackgroundGivesWayToTheDefault()
+    {
+        StyleSettingsPres *style = StyleSettingsPres::instance();
+        style->setBgId(QStringLiteral("color00003"));
+        style->backgroundRemoved(QStringLiteral("{another}"));
+        QCOMPARE(style->bgId(), QStringLiteral("color00003"));
+        style->backgroundRemoved(QStringLiteral("color00003"));
+        QCOMPARE(style->bgId(), AppConstants::defaultBackgroundId);
+    }
+
     void styleIsSavedOnlyWithASavedProject()
     {
         StyleSettingsPres *style = StyleSettingsPres::instance();

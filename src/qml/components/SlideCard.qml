@@ -12,6 +12,12 @@ Item {
     property int rotation90: 0
     property int durationType: 1
     property real ownDuration: 0
+
+    // Whole seconds as they are, others to a tenth, so the labels add up to the video's length.
+    function secondsText(seconds) {
+        var tenths = Math.round(seconds * 10)
+        return tenths % 10 === 0 ? String(tenths / 10) : Number(tenths / 10).toLocaleString(Qt.locale(), 'f', 1)
+    }
     property int number: 0
     property bool selected: false
     property bool excluded: false
@@ -166,7 +172,7 @@ Item {
             Label {
                 id: durationLabel
                 anchors.centerIn: parent
-                text: qsTr("%1 s").arg(card.durationType === 2 ? card.ownDuration : project.slideDuration)
+                text: qsTr("%1 s").arg(card.secondsText(card.durationType === 2 ? card.ownDuration : project.exactSlideDuration))
                 color: Theme.textOnDark
                 font.pixelSize: Theme.captionSize
             }
