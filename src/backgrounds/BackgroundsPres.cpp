@@ -110,6 +110,14 @@ QString BackgroundsPres::localPath(const QString &fileUrl)
     return url.isLocalFile() ? url.toLocalFile() : fileUrl;
 }
 
+void BackgroundsPres::releaseImage(const QString &idOrUrl)
+{
+    QString id = idOrUrl;
+    id.remove(imageUrlPrefix);
+    if (!id.isEmpty())
+        ImageProvider::instance()->removeImage(id);
+}
+
 QString BackgroundsPres::registerScaledImage(const QString &path, int height, int width)
 {
     return ImageProvider::instance()->addImage(loadScaledImage(path, height, width));
@@ -118,7 +126,10 @@ QString BackgroundsPres::registerScaledImage(const QString &path, int height, in
 void BackgroundsPres::selectionDone(const QString &id)
 {
     const BackgroundDescriptor d = m_catalogue->entry(id);
-    m_selectedBgThumb = d.path.isEmpty() ? QString() : imageUrlPrefix + registerImage(d.thumbPath);
+    // The picture shown for the previous choice is no longer shown: its memory goes.
+    releaseImage(m_registeredBgThumb);
+    m_registeredBgThumb = d.path.isEmpty() ? QString() : imageUrlPrefix + registerImage(d.thumbPath);
+    m_selectedBgThumb = m_registeredBgThumb;
     Q_EMIT selectedBgThumbChanged();
     const QString variant = d.isVideo() ? resolutionVariantPath(d.path, m_resolution()) : QString();
     if (!variant.isEmpty() && m_downloader->isFetching(variant))
@@ -172,7 +183,11 @@ void BackgroundsPres::removeCustomBg(const QString &index)
 {
     m_catalogue->removeCustom(index);
     for (int i = 0; i < m_custom.size(); ++i) {
-        if (m_custom.at(i).toMap().value(idKey).toString() == index) {
+        const QVariantMap entry = m_custom.at(i).toMap();
+        if (entry.value(idKey).toString() == index) {
+            // Its thumbnail and full-size preview are shown nowhere any more.
+            releaseImage(entry.value(thumbIdKey).toString());
+            releaseImage(entry.value(previewIdKey).toString());
             m_custom.removeAt(i);
             break;
         }

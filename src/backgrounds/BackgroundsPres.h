@@ -82,6 +82,8 @@ private:
 
     void buildCustomList();
     static QString registerScaledImage(const QString &path, int height, int width);
+    // Drops an image of the in-memory provider, given by id or by its "image://" address.
+    static void releaseImage(const QString &idOrUrl);
     static QString localPath(const QString &fileUrl);
     QString previewId(QVariantList &list, const QString &index, const QString &pathKey);
 
@@ -95,4 +97,5 @@ private:
     bool m_isDownloading = false;
     int m_downloadProgress = 0;
     QString m_selectedBgThumb;
+    QString m_registeredBgThumb; // the picture selectionDone registered for the choice shown
 };

@@ -5,6 +5,7 @@
 #include "backgrounds/BackgroundCatalogue.h"
 #include "backgrounds/BackgroundsPres.h"
 #include "backgrounds/BgDownloadManager.h"
+#include "images/ImageProvider.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -233,9 +234,12 @@ private Q_SLOTS:
         QFile::remove(path("downloaded/1/1-720p.mp4"));
         backgrounds.selectionDone("animated00001");
         QVERIFY(backgrounds.isDownloading());
+        const QString shown = backgrounds.selectedBgThumb().remove("image://ImageProvider/");
         backgrounds.selectionDone("animated00002");
         QVERIFY(!backgrounds.isDownloading());
         QVERIFY(!downloader.isFetching(path("downloaded/1/1-720p.mp4")));
+        QSize size;
+        QVERIFY(ImageProvider::instance()->requestImage(shown, &size, QSize()).isNull()); // released
         QTest::qWait(200);
         QCOMPARE(downloaded.count(), 1);
         backgrounds.selectionDone("color00000");
