@@ -84,6 +84,24 @@ QColor StyleSettingsPres::fontColor() const
     return SceneStyle::instance()->textColor();
 }
 
+void StyleSettingsPres::useThemeBorderColor()
+{
+    const bool edited = style->hasOwnBorderColor;
+    style->hasOwnBorderColor = false;
+    applyStyle();
+    Q_EMIT borderColorChanged();
+    editedIf(edited);
+}
+
+void StyleSettingsPres::useBackgroundFontColor()
+{
+    const bool edited = style->hasOwnFontColor;
+    style->hasOwnFontColor = false;
+    applyStyle();
+    Q_EMIT fontColorChanged();
+    editedIf(edited);
+}
+
 void StyleSettingsPres::setFontColor(const QColor &color)
 {
     const bool edited = !style->hasOwnFontColor || style->fontColor != color;
@@ -122,14 +140,11 @@ void StyleSettingsPres::setFrom(const StyleSettings &s)
     style->borderSize = s.borderSize;
     style->imgShadowBlur = s.imgShadowBlur;
     style->textShadowBlur = s.textShadowBlur;
-    if (s.hasOwnBorderColor) {
-        style->hasOwnBorderColor = true;
-        style->borderColor = s.borderColor;
-    }
-    if (s.hasOwnFontColor) {
-        style->hasOwnFontColor = true;
-        style->fontColor = s.fontColor;
-    }
+    // All of it: a colour of the project before must not stay with the next one.
+    style->hasOwnBorderColor = s.hasOwnBorderColor;
+    style->borderColor = s.borderColor;
+    style->hasOwnFontColor = s.hasOwnFontColor;
+    style->fontColor = s.fontColor;
     style->themeId = s.themeId;
     style->bgId = s.bgId;
     checkBackground();

@@ -19,6 +19,10 @@ class StyleSettingsPres : public QObject
     // The three below read what will be rendered: the user's choice, else the theme's or the background's.
     Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor NOTIFY borderColorChanged)
     Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor NOTIFY fontColorChanged)
+    // Whether the user chose the colour; otherwise the theme's border and the background's text
+    // colour are drawn.
+    Q_PROPERTY(bool hasOwnBorderColor READ hasOwnBorderColor NOTIFY borderColorChanged)
+    Q_PROPERTY(bool hasOwnFontColor READ hasOwnFontColor NOTIFY fontColorChanged)
     Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)
     Q_PROPERTY(QString bgId READ bgId WRITE setBgId NOTIFY bgIdChanged)
     Q_PROPERTY(QString fontFamily READ fontFamily WRITE setFontFamily NOTIFY fontFamilyChanged)
@@ -63,6 +67,11 @@ public:
     Q_INVOKABLE void save();
     // The background of that id is gone (a user's own picture removed from the list).
     Q_INVOKABLE void backgroundRemoved(const QString &id);
+    bool hasOwnBorderColor() const { return style->hasOwnBorderColor; }
+    bool hasOwnFontColor() const { return style->hasOwnFontColor; }
+    // Back to the theme's border colour and the background's text colour.
+    Q_INVOKABLE void useThemeBorderColor();
+    Q_INVOKABLE void useBackgroundFontColor();
     Q_INVOKABLE void reset();
 
 Q_SIGNALS:

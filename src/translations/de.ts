@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Farbe des Themas</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Farbe des Hintergrunds</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

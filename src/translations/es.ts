@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Color del tema</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Color del fondo</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

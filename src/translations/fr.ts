@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Couleur du thème</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Couleur de l’arrière-plan</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Pratinjau</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Warna tema</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Warna latar</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

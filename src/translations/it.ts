@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Anteprima</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Colore del tema</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Colore dello sfondo</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>テーマの色</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>背景の色</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

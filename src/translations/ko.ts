@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>테마 색</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>배경 색</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>Prévia</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>Cor do tema</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>Cor do fundo</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

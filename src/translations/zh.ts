@@ -815,6 +815,14 @@
         <source>Preview</source>
         <translation>预览</translation>
     </message>
+    <message>
+        <source>Theme&apos;s color</source>
+        <translation>主题颜色</translation>
+    </message>
+    <message>
+        <source>Background&apos;s color</source>
+        <translation>背景颜色</translation>
+    </message>
 </context>
 <context>
     <name>TextSlidePopup</name>

@@ -23,7 +23,7 @@ class TestStyleSettings : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
-    void resetShowsWhatWillBeDrawnAndKeepsAnOwnColour()
+    void resetShowsWhatWillBeDrawnAndForgetsOwnColours()
     {
         StyleSettingsPres *style = StyleSettingsPres::instance();
         style->reset();
@@ -41,9 +41,21 @@ private Q_SLOTS:
         disconnect(connection);
         QCOMPARE(seen, QColor(200, 10, 10));
         style->setBorderSize(4);
+        style->setFontColor(QColor(10, 200, 10));
+        // A new project starts from the defaults, all of them.
         style->reset();
-        QCOMPARE(style->borderColor(), QColor(200, 10, 10));
+        QCOMPARE(style->borderColor(), theme->borderColor);
+        QCOMPARE(style->fontColor(), background.fontColor);
+        QVERIFY(!style->hasOwnBorderColor() && !style->hasOwnFontColor());
         QCOMPARE(style->borderSize(), 0);
+
+        // The way back to the theme's and the background's colours.
+        style->setBorderColor(QColor(200, 10, 10));
+        style->setFontColor(QColor(10, 200, 10));
+        style->useThemeBorderColor();
+        style->useBackgroundFontColor();
+        QCOMPARE(style->borderColor(), theme->borderColor);
+        QCOMPARE(style->fontColor(), background.fontColor);
     }
 
     void loadedLevelsTakeEffectAtOnce()

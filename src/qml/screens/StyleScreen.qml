@@ -95,7 +95,17 @@ Page {
                             valueText: appWindow.borderSizeName(Math.round(value))
                             onMoved: screen.style.borderSize = Math.round(value)
                         }
-                        Label { text: qsTr("Border Color"); font.weight: Font.DemiBold; Layout.topMargin: Theme.gap }
+                        RowLayout {
+                            Layout.topMargin: Theme.gap
+                            Label { text: qsTr("Border Color"); font.weight: Font.DemiBold; Layout.fillWidth: true }
+                            Button {
+                                objectName: "themeBorderColor"
+                                flat: true
+                                visible: screen.style ? screen.style.hasOwnBorderColor : false
+                                text: qsTr("Theme's color")
+                                onClicked: screen.style.useThemeBorderColor()
+                            }
+                        }
                         ColorSwatches {
                             objectName: "borderColor"
                             Layout.fillWidth: true
@@ -133,7 +143,17 @@ Page {
                             currentIndex: screen.style ? screen.weights.indexOf(screen.style.fontWeight) : 3
                             onActivated: screen.style.fontWeight = screen.weights[index]
                         }
-                        Label { text: qsTr("Text Color"); font.weight: Font.DemiBold; Layout.topMargin: Theme.gap }
+                        RowLayout {
+                            Layout.topMargin: Theme.gap
+                            Label { text: qsTr("Text Color"); font.weight: Font.DemiBold; Layout.fillWidth: true }
+                            Button {
+                                objectName: "backgroundFontColor"
+                                flat: true
+                                visible: screen.style ? screen.style.hasOwnFontColor : false
+                                text: qsTr("Background's color")
+                                onClicked: screen.style.useBackgroundFontColor()
+                            }
+                        }
                         ColorSwatches {
                             objectName: "fontColor"
                             Layout.fillWidth: true
