@@ -7,6 +7,7 @@
 #include "app/PresenterRegistry.h"
 #include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
+#include "project/StyleSettingsPres.h"
 
 #include <QFile>
 #include <QApplication>
@@ -270,6 +271,12 @@ void walk(const QString &samples)
             if (QObject *tabs = find("styleTabs")) {
                 tabs->setProperty("currentIndex", 1);
                 shoot(QStringLiteral("screen-4-style-text"));
+                // A colour of the user's own, with the way back to the background's.
+                StyleSettingsPres::instance()->setFontColor(QColor(255, 215, 0));
+                wait(500);
+                shoot(QStringLiteral("screen-4-style-own-colour"));
+                StyleSettingsPres::instance()->useBackgroundFontColor();
+                tabs->setProperty("currentIndex", 0);
             }
         }
         if (qstrcmp(screen.first, "showDownloading") == 0)
