@@ -13,6 +13,7 @@
 #include "project/SlidesListModel.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -127,6 +128,19 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(video.pathFor(1)));
         QVERIFY(!QFile::exists(video.pathFor(0)));
         settings->setProperty("resolution", 0);
+    }
+
+    // Slide labels add up to the video: a duration that is not whole shows its tenth.
+    void durationLabelsShowATenth()
+    {
+        m_project->addImagePaths(photos(2, QStringLiteral("tenth")));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("slide0")));
+        QObject *card = m_ui.visibleItem(QStringLiteral("slide0"));
+        for (const auto &[seconds, shown] : {std::pair{3.76, "3.8"}, std::pair{4.0, "4"}, std::pair{2.96, "3"}}) {
+            QVariant text;
+            QVERIFY(QMetaObject::invokeMethod(card, "secondsText", Q_RETURN_ARG(QVariant, text), Q_ARG(QVariant, seconds)));
+            QCOMPARE(text.toString(), QLocale().toString(QString(shown).toDouble(), 'f', QString(shown).contains('.') ? 1 : 0));
+        }
     }
 
     void doneNeedsSlides()
