@@ -313,6 +313,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -744,6 +748,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slide %1</source>
+        <translation>Folie %1</translation>
     </message>
 </context>
 <context>

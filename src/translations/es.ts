@@ -313,6 +313,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -744,6 +748,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositiva %1</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,10 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -744,6 +748,10 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Slide %1</source>
+        <translation>슬라이드 %1</translation>
     </message>
 </context>
 <context>

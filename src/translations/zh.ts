@@ -313,6 +313,10 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -744,6 +748,10 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Slide %1</source>
+        <translation>幻灯片 %1</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,28 @@ private Q_SLOTS:
         settings->setProperty("resolution", 0);
     }
 
+    // Return gives a confirmation's default answer; Ctrl+O opens Recent Projects, F1 the tips.
+    void keysAnswerAndOpen()
+    {
+        m_project->addImagePaths(photos(2, QStringLiteral("keys")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+        QVERIFY(m_ui.click(QStringLiteral("slide0")));
+        m_ui.key(Qt::Key_Delete);
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAccept")));
+        m_ui.key(Qt::Key_Return);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("removeSlidePopup"))->property("visible").toBool());
+
+        m_ui.key(Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(m_ui.object(QStringLiteral("recentPopup"))->property("visible").toBool());
+        QMetaObject::invokeMethod(m_ui.object(QStringLiteral("recentPopup")), "close");
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("recentPopup"))->property("visible").toBool());
+        m_ui.key(Qt::Key_F1);
+        QTRY_VERIFY(m_ui.object(QStringLiteral("tipsOverlay"))->property("visible").toBool());
+        QMetaObject::invokeMethod(m_ui.object(QStringLiteral("tipsOverlay")), "close");
+        QTRY_VERIFY(!m_ui.object(QStringLiteral("tipsOverlay"))->property("visible").toBool());
+    }
+
     // Slide labels add up to the video: a duration that is not whole shows its tenth.
     void durationLabelsShowATenth()
     {

@@ -31,7 +31,8 @@ BasePopup {
         text: qsTr("Don\u2019t ask again")
     }
     onAboutToShow: dontAsk.checked = false
-    onOpened: if (popup.rejectIsDefault) defaultAnswer.forceActiveFocus()
+    // Enter gives the default answer, whichever it is.
+    onOpened: defaultAnswer.forceActiveFocus()
     function reject() { popup.close(); popup.rejected() }
     function accept() { popup.close(); popup.accepted() }
     // The default answer has the filled look and stands last; the other is a plain button.
@@ -44,11 +45,11 @@ BasePopup {
         BButton {
             id: defaultAnswer
             objectName: popup.objectName + (popup.rejectIsDefault ? "RejectDefault" : "Accept")
-            focus: popup.rejectIsDefault
+            focus: true
             text: popup.rejectIsDefault ? popup.rejectText : popup.acceptText
             onClicked: popup.rejectIsDefault ? popup.reject() : popup.accept()
-            Keys.onReturnPressed: if (popup.rejectIsDefault) popup.reject()
-            Keys.onEnterPressed: if (popup.rejectIsDefault) popup.reject()
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
         }
     ]
 }

@@ -7,6 +7,10 @@ import "../BTStyle"
 BasePopup {
     id: popup
     title: qsTr("Slide Duration Settings")
+    // The choices take effect at once, so the preview shows them; Cancel puts these back.
+    property bool openedFixed: false
+    property int openedDuration: 1
+    onAboutToShow: { openedFixed = project.isDurationFixed; openedDuration = project.fixedSlideDuration }
 
     RadioButton {
         objectName: "durationFit"
@@ -41,5 +45,18 @@ BasePopup {
         }
         Label { text: qsTr("seconds per slide"); color: Theme.textMuted }
     }
-    buttons: BButton { objectName: "durationClose"; text: qsTr("OK"); onClicked: popup.close() }
+    buttons: [
+        Button {
+            objectName: "durationCancel"
+            text: qsTr("Cancel")
+            onClicked: {
+                if (project.fixedSlideDuration !== popup.openedDuration)
+                    project.fixedSlideDuration = popup.openedDuration
+                if (project.isDurationFixed !== popup.openedFixed)
+                    project.isDurationFixed = popup.openedFixed
+                popup.close()
+            }
+        },
+        BButton { objectName: "durationClose"; text: qsTr("OK"); onClicked: popup.close() }
+    ]
 }

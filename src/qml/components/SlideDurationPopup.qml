@@ -7,10 +7,12 @@ import "../BTStyle"
 BasePopup {
     id: popup
     property int row: -1
+    property int number: 0 // the slide's number as its card shows it
     title: qsTr("Duration Settings")
 
-    function openFor(index, durationType, duration) {
+    function openFor(index, durationType, duration, shownNumber) {
         row = index
+        number = shownNumber === undefined ? index + 1 : shownNumber
         custom.checked = durationType === 2
         reset.checked = durationType !== 2
         spin.value = durationType === 2 ? Math.max(1, Math.round(duration)) : Math.max(1, project.slideDuration)
@@ -24,6 +26,13 @@ BasePopup {
         close()
     }
 
+    Label {
+        objectName: "slideDurationFor"
+        Layout.fillWidth: true
+        text: qsTr("Slide %1").arg(popup.number)
+        color: Theme.textMuted
+        font.weight: Font.DemiBold
+    }
     RadioButton { id: reset; objectName: "slideDurationReset"; text: qsTr("Reset Duration to Default") }
     RadioButton { id: custom; objectName: "slideDurationCustom"; text: qsTr("Set Custom Duration") }
     RowLayout {

@@ -16,7 +16,7 @@ GridView {
     readonly property bool hasSeparator: project.usedSlidesNumber < project.slidesNumber
     readonly property int columns: Math.max(1, Math.floor((width - leftMargin - rightMargin) / Theme.thumbSize))
     signal removeRequested(var rows)
-    signal durationRequested(int row, int durationType, real duration)
+    signal durationRequested(int row, int durationType, real duration, int number)
     signal textEditRequested(int row, string text)
     signal locateRequested(int row, string fileName, string path)
     // Double-click on a slide (byKey false), or Space with the first selected row or -1.
@@ -178,7 +178,7 @@ GridView {
             onRotateLeft: project.setRotation(index, slideRotation - 1)
             onRotateRight: project.setRotation(index, slideRotation + 1)
             onRemove: grid.removeRequested(grid.isSelected(index) ? grid.selectedRows() : [index])
-            onEditDuration: grid.durationRequested(index, model.durationType, model.duration)
+            onEditDuration: grid.durationRequested(index, model.durationType, model.duration, number)
             onEditText: grid.textEditRequested(index, model.text)
             onLocate: grid.locateRequested(index, model.fileName, model.path)
         }

@@ -171,7 +171,7 @@ Page {
                 anchors.rightMargin: mainPreview.visible ? mainPreview.width : 0
                 visible: !screen.empty
                 onRemoveRequested: screen.removeRows(rows)
-                onDurationRequested: slideDurationPopup.openFor(row, durationType, duration)
+                onDurationRequested: slideDurationPopup.openFor(row, durationType, duration, number)
                 onTextEditRequested: textPopup.openEdit(row, text)
                 onPlayRequested: screen.playFrom(row, byKey)
             }
@@ -235,6 +235,8 @@ Page {
     Shortcut { sequence: StandardKey.SelectAll; enabled: screen.active; onActivated: grid.selectAll() }
     Shortcut { sequence: StandardKey.Save; enabled: screen.active && !screen.empty; onActivated: screen.saveProject() }
     Shortcut { sequence: StandardKey.New; enabled: screen.active; onActivated: screen.newProject() }
+    Shortcut { sequence: StandardKey.Open; enabled: screen.active; onActivated: recentPopup.open() }
+    Shortcut { sequence: StandardKey.HelpContents; enabled: screen.active; onActivated: tips.open() }
 
     Connections {
         target: project
