@@ -1,6 +1,7 @@
 #include "render/AVInput.h"
 #include "app/CommonError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <new>
@@ -8,12 +9,24 @@
 namespace {
 constexpr int ioBufferSize = 4096;
 
-[[noreturn]] void fail(const QString &message, int code, int thrown)
+// The report server keeps the technical message; the user may read a plainer one (shown).
+[[noreturn]] void fail(const QString &message, int code, int thrown, const QString &shown = QString())
 {
-    CommonError::report(message, code);
+    CommonError::report(message, code, shown);
     throw thrown;
 }
+
+// What a user is told of a file the music reader cannot take, before the library's reason.
+QString notSound(const QString &path)
+{
+    return QCoreApplication::translate("AVInput", "%1 is not a sound file Pictovia can play").arg(path);
+}
 } // namespace
+
+QString AVInput::shownFor(int mediaType) const
+{
+    return mediaType == Audio ? notSound(m_path) : QString();
+}
 
 AVInput::AVInput(const QString &path, int mediaType)
     : m_packet(av_packet_alloc())
@@ -63,12 +76,12 @@ void AVInput::open(int mediaType)
         if (result == AVERROR(ENOENT))
             result = direct;
         if (result < 0)
-            fail(QStringLiteral("Failed to open av format of ") + m_path, result, result);
+            fail(QStringLiteral("Failed to open av format of ") + m_path, result, result, shownFor(mediaType));
     }
 
     result = avformat_find_stream_info(m_formatContext.get(), nullptr);
     if (result < 0)
-        fail(QStringLiteral("Failed to find stream info of ") + m_path, result, result);
+        fail(QStringLiteral("Failed to find stream info of ") + m_path, result, result, shownFor(mediaType));
 
     const AVMediaType wanted = mediaType == Video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
     for (unsigned i = 0; i < m_formatContext->nb_streams; ++i) {
@@ -80,7 +93,7 @@ void AVInput::open(int mediaType)
     }
     if (!m_stream) {
         const QString kind = mediaType == Video ? QStringLiteral("video") : QStringLiteral("audio");
-        fail(QStringLiteral("Failed to find %1 stream of ").arg(kind) + m_path, result, 0);
+        fail(QStringLiteral("Failed to find %1 stream of ").arg(kind) + m_path, result, 0, shownFor(mediaType));
     }
 
     result = openDecoder();

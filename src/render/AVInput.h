@@ -43,6 +43,8 @@ protected:
     void closeDecoder();
 
 private:
+    // The message a user reads when the file cannot be opened as that kind; empty: the report's own.
+    QString shownFor(int mediaType) const;
     void open(int mediaType);
     int openDecoder();
     int openThroughDevice();

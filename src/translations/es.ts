@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 is not a sound file Pictovia can play</source>
+        <translation>%1 no es un archivo de sonido que Pictovia pueda reproducir</translation>
+    </message>
+</context>
+<context>
     <name>AudioPopup</name>
     <message>
         <source>Edit Audio</source>

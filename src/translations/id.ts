@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 is not a sound file Pictovia can play</source>
+        <translation>%1 bukan berkas suara yang dapat diputar Pictovia</translation>
+    </message>
+</context>
+<context>
     <name>AudioPopup</name>
     <message>
         <source>Edit Audio</source>

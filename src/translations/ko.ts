@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 is not a sound file Pictovia can play</source>
+        <translation>%1은(는) Pictovia에서 재생할 수 있는 소리 파일이 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>AudioPopup</name>
     <message>
         <source>Edit Audio</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 is not a sound file Pictovia can play</source>
+        <translation>%1 não é um ficheiro de som que o Pictovia possa reproduzir</translation>
+    </message>
+</context>
+<context>
     <name>AudioPopup</name>
     <message>
         <source>Edit Audio</source>

@@ -244,7 +244,7 @@ void walk(const QString &samples)
         call(p, "show", {QStringList{QStringLiteral("/media/anna/stick/Summer song.mp3")}});
     });
     shootPopup("errorPopup", QStringLiteral("popup-error"), [](QObject *p) {
-        call(p, "show", {QStringLiteral("Failed to open av format of /home/anna/Music/broken.mp3")});
+        call(p, "show", {QStringLiteral("/home/anna/Music/broken.mp3 is not a sound file Pictovia can play: Invalid data found when processing input")});
     });
     shootPopup("crashPopup", QStringLiteral("popup-crash-message"));
 
