@@ -228,7 +228,7 @@ void walk(const QString &samples)
     shootPopup("textSlidePopup", QStringLiteral("popup-text-slide"), [](QObject *p) { QMetaObject::invokeMethod(p, "openNew"); });
     shootPopup("durationPopup", QStringLiteral("popup-slide-durations"));
     shootPopup("slideDurationPopup", QStringLiteral("popup-one-slide-duration"), [](QObject *p) {
-        call(p, "openFor", {2, 2, 7});
+        call(p, "openFor", {2, 2, 7, 3});
     });
     shootPopup("audioPopup", QStringLiteral("popup-audio"));
     shootPopup("recentPopup", QStringLiteral("popup-recent-projects"));
