@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>Videolänge %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>duración del vídeo: %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>durée de la vidéo&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>durata del video: %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

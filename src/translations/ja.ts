@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>動画の長さ %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>동영상 길이 %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

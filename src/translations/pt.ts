@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>duração do vídeo: %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -686,6 +686,10 @@
         <source>video length %1</source>
         <translation>视频时长 %1</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
 </context>
 <context>
     <name>SlideCard</name>

@@ -152,6 +152,20 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_ui.object(QStringLiteral("tipsOverlay"))->property("visible").toBool());
     }
 
+    // The video settings' summary row plays the slideshow in the preview beside it.
+    void settingsSummaryPlaysThePreview()
+    {
+        m_project->addImagePaths(photos(2, QStringLiteral("summary")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+        QMetaObject::invokeMethod(m_ui.object(QStringLiteral("stack")), "showSettings");
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen")));
+        QTRY_VERIFY(m_ui.click(QStringLiteral("settingsPlay")));
+        QObject *preview = presenter("preview");
+        QTRY_VERIFY(preview->property("playing").toBool());
+        QMetaObject::invokeMethod(preview, "pause");
+        QTRY_VERIFY(!preview->property("playing").toBool());
+    }
+
     // Slide labels add up to the video: a duration that is not whole shows its tenth.
     void durationLabelsShowATenth()
     {

@@ -104,7 +104,15 @@ Page {
                 RowLayout {
                     anchors.fill: parent
                     spacing: Theme.gapLarge
-                    Icon { name: "play"; color: Theme.accent }
+                    // Plays the slideshow in the preview beside, from its start.
+                    IconButton {
+                        objectName: "settingsPlay"
+                        iconName: "play"
+                        tint: Theme.accent
+                        tip: qsTr("Play")
+                        enabled: project.videoSlidesNumber > 0
+                        onClicked: { preview.seek(0); preview.play() }
+                    }
                     Label {
                         Layout.fillWidth: true
                         wrapMode: Text.Wrap
