@@ -66,10 +66,10 @@ void call(QObject *object, const char *method, const QVariantList &args = {})
 {
     if (!object)
         return;
-    QGenericArgument a[3];
-    for (int i = 0; i < args.size() && i < 3; ++i)
+    QGenericArgument a[4];
+    for (int i = 0; i < args.size() && i < 4; ++i)
         a[i] = Q_ARG(QVariant, args[i]);
-    QMetaObject::invokeMethod(object, method, a[0], a[1], a[2]);
+    QMetaObject::invokeMethod(object, method, a[0], a[1], a[2], a[3]);
 }
 
 // Opens a popup, pictures it and closes it again.
