@@ -21,19 +21,21 @@ void SlideThumbRouter::unwatch(const ThumbGeneratorTask &task, ImgSlidePres *row
 
 void SlideThumbRouter::deliver(const ThumbGeneratorTask &task, const QSharedPointer<QImage> &image)
 {
-    // Copied: a row's answer may change the rows watching (a view that drops it, say).
-    const QList<ImgSlidePres *> rows = m_rows.values(task);
-    for (ImgSlidePres *row : rows) {
-        if (m_rows.contains(task, row))
-            row->thumbGenerated(task, image);
-    }
+    forEachRow(task, [&](ImgSlidePres *row) { row->thumbGenerated(task, image); });
 }
 
 void SlideThumbRouter::deliverFailure(const ThumbGeneratorTask &task)
 {
+    forEachRow(task, [&](ImgSlidePres *row) { row->thumbFailed(task); });
+}
+
+template <typename Answer>
+void SlideThumbRouter::forEachRow(const ThumbGeneratorTask &task, Answer answer)
+{
+    // Copied: a row's answer may change the rows watching (a view that drops it, say).
     const QList<ImgSlidePres *> rows = m_rows.values(task);
     for (ImgSlidePres *row : rows) {
         if (m_rows.contains(task, row))
-            row->thumbFailed(task);
+            answer(row);
     }
 }

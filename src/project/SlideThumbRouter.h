@@ -31,6 +31,8 @@ private:
 
     void deliver(const ThumbGeneratorTask &task, const QSharedPointer<QImage> &image);
     void deliverFailure(const ThumbGeneratorTask &task);
+    template <typename Answer>
+    void forEachRow(const ThumbGeneratorTask &task, Answer answer);
 
     QMultiHash<ThumbGeneratorTask, ImgSlidePres *> m_rows;
 };

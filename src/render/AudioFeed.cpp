@@ -3,11 +3,9 @@
 #include "render/AudioEncoder.h"
 #include "render/AudioInput.h"
 
-#include "app/AppConstants.h"
 #include "app/CommonError.h"
 
 #include <QDir>
-#include <QTime>
 
 #include <algorithm>
 #include <new>
@@ -67,13 +65,10 @@ void AudioFeed::reportShortTrack() const
     const double expected = double(trackInfo->duration());
     if (trackTime + tolerance >= expected)
         return;
-    auto clock = [](double seconds) {
-        const QString format = seconds < 3600 ? AppConstants::shortDurationFormat : AppConstants::longDurationFormat;
-        return QTime(0, 0).addSecs(int(seconds)).toString(format);
-    };
     CommonError::report(QStringLiteral("The music %1 could not be read past %2 of its %3: the rest of it is missing "
                                        "from the video")
-                            .arg(QDir::toNativeSeparators(trackInfo->path()), clock(trackTime), clock(expected)));
+                            .arg(QDir::toNativeSeparators(trackInfo->path()), MediaFileInfo::lengthText(trackTime),
+                                 MediaFileInfo::lengthText(expected)));
 }
 
 bool AudioFeed::openNextTrack()

@@ -69,13 +69,17 @@ QString MediaFileInfo::songName() const
     return QDir::toNativeSeparators(m_path).split(QDir::separator()).last();
 }
 
+QString MediaFileInfo::lengthText(double seconds)
+{
+    const QString &format = seconds < 3600 ? AppConstants::shortDurationFormat : AppConstants::longDurationFormat;
+    return QTime(0, 0).addSecs(int(seconds)).toString(format);
+}
+
 QVariantMap MediaFileInfo::description() const
 {
-    const QTime length = QTime(0, 0).addSecs(int(m_duration));
-    const QString &format = m_duration < 3600 ? AppConstants::shortDurationFormat : AppConstants::longDurationFormat;
     return {
         {QStringLiteral("songName"), songName()},
         {QStringLiteral("artistName"), artistName()},
-        {QStringLiteral("duration"), length.toString(format)},
+        {QStringLiteral("duration"), lengthText(m_duration)},
     };
 }

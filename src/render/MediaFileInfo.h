@@ -30,6 +30,8 @@ public:
     QString songName() const;
     QString artistName() const { return m_artist; }
     // "songName", "artistName" and "duration" ("m:ss" below an hour, "h:mm:ss" from an hour).
+    // A length as the lists show it: "m:ss", or "h:mm:ss" from an hour.
+    static QString lengthText(double seconds);
     QVariantMap description() const;
 
 private:

@@ -340,7 +340,7 @@ private Q_SLOTS:
 
         QTemporaryDir output;
         startVideo(output.path(), QStringLiteral("tabAnimated"), animated.firstKey());
-        QVERIFY(m_ui.waitForScreen(QStringLiteral("downloadingScreen")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("downloadingScreen"), 30000));
         QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("networkProblemPopupAccept")));
         m_content.route(path, {200, served.readAll()});
         QVERIFY(m_ui.click(QStringLiteral("networkProblemPopupAccept")));
