@@ -42,8 +42,8 @@ QImage textPreview(const QImage &canvas, const ThemeTemplatePtr &theme, const QS
     const ThemeScenePtr scene = theme ? singleObjectScene(theme->textScenes) : ThemeScenePtr();
     if (!scene || scene->objects.isEmpty())
         return canvas;
-    float pointSize = 0.0f;
-    const QImage picture = renderTextPicture(canvas.width(), canvas.height(), text, font, color, 0.96f, 0.96f, pointSize);
+    // The very title the video draws, at the preview's size: lines, band and shadow scale with it.
+    const QImage picture = renderTitlePicture(canvas.width(), canvas.height(), text, font, color);
     const SceneSprite sprite(scene->objects.first(), picture, canvas.width(), canvas.height());
     return drawSprite(canvas, scene, sprite);
 }

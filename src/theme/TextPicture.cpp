@@ -1,4 +1,5 @@
 #include "theme/TextPicture.h"
+#include "theme/ColourContrast.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -24,12 +25,6 @@ int titlePixelSize(const QString &text, QFont font, const QSize &box, int larges
         }
         pixels = std::max(smallest, int(pixels * 0.9));
     }
-}
-
-// Dark behind light letters, light behind dark ones.
-QColor bandColour(const QColor &text)
-{
-    return text.lightness() > 128 ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 150);
 }
 
 } // namespace
@@ -81,7 +76,7 @@ QImage renderTitlePicture(int width, int height, const QString &text, const QFon
     const int pad = sized.pixelSize() / 2;
     const QRect band = lines.adjusted(-2 * pad, -pad, 2 * pad, pad).intersected(picture.rect());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(bandColour(color));
+    painter.setBrush(ColourContrast::titleBand(color));
     painter.drawRoundedRect(band, pad, pad);
     painter.setPen(color);
     painter.drawText(area, flags, text);

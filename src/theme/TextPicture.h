@@ -13,5 +13,6 @@ QImage renderTextPicture(int width, int height, const QString &text, const QFont
 
 // The title of a text slide on a transparent width x height picture: centred lines of 9 %
 // of the height, at most 70 % of the width, wrapped and shrunk to fit (never below 3.5 % of the
-// height), on a soft translucent band that keeps them readable over light backgrounds.
+// height), on a band dark or light enough to keep them readable over any background
+// (ColourContrast::titleBand). Previews draw their titles with it too, so they show what the video shows.
 QImage renderTitlePicture(int width, int height, const QString &text, const QFont &font, const QColor &color);

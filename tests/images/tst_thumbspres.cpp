@@ -7,6 +7,7 @@
 #include "images/ThumbsPres.h"
 #include "project/ProjectPres.h"
 #include "project/StyleSettingsPres.h"
+#include "theme/ThemeCatalogue.h"
 
 #include <QQmlEngine>
 #include <QSignalSpy>
@@ -43,6 +44,25 @@ private Q_SLOTS:
         QImage exact(1280, 720, QImage::Format_RGB32);
         exact.fill(Qt::green);
         QCOMPARE(StylePreview::coverCrop(exact, 720, 1280).constBits(), exact.constBits());
+    }
+
+    // The style screen's text preview is the video's title: one line of about a tenth of the
+    // height on its band, not the text blown up to fill the frame.
+    void textPreviewDrawsTheTitleAsTheVideoDoes()
+    {
+        QImage canvas(1280, 720, QImage::Format_RGB32);
+        canvas.fill(QColor(240, 236, 228));
+        const QImage preview = StylePreview::textPreview(canvas, ThemeCatalogue::instance()->templateFor(1),
+                                                         QStringLiteral("Pictovia"), QFont(QStringLiteral("DejaVu Sans")),
+                                                         QColor(0xd4, 0xa0, 0x17));
+        QRect changed;
+        for (int y = 0; y < preview.height(); ++y)
+            for (int x = 0; x < preview.width(); ++x)
+                if (preview.pixel(x, y) != canvas.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        QVERIFY2(changed.height() > 720 * 0.1 && changed.height() < 720 * 0.3, qPrintable(QString::number(changed.height())));
+        // Gold letters stand on a dark band.
+        QVERIFY(preview.pixelColor(changed.left() + changed.width() / 16, changed.center().y()).lightness() < 100);
     }
 
     // Without slides the placeholders are drawn, over a plain colour background; a new preview
