@@ -169,7 +169,7 @@ ApplicationWindow {
         text: qsTr("The part made so far is not kept.")
         acceptText: qsTr("Stop and Quit")
         rejectText: qsTr("Keep making the video")
-        rejectIsDefault: true
+        destructive: true
         // The render may have ended while the question was open: then there is nothing to stop.
         onAccepted: {
             appWindow.quitWhenStopped = true

@@ -128,9 +128,15 @@ private Q_SLOTS:
         QVERIFY(!english.load(QStringLiteral("en_US"), QStringLiteral(":/translations")));
     }
 
-    void fontFamiliesListed()
+    // Each family once by its own name, whichever foundries made it; the installed ones are listed.
+    void fontFamiliesListedOnceByName()
     {
-        QVERIFY(!FontsPres::instance()->families().isEmpty());
+        const QStringList names = FontsPres::listed({QStringLiteral("P052 [urw]"), QStringLiteral("lato"),
+                                                     QStringLiteral("P052 [UKWN]"), QStringLiteral("DejaVu Sans")});
+        QCOMPARE(names, (QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("lato"), QStringLiteral("P052")}));
+        const QStringList installed = FontsPres::instance()->families();
+        QVERIFY(installed.contains(QStringLiteral("DejaVu Sans")));
+        QVERIFY(installed.filter(QStringLiteral("[")).isEmpty());
     }
 };
 

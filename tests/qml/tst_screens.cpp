@@ -130,17 +130,24 @@ private Q_SLOTS:
         settings->setProperty("resolution", 0);
     }
 
-    // Return gives a confirmation's default answer; Ctrl+O opens Recent Projects, F1 the tips.
+    // Return gives a confirmation's default answer, the safe one where work would be lost, and
+    // the focused one after Tab; Ctrl+O opens Recent Projects, F1 the tips.
     void keysAnswerAndOpen()
     {
         m_project->addImagePaths(photos(2, QStringLiteral("keys")));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
         QVERIFY(m_ui.click(QStringLiteral("slide0")));
-        m_ui.key(Qt::Key_Delete);
-        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAccept")));
-        m_ui.key(Qt::Key_Return);
-        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
-        QTRY_VERIFY(!m_ui.object(QStringLiteral("removeSlidePopup"))->property("visible").toBool());
+        QObject *confirm = m_ui.object(QStringLiteral("removeSlidePopup"));
+        for (const bool tabToRemove : {false, true}) {
+            m_ui.key(Qt::Key_Delete);
+            QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupRejectDefault")));
+            QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupRejectDefault"))->hasActiveFocus());
+            if (tabToRemove)
+                m_ui.key(Qt::Key_Backtab);
+            m_ui.key(Qt::Key_Return);
+            QTRY_VERIFY(!confirm->property("visible").toBool());
+            QTRY_COMPARE(SlidesListModel::instance()->rowCount(), tabToRemove ? 1 : 2);
+        }
 
         m_ui.key(Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(m_ui.object(QStringLiteral("recentPopup"))->property("visible").toBool());
@@ -150,6 +157,67 @@ private Q_SLOTS:
         QTRY_VERIFY(m_ui.object(QStringLiteral("tipsOverlay"))->property("visible").toBool());
         QMetaObject::invokeMethod(m_ui.object(QStringLiteral("tipsOverlay")), "close");
         QTRY_VERIFY(!m_ui.object(QStringLiteral("tipsOverlay"))->property("visible").toBool());
+    }
+
+    // The arrow keys, Home and End move the selection, Shift extends it; one slide shows its
+    // buttons: the pointer's, or without one the keys' current slide.
+    void arrowKeysMoveTheSelectionAndOneSlideShowsItsButtons()
+    {
+        m_project->addImagePaths(photos(5, QStringLiteral("arrows")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 5);
+        QObject *grid = m_ui.object(QStringLiteral("slideGrid"));
+        const auto selected = [grid]() {
+            QVariant rows;
+            QMetaObject::invokeMethod(grid, "selectedRows", Q_RETURN_ARG(QVariant, rows));
+            QVariantList list = rows.toList();
+            QList<int> ints;
+            for (const QVariant &row : list)
+                ints << row.toInt();
+            return ints;
+        };
+        const auto showing = [this]() {
+            QList<int> rows;
+            for (int row = 0; row < 5; ++row) {
+                const QQuickItem *card = m_ui.visibleItem(QStringLiteral("slide%1").arg(row));
+                if (card && card->property("showActions").toBool())
+                    rows << row;
+            }
+            return rows;
+        };
+        QVERIFY(m_ui.click(QStringLiteral("slide0")));
+        const struct { int key; Qt::KeyboardModifiers modifiers; QList<int> rows; } steps[] = {
+            {Qt::Key_Right, Qt::NoModifier, {1}},        {Qt::Key_Right, Qt::ShiftModifier, {1, 2}},
+            {Qt::Key_Left, Qt::ShiftModifier, {1}},      {Qt::Key_End, Qt::NoModifier, {4}},
+            {Qt::Key_Home, Qt::ShiftModifier, {0, 1, 2, 3, 4}}, {Qt::Key_Left, Qt::NoModifier, {0}},
+        };
+        for (const auto &step : steps) {
+            m_ui.key(step.key, step.modifiers);
+            QTRY_COMPARE(selected(), step.rows);
+        }
+        m_ui.key(Qt::Key_Right);
+        QTRY_COMPARE(showing(), QList<int>{1});
+        // A pointer moving over slides (even where a popup left their hover state behind)
+        // takes the buttons with it.
+        for (int row : {3, 2}) {
+            QQuickItem *card = m_ui.visibleItem(QStringLiteral("slide%1").arg(row));
+            QVERIFY(card);
+            QMetaObject::invokeMethod(card, "pointerMoved");
+            QTRY_COMPARE(showing(), QList<int>{row});
+        }
+    }
+
+    // A narrow window hides the tool bar's labels, the add actions' last.
+    void toolBarKeepsTheAddLabelsLongest()
+    {
+        const QSize before = m_ui.window()->size();
+        const struct { int width; bool addLabels, otherLabels; } widths[] = {
+            {1300, true, true}, {1000, true, false}, {640, false, false}};
+        for (const auto &w : widths) {
+            m_ui.window()->resize(w.width, 700);
+            QTRY_COMPARE(!m_ui.item(QStringLiteral("addFolderButton"))->property("compact").toBool(), w.addLabels);
+            QTRY_COMPARE(!m_ui.item(QStringLiteral("recentButton"))->property("compact").toBool(), w.otherLabels);
+        }
+        m_ui.window()->resize(before);
     }
 
     // The video settings' summary row plays the slideshow in the preview beside it.
@@ -200,9 +268,9 @@ private Q_SLOTS:
         QVERIFY(m_ui.click(QStringLiteral("slide0")));
         m_ui.key(Qt::Key_A, Qt::ControlModifier);
         m_ui.key(Qt::Key_Delete);
-        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAccept")));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("removeSlidePopupAcceptPlain")));
         QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupDontAsk")));
-        QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupAccept")));
+        QVERIFY(m_ui.click(QStringLiteral("removeSlidePopupAcceptPlain")));
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 0);
         QVERIFY(QSettings().contains(QStringLiteral("removeSlideDlgDontShowAgain")));
         QTRY_VERIFY(!m_ui.object(QStringLiteral("removeSlidePopup"))->property("visible").toBool());

@@ -4,7 +4,7 @@ import QtQuick.Layouts 1.15
 import "../BTStyle"
 
 // A question with two answers, optionally with "Don’t ask again". The accepting answer is the
-// default (the one Enter gives) unless rejectIsDefault: then the safe answer is.
+// default (the one Enter gives) unless the action destroys work: then the safe answer is.
 BasePopup {
     id: popup
     property string text: ""
@@ -12,7 +12,7 @@ BasePopup {
     property string rejectText: qsTr("Cancel")
     property bool offerDontAsk: false
     property bool destructive: false
-    property bool rejectIsDefault: false
+    property bool rejectIsDefault: destructive
     readonly property alias dontAskAgain: dontAsk.checked
     signal accepted()
     signal rejected()
@@ -41,6 +41,9 @@ BasePopup {
             objectName: popup.objectName + (popup.rejectIsDefault ? "AcceptPlain" : "Reject")
             text: popup.rejectIsDefault ? popup.acceptText : popup.rejectText
             onClicked: popup.rejectIsDefault ? popup.accept() : popup.reject()
+            // Return presses the focused answer: Tab moves to it from the default.
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
         },
         BButton {
             id: defaultAnswer

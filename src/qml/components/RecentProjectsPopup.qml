@@ -82,6 +82,7 @@ BasePopup {
     ConfirmPopup {
         id: confirm
         objectName: "removeProjectPopup"
+        destructive: true
         property int row: -1
         title: qsTr("Remove Project?")
         text: qsTr("The saved project is deleted. Your photos and music stay where they are.")

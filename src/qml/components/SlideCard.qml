@@ -30,6 +30,10 @@ Item {
     property string fileName: ""
     property string path: ""
     readonly property bool hovered: hover.hovered
+    // Whether the slide's buttons are shown; the grid shows them on one slide only.
+    property bool showActions: hovered
+    // The pointer moved over the slide (also when a popup left its hover state stale).
+    signal pointerMoved()
     signal pressed(var mouse)
     signal rotateLeft()
     signal rotateRight()
@@ -38,7 +42,11 @@ Item {
     signal editText()
     signal locate()
 
-    HoverHandler { id: hover }
+    HoverHandler {
+        id: hover
+        onPointChanged: if (hovered) card.pointerMoved()
+        onHoveredChanged: if (hovered) card.pointerMoved()
+    }
 
     // The separator: where the music ends. Made only in its own cell: every photo cell would
     // otherwise carry a hidden icon canvas and label, and a grid of hundreds fills in slowly.
@@ -191,7 +199,7 @@ Item {
             anchors.top: parent.top
             anchors.right: parent.right
             anchors.margins: 4
-            active: card.hovered && !card.dragging
+            active: card.showActions && !card.dragging
             sourceComponent: Row {
                 spacing: 2
                 SlideAction {

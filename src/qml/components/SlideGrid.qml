@@ -3,8 +3,9 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../BTStyle"
 
-// The photo grid: click selects, Ctrl toggles, Shift extends; dragging moves the selected
-// slides, with a marker where they will land.
+// The photo grid: click selects, Ctrl toggles, Shift extends; the arrow keys, Home and End move
+// the selection (Shift extends it); dragging moves the selected slides, with a marker where
+// they will land.
 GridView {
     id: grid
     objectName: "slideGrid"
@@ -13,6 +14,10 @@ GridView {
     property int anchorRow: -1
     property int dropRow: -1
     property int draggedRow: -1
+    // The keys' current slide, and the slide under the pointer: the one slide showing its buttons
+    // is the pointer's, or without one the keys' current slide.
+    property int cursorRow: -1
+    property int pointerRow: -1
     readonly property bool hasSeparator: project.usedSlidesNumber < project.slidesNumber
     readonly property int columns: Math.max(1, Math.floor((width - leftMargin - rightMargin) / Theme.thumbSize))
     signal removeRequested(var rows)
@@ -39,6 +44,42 @@ GridView {
     Keys.onSpacePressed: {
         var rows = selectedRows()
         playRequested(rows.length ? rows[0] : -1, true)
+    }
+    Keys.onPressed: {
+        var steps = {}
+        steps[Qt.Key_Left] = -1
+        steps[Qt.Key_Right] = 1
+        steps[Qt.Key_Up] = -columns
+        steps[Qt.Key_Down] = columns
+        steps[Qt.Key_Home] = -count
+        steps[Qt.Key_End] = count
+        if (steps[event.key] === undefined || (event.modifiers & Qt.ControlModifier))
+            return
+        moveCursor(steps[event.key], event.modifiers & Qt.ShiftModifier)
+        event.accepted = true
+    }
+
+    function isSeparatorRow(row) { return hasSeparator && row === project.usedSlidesNumber }
+    // Moves the keys' current slide by step rows, over the separator, and selects it (or the
+    // range from the anchor with Shift).
+    function moveCursor(step, extend) {
+        if (count === 0)
+            return
+        var from = cursorRow >= 0 && cursorRow < count ? cursorRow : anchorRow
+        var to = from < 0 ? 0 : Math.max(0, Math.min(count - 1, from + step))
+        if (isSeparatorRow(to))
+            to += (step > 0 && to < count - 1) || to === 0 ? 1 : -1
+        if (to < 0 || to >= count || isSeparatorRow(to))
+            return
+        pointerRow = -1
+        if (extend && anchorRow >= 0) {
+            clickRow(to, Qt.ShiftModifier)
+        } else {
+            setSelection([to])
+            anchorRow = to
+        }
+        cursorRow = to
+        positionViewAtIndex(to, GridView.Contain)
     }
 
     function isSelected(row) { return selectionVersion >= 0 && selection[row] === true }
@@ -72,6 +113,7 @@ GridView {
                 if (!(hasSeparator && i === project.usedSlidesNumber))
                     rows.push(i)
             setSelection(rows)
+            cursorRow = row
             return
         }
         if (modifiers & Qt.ControlModifier) {
@@ -81,6 +123,7 @@ GridView {
             setSelection([row])
         }
         anchorRow = row
+        cursorRow = row
     }
     // The row the dragged slides go before (count means the end), from a point in the view.
     function dropRowAt(x, y) {
@@ -181,6 +224,10 @@ GridView {
             onEditDuration: grid.durationRequested(index, model.durationType, model.duration, number)
             onEditText: grid.textEditRequested(index, model.text)
             onLocate: grid.locateRequested(index, model.fileName, model.path)
+            showActions: grid.pointerRow === index
+                         || (grid.pointerRow < 0 && grid.activeFocus && grid.cursorRow === index && selected)
+            onPointerMoved: grid.pointerRow = index
+            onHoveredChanged: if (!hovered && grid.pointerRow === index) grid.pointerRow = -1
         }
     }
 

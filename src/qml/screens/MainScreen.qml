@@ -10,7 +10,9 @@ Page {
     id: screen
     objectName: "mainScreen"
     readonly property bool active: StackView.status === StackView.Active
-    readonly property bool compact: width < 1180
+    // The tool bar's labels as the room allows: the four add actions keep theirs longest.
+    readonly property bool compact: !toolLabels.others
+    readonly property bool compactAdd: !toolLabels.add
     readonly property bool empty: project.slidesNumber === 0
     readonly property var imageExtensions: ["jpg", "jpeg", "png", "gif"]
     readonly property var audioExtensions: ["mp3", "m4a"] // compared in lower case
@@ -92,31 +94,51 @@ Page {
             project.addAudio(audio)
     }
 
+    // Which labels fit: all, the add actions' alone, or none.
+    readonly property var toolLabels: {
+        var sum = function(actions, labelled) {
+            var w = 0
+            for (var i = 0; i < actions.length; ++i)
+                w += labelled ? actions[i].labelledWidth : actions[i].iconOnlyWidth
+            return w
+        }
+        var add = [addImagesButton, addFolderButton, addTextButton, addAudioButton]
+        var others = [durationButton, recentButton, saveButton, newButton]
+        var fixed = 2 * toolSeparator.implicitWidth + saveStateMark.implicitWidth + tipsButton.implicitWidth
+                    + doneHolder.implicitWidth + 14 * toolRow.spacing + Theme.gapLarge
+        var room = toolRow.width - fixed
+        var addRoom = room - sum(add, true)
+        return { add: addRoom >= sum(others, false), others: addRoom >= sum(others, true) }
+    }
+
     header: ToolBar {
         RowLayout {
+            id: toolRow
             anchors.fill: parent
             spacing: 2
-            ToolAction { objectName: "addImagesButton"; iconName: "image"; text: qsTr("Add Images"); compact: screen.compact; onClicked: imagesDialog.open() }
-            ToolAction { objectName: "addFolderButton"; iconName: "folder"; text: qsTr("Add Folder with Images"); compact: screen.compact; onClicked: folderDialog.open() }
-            ToolAction { objectName: "addTextButton"; iconName: "text"; text: qsTr("Add Text Slide"); compact: screen.compact; onClicked: textPopup.openNew() }
+            ToolAction { id: addImagesButton; objectName: "addImagesButton"; iconName: "image"; text: qsTr("Add Images"); compact: screen.compactAdd; onClicked: imagesDialog.open() }
+            ToolAction { id: addFolderButton; objectName: "addFolderButton"; iconName: "folder"; text: qsTr("Add Folder with Images"); compact: screen.compactAdd; onClicked: folderDialog.open() }
+            ToolAction { id: addTextButton; objectName: "addTextButton"; iconName: "text"; text: qsTr("Add Text Slide"); compact: screen.compactAdd; onClicked: textPopup.openNew() }
             ToolAction {
+                id: addAudioButton
                 objectName: "addAudioButton"
                 iconName: "music"
                 text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
-                compact: screen.compact
+                compact: screen.compactAdd
                 attention: project.audioFilesCount > 0
                 onClicked: screen.editAudio()
             }
+            ToolSeparator { id: toolSeparator }
+            ToolAction { id: durationButton; objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
             ToolSeparator { }
-            ToolAction { objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
-            ToolSeparator { }
-            ToolAction { objectName: "recentButton"; iconName: "history"; text: qsTr("Recent Projects"); compact: screen.compact; onClicked: recentPopup.open() }
-            ToolAction { objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
-            ToolAction { objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
+            ToolAction { id: recentButton; objectName: "recentButton"; iconName: "history"; text: qsTr("Recent Projects"); compact: screen.compact; onClicked: recentPopup.open() }
+            ToolAction { id: saveButton; objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
+            ToolAction { id: newButton; objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
             Item { Layout.fillWidth: true }
-            SaveStateMark { objectName: "saveStateMark"; visible: !screen.empty }
-            IconButton { objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
+            SaveStateMark { id: saveStateMark; objectName: "saveStateMark"; visible: !screen.empty }
+            IconButton { id: tipsButton; objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
             Item {
+                id: doneHolder
                 implicitWidth: doneButton.implicitWidth
                 implicitHeight: doneButton.implicitHeight
                 BButton {
@@ -287,6 +309,7 @@ Page {
     ConfirmPopup {
         id: removeConfirm
         objectName: "removeSlidePopup"
+        destructive: true
         property var rows: []
         title: qsTr("Remove Slide?")
         text: rows.length > 1 ? qsTr("%1 slides will be removed from the project.").arg(rows.length) : ""

@@ -128,12 +128,22 @@ Page {
                         spacing: Theme.gap
                         Label { text: qsTr("Font"); font.weight: Font.DemiBold }
                         ComboBox {
+                            id: fontFamily
                             objectName: "fontFamily"
                             Layout.fillWidth: true
                             model: fonts.families
-                            currentIndex: screen.style ? fonts.families.indexOf(screen.style.fontFamily) : -1
-                            displayText: screen.style ? screen.style.fontFamily : ""
+                            readonly property string shownFamily: screen.style ? fonts.familyName(screen.style.fontFamily) : ""
+                            currentIndex: fonts.families.indexOf(shownFamily)
+                            displayText: shownFamily
+                            font.family: shownFamily
                             onActivated: screen.style.fontFamily = textAt(index)
+                            // Each family drawn in its own typeface.
+                            delegate: MenuItem {
+                                width: ListView.view.width
+                                text: modelData
+                                font.family: modelData
+                                highlighted: fontFamily.highlightedIndex === index
+                            }
                         }
                         Label { text: qsTr("Font Weight"); font.weight: Font.DemiBold; Layout.topMargin: Theme.gap }
                         ComboBox {
