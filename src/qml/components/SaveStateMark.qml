@@ -4,9 +4,22 @@ import "../BTStyle"
 
 // Whether the open project is on disk as it stands: "Saving…" while edits wait to be written,
 // "Saved" once they are, "Not saved" when writing failed. Automatic saves show here only; the
-// toast is for the Save button.
+// toast is for the Save button. Compact, the icon stands alone and the text is its tooltip.
 Row {
     id: mark
+    property bool compact: false
+    // The widths the tool bar plans with; the label's is its widest text, so the bar does not
+    // change its labels as the state changes.
+    readonly property real iconOnlyWidth: 16 + spacing + Theme.gap
+    readonly property real labelledWidth: iconOnlyWidth + spacing
+                                          + Math.max(notSaved.advanceWidth, saving.advanceWidth, savedText.advanceWidth)
+    TextMetrics { id: notSaved; font.pixelSize: Theme.captionSize; text: qsTr("Not saved") }
+    TextMetrics { id: saving; font.pixelSize: Theme.captionSize; text: qsTr("Saving\u2026") }
+    TextMetrics { id: savedText; font.pixelSize: Theme.captionSize; text: qsTr("Saved") }
+    HoverHandler { id: hover }
+    ToolTip.visible: compact && hover.hovered && stateText !== ""
+    ToolTip.text: stateText
+    ToolTip.delay: 500
     readonly property var saver: appWindow.autosavePres
     readonly property bool pending: saver ? saver.pending : false
     readonly property bool saved: saver ? saver.saved : false
@@ -26,6 +39,7 @@ Row {
     }
     Label {
         objectName: "saveStateText"
+        visible: !mark.compact
         anchors.verticalCenter: parent.verticalCenter
         text: mark.stateText
         color: mark.failed ? Theme.danger : Theme.textMuted

@@ -104,11 +104,12 @@ Page {
         }
         var add = [addImagesButton, addFolderButton, addTextButton, addAudioButton]
         var others = [durationButton, recentButton, saveButton, newButton]
-        var fixed = 2 * toolSeparator.implicitWidth + saveStateMark.implicitWidth + tipsButton.implicitWidth
-                    + doneHolder.implicitWidth + 14 * toolRow.spacing + Theme.gapLarge
-        var room = toolRow.width - fixed
-        var addRoom = room - sum(add, true)
-        return { add: addRoom >= sum(others, false), others: addRoom >= sum(others, true) }
+        var fixed = 2 * toolSeparator.implicitWidth + tipsButton.implicitWidth + doneHolder.implicitWidth
+                    + 14 * toolRow.spacing + Theme.gapLarge
+        var room = toolRow.width - fixed - sum(add, true)
+        // Without the other labels the save mark shows its icon alone.
+        return { add: room - saveStateMark.iconOnlyWidth >= sum(others, false),
+                 others: room - saveStateMark.labelledWidth >= sum(others, true) }
     }
 
     header: ToolBar {
@@ -135,7 +136,7 @@ Page {
             ToolAction { id: saveButton; objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
             ToolAction { id: newButton; objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
             Item { Layout.fillWidth: true }
-            SaveStateMark { id: saveStateMark; objectName: "saveStateMark"; visible: !screen.empty }
+            SaveStateMark { id: saveStateMark; objectName: "saveStateMark"; visible: !screen.empty; compact: screen.compact }
             IconButton { id: tipsButton; objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
             Item {
                 id: doneHolder
