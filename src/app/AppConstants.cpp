@@ -2,6 +2,11 @@
 
 #include "BuildConfig.h"
 
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+
 QString thumbFileName(const QString &name)
 {
     return AppConstants::thumbFileNamePattern.arg(name, 0, QLatin1Char(' '));
@@ -23,21 +28,28 @@ bool isPictureFileName(const QString &fileName)
     return dot >= 0 && AppConstants::pictureSuffixes.contains(fileName.mid(dot + 1), Qt::CaseInsensitive);
 }
 
-QString anyCasePatterns(const QStringList &suffixes)
+// "Label (*.jpg *jpeg)" -> "Label ", {"*.jpg", "*jpeg"}; no patterns when it has no parentheses.
+static QStringList labelPatterns(const QString &label, QString *text)
 {
-    QStringList patterns;
-    for (const QString &suffix : suffixes) {
-        QString pattern = QStringLiteral("*.");
-        for (const QChar c : suffix)
-            pattern += c.isLetter() ? QStringLiteral("[%1%2]").arg(c, c.toUpper()) : QString(c);
-        patterns << pattern;
-    }
-    return patterns.join(QLatin1Char(' '));
+    static const QRegularExpression trailing(QStringLiteral("^(.*)\\(([^()]*)\\)\\s*$"));
+    const QRegularExpressionMatch match = trailing.match(label);
+    *text = match.hasMatch() ? match.captured(1) : label + QLatin1Char(' ');
+    return match.hasMatch() ? match.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList();
 }
 
-QString pictureNameFilter(const QString &label)
+QString fileDialogNameFilter(const QString &label, const QStringList &suffixes)
 {
-    return QStringLiteral("%1 (%2)").arg(label, anyCasePatterns(AppConstants::pictureSuffixes));
+    QString text;
+    const QStringList patterns = labelPatterns(label, &text);
+    const auto taken = [&patterns](const QString &suffix) {
+        return QDir::match(patterns, QStringLiteral("name.") + suffix);
+    };
+    if (!patterns.isEmpty() && std::all_of(suffixes.begin(), suffixes.end(), taken))
+        return label;
+    QStringList plain;
+    for (const QString &suffix : suffixes)
+        plain << QStringLiteral("*.") + suffix;
+    return text + QLatin1Char('(') + plain.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 static QString settingFromEnvironment(const char *name, const char *buildDefault)

@@ -37,11 +37,11 @@ QString resolutionVariantPath(const QString &path, int resolution);
 
 // Whether a file name ends in one of pictureSuffixes, whatever the letter case ("IMG_0001.JPG").
 bool isPictureFileName(const QString &fileName);
-// The name filter of every photo file dialog: "<label> (*.[jJ][pP][gG] ...)", so that camera
-// files with upper-case endings show where dialogs match patterns case-sensitively.
-QString pictureNameFilter(const QString &label);
-// "*.[mM][pP]3 ...": file-dialog patterns matching those endings in any letter case.
-QString anyCasePatterns(const QStringList &suffixes);
+// A file dialog's name filter: the translated label as the user reads it, "Import Image Files
+// (*.jpg *jpeg *.png *.gif)", kept as written when its endings take every one of suffixes, else
+// with the plain endings of suffixes in its parentheses. Plain endings are enough: Qt's own file
+// dialog, which QtQuick.Dialogs shows in a QApplication, matches them in any letter case.
+QString fileDialogNameFilter(const QString &label, const QStringList &suffixes);
 
 // Server addresses: the environment variable of the same name wins over the build setting.
 QString reportServerUrl();

@@ -10,6 +10,7 @@
 #include "images/PrjImgProvider.h"
 #include "preview/PreviewPres.h"
 #include "project/AutosavePres.h"
+#include "project/DialogFoldersPres.h"
 #include "project/ProjectPres.h"
 #include "project/SavedProjectsPres.h"
 #include "project/SettingsPres.h"
@@ -58,6 +59,7 @@ void publishPresenters(QQmlEngine &engine)
     QObject::connect(BackgroundsPres::instance(), &BackgroundsPres::customBackgroundRemoved,
                      StyleSettingsPres::instance(), &StyleSettingsPres::backgroundRemoved, Qt::UniqueConnection);
     publish<SettingsPres>(context, "settings");
+    publish<DialogFoldersPres>(context, "dialogFolders");
     publish<RenderPres>(context, "render");
     publish<FontsPres>(context, "fonts");
     publish<ThumbsPres>(context, "thumbs");

@@ -1,4 +1,5 @@
 #include "app/AppPaths.h"
+#include "app/AppTranslations.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
 #include "app/TerminationNotifier.h"
@@ -16,7 +17,6 @@
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QSessionManager>
-#include <QTranslator>
 
 // Machines without OpenGL (remote desktops, virtual machines, headless runs) still get a window.
 static void chooseSceneGraphBackend()
@@ -58,9 +58,7 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Times New Roman"));
     QApplication::setFont(QFont(QStringLiteral("Segoe UI"), 16, QFont::Normal, false));
 
-    QTranslator translator;
-    if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
-        QCoreApplication::installTranslator(&translator);
+    AppTranslations::install(QLocale::system().name());
 
     QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
     chooseSceneGraphBackend();

@@ -46,11 +46,6 @@ ProjectPres::ProjectPres()
 
 ProjectPres::~ProjectPres() = default;
 
-QStringList ProjectPres::pictureNameFilters() const
-{
-    return {pictureNameFilter(tr("Images"))};
-}
-
 void ProjectPres::setProjectStore(IProjectStore *store)
 {
     m_store = store ? store : nullStore();

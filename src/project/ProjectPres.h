@@ -37,10 +37,6 @@ class ProjectPres : public QObject
     Q_PROPERTY(int fixedSlideDuration READ fixedSlideDuration WRITE setFixedSlideDuration NOTIFY
                    fixedSlideDurationChanged)
     Q_PROPERTY(bool hasTextSlide READ hasTextSlide NOTIFY hasTextSlideChanged)
-    // nameFilters of the photo file dialogs: camera endings in any letter case.
-    Q_PROPERTY(QStringList pictureNameFilters READ pictureNameFilters CONSTANT)
-    // The audio file dialog's patterns, "*.[mM][pP]3 *.[mM]4[aA]".
-    Q_PROPERTY(QString audioNamePatterns READ audioNamePatterns CONSTANT)
 
 public:
     static ProjectPres *instance() { return Singleton<ProjectPres>::instance(); }
@@ -54,8 +50,15 @@ public:
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }
     int videoSlidesNumber() const { return m_videoSlidesNumber; }
-    QStringList pictureNameFilters() const;
-    QString audioNamePatterns() const { return anyCasePatterns(AppConstants::audioSuffixes); }
+    // The photo and music file dialogs' name filter for a translated label: see fileDialogNameFilter.
+    Q_INVOKABLE QString pictureNameFilter(const QString &label) const
+    {
+        return fileDialogNameFilter(label, AppConstants::pictureSuffixes);
+    }
+    Q_INVOKABLE QString audioNameFilter(const QString &label) const
+    {
+        return fileDialogNameFilter(label, AppConstants::audioSuffixes);
+    }
 
     void setPixelRatio(double ratio) { m_pixelRatio = ratio; }
     // The saved-projects list; without one, saving keeps nothing and loading gives an empty project.

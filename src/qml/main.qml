@@ -60,15 +60,10 @@ ApplicationWindow {
         }
         return qsTr("Normal", "font weight")
     }
-    // A translated file-dialog label with the project's picture patterns, which take camera
-    // files (IMG_0001.JPG) too.
-    function pictureNameFilter(label) {
-        return label.replace(/\(.*\)\s*$/, "") + project.pictureNameFilters[0].replace(/^[^(]*/, "")
-    }
-    // The same for music: the translated label with patterns for "SONG.MP3" as well.
-    function audioNameFilter(label) {
-        return label.replace(/\(.*\)\s*$/, "") + "(" + project.audioNamePatterns + ")"
-    }
+    // A translated file-dialog label as the filter the dialog shows and matches by: its plain
+    // endings take camera files (IMG_0001.JPG) too.
+    function pictureNameFilter(label) { return project.pictureNameFilter(label) }
+    function audioNameFilter(label) { return project.audioNameFilter(label) }
     function slidesText(count) {
         return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
     }

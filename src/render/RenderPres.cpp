@@ -1,5 +1,6 @@
 #include "render/RenderPres.h"
 
+#include "app/Logging.h"
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
 #include "project/ProjectPres.h"
@@ -9,9 +10,11 @@
 #include "render/VideoFile.h"
 #include "theme/ThemeCatalogue.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QUrl>
 
 RenderPres::~RenderPres() = default;
@@ -83,6 +86,7 @@ void RenderPres::start()
     m_resultPath = resultPathFor(saveDir, QDateTime::currentDateTime());
     Q_EMIT resultPathChanged();
     setResultSize(-1);
+    setOpenFailure(QString());
 
     // The style is applied afresh, so the video shows the choices even before the style
     // screens were opened.
@@ -112,12 +116,39 @@ void RenderPres::stop()
 
 void RenderPres::play()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_resultPath));
+    openOrExplain(QUrl::fromLocalFile(m_resultPath),
+                  tr("No program could be started to play the video. Copy its location below to open it "
+                     "in a player of your choice."));
 }
 
 void RenderPres::openFolder()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_resultPath).dir().path()));
+    openOrExplain(QUrl::fromLocalFile(QFileInfo(m_resultPath).dir().path()),
+                  tr("No program could be started to open the folder. Copy the video's location below to "
+                     "find it in your file manager."));
+}
+
+void RenderPres::openOrExplain(const QUrl &url, const QString &failure)
+{
+    const bool opened = QDesktopServices::openUrl(url);
+    if (!opened)
+        qCWarning(lcRender) << "No program opened" << url;
+    setOpenFailure(opened ? QString() : failure);
+}
+
+void RenderPres::setOpenFailure(const QString &failure)
+{
+    if (failure == m_openFailure)
+        return;
+    m_openFailure = failure;
+    Q_EMIT openFailureChanged();
+}
+
+void RenderPres::copyResultPath() const
+{
+    // The command-line program has no clipboard.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::clipboard()->setText(m_resultPath);
 }
 
 void RenderPres::onProgress(float progress)

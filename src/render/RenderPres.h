@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
+#include <QUrl>
 
 class RenderController;
 
@@ -25,6 +26,9 @@ class RenderPres : public QObject
     // is done (-1 before).
     Q_PROPERTY(QString resultPath READ resultPath NOTIFY resultPathChanged)
     Q_PROPERTY(qint64 resultSize READ resultSize NOTIFY resultSizeChanged)
+    // Why Play Video or Open Folder did nothing (the desktop has no program for it), for the done
+    // screen; empty once one of them worked and when a render starts.
+    Q_PROPERTY(QString openFailure READ openFailure NOTIFY openFailureChanged)
 
 public:
     static RenderPres *instance() { return Singleton<RenderPres>::instance(); }
@@ -40,6 +44,7 @@ public:
     int timeLeft() const { return m_timeLeft; }
     QString resultPath() const { return m_resultPath; }
     qint64 resultSize() const { return m_resultSize; }
+    QString openFailure() const { return m_openFailure; }
 
     // "slideshow_yyyy.MM.dd_hh.mm.mp4" of time in saveDir; when that file exists,
     // " (2)", " (3)", ... before the extension, so an earlier video is never replaced. A file
@@ -51,8 +56,11 @@ public:
     Q_INVOKABLE void start();
     // Does nothing when no render is running.
     Q_INVOKABLE void stop();
+    // The video, or the folder holding it, in the desktop's program for it.
     Q_INVOKABLE void play();
     Q_INVOKABLE void openFolder();
+    // Puts resultPath on the clipboard, for a user whose desktop opened neither.
+    Q_INVOKABLE void copyResultPath() const;
 
 Q_SIGNALS:
     void isRenderingChanged();
@@ -62,6 +70,7 @@ Q_SIGNALS:
     void timeLeftChanged();
     void resultPathChanged();
     void resultSizeChanged();
+    void openFailureChanged();
     void done();
     void stopped();
     void error();
@@ -83,12 +92,15 @@ private:
     void endRender();
     void setEstimate(int elapsed, int timeLeft);
     void setResultSize(qint64 size);
+    void openOrExplain(const QUrl &url, const QString &failure);
+    void setOpenFailure(const QString &failure);
 
     bool m_isRendering = false;
     int m_progress = 0;
     QString m_preview;
     QString m_resultPath;
     qint64 m_resultSize = -1;
+    QString m_openFailure;
     RenderController *m_controller = nullptr; // child of this presenter
     int m_elapsed = 0;
     int m_timeLeft = -1;

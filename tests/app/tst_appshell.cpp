@@ -3,6 +3,7 @@
 #include "app/AppConstants.h"
 #include "app/AppPaths.h"
 #include "app/AppSettingsPres.h"
+#include "app/AppTranslations.h"
 #include "app/FontsPres.h"
 #include "app/Singleton.h"
 
@@ -68,6 +69,28 @@ private Q_SLOTS:
         QCOMPARE(::resolutionVariantPath(path, resolution), expected);
     }
 
+    void fileDialogNameFilter_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("suffixes");
+        QTest::addColumn<QString>("expected");
+        const QStringList pictures = AppConstants::pictureSuffixes;
+        const QString images = QStringLiteral("Import Image Files (*.jpg *jpeg *.png *.gif)");
+        QTest::newRow("label as written") << images << pictures << images;
+        QTest::newRow("music") << "Open Audio File (*.mp3 *.m4a)" << AppConstants::audioSuffixes
+                               << "Open Audio File (*.mp3 *.m4a)";
+        QTest::newRow("no endings") << "Images" << pictures << "Images (*.jpg *.jpeg *.png *.gif)";
+        QTest::newRow("endings left out") << "Bilder (*.jpg)" << pictures << "Bilder (*.jpg *.jpeg *.png *.gif)";
+    }
+
+    void fileDialogNameFilter()
+    {
+        QFETCH(QString, label);
+        QFETCH(QStringList, suffixes);
+        QFETCH(QString, expected);
+        QCOMPARE(::fileDialogNameFilter(label, suffixes), expected);
+    }
+
     void thumbFileNames()
     {
         QCOMPARE(thumbFileName(QStringLiteral("abc")), QStringLiteral("abc_thumb.png"));
@@ -126,6 +149,23 @@ private Q_SLOTS:
         // A language without a catalogue keeps the source texts.
         QTranslator english;
         QVERIFY(!english.load(QStringLiteral("en_US"), QStringLiteral(":/translations")));
+    }
+
+    // Qt's own texts (the file dialogs' labels and buttons) follow the program's language.
+    void qtTextsFollowTheLanguage()
+    {
+        const QList<QTranslator *> installed = AppTranslations::install(QStringLiteral("de_DE"));
+        const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        const QString loading = QCoreApplication::translate("main", "Loading...");
+        for (QTranslator *translator : installed) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QVERIFY2(lookIn == QStringLiteral("Suchen in:"), "Qt's catalogues missing: scripts/install-deps installs them");
+        QCOMPARE(cancel, QStringLiteral("Abbrechen"));
+        QCOMPARE(loading, QString::fromUtf8("Wird geladen\u2026"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
     }
 
     // Each family once by its own name, whichever foundries made it; the installed ones are listed.

@@ -12,12 +12,17 @@
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -40,6 +45,26 @@ class TestScreens : public QObject
     {
         QQmlContext *context = qmlContext(m_ui.window());
         return context ? context->contextProperty(QString::fromLatin1(name)).value<QObject *>() : nullptr;
+    }
+
+    // The widget file dialog a FileDialog of the screens shows in a QApplication.
+    static QFileDialog *shownFileDialog()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QFileDialog *>(widget);
+            if (dialog && dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
+
+    static QStringList listedFiles(QFileDialog *dialog)
+    {
+        auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+        QStringList names;
+        for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
+            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        return names;
     }
 
     bool canMakeVideo() const
@@ -334,6 +359,41 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_ui.object(QStringLiteral("relinkMissingPopup"))->property("visible").toBool());
     }
 
+    // Add Images opens where photos were last taken from, lists camera files under the plain
+    // endings it shows, and remembers the folder the next photos come from.
+    void photoDialogStartsWhereLeft()
+    {
+        QObject *folders = presenter("dialogFolders");
+        QVERIFY(folders);
+        const QString last = m_dir.filePath(QStringLiteral("last"));
+        const QString camera = m_dir.filePath(QStringLiteral("camera"));
+        QVERIFY(QDir().mkpath(last) && QDir().mkpath(camera));
+        QVERIFY(makeImageFile(camera + QStringLiteral("/PHOTO.JPG")));
+        folders->setProperty("photosFolder", QUrl::fromLocalFile(last));
+
+        QVERIFY(m_ui.click(QStringLiteral("addImagesButton")));
+        // A dialog left open would take the input of every test after this one.
+        const auto closeDialog = qScopeGuard([] {
+            if (QFileDialog *shown = shownFileDialog())
+                shown->reject();
+        });
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = shownFileDialog()));
+        QCOMPARE(QFileInfo(dialog->directory().path()).canonicalFilePath(), QFileInfo(last).canonicalFilePath());
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Import Image Files (*.jpg *jpeg *.png *.gif)")});
+        dialog->setDirectory(camera);
+        QTRY_COMPARE(listedFiles(dialog), QStringList{QStringLiteral("PHOTO.JPG")});
+        // Typed into the file name box, as the box has the focus.
+        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(fileName);
+        fileName->setText(QStringLiteral("PHOTO.JPG"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        QTRY_COMPARE(m_project->property("slidesNumber").toInt(), 1);
+        QCOMPARE(folders->property("photosFolder").toUrl().toLocalFile(), QFileInfo(camera).absoluteFilePath());
+        m_ui.window()->requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), m_ui.window());
+    }
+
     void addTextSlideByClicks()
     {
         QVERIFY(m_ui.click(QStringLiteral("addTextButton")));
@@ -375,6 +435,30 @@ private Q_SLOTS:
         QQuickItem *name = m_ui.visibleItem(QStringLiteral("resultFileName"));
         QVERIFY(name);
         QCOMPARE(name->property("text").toString(), videos.first());
+
+        // The full path, to copy; where the desktop has no program for videos or folders, the
+        // screen says so (offscreen has no launcher; on a display, none is on an empty PATH).
+        QQuickItem *path = m_ui.visibleItem(QStringLiteral("resultPathText"));
+        QVERIFY(path);
+        const QString video = presenter("render")->property("resultPath").toString();
+        QCOMPARE(path->property("text").toString(), video);
+        QCOMPARE(QFileInfo(video).canonicalFilePath(),
+                 QFileInfo(QDir(output.path()).filePath(videos.first())).canonicalFilePath());
+        QVERIFY(!m_ui.visibleItem(QStringLiteral("openFailureMessage")));
+        const QByteArray searchPath = qgetenv("PATH");
+        qputenv("PATH", "");
+        const auto restorePath = qScopeGuard([&searchPath] { qputenv("PATH", searchPath); });
+        QVERIFY(m_ui.click(QStringLiteral("playVideoButton")));
+        QQuickItem *message = nullptr;
+        QTRY_VERIFY((message = m_ui.visibleItem(QStringLiteral("openFailureMessage"))));
+        const auto says = [&message](const char *start) {
+            return message->property("text").toString().startsWith(QLatin1String(start));
+        };
+        QVERIFY(says("No program could be started to play the video."));
+        QVERIFY(m_ui.click(QStringLiteral("openFolderButton")));
+        QVERIFY(says("No program could be started to open the folder."));
+        QVERIFY(m_ui.click(QStringLiteral("copyPathButton")));
+        QCOMPARE(QGuiApplication::clipboard()->text(), video);
         QVERIFY(m_ui.click(QStringLiteral("backToProjectButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("mainScreen")));
     }

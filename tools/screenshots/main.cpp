@@ -2,6 +2,7 @@
 // Loads the application's own screens with sample photos, walks through every screen and popup
 // and saves one PNG of each. Run it under a virtual display: tools/screenshots/take.sh.
 #include "app/AppPaths.h"
+#include "app/AppTranslations.h"
 #include "app/CommonError.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
@@ -27,7 +28,6 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <cmath>
 #include <cstdio>
@@ -167,6 +167,12 @@ void makeVideo(QObject *stack, const QString &samples)
         return;
     }
     shoot(QStringLiteral("screen-8-done"));
+    // A desktop without a video player: no launcher on the search path.
+    const QByteArray searchPath = qgetenv("PATH");
+    qputenv("PATH", "");
+    QMetaObject::invokeMethod(render, "play");
+    qputenv("PATH", searchPath);
+    shoot(QStringLiteral("screen-8-done-no-player"));
 }
 
 void walk(const QString &samples)
@@ -312,10 +318,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(outDir);
     const QStringList size = parser.value(QStringLiteral("size")).split(QLatin1Char('x'));
 
-    QTranslator translator;
-    if (parser.isSet(QStringLiteral("lang"))
-        && translator.load(parser.value(QStringLiteral("lang")), QStringLiteral(":/translations")))
-        QCoreApplication::installTranslator(&translator);
+    if (parser.isSet(QStringLiteral("lang")))
+        AppTranslations::install(parser.value(QStringLiteral("lang")));
 
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));

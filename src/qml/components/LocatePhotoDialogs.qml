@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3
 import "../BTStyle"
 
 // Finds a missing photo: a file dialog for it, then an offer to relink the other missing photos
@@ -15,9 +14,7 @@ Item {
         dialogs.row = row
         dialogs.fileName = fileName
         // Where the photo was, or as near to it as still exists: it is often close by.
-        var near = project.nearestFolderOf(path)
-        fileDialog.folder = near !== "" ? near : fileDialog.shortcuts.pictures
-        fileDialog.open()
+        fileDialog.start(project.nearestFolderOf(path))
     }
     function located(url) {
         project.locateSlide(dialogs.row, url)
@@ -34,12 +31,11 @@ Item {
         function onLocateRequested(row, fileName, path) { dialogs.locate(row, fileName, path) }
     }
 
-    FileDialog {
+    StartFolderDialog {
         id: fileDialog
         objectName: "locatePhotoDialog"
         title: qsTr("Locate %1").arg(dialogs.fileName)
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
-        folder: shortcuts.pictures
         onAccepted: dialogs.located(fileUrl)
     }
     ConfirmPopup {

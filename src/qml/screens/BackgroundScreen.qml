@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../BTStyle"
 import "../components"
 
@@ -90,17 +89,17 @@ Page {
                 selectedId: screen.bgId
                 showAdd: true
                 onChosen: screen.choose(id)
-                onAddClicked: customDialog.open()
+                onAddClicked: customDialog.start()
                 onRemoveClicked: screen.bgs.removeCustomBg(id)
             }
         }
     }
 
-    FileDialog {
+    StartFolderDialog {
         id: customDialog
+        objectName: "customBackgroundDialog"
         title: qsTr("Add Custom Background Image")
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
-        folder: shortcuts.pictures
         onAccepted: {
             if (screen.bgs.isNormalBgSize(fileUrl)) {
                 screen.addCustom(fileUrl)

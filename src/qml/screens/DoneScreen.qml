@@ -4,7 +4,7 @@ import QtQuick.Layouts 1.15
 import "../BTStyle"
 import "../components"
 
-// "Your video is ready": play it, open its folder, or go back to the project.
+// "Your video is ready": play it, open its folder, copy its path, or go back to the project.
 Page {
     id: screen
     objectName: "doneScreen"
@@ -82,6 +82,56 @@ Page {
                 text: qsTr("Open Folder containing Video")
                 implicitHeight: Theme.actionHeight
                 onClicked: screen.renderer.openFolder()
+            }
+        }
+        // When the desktop opened neither, the user finds the video by its path.
+        Label {
+            objectName: "openFailureMessage"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: screen.renderer ? screen.renderer.openFailure : ""
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            padding: Theme.gap
+            background: Rectangle { radius: Theme.radius; color: Theme.dangerSoft; border.color: Theme.dangerLine }
+        }
+        // Placed by hand: a wrapping text in a nested layout makes Qt Quick Layouts rearrange
+        // recursively when the message above appears.
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: Math.max(pathText.implicitHeight, copyButton.implicitHeight) + 2 * Theme.gap
+            radius: Theme.radius
+            color: Theme.sunken
+            TextEdit {
+                id: pathText
+                objectName: "resultPathText"
+                x: Theme.gapLarge
+                y: (parent.height - height) / 2
+                width: copyButton.x - x - Theme.gap
+                text: screen.resultPath
+                readOnly: true
+                selectByMouse: true
+                wrapMode: TextEdit.WrapAnywhere
+                color: Theme.text
+                selectionColor: Theme.accent
+                selectedTextColor: Theme.textOnAccent
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.captionSize
+            }
+            Button {
+                id: copyButton
+                objectName: "copyPathButton"
+                property bool copied: false
+                anchors.right: parent.right
+                anchors.rightMargin: Theme.gap
+                anchors.verticalCenter: parent.verticalCenter
+                // As wide for "Copied" as for "Copy", so the path does not jump.
+                width: Math.max(copiedMetrics.width, copyMetrics.width) + leftPadding + rightPadding
+                text: copied ? qsTr("Copied") : qsTr("Copy")
+                onClicked: { screen.renderer.copyResultPath(); copied = true; copiedTimer.restart() }
+                TextMetrics { id: copyMetrics; font: copyButton.font; text: qsTr("Copy") }
+                TextMetrics { id: copiedMetrics; font: copyButton.font; text: qsTr("Copied") }
+                Timer { id: copiedTimer; interval: 1600; onTriggered: copyButton.copied = false }
             }
         }
         Button {

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../BTStyle"
 import "../components"
 
@@ -46,7 +45,7 @@ Page {
         else
             preview.play()
     }
-    function editAudio() { project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open() }
+    function editAudio() { project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.start() }
     function done() {
         if (appWindow.autosavePres)
             appWindow.autosavePres.flush()
@@ -117,8 +116,8 @@ Page {
             id: toolRow
             anchors.fill: parent
             spacing: 2
-            ToolAction { id: addImagesButton; objectName: "addImagesButton"; iconName: "image"; text: qsTr("Add Images"); compact: screen.compactAdd; onClicked: imagesDialog.open() }
-            ToolAction { id: addFolderButton; objectName: "addFolderButton"; iconName: "folder"; text: qsTr("Add Folder with Images"); compact: screen.compactAdd; onClicked: folderDialog.open() }
+            ToolAction { id: addImagesButton; objectName: "addImagesButton"; iconName: "image"; text: qsTr("Add Images"); compact: screen.compactAdd; onClicked: imagesDialog.start() }
+            ToolAction { id: addFolderButton; objectName: "addFolderButton"; iconName: "folder"; text: qsTr("Add Folder with Images"); compact: screen.compactAdd; onClicked: folderDialog.start() }
             ToolAction { id: addTextButton; objectName: "addTextButton"; iconName: "text"; text: qsTr("Add Text Slide"); compact: screen.compactAdd; onClicked: textPopup.openNew() }
             ToolAction {
                 id: addAudioButton
@@ -218,8 +217,8 @@ Page {
                 anchors.fill: parent
                 visible: screen.empty
                 dragActive: dropArea.containsDrag
-                onAddImages: imagesDialog.open()
-                onAddFolder: folderDialog.open()
+                onAddImages: imagesDialog.start()
+                onAddFolder: folderDialog.start()
             }
             SavedToast {
                 id: savedToast
@@ -269,34 +268,35 @@ Page {
         function onProjectFileDamaged(slidesRead) { damagedPopup.show(slidesRead) }
     }
 
-    FileDialog {
+    StartFolderDialog {
         id: imagesDialog
+        objectName: "imagesDialog"
         title: qsTr("Add Images")
         selectMultiple: true
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
-        folder: shortcuts.pictures
         onAccepted: project.addImages(fileUrls)
     }
-    FileDialog {
+    StartFolderDialog {
         id: folderDialog
+        objectName: "imagesFolderDialog"
         title: qsTr("Add Folder with Images")
         selectFolder: true
-        folder: shortcuts.pictures
         onAccepted: project.addImagesFolder([fileUrl])
     }
-    FileDialog {
+    StartFolderDialog {
         id: audioDialog
+        objectName: "audioDialog"
+        kind: "audio"
         title: qsTr("Add Audio")
         selectMultiple: true
         nameFilters: [appWindow.audioNameFilter(qsTr("Open Audio File (*.mp3 *.m4a)"))]
-        folder: shortcuts.music
         onAccepted: project.addAudio(fileUrls)
     }
 
     TextSlidePopup { id: textPopup; objectName: "textSlidePopup" }
     DurationSettingsPopup { id: durationPopup; objectName: "durationPopup" }
     SlideDurationPopup { id: slideDurationPopup; objectName: "slideDurationPopup" }
-    AudioPopup { id: audioPopup; objectName: "audioPopup"; onAddRequested: audioDialog.open() }
+    AudioPopup { id: audioPopup; objectName: "audioPopup"; onAddRequested: audioDialog.start() }
     RecentProjectsPopup {
         id: recentPopup
         objectName: "recentPopup"

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../BTStyle"
 import "../components"
 
@@ -25,8 +24,7 @@ Page {
     }
     function chooseFolder() {
         output.mkSaveDir()
-        folderDialog.folder = "file://" + output.saveDir
-        folderDialog.open()
+        folderDialog.start()
     }
     function folderChosen(url) {
         var path = decodeURIComponent(url.toString().replace(/^file:\/\//, ""))
@@ -137,8 +135,10 @@ Page {
         }
     }
 
-    FileDialog {
+    StartFolderDialog {
         id: folderDialog
+        objectName: "resultFolderDialog"
+        kind: "result"
         title: qsTr("Result Directory")
         selectFolder: true
         onAccepted: screen.folderChosen(fileUrl)
