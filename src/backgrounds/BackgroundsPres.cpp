@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString imageUrlPrefix = QStringLiteral("image://ImageProvider/");
@@ -53,7 +55,14 @@ BackgroundsPres::BackgroundsPres(BackgroundCatalogue *catalogue, BgDownloadManag
     buildCustomList();
     connect(downloader, &BgDownloadManager::done, this, &BackgroundsPres::bgDownloaded);
     connect(downloader, &BgDownloadManager::downloadError, this, &BackgroundsPres::onDownloadError);
-    connect(downloader, &BgDownloadManager::progress, this, &BackgroundsPres::onDownloadProgress);
+    connect(downloader, &BgDownloadManager::bytesReceived, this, &BackgroundsPres::onDownloadBytes);
+    m_progressTimer.setSingleShot(true);
+    m_progressTimer.setInterval(progressIntervalMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, [this] {
+        // A change shown now keeps the next one waiting its interval.
+        if (publishTransfer())
+            m_progressTimer.start();
+    });
 }
 
 void BackgroundsPres::buildCustomList()
@@ -140,8 +149,9 @@ void BackgroundsPres::selectionDone(const QString &id)
     m_downloader->cancel();
     if (needed) {
         m_downloader->fetch(variant);
-        m_downloadProgress = 0;
-        Q_EMIT downloadProgressChanged();
+        startTransfer(d.name);
+    } else {
+        endTransfer();
     }
     m_isDownloading = needed;
     Q_EMIT isDownloadingChanged();
@@ -149,7 +159,86 @@ void BackgroundsPres::selectionDone(const QString &id)
 
 void BackgroundsPres::redownload()
 {
+    if (!m_isDownloading)
+        return;
     m_downloader->restartCurrent();
+    startTransfer(m_fetchedName);
+}
+
+void BackgroundsPres::cancelDownload()
+{
+    m_downloader->cancel();
+    endTransfer();
+    setDownloading(false);
+}
+
+void BackgroundsPres::setDownloading(bool downloading)
+{
+    if (m_isDownloading == downloading)
+        return;
+    m_isDownloading = downloading;
+    Q_EMIT isDownloadingChanged();
+}
+
+void BackgroundsPres::startTransfer(const QString &name)
+{
+    m_fetchedName = name;
+    clearFigures();
+    setDownloadName(name);
+    setDownloadActive(true);
+}
+
+void BackgroundsPres::endTransfer()
+{
+    setDownloadActive(false);
+    clearFigures();
+    setDownloadName(QString());
+}
+
+void BackgroundsPres::clearFigures()
+{
+    m_progressTimer.stop();
+    m_latestReceived = 0;
+    m_latestTotal = 0;
+    publishTransfer();
+}
+
+bool BackgroundsPres::publishTransfer()
+{
+    if (m_downloadReceived == m_latestReceived && m_downloadTotal == m_latestTotal)
+        return false;
+    setDownloadFigures(m_latestReceived, m_latestTotal);
+    setDownloadProgress(m_latestTotal > 0 ? int(m_latestReceived * 100 / m_latestTotal) : 0);
+    return true;
+}
+
+void BackgroundsPres::setDownloadActive(bool active)
+{
+    if (m_downloadActive == active)
+        return;
+    m_downloadActive = active;
+    Q_EMIT downloadActiveChanged();
+}
+
+void BackgroundsPres::setDownloadName(const QString &name)
+{
+    if (m_downloadName == name)
+        return;
+    m_downloadName = name;
+    Q_EMIT downloadNameChanged();
+}
+
+// Both are set before either is signalled, so a reader never sees one new and one old.
+void BackgroundsPres::setDownloadFigures(qint64 received, qint64 total)
+{
+    const bool receivedChanged = m_downloadReceived != received;
+    const bool totalChanged = m_downloadTotal != total;
+    m_downloadReceived = received;
+    m_downloadTotal = total;
+    if (receivedChanged)
+        Q_EMIT downloadReceivedChanged();
+    if (totalChanged)
+        Q_EMIT downloadTotalChanged();
 }
 
 bool BackgroundsPres::isNormalBgSize(const QString &file_url) const
@@ -242,20 +331,25 @@ QString BackgroundsPres::getStandardBgPreviewId(const QString &index)
 
 void BackgroundsPres::bgDownloaded()
 {
+    endTransfer();
     Q_EMIT backgroundDownloaded();
-    m_isDownloading = false;
-    Q_EMIT isDownloadingChanged();
-    m_downloadProgress = 0;
-    Q_EMIT downloadProgressChanged();
+    setDownloading(false);
 }
 
+// The render still waits for the file: Retry starts the transfer again.
 void BackgroundsPres::onDownloadError()
 {
+    endTransfer();
     Q_EMIT downloadError();
 }
 
-void BackgroundsPres::onDownloadProgress(float percent)
+void BackgroundsPres::onDownloadBytes(qint64 received, qint64 total)
 {
-    m_downloadProgress = int(percent);
-    Q_EMIT downloadProgressChanged();
+    if (!m_downloadActive)
+        return;
+    m_latestReceived = received;
+    m_latestTotal = std::max<qint64>(total, 0);
+    // The first report shows at once, later ones at most once an interval.
+    if (!m_progressTimer.isActive() && publishTransfer())
+        m_progressTimer.start();
 }

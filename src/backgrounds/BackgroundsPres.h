@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantList>
 
 #include <functional>
@@ -15,6 +16,9 @@ class BgDownloadManager;
 
 // The background screen's view of the catalogue ("backgrounds" in QML): the four lists, the
 // chosen background's thumbnail, the download of a video background, and the user's own pictures.
+// isDownloading holds while the render must wait for the chosen video (a failed transfer waits for
+// Retry); downloadActive and the download figures only while a transfer runs, updated at most
+// every progressIntervalMs.
 class BackgroundsPres : public QObject
 {
     Q_OBJECT
@@ -24,10 +28,16 @@ class BackgroundsPres : public QObject
     Q_PROPERTY(QVariantList custom READ custom WRITE setCustom NOTIFY customChanged)
     Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
     Q_PROPERTY(int downloadProgress READ downloadProgress WRITE setDownloadProgress NOTIFY downloadProgressChanged)
+    Q_PROPERTY(bool downloadActive READ downloadActive NOTIFY downloadActiveChanged)
+    Q_PROPERTY(QString downloadName READ downloadName NOTIFY downloadNameChanged)
+    Q_PROPERTY(qint64 downloadReceived READ downloadReceived NOTIFY downloadReceivedChanged)
+    // 0 while the server has not told the length.
+    Q_PROPERTY(qint64 downloadTotal READ downloadTotal NOTIFY downloadTotalChanged)
     Q_PROPERTY(QString selectedBgThumb READ selectedBgThumb WRITE setSelectedBgThumb NOTIFY selectedBgThumbChanged)
 
 public:
     using ResolutionSource = std::function<int()>;
+    static constexpr int progressIntervalMs = 100;
 
     static BackgroundsPres *instance() { return Singleton<BackgroundsPres>::instance(); }
 
@@ -43,6 +53,10 @@ public:
     bool isDownloading() const { return m_isDownloading; }
     int downloadProgress() const { return m_downloadProgress; }
     void setDownloadProgress(int progress);
+    bool downloadActive() const { return m_downloadActive; }
+    QString downloadName() const { return m_downloadName; }
+    qint64 downloadReceived() const { return m_downloadReceived; }
+    qint64 downloadTotal() const { return m_downloadTotal; }
     QString selectedBgThumb() const { return m_selectedBgThumb; }
     void setSelectedBgThumb(const QString &thumb);
 
@@ -52,6 +66,8 @@ public:
 
     Q_INVOKABLE void selectionDone(const QString &id);
     Q_INVOKABLE void redownload();
+    // Drops the running or failed download: nothing waits for it any more.
+    Q_INVOKABLE void cancelDownload();
     Q_INVOKABLE bool isNormalBgSize(const QString &file_url) const;
     Q_INVOKABLE QString addCustomBg(const QString &file_url);
     Q_INVOKABLE void removeCustomBg(const QString &index);
@@ -62,6 +78,10 @@ public:
 Q_SIGNALS:
     void isDownloadingChanged();
     void downloadProgressChanged();
+    void downloadActiveChanged();
+    void downloadNameChanged();
+    void downloadReceivedChanged();
+    void downloadTotalChanged();
     void downloadError();
     void backgroundDownloaded();
     void customChanged();
@@ -74,7 +94,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     void bgDownloaded();
     void onDownloadError();
-    void onDownloadProgress(float percent);
+    void onDownloadBytes(qint64 received, qint64 total);
 
 private:
     friend class Singleton<BackgroundsPres>;
@@ -86,6 +106,15 @@ private:
     static void releaseImage(const QString &idOrUrl);
     static QString localPath(const QString &fileUrl);
     QString previewId(QVariantList &list, const QString &index, const QString &pathKey);
+    void setDownloading(bool downloading);
+    void startTransfer(const QString &name);
+    void endTransfer();
+    void clearFigures();
+    // True when the figures shown changed.
+    bool publishTransfer();
+    void setDownloadActive(bool active);
+    void setDownloadName(const QString &name);
+    void setDownloadFigures(qint64 received, qint64 total);
 
     BackgroundCatalogue *m_catalogue;
     BgDownloadManager *m_downloader;
@@ -96,6 +125,14 @@ private:
     QVariantList m_custom;
     bool m_isDownloading = false;
     int m_downloadProgress = 0;
+    bool m_downloadActive = false;
+    QString m_downloadName;
+    qint64 m_downloadReceived = 0;
+    qint64 m_downloadTotal = 0;
+    QString m_fetchedName; // the background being fetched, named again on Retry
+    qint64 m_latestReceived = 0; // the network's last report, published by the timer
+    qint64 m_latestTotal = 0;
+    QTimer m_progressTimer;
     QString m_selectedBgThumb;
     QString m_registeredBgThumb; // the picture selectionDone registered for the choice shown
 };

@@ -238,6 +238,8 @@ void BgDownloadManager::onReadyRead()
     const QString problem = takeAvailable();
     if (!problem.isEmpty())
         fail(problem);
+    else if (!DownloadChecks::isRedirect(*reply))
+        Q_EMIT bytesReceived(received, DownloadChecks::declaredLength(*reply));
 }
 
 void BgDownloadManager::downloadFinished()

@@ -63,6 +63,9 @@ public:
 
 Q_SIGNALS:
     void progress(float percent);
+    // The bytes of the video stored so far, each time more arrive; total is -1 when the server
+    // has not told the length.
+    void bytesReceived(qint64 received, qint64 total);
     void done();
     // reason as errorString() gives it.
     void downloadError(const QString &reason);

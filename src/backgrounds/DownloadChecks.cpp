@@ -91,15 +91,21 @@ QString sizeProblem(qint64 received, qint64 maximumBytes)
     return tr("The answer is larger than the %1 a background can be").arg(sizeText(maximumBytes));
 }
 
-QString lengthProblem(const QNetworkReply &reply, qint64 received)
+qint64 declaredLength(const QNetworkReply &reply)
 {
     // A compressed answer declares the length of what travelled, not of what it unpacks to.
     const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed().toLower();
     if (!encoding.isEmpty() && encoding != "identity")
-        return {};
+        return -1;
     bool declared = false;
     const qint64 length = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&declared);
-    if (declared && length != received)
+    return declared ? length : -1;
+}
+
+QString lengthProblem(const QNetworkReply &reply, qint64 received)
+{
+    const qint64 length = declaredLength(reply);
+    if (length >= 0 && length != received)
         return tr("The server sent %1 of the %2 bytes it announced").arg(received).arg(length);
     return {};
 }

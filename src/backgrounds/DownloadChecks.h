@@ -14,6 +14,9 @@ QString folderProblem(const QString &folder);
 QString headProblem(const QNetworkReply &reply, qint64 maximumBytes);
 // The bytes received so far, which an answer without a declared length is held to.
 QString sizeProblem(qint64 received, qint64 maximumBytes);
+// The length the answer declares for the body as it is stored; -1 when it declares none, or
+// only that of a compressed form.
+qint64 declaredLength(const QNetworkReply &reply);
 // The declared length against the bytes received, once the answer has ended.
 QString lengthProblem(const QNetworkReply &reply, qint64 received);
 // A redirect the network layer follows: its body is not the video.

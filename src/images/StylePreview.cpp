@@ -48,30 +48,28 @@ QImage textPreview(const QImage &canvas, const ThemeTemplatePtr &theme, const QS
     return drawSprite(canvas, scene, sprite);
 }
 
-QList<QImage> sceneFrames(const QImage &canvas, const ThemeTemplatePtr &theme, const QStringList &photos,
-                          int scenes, int step)
+void sceneFrames(const QImage &canvas, const ThemeTemplatePtr &theme, const QVector<Slide> &slides, int scenes,
+                 int step, const SceneStyleSnapshot &style, const FrameSink &take)
 {
-    QList<QImage> frames;
-    if (!theme || photos.isEmpty())
-        return frames;
+    if (!theme || slides.isEmpty())
+        return;
     const QImage base = canvas.convertToFormat(QImage::Format_RGB32);
     int next = 0;
     for (int s = 0; s < scenes && s < theme->photoScenes.size(); ++s) {
         const ThemeScenePtr &scene = theme->photoScenes.at(s);
+        // Only this scene's photos are loaded before its first frame.
         QList<QSharedPointer<SceneSprite>> sprites;
-        for (const SceneObjectPtr &object : scene->objects) {
-            Slide slide;
-            slide.content = photos.at(next++ % photos.size());
-            sprites << QSharedPointer<SceneSprite>::create(object, slide, base.width(), base.height());
-        }
+        for (const SceneObjectPtr &object : scene->objects)
+            sprites << QSharedPointer<SceneSprite>::create(object, slides.at(next++ % slides.size()), base.width(),
+                                                           base.height(), style);
         for (int frame = 0; frame < scene->frames; frame += step) {
             QImage image = base;
             for (const auto &sprite : sprites)
                 sprite->drawAt(frame, image, 1.0);
-            frames << image;
+            if (!take(image))
+                return;
         }
     }
-    return frames;
 }
 
 } // namespace StylePreview

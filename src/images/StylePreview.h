@@ -1,12 +1,16 @@
 #pragma once
 
 #include "project/Slide.h"
+#include "theme/SceneStyleSnapshot.h"
 #include "theme/ThemeTemplate.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 // Pictures of one slide placed in a theme over a background, drawn by the renderer's own scene
 // code: the style screen's previews and the theme screen's looping preview.
@@ -27,9 +31,13 @@ QImage photoPreview(const QImage &canvas, const ThemeTemplatePtr &theme, const S
 QImage textPreview(const QImage &canvas, const ThemeTemplatePtr &theme, const QString &text,
                    const QFont &font, const QColor &color);
 
+// Takes each frame as it is drawn; false stops the drawing.
+using FrameSink = std::function<bool(const QImage &frame)>;
+
 // Frames of the theme's first photo scenes played one after the other, each slide of a scene
-// taken in turn from photos, every `step` scene frames, at the canvas size.
-QList<QImage> sceneFrames(const QImage &canvas, const ThemeTemplatePtr &theme, const QStringList &photos,
-                          int scenes, int step);
+// taken in turn from slides, every `step` scene frames, at the canvas size, handed to take in
+// order. Safe on any thread.
+void sceneFrames(const QImage &canvas, const ThemeTemplatePtr &theme, const QVector<Slide> &slides, int scenes,
+                 int step, const SceneStyleSnapshot &style, const FrameSink &take);
 
 } // namespace StylePreview

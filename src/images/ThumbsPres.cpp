@@ -1,4 +1,5 @@
 #include "images/ThumbsPres.h"
+#include "app/Logging.h"
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageLoading.h"
 #include "images/ImageProvider.h"
@@ -8,6 +9,7 @@
 #include "theme/ThemeCatalogue.h"
 
 #include <QPixmap>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -18,6 +20,7 @@ constexpr int themePreviewWidth = 480;
 constexpr int themePreviewHeight = 270;
 constexpr int themePreviewScenes = 3;
 constexpr int themePreviewStep = 2;
+constexpr int themePreviewPhotos = 6;
 
 const QString placeholderPhoto = QStringLiteral(":/assets/images/imgStyleThumbSlide.png");
 const QStringList samplePhotos = {placeholderPhoto, QStringLiteral(":/assets/images/sample2.png"),
@@ -33,9 +36,40 @@ SlidePtr firstSlideOfType(int type)
     return SlidePtr();
 }
 
+// The project's first photos that can be shown, or the sample pictures.
+QVector<Slide> themePreviewSlides()
+{
+    QVector<Slide> slides;
+    for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
+        if (slide->type == ImageSlideType && !slide->leftOut() && slides.size() < themePreviewPhotos)
+            slides << *slide;
+    }
+    if (!slides.isEmpty())
+        return slides;
+    for (const QString &path : samplePhotos) {
+        Slide sample;
+        sample.content = path;
+        slides << sample;
+    }
+    return slides;
+}
+
 } // namespace
 
-ThumbsPres::~ThumbsPres() = default;
+ThumbsPres::ThumbsPres()
+{
+    m_themePool.setMaxThreadCount(1);
+    m_framesTimer.setSingleShot(true);
+    m_framesTimer.setInterval(framesIntervalMs);
+    connect(&m_framesTimer, &QTimer::timeout, this, &ThumbsPres::themePreviewFramesChanged);
+}
+
+ThumbsPres::~ThumbsPres()
+{
+    if (m_themeCancelled)
+        *m_themeCancelled = true;
+    m_themePool.waitForDone();
+}
 
 void ThumbsPres::setImgStyleThumb(const QString &id)
 {
@@ -61,7 +95,11 @@ StyleSettingsPtr ThumbsPres::style() const
 
 QImage ThumbsPres::canvas(int width, int height) const
 {
-    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style()->bgId);
+    return canvas(BackgroundCatalogue::instance()->entry(style()->bgId), width, height);
+}
+
+QImage ThumbsPres::canvas(const BackgroundDescriptor &background, int width, int height)
+{
     if (background.isColor()) {
         QImage filled(width, height, QImage::Format_RGB32);
         filled.fill(background.color);
@@ -112,27 +150,77 @@ void ThumbsPres::genTextStyleThumb()
     setTextStyleThumb(publish(preview, m_textStyleThumb));
 }
 
-QStringList ThumbsPres::themePreviewFrames(int themeId)
+void ThumbsPres::requestThemePreview(int themeId)
 {
     releaseThemePreview();
-    QStringList photos;
-    for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
-        if (slide->type == ImageSlideType && !slide->missing && photos.size() < 6)
-            photos << slide->content;
+    m_themeClock.start();
+    const quint64 request = ++m_themeRequest;
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    m_themeCancelled = cancelled;
+    setThemePreviewBusy(true);
+    // What the interface thread owns is read here; decoding and drawing happen on the pool.
+    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style()->bgId);
+    const QVector<Slide> slides = themePreviewSlides();
+    const SceneStyleSnapshot sceneStyle = SceneStyle::instance()->snapshot();
+    QtConcurrent::run(&m_themePool, [this, themeId, request, cancelled, background, slides, sceneStyle] {
+        const auto deliver = [this, request, cancelled](const QImage &frame) {
+            QMetaObject::invokeMethod(
+                this, [this, request, frame] { takeThemeFrame(request, frame); }, Qt::QueuedConnection);
+            return !cancelled->load();
+        };
+        // A request overtaken while it waited for the thread draws nothing.
+        if (!cancelled->load())
+            StylePreview::sceneFrames(canvas(background, themePreviewWidth, themePreviewHeight),
+                                      ThemeCatalogue::instance()->templateFor(themeId), slides, themePreviewScenes,
+                                      themePreviewStep, sceneStyle, deliver);
+        QMetaObject::invokeMethod(this, [this, request] { finishThemePreview(request); }, Qt::QueuedConnection);
+    });
+}
+
+void ThumbsPres::takeThemeFrame(quint64 request, const QImage &frame)
+{
+    if (request != m_themeRequest)
+        return;
+    m_themeFrames << ImageProvider::instance()->addImage(ImageSharedPointer::create(frame));
+    if (m_themeFrames.size() == 1) {
+        qCDebug(lcImages) << "theme preview: first frame" << m_themeClock.elapsed() << "ms after the request";
+        Q_EMIT themePreviewFramesChanged();
+    } else if (!m_framesTimer.isActive()) {
+        m_framesTimer.start();
     }
-    if (photos.isEmpty())
-        photos = samplePhotos;
-    const QList<QImage> frames =
-        StylePreview::sceneFrames(canvas(themePreviewWidth, themePreviewHeight),
-                                  ThemeCatalogue::instance()->templateFor(themeId), photos, themePreviewScenes, themePreviewStep);
-    for (const QImage &frame : frames)
-        m_themeFrames << ImageProvider::instance()->addImage(ImageSharedPointer::create(frame));
-    return m_themeFrames;
+}
+
+void ThumbsPres::finishThemePreview(quint64 request)
+{
+    if (request != m_themeRequest)
+        return;
+    qCDebug(lcImages) << "theme preview:" << m_themeFrames.size() << "frames" << m_themeClock.elapsed()
+                      << "ms after the request";
+    m_framesTimer.stop();
+    Q_EMIT themePreviewFramesChanged();
+    setThemePreviewBusy(false);
+}
+
+void ThumbsPres::setThemePreviewBusy(bool busy)
+{
+    if (m_themeBusy == busy)
+        return;
+    m_themeBusy = busy;
+    Q_EMIT themePreviewBusyChanged();
 }
 
 void ThumbsPres::releaseThemePreview()
 {
+    if (m_themeCancelled)
+        *m_themeCancelled = true;
+    // Frames still on their way belong to no request now.
+    ++m_themeRequest;
+    m_framesTimer.stop();
     for (const QString &id : qAsConst(m_themeFrames))
         ImageProvider::instance()->removeImage(id);
-    m_themeFrames.clear();
+    if (!m_themeFrames.isEmpty()) {
+        m_themeFrames.clear();
+        Q_EMIT themePreviewFramesChanged();
+    }
+    setThemePreviewBusy(false);
 }

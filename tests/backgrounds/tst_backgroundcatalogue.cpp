@@ -1,4 +1,5 @@
 #include "support/RenderFixtures.h"
+#include "support/TestHttpServer.h"
 #include "support/TestSupport.h"
 
 #include "app/AppConstants.h"
@@ -9,6 +10,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -21,11 +23,27 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-QByteArray info(const QByteArray &font)
+QByteArray info(const QByteArray &font, const QByteArray &name = {})
 {
     return "<?xml version=\"1.0\"?><background><media font=\"Serif,Serif,20,#000000\"/><media font=\"" + font
-           + "\"/></background>";
+           + "\" name=\"" + name + "\"/></background>";
 }
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The download figures as the presenter published them, at one change.
+struct Figures
+{
+    qint64 received;
+    qint64 total;
+    bool active;
+    QString name;
+    qint64 atMs;
+};
 
 // A JPEG whose header claims width x height although it holds 16 x 16 pixels.
 QByteArray lyingJpeg(int width, int height)
@@ -195,6 +213,88 @@ private Q_SLOTS:
         QVERIFY(!backgrounds.getCustomBgPreviewId(id).isEmpty());
         backgrounds.removeCustomBg(id);
         QVERIFY(backgrounds.custom().isEmpty());
+    }
+
+    // The figures of a real transfer: the length the server told, what has arrived so far, at
+    // most one change an interval; all back to nothing however the transfer ends.
+    void downloadFiguresFollowTheTransfer_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("whole file, in 40 pieces") << "whole" << int(TestHttpServer::Mode::Paced) << "done";
+        QTest::newRow("server stops mid-body, user cancels")
+            << "half" << int(TestHttpServer::Mode::StallMidBody) << "cancel";
+        QTest::newRow("connection dropped mid-body") << "dropped" << int(TestHttpServer::Mode::DropMidBody) << "error";
+    }
+
+    void downloadFiguresFollowTheTransfer()
+    {
+        QFETCH(QString, folder);
+        QFETCH(int, mode);
+        QFETCH(QString, ending);
+        const QByteArray video = fileContent(QCoreApplication::applicationDirPath() + "/content/app/2/00001-720p.mp4");
+        QVERIFY(video.size() > 10000);
+        TestHttpServer server;
+        QVERIFY(server.start());
+        server.route("/app/2/" + folder + "-720p.mp4", {200, video, TestHttpServer::Mode(mode)});
+        QTemporaryDir served;
+        QVERIFY(writeFile(served.filePath("animated/" + folder + "/info.xml"), info("Lato", "Northern Lights")));
+        BackgroundCatalogue catalogue({served.filePath("backgrounds/"), served.filePath("animated/"),
+                                       served.filePath("downloaded/"), served.filePath("custombgs.xml")});
+        BgDownloadManager downloader(server.baseUrl() + "/app/2/");
+        BackgroundsPres backgrounds(&catalogue, &downloader, [] { return 0; });
+        QList<Figures> seen;
+        QElapsedTimer clock;
+        const auto note = [&] {
+            seen << Figures{backgrounds.downloadReceived(), backgrounds.downloadTotal(), backgrounds.downloadActive(),
+                            backgrounds.downloadName(), clock.elapsed()};
+        };
+        connect(&backgrounds, &BackgroundsPres::downloadReceivedChanged, this, note);
+        QSignalSpy activeSpy(&backgrounds, &BackgroundsPres::downloadActiveChanged);
+        QSignalSpy downloaded(&backgrounds, &BackgroundsPres::backgroundDownloaded);
+        QSignalSpy failed(&backgrounds, &BackgroundsPres::downloadError);
+
+        clock.start();
+        backgrounds.selectionDone(BackgroundCatalogue::folderId("animated", folder));
+        if (ending == "cancel") {
+            QTRY_COMPARE(backgrounds.downloadReceived(), qint64(video.size() / 2));
+            QVERIFY(backgrounds.isDownloading());
+            backgrounds.cancelDownload();
+            QVERIFY(!downloader.isFetching(served.filePath("downloaded/half/half-720p.mp4")));
+        } else {
+            QTRY_COMPARE(downloaded.count() + failed.count(), 1);
+        }
+        QCOMPARE(downloaded.count(), ending == "done" ? 1 : 0);
+        QCOMPARE(backgrounds.isDownloading(), ending == "error"); // a failure waits for Retry
+        QCOMPARE(activeSpy.count(), 2);
+        QVERIFY(!backgrounds.downloadActive());
+        QCOMPARE(backgrounds.downloadName(), QString());
+        QCOMPARE(backgrounds.downloadReceived(), 0);
+        QCOMPARE(backgrounds.downloadTotal(), 0);
+
+        // Every change while the transfer ran: the whole length, more and more of it, not too often.
+        QVERIFY(seen.size() >= 2);
+        QVERIFY(!seen.last().active);
+        const QList<Figures> running = seen.mid(0, seen.size() - 1);
+        qint64 before = 0;
+        for (const Figures &f : running) {
+            QVERIFY(f.active);
+            QCOMPARE(f.name, QStringLiteral("Northern Lights"));
+            QCOMPARE(f.total, qint64(video.size()));
+            QVERIFY(f.received > before && f.received <= f.total);
+            before = f.received;
+        }
+        // A coarse timer may fire up to a twentieth early.
+        QVERIFY(running.size() <= 2 + running.last().atMs * 21 / (20 * BackgroundsPres::progressIntervalMs));
+
+        if (ending == "error") {
+            backgrounds.redownload();
+            QVERIFY(backgrounds.downloadActive());
+            QCOMPARE(backgrounds.downloadName(), QStringLiteral("Northern Lights"));
+            QTRY_COMPARE(failed.count(), 2);
+            QVERIFY(!backgrounds.downloadActive());
+        }
     }
 
     void presenterListsPreviewsAndSelection()

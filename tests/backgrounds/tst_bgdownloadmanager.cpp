@@ -39,12 +39,13 @@ class TestBgDownloadManager : public QObject
     TestHttpServer server;
     const QByteArray video = fileContent(installedVideo());
 
-    // A downloader on the test server and its three signals.
+    // A downloader on the test server and its signals.
     struct Client
     {
         explicit Client(const QString &base)
             : downloader(base + QStringLiteral("/app/2/"))
             , progress(&downloader, &BgDownloadManager::progress)
+            , bytes(&downloader, &BgDownloadManager::bytesReceived)
             , done(&downloader, &BgDownloadManager::done)
             , errors(&downloader, &BgDownloadManager::downloadError)
         {
@@ -60,6 +61,7 @@ class TestBgDownloadManager : public QObject
         }
         BgDownloadManager downloader;
         QSignalSpy progress;
+        QSignalSpy bytes;
         QSignalSpy done;
         QSignalSpy errors;
     };
@@ -102,6 +104,8 @@ private Q_SLOTS:
             QVERIFY(!client.downloader.isFetching(path));
             QCOMPARE(fileContent(path), video);
             QCOMPARE(client.progress.last().at(0).toFloat(), 100.0f);
+            // A redirect's own body is not counted.
+            QCOMPARE(client.bytes.last(), QVariantList({qint64(video.size()), qint64(video.size())}));
         }
         QCOMPARE(QDir(dir.filePath("new/folder")).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
@@ -116,6 +120,10 @@ private Q_SLOTS:
         // Only the reply's last report, when the length is finally known, gives a percentage.
         for (const QList<QVariant> &report : qAsConst(client.progress))
             QCOMPARE(report.at(0).toFloat(), 100.0f);
+        QVERIFY(!client.bytes.isEmpty());
+        for (const QList<QVariant> &report : qAsConst(client.bytes))
+            QCOMPARE(report.at(1).toLongLong(), -1);
+        QCOMPARE(client.bytes.last().at(0).toLongLong(), qint64(video.size()));
         QCOMPARE(fileContent(dir.filePath("nolength.mp4")), video);
     }
 

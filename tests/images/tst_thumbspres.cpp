@@ -11,6 +11,7 @@
 
 #include <QQmlEngine>
 #include <QSignalSpy>
+#include <QThread>
 
 class TestThumbsPres : public QObject
 {
@@ -106,13 +107,61 @@ private Q_SLOTS:
         QVERIFY(!StylePreview::singleObjectScene({}));
     }
 
-    void themePreviewFramesComeAndGo()
+    // The call returns before anything is drawn; the first frame is published alone, the rest
+    // in batches, and a release drops them all.
+    void themePreviewFramesComeAsTheyAreDrawn()
     {
-        const QStringList frames = ThumbsPres::instance()->themePreviewFrames(1);
+        ThumbsPres *thumbs = ThumbsPres::instance();
+        QList<int> sizes; // of the list at each change
+        QObject watcher;
+        connect(thumbs, &ThumbsPres::themePreviewFramesChanged, &watcher,
+                [&] { sizes << thumbs->themePreviewFrames().size(); });
+        thumbs->requestThemePreview(1);
+        QVERIFY(thumbs->themePreviewBusy());
+        QVERIFY(thumbs->themePreviewFrames().isEmpty());
+        QTRY_VERIFY(!thumbs->themePreviewBusy());
+        QCOMPARE(sizes.first(), 1);
+        const QStringList frames = thumbs->themePreviewFrames();
         QVERIFY(frames.size() > 10);
-        QCOMPARE(published(frames.first()).size(), QSize(480, 270));
-        ThumbsPres::instance()->releaseThemePreview();
+        QVERIFY(sizes.size() < frames.size());
+        QCOMPARE(sizes.last(), frames.size());
+        QCOMPARE(published(frames.last()).size(), QSize(480, 270));
+        thumbs->releaseThemePreview();
+        QVERIFY(thumbs->themePreviewFrames().isEmpty());
         QVERIFY(published(frames.last()).isNull());
+    }
+
+    // Frames an older request still sends after a newer one, or after a release, are dropped.
+    void staleThemePreviewFramesAreDropped()
+    {
+        ThumbsPres *thumbs = ThumbsPres::instance();
+        thumbs->requestThemePreview(2);
+        QTRY_VERIFY(!thumbs->themePreviewBusy());
+        const QStringList alone = thumbs->themePreviewFrames();
+        const QImage aloneFirst = published(alone.first());
+
+        // The interface thread is held while theme 1's first frames are drawn: they wait in its
+        // queue when theme 2 is asked for.
+        thumbs->requestThemePreview(1);
+        QThread::msleep(500);
+        thumbs->requestThemePreview(2);
+        QVERIFY(thumbs->themePreviewFrames().isEmpty());
+        QTRY_VERIFY(!thumbs->themePreviewBusy());
+        const QStringList frames = thumbs->themePreviewFrames();
+        QCOMPARE(frames.size(), alone.size());
+        QCOMPARE(published(frames.first()), aloneFirst);
+
+        thumbs->requestThemePreview(3);
+        QThread::msleep(300);
+        thumbs->releaseThemePreview();
+        QVERIFY(!thumbs->themePreviewBusy());
+        QTest::qWait(300);
+        QVERIFY(thumbs->themePreviewFrames().isEmpty());
+
+        // A theme that is not installed draws nothing, and says it has finished.
+        thumbs->requestThemePreview(999);
+        QTRY_VERIFY(!thumbs->themePreviewBusy());
+        QVERIFY(thumbs->themePreviewFrames().isEmpty());
     }
 
     // As the application wires it: the previews draw the style being edited, here its

@@ -226,7 +226,7 @@ private Q_SLOTS:
         for (int row : {3, 2}) {
             QQuickItem *card = m_ui.visibleItem(QStringLiteral("slide%1").arg(row));
             QVERIFY(card);
-            QMetaObject::invokeMethod(card, "pointerMoved");
+            QMetaObject::invokeMethod(card, "pointerMoved", Q_ARG(QPointF, QPointF(row * 10, 5)));
             QTRY_COMPARE(showing(), QList<int>{row});
         }
     }
@@ -500,6 +500,72 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(video).size(), served.size());
         QVERIFY(m_ui.click(QStringLiteral("stopButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
+    }
+
+    // The downloading screen tells what is fetched and how far; Cancel drops the download and goes
+    // back to choose the background again. Chosen again, the bar shows on the next screens.
+    void downloadCanBeCancelled()
+    {
+        if (!canMakeVideo())
+            QSKIP("the render, style and background presenters are not published in this build");
+        const BackgroundCatalogue::Map &animated = BackgroundCatalogue::instance()->animated();
+        QVERIFY(!animated.isEmpty());
+        const QString video = animated.first().pathFor(0);
+        QFile::remove(video);
+        const QString name = QFileInfo(video).fileName();
+        QFile served(QCoreApplication::applicationDirPath() + QStringLiteral("/content/app/2/") + name);
+        QVERIFY2(served.open(QIODevice::ReadOnly), qPrintable(served.fileName()));
+        const qint64 size = served.size();
+        // Half the file, then nothing: the download stays under way until it is cancelled.
+        m_content.route(QStringLiteral("/app/2/") + name, {200, served.readAll(), TestHttpServer::Mode::StallMidBody});
+        auto megabytes = [](qint64 bytes) { return QLocale().toString(bytes / 1048576.0, 'f', 1); };
+        auto shownText = [this] {
+            QQuickItem *label = m_ui.visibleItem(QStringLiteral("downloadText"));
+            return label ? label->property("text").toString() : QString();
+        };
+
+        QTemporaryDir output;
+        startVideo(output.path(), QStringLiteral("tabAnimated"), animated.firstKey());
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("downloadingScreen"), 30000));
+        QTRY_COMPARE(shownText(), QStringLiteral("Downloading %1 \u2014 %2 of %3 MB")
+                                      .arg(animated.first().name, megabytes(size / 2), megabytes(size)));
+        QVERIFY(m_ui.click(QStringLiteral("downloadCancelButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("backgroundScreen")));
+        QObject *backgrounds = presenter("backgrounds");
+        QVERIFY(!BgDownloadManager::instance()->isFetching(video));
+        QVERIFY(!backgrounds->property("isDownloading").toBool());
+
+        QVERIFY(m_ui.click(QStringLiteral("backgroundDoneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
+        QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("previewDownloadBar")));
+        QVERIFY(QMetaObject::invokeMethod(backgrounds, "cancelDownload"));
+        QTRY_VERIFY(!m_ui.visibleItem(QStringLiteral("previewDownloadBar")));
+    }
+
+    // The theme preview shows at once and plays its frames; "Use this theme" chooses that theme
+    // as a click on its card does, and the frames go with the popup.
+    void themePreviewChoosesItsTheme()
+    {
+        QObject *style = presenter("styleSettings");
+        QObject *thumbs = presenter("thumbs");
+        QVERIFY(style && thumbs);
+        m_project->addImagePaths(photos(2, QStringLiteral("preview")));
+        QVERIFY(m_ui.click(QStringLiteral("doneButton")));
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("themeScreen")));
+        QVERIFY(m_ui.click(QStringLiteral("theme2")));
+        QCOMPARE(style->property("themeId").toInt(), 2);
+        // The Preview button shows under the pointer, which offscreen hover handlers miss: its
+        // click is made as the button makes it.
+        QObject *popup = m_ui.object(QStringLiteral("themePreviewPopup"));
+        QVERIFY(QMetaObject::invokeMethod(popup, "show", Q_ARG(QVariant, 5), Q_ARG(QVariant, QStringLiteral("Fade"))));
+        QVERIFY(popup->property("visible").toBool());
+        QTRY_VERIFY(!thumbs->property("themePreviewFrames").toStringList().isEmpty());
+        QVERIFY(m_ui.click(QStringLiteral("themePreviewUse")));
+        QCOMPARE(style->property("themeId").toInt(), 5);
+        QTRY_VERIFY(!popup->property("visible").toBool());
+        QVERIFY(thumbs->property("themePreviewFrames").toStringList().isEmpty());
+        QQuickItem *card = m_ui.visibleItem(QStringLiteral("theme5"));
+        QVERIFY(card && card->property("selected").toBool());
     }
 
     // A folder the video cannot be written to: back to the project, with the error shown.

@@ -60,7 +60,11 @@ void TestHttpServer::answer(QTcpSocket *socket, const QByteArray &request)
         head += "Content-Length: " + QByteArray::number(length) + "\r\n";
     socket->write(head + "\r\n");
     if (route.mode == Mode::Trickle) {
-        trickle(socket, route.body);
+        sendInPieces(socket, route.body, 1, trickleIntervalMs);
+        return;
+    }
+    if (route.mode == Mode::Paced) {
+        sendInPieces(socket, route.body, (route.body.size() + pacedPieces - 1) / pacedPieces, pacedIntervalMs);
         return;
     }
     const bool half = route.mode == Mode::DropMidBody || route.mode == Mode::StallMidBody;
@@ -70,15 +74,17 @@ void TestHttpServer::answer(QTcpSocket *socket, const QByteArray &request)
         socket->disconnectFromHost();
 }
 
-void TestHttpServer::trickle(QTcpSocket *socket, const QByteArray &body)
+void TestHttpServer::sendInPieces(QTcpSocket *socket, const QByteArray &body, int pieceBytes, int intervalMs)
 {
     auto *timer = new QTimer(socket);
     auto sent = QSharedPointer<int>::create(0);
-    connect(timer, &QTimer::timeout, socket, [socket, body, sent] {
-        if (*sent < body.size())
-            socket->write(body.mid((*sent)++, 1));
-        else
+    connect(timer, &QTimer::timeout, socket, [socket, body, sent, pieceBytes] {
+        if (*sent < body.size()) {
+            socket->write(body.mid(*sent, pieceBytes));
+            *sent += pieceBytes;
+        } else {
             socket->disconnectFromHost();
+        }
     });
-    timer->start(trickleIntervalMs);
+    timer->start(intervalMs);
 }

@@ -22,8 +22,11 @@ public:
         Stall,         // accepts the request and never answers
         StallMidBody,  // headers and half of the body, then nothing
         Trickle,       // headers, then one byte of the body every trickleIntervalMs
+        Paced,         // headers, then the body in pacedPieces pieces, one every pacedIntervalMs
     };
     static constexpr int trickleIntervalMs = 100;
+    static constexpr int pacedPieces = 40;
+    static constexpr int pacedIntervalMs = 10;
 
     struct Route
     {
@@ -47,7 +50,8 @@ public:
 private:
     void onConnection();
     void answer(QTcpSocket *socket, const QByteArray &request);
-    static void trickle(QTcpSocket *socket, const QByteArray &body);
+    // Writes the body pieceBytes at a time, one piece every intervalMs, then closes.
+    static void sendInPieces(QTcpSocket *socket, const QByteArray &body, int pieceBytes, int intervalMs);
 
     QTcpServer m_server;
     QHash<QString, Route> m_routes;

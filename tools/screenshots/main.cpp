@@ -6,9 +6,11 @@
 #include "app/CommonError.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
+#include "backgrounds/BackgroundsPres.h"
 #include "preview/PreviewPres.h"
 #include "project/ProjectPres.h"
 #include "project/StyleSettingsPres.h"
+#include "support/TestHttpServer.h"
 
 #include <QFile>
 #include <QApplication>
@@ -37,6 +39,8 @@ namespace {
 
 QQuickWindow *window;
 QString outDir;
+// Its files are served halfway and then nothing: its download stays under way for the pictures.
+const QString downloadingBackground = QStringLiteral("animated00002");
 
 void wait(int ms)
 {
@@ -175,6 +179,44 @@ void makeVideo(QObject *stack, const QString &samples)
     shoot(QStringLiteral("screen-8-done-no-player"));
 }
 
+// The installed loops of the default background in full, and those of downloadingBackground
+// halfway, from a server on this machine.
+void serveContent(TestHttpServer &server)
+{
+    const QDir content(QCoreApplication::applicationDirPath() + QStringLiteral("/content/app/2"));
+    const QString stalled = downloadingBackground.right(5);
+    for (const QString &name : content.entryList({QStringLiteral("00001*.mp4"), stalled + QStringLiteral("*.mp4")})) {
+        QFile file(content.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const auto mode = name.startsWith(stalled) ? TestHttpServer::Mode::StallMidBody : TestHttpServer::Mode::Normal;
+        server.route(QStringLiteral("/app/2/") + name, {200, file.readAll(), mode});
+    }
+}
+
+// A background video on its way: the bar on the style and settings screens, then the
+// downloading screen's figures and its network problem. The default background comes back after.
+void shootDownload(QObject *stack)
+{
+    QMetaObject::invokeMethod(stack, "backTo", Q_ARG(QVariant, QStringLiteral("backgroundScreen")));
+    StyleSettingsPres *style = StyleSettingsPres::instance();
+    const QString chosen = style->bgId();
+    style->setBgId(downloadingBackground);
+    BackgroundsPres *backgrounds = BackgroundsPres::instance();
+    backgrounds->selectionDone(downloadingBackground);
+    waitFor([&]() { return backgrounds->downloadReceived() > 0; }, 5000);
+    QMetaObject::invokeMethod(stack, "showStyle");
+    shoot(QStringLiteral("screen-4-style-downloading"));
+    QMetaObject::invokeMethod(stack, "showSettings");
+    shoot(QStringLiteral("screen-5-settings-downloading"));
+    QMetaObject::invokeMethod(stack, "showDownloading");
+    shoot(QStringLiteral("screen-6-downloading"));
+    shootPopup("networkProblemPopup", QStringLiteral("popup-network-problem"));
+    backgrounds->cancelDownload();
+    style->setBgId(chosen);
+    QMetaObject::invokeMethod(stack, "backTo", Q_ARG(QVariant, QStringLiteral("settingsScreen")));
+}
+
 void walk(const QString &samples)
 {
     QObject *stack = nullptr;
@@ -256,8 +298,7 @@ void walk(const QString &samples)
 
     const std::pair<const char *, const char *> screens[] = {
         {"showTheme", "screen-2-theme"}, {"showBackground", "screen-3-background"},
-        {"showStyle", "screen-4-style"}, {"showSettings", "screen-5-settings"},
-        {"showDownloading", "screen-6-downloading"}};
+        {"showStyle", "screen-4-style"}, {"showSettings", "screen-5-settings"}};
     for (const auto &screen : screens) {
         QMetaObject::invokeMethod(stack, screen.first);
         shoot(QString::fromLatin1(screen.second));
@@ -285,10 +326,8 @@ void walk(const QString &samples)
                 tabs->setProperty("currentIndex", 0);
             }
         }
-        if (qstrcmp(screen.first, "showDownloading") == 0)
-            shootPopup("networkProblemPopup", QStringLiteral("popup-network-problem"));
     }
-    QMetaObject::invokeMethod(stack, "backTo", Q_ARG(QVariant, QStringLiteral("settingsScreen")));
+    shootDownload(stack);
     makeVideo(stack, samples);
 }
 
@@ -326,6 +365,11 @@ int main(int argc, char *argv[])
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
     AppPaths::setup();
     QTemporaryDir samples;
+    TestHttpServer content;
+    if (!content.start())
+        return 1;
+    serveContent(content);
+    qputenv("PICTOVIA_CONTENT_URL", content.baseUrl().toUtf8());
 
     QQmlApplicationEngine engine;
     engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());

@@ -69,10 +69,17 @@ ColumnLayout {
             width: parent.width - 2 * Theme.gap
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            visible: preview.frame === ""
+            visible: preview.frame === "" && !downloadBar.visible
             color: Theme.textOnDark
             font.pixelSize: Theme.captionSize
             text: panel.canPlay ? qsTr("Press Play to watch the slideshow") : qsTr("Add photos first")
+        }
+        // The chosen background's video is still on its way: the picture waits for it.
+        DownloadBar {
+            id: downloadBar
+            objectName: "previewDownloadBar"
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: Theme.gap }
+            overPicture: true
         }
     }
 

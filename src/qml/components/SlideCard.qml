@@ -32,8 +32,9 @@ Item {
     readonly property bool hovered: hover.hovered
     // Whether the slide's buttons are shown; the grid shows them on one slide only.
     property bool showActions: hovered
-    // The pointer moved over the slide (also when a popup left its hover state stale).
-    signal pointerMoved()
+    // The pointer moved over the slide (also when a popup left its hover state stale), to
+    // scenePosition in the window.
+    signal pointerMoved(point scenePosition)
     signal pressed(var mouse)
     signal rotateLeft()
     signal rotateRight()
@@ -44,8 +45,8 @@ Item {
 
     HoverHandler {
         id: hover
-        onPointChanged: if (hovered) card.pointerMoved()
-        onHoveredChanged: if (hovered) card.pointerMoved()
+        onPointChanged: if (hovered) card.pointerMoved(point.scenePosition)
+        onHoveredChanged: if (hovered) card.pointerMoved(point.scenePosition)
     }
 
     // The separator: where the music ends. Made only in its own cell: every photo cell would

@@ -18,6 +18,7 @@ GridView {
     // is the pointer's, or without one the keys' current slide.
     property int cursorRow: -1
     property int pointerRow: -1
+    property point pointerPosition: Qt.point(-1, -1)
     readonly property bool hasSeparator: project.usedSlidesNumber < project.slidesNumber
     readonly property int columns: Math.max(1, Math.floor((width - leftMargin - rightMargin) / Theme.thumbSize))
     signal removeRequested(var rows)
@@ -59,6 +60,14 @@ GridView {
         event.accepted = true
     }
 
+    // Hover events the window repeats for a pointer standing still do not take the buttons
+    // back from the keys: only a move does.
+    function pointerMovedTo(row, position) {
+        if (position.x === pointerPosition.x && position.y === pointerPosition.y)
+            return
+        pointerPosition = position
+        pointerRow = row
+    }
     function isSeparatorRow(row) { return hasSeparator && row === project.usedSlidesNumber }
     // Moves the keys' current slide by step rows, over the separator, and selects it (or the
     // range from the anchor with Shift).
@@ -226,7 +235,7 @@ GridView {
             onLocate: grid.locateRequested(index, model.fileName, model.path)
             showActions: grid.pointerRow === index
                          || (grid.pointerRow < 0 && grid.activeFocus && grid.cursorRow === index && selected)
-            onPointerMoved: grid.pointerRow = index
+            onPointerMoved: grid.pointerMovedTo(index, scenePosition)
             onHoveredChanged: if (!hovered && grid.pointerRow === index) grid.pointerRow = -1
         }
     }

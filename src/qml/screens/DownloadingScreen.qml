@@ -13,6 +13,12 @@ Page {
     readonly property bool onTop: !!StackView.view && StackView.view.currentItem === screen
 
     function goBack() { StackView.view.pop() }
+    // Nothing waits for the video any more: the user chooses the background again.
+    function cancel() {
+        if (bgs)
+            bgs.cancelDownload()
+        StackView.view.backTo("backgroundScreen")
+    }
 
     header: ScreenHeader {
         title: qsTr("Downloading background")
@@ -47,16 +53,18 @@ Page {
                 fillMode: Image.PreserveAspectCrop
             }
         }
-        ProgressBar {
-            objectName: "downloadProgress"
+        DownloadBar {
             Layout.fillWidth: true
-            value: screen.bgs ? screen.bgs.downloadProgress / 100 : 0
+            // Stays in place between a failure and Retry.
+            visible: true
+            progressBar.objectName: "downloadProgress"
+            label.objectName: "downloadText"
         }
-        Label {
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            text: qsTr("%1 %").arg(screen.bgs ? screen.bgs.downloadProgress : 0)
-            color: Theme.textMuted
+        Button {
+            objectName: "downloadCancelButton"
+            Layout.alignment: Qt.AlignHCenter
+            text: qsTr("Cancel")
+            onClicked: screen.cancel()
         }
     }
 

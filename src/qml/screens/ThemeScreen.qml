@@ -22,6 +22,10 @@ Page {
     ]
 
     function goBack() { StackView.view.pop() }
+    function choose(id) {
+        if (style)
+            style.themeId = id
+    }
     function done() {
         if (style)
             style.themeSelected()
@@ -62,8 +66,8 @@ Page {
                 source: "qrc:/assets/images/templates/" + modelData.themeId + "/thumb.jpg"
                 caption: modelData.name
                 selected: screen.themeId === modelData.themeId
-                onClicked: if (screen.style) screen.style.themeId = modelData.themeId
-                onDoubleClicked: { if (screen.style) screen.style.themeId = modelData.themeId; screen.done() }
+                onClicked: screen.choose(modelData.themeId)
+                onDoubleClicked: { screen.choose(modelData.themeId); screen.done() }
                 Button {
                     objectName: "themePreview" + modelData.themeId
                     anchors.left: parent.left
@@ -92,5 +96,9 @@ Page {
         }
     }
 
-    ThemePreviewPopup { id: themePreview; objectName: "themePreviewPopup" }
+    ThemePreviewPopup {
+        id: themePreview
+        objectName: "themePreviewPopup"
+        onUseTheme: screen.choose(themeId)
+    }
 }
