@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>Zurück zum Projekt</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>%1 wird geladen — %2 von %3 MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>%1 wird geladen — %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>Hintergrund wird geladen</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>Netzwerkproblem</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>Anderen wählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>Bilder</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>Titel</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>Beschädigte Datei: öffnet, was lesbar ist</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>Es ließ sich kein Programm starten, um das Video abzuspielen. Kopieren Sie unten seinen Speicherort, um es in einem Player Ihrer Wahl zu öffnen.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>Es ließ sich kein Programm starten, um den Ordner zu öffnen. Kopieren Sie unten den Speicherort des Videos, um es in Ihrer Dateiverwaltung zu finden.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Dieses Thema verwenden</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>Volver al proyecto</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>Descargando %1 — %2 de %3 MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>Descargando %1 — %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>Descargando el fondo</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>Problema de red</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>Elegir otro</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>Imágenes</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>pistas</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>Archivo dañado: abre lo que se puede leer</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>No se pudo iniciar ningún programa para reproducir el vídeo. Copie su ubicación abajo para abrirlo en el reproductor que prefiera.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>No se pudo iniciar ningún programa para abrir la carpeta. Copie abajo la ubicación del vídeo para encontrarlo en su gestor de archivos.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Usar este tema</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>Retour au projet</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>Téléchargement de %1 — %2 sur %3 Mo</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>Téléchargement de %1 — %2 Mo</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>Téléchargement de l’arrière-plan</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1&#x202f;%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>Problème de réseau</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>En choisir un autre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>Images</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>morceaux</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>Fichier endommagé : ouvre ce qui peut être lu</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>Aucun programme n’a pu être lancé pour lire la vidéo. Copiez son emplacement ci-dessous pour l’ouvrir dans le lecteur de votre choix.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>Aucun programme n’a pu être lancé pour ouvrir le dossier. Copiez l’emplacement de la vidéo ci-dessous pour la trouver dans votre gestionnaire de fichiers.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Utiliser ce thème</translation>
     </message>
 </context>
 <context>

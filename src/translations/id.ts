@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>Kembali ke proyek</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Disalin</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Salin</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>Mengunduh %1 — %2 dari %3 MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>Mengunduh %1 — %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>Mengunduh latar</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>Masalah jaringan</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>Pilih yang lain</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>Gambar</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>lagu</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>Berkas rusak: membuka yang dapat dibaca</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>Tidak ada program yang dapat dijalankan untuk memutar video. Salin lokasinya di bawah untuk membukanya di pemutar pilihan Anda.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>Tidak ada program yang dapat dijalankan untuk membuka folder. Salin lokasi video di bawah untuk menemukannya di pengelola berkas Anda.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Pakai tema ini</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>Torna al progetto</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>Download di %1 — %2 di %3 MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>Download di %1 — %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>Download dello sfondo</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>Problema di rete</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>Scegline un altro</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>Immagini</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>brani</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>File danneggiato: apre ciò che si può leggere</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>Non è stato possibile avviare un programma per riprodurre il video. Copia il suo percorso qui sotto per aprirlo nel lettore che preferisci.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>Non è stato possibile avviare un programma per aprire la cartella. Copia il percorso del video qui sotto per trovarlo nel tuo gestore file.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Usa questo tema</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>プロジェクトに戻る</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>%1 をダウンロード中 — %2 / %3 MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>%1 をダウンロード中 — %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>背景をダウンロード中</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>ネットワークの問題</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>別の背景を選ぶ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>画像</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>曲</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>破損したファイル: 読み込める部分を開きます</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>動画を再生するプログラムを起動できませんでした。下の場所をコピーして、お好みのプレーヤーで開いてください。</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>フォルダーを開くプログラムを起動できませんでした。下の動画の場所をコピーして、ファイルマネージャーで探してください。</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>このテーマを使う</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,25 @@
         <source>Back to the project</source>
         <translation>프로젝트로 돌아가기</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>복사됨</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadBar</name>
+    <message>
+        <source>Downloading %1 — %2 of %3 MB</source>
+        <translation>%1 다운로드 중 — %2 / %3MB</translation>
+    </message>
+    <message>
+        <source>Downloading %1 — %2 MB</source>
+        <translation>%1 다운로드 중 — %2MB</translation>
+    </message>
 </context>
 <context>
     <name>DownloadChecks</name>
@@ -274,10 +293,6 @@
         <translation>배경 다운로드 중</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>Network problem</source>
         <translation>네트워크 문제</translation>
     </message>
@@ -292,6 +307,10 @@
     <message>
         <source>Select other</source>
         <translation>다른 배경 선택</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -549,10 +568,6 @@
 <context>
     <name>ProjectPres</name>
     <message>
-        <source>Images</source>
-        <translation>이미지</translation>
-    </message>
-    <message>
         <source>Audio Files</source>
         <translation>곡</translation>
     </message>
@@ -590,6 +605,17 @@
     <message>
         <source>Damaged file: opens what can be read</source>
         <translation>손상된 파일: 읽을 수 있는 부분을 엽니다</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>No program could be started to play the video. Copy its location below to open it in a player of your choice.</source>
+        <translation>동영상을 재생할 프로그램을 시작할 수 없습니다. 아래 위치를 복사해 원하는 플레이어에서 여세요.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open the folder. Copy the video&apos;s location below to find it in your file manager.</source>
+        <translation>폴더를 열 프로그램을 시작할 수 없습니다. 아래 동영상 위치를 복사해 파일 관리자에서 찾으세요.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +901,10 @@
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>이 테마 사용</translation>
     </message>
 </context>
 <context>
