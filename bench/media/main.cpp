@@ -2,6 +2,7 @@
 // with the ffmpeg command-line tool (kept between runs in the folder given, or a temp one).
 #include "render/AsyncCycleVideoInput.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -72,7 +73,7 @@ void benchMeasure(const QString &music, int runs)
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        duration = MediaFileInfo::read(music)->duration();
+        duration = MediaFileReader::read(music)->duration();
         times.push_back(timer.nsecsElapsed() / 1e9);
         std::printf("  run %d: %.3f s, duration %.6f s\n", run + 1, times.back(), duration);
     }

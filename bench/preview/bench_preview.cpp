@@ -15,6 +15,7 @@
 #include "render/IFrameSink.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
@@ -145,7 +146,7 @@ int main(int argc, char *argv[])
             continue;
         auto project = ProjectPtr::create();
         project->setSlides(quick ? slides.mid(0, 3) : slides);
-        project->setAudioTracks({MediaFileInfo::read(music)});
+        project->setAudioTracks({MediaFileReader::read(music)});
         project->setSlideDuration(5.0);
         project->setDurationFixed(true);
         const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(c.theme);

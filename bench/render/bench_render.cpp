@@ -18,6 +18,7 @@
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
@@ -232,7 +233,7 @@ int main(int argc, char *argv[])
         slide->content = photo(dir, i);
         slides.append(slide);
     }
-    const MediaFileInfoPtr track = MediaFileInfo::read(music(dir));
+    const MediaFileInfoPtr track = MediaFileReader::read(music(dir));
 
     const bool pattern = arguments.contains(QStringLiteral("--pattern-loop"));
     const auto videoBackground = [&](int quality) { return pattern ? patternLoop(dir, quality) : defaultLoop(); };

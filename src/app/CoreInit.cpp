@@ -1,5 +1,6 @@
 #include "app/CoreInit.h"
 #include "app/MetaTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 #include <QtGlobal>
 
@@ -17,6 +18,7 @@ void initPictoviaCore()
 {
     initResources();
     registerMetaTypes();
+    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
 #ifdef __GLIBC__
     // Pictures of megabytes are made and dropped on several threads. Left to itself, the allocator
     // raises this threshold after the first such frees and then keeps freed pictures in its

@@ -1,5 +1,4 @@
 #include "app/MetaTypes.h"
-#include "images/ThumbGeneratorTask.h"
 
 void registerMetaTypes()
 {
@@ -7,6 +6,5 @@ void registerMetaTypes()
     qRegisterMetaType<QSharedPointer<QPixmap>>("QSharedPointer<QPixmap>");
     qRegisterMetaType<QSharedPointer<QImage>>("ImageSharedPointer");
     qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
-    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
 }
 

@@ -11,6 +11,7 @@
 #include "render/FFmpegPtr.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 #include "render/VideoFile.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
@@ -278,7 +279,7 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     QList<MediaFileInfoPtr> tracks;
     for (const QString &path : options.music) {
         try {
-            tracks.append(MediaFileInfo::read(path));
+            tracks.append(MediaFileReader::read(path));
         } catch (...) {
             *error = QStringLiteral("Cannot read the music file %1").arg(path);
             return {};

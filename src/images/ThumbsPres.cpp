@@ -3,9 +3,9 @@
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageLoading.h"
 #include "images/ImageProvider.h"
-#include "images/StylePreview.h"
 #include "project/ProjectPres.h"
 #include "theme/SceneStyle.h"
+#include "theme/StylePreview.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QPixmap>

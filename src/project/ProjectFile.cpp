@@ -3,6 +3,7 @@
 #include "app/AppConstants.h"
 #include "app/Logging.h"
 #include "project/AtomicFile.h"
+#include "render/MediaFileReader.h"
 #include "theme/ThemeReader.h"
 
 #include <QFile>
@@ -91,7 +92,7 @@ MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs, Project &project)
         project.missingMusic.append(path);
         return {};
     }
-    const MediaFileInfoPtr track = MediaFileInfo::tryRead(path);
+    const MediaFileInfoPtr track = MediaFileReader::tryRead(path);
     // No sound at all is as good as none: durations would be fitted to nothing.
     if (!track || !(track->duration() > 0.0f)) {
         project.unreadableMusic.append(path);

@@ -9,6 +9,7 @@
 #include "project/SettingsPres.h"
 #include "project/SlidesListModel.h"
 #include "project/TextSlidePres.h"
+#include "render/MediaFileReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -255,7 +256,7 @@ void ProjectPres::addAudioPaths(const QStringList &paths)
     const int before = tracks.size();
     for (const QString &path : paths) {
         // Unreadable files are reported by the reader; the other files are still added.
-        if (const MediaFileInfoPtr track = MediaFileInfo::tryRead(path))
+        if (const MediaFileInfoPtr track = MediaFileReader::tryRead(path))
             tracks.append(track);
     }
     setAudioList(tracks);

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariantMap>
 
-// One music track as the project keeps it: measured once, when it is added.
+// One music track as the project keeps it: measured once, when it is added (MediaFileReader).
 class MediaFileInfo : public QObject
 {
     Q_OBJECT
@@ -13,12 +13,6 @@ class MediaFileInfo : public QObject
 public:
     MediaFileInfo(float duration, const QString &artist, const QString &title, const QString &fileName,
                   const QString &path);
-
-    // Opens and decodes the whole file to measure it; failures are reported through
-    // CommonError and thrown as the media library's error code (an int).
-    static QSharedPointer<MediaFileInfo> read(const QString &path);
-    // As read, but null on any failure (out of memory included), so no exception leaves a QML call.
-    static QSharedPointer<MediaFileInfo> tryRead(const QString &path);
 
     float duration() const { return m_duration; }
     QString artist() const { return m_artist; }

@@ -3,10 +3,10 @@
 #include "app/PresenterRegistry.h"
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
-#include "images/StylePreview.h"
 #include "images/ThumbsPres.h"
 #include "project/ProjectPres.h"
 #include "project/StyleSettingsPres.h"
+#include "theme/StylePreview.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QQmlEngine>

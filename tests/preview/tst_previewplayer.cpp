@@ -7,6 +7,7 @@
 #include "preview/PreviewPlayer.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 
 #include <QDir>
 #include <QMutexLocker>
@@ -123,7 +124,7 @@ private Q_SLOTS:
         const QString music = tone(QStringLiteral("stop.m4a"), 5.0);
         QVERIFY(!music.isEmpty());
         auto project = imageProject(ramps, 2.0, 0);
-        project->audioTracks = {MediaFileInfo::read(music)};
+        project->audioTracks = {MediaFileReader::read(music)};
         PreviewRun run = runOf(project, threeBoxTheme(5));
         run.background = BackgroundDescriptor::ofFile(ramps.first());
         const int before = threadCount();
@@ -155,7 +156,7 @@ private Q_SLOTS:
         for (int i = 0; i < soundSlides; ++i)
             pictures.append(ramps.at(i % ramps.size()));
         auto project = imageProject(pictures, 5.0, 0);
-        project->audioTracks = {MediaFileInfo::read(music)};
+        project->audioTracks = {MediaFileReader::read(music)};
         QCOMPARE(project->totalDuration, length);
 
         // A sound card soundRate times faster than real time (a minute in fifteen seconds, normally).
@@ -193,7 +194,7 @@ private Q_SLOTS:
         auto project = imageProject(ramps, 10.0, 0);
         for (double seconds : tracks)
             project->audioTracks.append(
-                MediaFileInfo::read(tone(QStringLiteral("track%1.m4a").arg(seconds), seconds)));
+                MediaFileReader::read(tone(QStringLiteral("track%1.m4a").arg(seconds), seconds)));
         PreviewAudio audio(project, from);
         QVector<qint16> samples(int((end + 1.0 - from) * PreviewAudio::sampleRate) * PreviewAudio::channels);
         QCOMPARE(audio.read(reinterpret_cast<char *>(samples.data()), samples.size() * 2), qint64(samples.size() * 2));

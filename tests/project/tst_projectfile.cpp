@@ -4,6 +4,7 @@
 
 #include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
+#include "render/MediaFileReader.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -105,7 +106,7 @@ private Q_SLOTS:
         QFETCH(bool, fixed);
         auto project = ProjectPtr::create();
         project->setOutputSettings(0, dir.path() + "/Видео out");
-        project->setAudioTracks({MediaFileInfo::read(tone1), MediaFileInfo::read(tone2)});
+        project->setAudioTracks({MediaFileReader::read(tone1), MediaFileReader::read(tone2)});
         project->setSlides({slide(ImageSlideType, path("a photo.jpg"), CommonDuration, 0.0, 3),
                             slide(TextSlideType, "Summer \"2026\"\nline two", OwnDuration, 2.5),
                             slide(ImageSlideType, path("写真.png"), OwnDuration, 1.0, -2),

@@ -5,6 +5,7 @@
 #include "app/CommonError.h"
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 #include "render/VideoOutputWorker.h"
 
 #include <QDir>
@@ -175,7 +176,7 @@ private Q_SLOTS:
                  0);
         const QString path = dir.filePath("music.mp4");
         auto project = imageProject({red, green}, 1.0, 0);
-        project->audioTracks = {MediaFileInfo::read(music)};
+        project->audioTracks = {MediaFileReader::read(music)};
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), path);
         QVERIFY(render.render());
         const QJsonObject probed = VideoProbe::probe(path);
@@ -212,7 +213,7 @@ private Q_SLOTS:
         };
         QCOMPARE(tone(readSeconds), 0);
         auto project = imageProject({red, green}, 1.5, 0);
-        project->audioTracks = {MediaFileInfo::read(music)};
+        project->audioTracks = {MediaFileReader::read(music)};
         QCOMPARE(tone(playedSeconds), 0);
         QSignalSpy messages(CommonError::instance(), &CommonError::error);
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), dir.filePath("cut.mp4"));

@@ -4,6 +4,7 @@
 #include "app/CommonError.h"
 #include "render/AudioInput.h"
 #include "render/MediaFileInfo.h"
+#include "render/MediaFileReader.h"
 #include "render/VideoInput.h"
 
 #include <sys/stat.h>
@@ -54,14 +55,14 @@ private Q_SLOTS:
 
     void readMeasuresTheWholeFileAndItsTags()
     {
-        const MediaFileInfoPtr info = MediaFileInfo::read(file("tagged.mp3"));
+        const MediaFileInfoPtr info = MediaFileReader::read(file("tagged.mp3"));
         QVERIFY(qAbs(info->duration() - 3.0f) < 0.03f);
         QCOMPARE(info->artist(), QStringLiteral("Анна"));
         QCOMPARE(info->title(), QStringLiteral("Morning Song"));
         QCOMPARE(info->songName(), QStringLiteral("Morning Song"));
         QCOMPARE(info->path(), file("tagged.mp3"));
 
-        const MediaFileInfoPtr plain = MediaFileInfo::read(file("plain.m4a"));
+        const MediaFileInfoPtr plain = MediaFileReader::read(file("plain.m4a"));
         QVERIFY(qAbs(plain->duration() - 1.5f) < 0.03f);
         QVERIFY(plain->title().isEmpty());
         QCOMPARE(plain->songName(), QStringLiteral("plain.m4a"));
@@ -71,7 +72,7 @@ private Q_SLOTS:
     {
         // 2500 frames of 576 samples: a float running total would be off by 2.7 ms.
         QVERIFY(makeTone(file("long.mp3"), 180.0, 8000, 1, {"-b:a", "8k"}));
-        QCOMPARE(MediaFileInfo::read(file("long.mp3"))->duration(), 180.0f);
+        QCOMPARE(MediaFileReader::read(file("long.mp3"))->duration(), 180.0f);
     }
 
     void durationText_data()
@@ -97,18 +98,18 @@ private Q_SLOTS:
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
         // The user is told plainly; the report server keeps the technical text.
-        expectFailure([&] { MediaFileInfo::read(file("empty.mp3")); }, "", file("empty.mp3") + notSound);
+        expectFailure([&] { MediaFileReader::read(file("empty.mp3")); }, "", file("empty.mp3") + notSound);
 
         QFile text(file("notes.mp3"));
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write(QByteArray("These are not the sounds you are looking for.\n").repeated(40));
         text.close();
-        expectFailure([&] { MediaFileInfo::read(file("notes.mp3")); }, "", file("notes.mp3") + notSound);
+        expectFailure([&] { MediaFileReader::read(file("notes.mp3")); }, "", file("notes.mp3") + notSound);
 
-        expectFailure([&] { MediaFileInfo::read(file("gone.mp3")); }, "", file("gone.mp3") + notSound);
+        expectFailure([&] { MediaFileReader::read(file("gone.mp3")); }, "", file("gone.mp3") + notSound);
         // A named pipe would hold the open for ever, waiting for a writer.
         QVERIFY(::mkfifo(QFile::encodeName(file("pipe.mp3")).constData(), 0600) == 0);
-        expectFailure([&] { MediaFileInfo::read(file("pipe.mp3")); }, "Not a regular file: ", file("pipe.mp3"));
+        expectFailure([&] { MediaFileReader::read(file("pipe.mp3")); }, "Not a regular file: ", file("pipe.mp3"));
 
         // A video file without sound is no music track; an audio file is no background video.
         expectFailure([&] { AudioInput input(file("silent.mp4")); }, "", file("silent.mp4") + notSound);
@@ -126,7 +127,7 @@ private Q_SLOTS:
         half.write(bytes.left(bytes.size() / 2 + 77));
         half.close();
         QSignalSpy spy(CommonError::instance(), &CommonError::error);
-        const MediaFileInfoPtr info = MediaFileInfo::read(file("half.mp3"));
+        const MediaFileInfoPtr info = MediaFileReader::read(file("half.mp3"));
         QVERIFY(info->duration() > 1.0f && info->duration() < 2.0f);
         QCOMPARE(spy.count(), 0);
     }
@@ -135,7 +136,7 @@ private Q_SLOTS:
     {
         const QString spaced = file("my music — ÿ 音楽 песня.mp3");
         QVERIFY(QFile::copy(file("tagged.mp3"), spaced));
-        QVERIFY(qAbs(MediaFileInfo::read(spaced)->duration() - 3.0f) < 0.03f);
+        QVERIFY(qAbs(MediaFileReader::read(spaced)->duration() - 3.0f) < 0.03f);
 
         // The library takes "clip:" for a protocol it does not know; the file fallback opens it.
         QVERIFY(QFile::copy(file("tagged.mp3"), file("clip:1.mp3")));
@@ -144,7 +145,7 @@ private Q_SLOTS:
         QSignalSpy spy(CommonError::instance(), &CommonError::error);
         float duration = 0;
         try {
-            duration = MediaFileInfo::read(QStringLiteral("clip:1.mp3"))->duration();
+            duration = MediaFileReader::read(QStringLiteral("clip:1.mp3"))->duration();
         } catch (int) {
         }
         QDir::setCurrent(previous);

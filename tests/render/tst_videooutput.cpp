@@ -8,6 +8,7 @@
 #include "render/BgraToYuv.h"
 #include "render/EncoderFrameConverter.h"
 #include "render/FFmpegPtr.h"
+#include "render/MediaFileReader.h"
 #include "render/VideoEncoder.h"
 #include "render/VideoFile.h"
 
@@ -287,7 +288,7 @@ private Q_SLOTS:
                                     "-ac", "2", second}),
                  0);
         auto project = ProjectPtr::create();
-        project->audioTracks = {MediaFileInfo::read(first), MediaFileInfo::read(second)};
+        project->audioTracks = {MediaFileReader::read(first), MediaFileReader::read(second)};
         project->totalDuration = 2.0;
 
         const QString path = dir.filePath(QStringLiteral("music.mp4"));

@@ -1,4 +1,4 @@
-#include "images/StylePreview.h"
+#include "theme/StylePreview.h"
 #include "images/ImageLoading.h"
 #include "theme/SceneSprite.h"
 #include "theme/TextPicture.h"

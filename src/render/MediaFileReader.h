@@ -1,0 +1,16 @@
+#pragma once
+
+#include "render/MediaFileInfo.h"
+
+#include <QString>
+
+// Measures a music file for the project's track record: the media library decodes it whole.
+class MediaFileReader
+{
+public:
+    // Opens and decodes the whole file to measure it; failures are reported through
+    // CommonError and thrown as the media library's error code (an int).
+    static MediaFileInfoPtr read(const QString &path);
+    // As read, but null on any failure (out of memory included), so no exception leaves a QML call.
+    static MediaFileInfoPtr tryRead(const QString &path);
+};

@@ -1,0 +1,3 @@
+#pragma once
+
+// A presenter header for the foundation above to climb to.
