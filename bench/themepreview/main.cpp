@@ -5,6 +5,7 @@
 // The photos come from bench-thumbs (4000 x 3000 JPEGs, some turned by their EXIF orientation).
 // Run it under a display: xvfb-run -a -s "-screen 0 1400x1000x24" build/bin/bench-themepreview [--rounds N]
 #include "../BenchSupport.h"
+#include "../StallMeter.h"
 
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
@@ -31,46 +32,14 @@
 #include <algorithm>
 #include <cstdio>
 
+using BenchSupport::spin;
+using BenchSupport::StallMeter;
+
 namespace {
 
 constexpr int photoCount = 6;
 constexpr int themeCount = 8;
 
-// Longest gap between ticks of a 5 ms timer: how long the interface could not answer.
-class StallMeter : public QObject
-{
-public:
-    StallMeter()
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this]() {
-            const qint64 now = m_clock.nsecsElapsed();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_clock.start();
-        m_last = 0;
-        m_timer.start();
-    }
-    double longestMs() const { return m_longest / 1e6; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
-
-void spin(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 QStringList makePhotos(const QString &dir)
 {

@@ -7,6 +7,7 @@
 // reports the longest stall while their quick thumbnails arrive.
 // Run it under a display: xvfb-run -a -s "-screen 0 1400x1000x24" build/bin/bench-ui
 #include "../BenchSupport.h"
+#include "../StallMeter.h"
 
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
@@ -36,38 +37,13 @@
 #include <algorithm>
 #include <cstdio>
 
+using BenchSupport::spin;
+using BenchSupport::StallMeter;
+
 namespace {
 
 constexpr int photoCount = 500;
 
-// Longest gap between ticks of a 5 ms timer: how long the interface could not answer.
-class StallMeter : public QObject
-{
-public:
-    StallMeter()
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this]() {
-            const qint64 now = m_clock.nsecsElapsed();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_clock.start();
-        m_last = 0;
-        m_timer.start();
-    }
-    double longestMs() const { return m_longest / 1e6; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
 
 // The calling thread's time on a CPU and its time spent ready but waiting for one, in ms (Linux
 // schedstat): a stall with little CPU and much waiting is the machine's load, not our work.
@@ -84,15 +60,6 @@ ThreadTimes threadTimes()
         return {};
     const QList<QByteArray> fields = file.readAll().split(' ');
     return {fields.value(0).toDouble() / 1e6, fields.value(1).toDouble() / 1e6};
-}
-
-// Runs the event loop for ms, sleeping when there is nothing to do, as the application's own loop
-// does: a loop that polled instead would take a core from the thumbnail threads.
-void spin(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 QStringList makePhotos(const QString &dir, int count)

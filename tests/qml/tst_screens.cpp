@@ -67,6 +67,20 @@ class TestScreens : public QObject
         return names;
     }
 
+    // Removes the first animated background's video from disk; video is where it belongs, path
+    // its address on the content server, served the bytes the server has for it.
+    static bool takeAwayFirstAnimatedVideo(QString &video, QString &path, QByteArray &served)
+    {
+        video = BackgroundCatalogue::instance()->animated().first().pathFor(0);
+        QFile::remove(video);
+        path = QStringLiteral("/app/2/") + QFileInfo(video).fileName();
+        QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/content") + path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        served = file.readAll();
+        return true;
+    }
+
     bool canMakeVideo() const
     {
         return presenter("render") && presenter("styleSettings") && presenter("backgrounds");
@@ -482,22 +496,19 @@ private Q_SLOTS:
             QSKIP("the render, style and background presenters are not published in this build");
         const BackgroundCatalogue::Map &animated = BackgroundCatalogue::instance()->animated();
         QVERIFY(!animated.isEmpty());
-        const QString video = animated.first().pathFor(0);
-        QFile::remove(video);
-        const QString name = QFileInfo(video).fileName();
-        const QString path = QStringLiteral("/app/2/") + name;
-        QFile served(QCoreApplication::applicationDirPath() + QStringLiteral("/content") + path);
-        QVERIFY2(served.open(QIODevice::ReadOnly), qPrintable(served.fileName()));
+        QString video, path;
+        QByteArray served;
+        QVERIFY(takeAwayFirstAnimatedVideo(video, path, served));
         m_content.route(path, {404, "gone"});
 
         QTemporaryDir output;
         startVideo(output.path(), QStringLiteral("tabAnimated"), animated.firstKey());
         QVERIFY(m_ui.waitForScreen(QStringLiteral("downloadingScreen"), 30000));
         QTRY_VERIFY(m_ui.visibleItem(QStringLiteral("networkProblemPopupAccept")));
-        m_content.route(path, {200, served.readAll()});
+        m_content.route(path, {200, served});
         QVERIFY(m_ui.click(QStringLiteral("networkProblemPopupAccept")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("renderingScreen"), 30000));
-        QCOMPARE(QFileInfo(video).size(), served.size());
+        QCOMPARE(QFileInfo(video).size(), qint64(served.size()));
         QVERIFY(m_ui.click(QStringLiteral("stopButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("settingsScreen"), 30000));
     }
@@ -510,14 +521,12 @@ private Q_SLOTS:
             QSKIP("the render, style and background presenters are not published in this build");
         const BackgroundCatalogue::Map &animated = BackgroundCatalogue::instance()->animated();
         QVERIFY(!animated.isEmpty());
-        const QString video = animated.first().pathFor(0);
-        QFile::remove(video);
-        const QString name = QFileInfo(video).fileName();
-        QFile served(QCoreApplication::applicationDirPath() + QStringLiteral("/content/app/2/") + name);
-        QVERIFY2(served.open(QIODevice::ReadOnly), qPrintable(served.fileName()));
+        QString video, path;
+        QByteArray served;
+        QVERIFY(takeAwayFirstAnimatedVideo(video, path, served));
         const qint64 size = served.size();
         // Half the file, then nothing: the download stays under way until it is cancelled.
-        m_content.route(QStringLiteral("/app/2/") + name, {200, served.readAll(), TestHttpServer::Mode::StallMidBody});
+        m_content.route(path, {200, served, TestHttpServer::Mode::StallMidBody});
         auto megabytes = [](qint64 bytes) { return QLocale().toString(bytes / 1048576.0, 'f', 1); };
         auto shownText = [this] {
             QQuickItem *label = m_ui.visibleItem(QStringLiteral("downloadText"));
