@@ -30,7 +30,7 @@ pictovia_layer(backgrounds DEPENDS media)
 pictovia_layer(render DEPENDS theme)
 # Project files and the saved-projects store.
 pictovia_layer(projectfiles DEPENDS theme)
-# Everything QML sees. A presenter reaches another only through what the composition root wires.
+# Everything QML sees.
 pictovia_layer(presenters DEPENDS render projectfiles backgrounds)
 # The preview player and its presenter.
 pictovia_layer(preview DEPENDS presenters)
