@@ -119,7 +119,6 @@ void BgDownloadManager::startRequest()
     reply = network->get(request);
     // The network stops reading ahead once this much waits, so memory stays bounded by it.
     reply->setReadBufferSize(readBufferBytes);
-    connect(reply, &QNetworkReply::downloadProgress, this, &BgDownloadManager::downloadProgress);
     connect(reply, &QNetworkReply::readyRead, this, &BgDownloadManager::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &BgDownloadManager::downloadFinished);
     connect(reply, &QNetworkReply::errorOccurred, this, &BgDownloadManager::onDownloadError);
@@ -238,8 +237,19 @@ void BgDownloadManager::onReadyRead()
     const QString problem = takeAvailable();
     if (!problem.isEmpty())
         fail(problem);
-    else if (!DownloadChecks::isRedirect(*reply))
-        Q_EMIT bytesReceived(received, DownloadChecks::declaredLength(*reply));
+    else
+        reportReceived();
+}
+
+void BgDownloadManager::reportReceived()
+{
+    // A redirect's own body is not the video.
+    if (DownloadChecks::isRedirect(*reply))
+        return;
+    const qint64 length = DownloadChecks::declaredLength(*reply);
+    Q_EMIT bytesReceived(received, length);
+    if (length > 0 && received > 0)
+        Q_EMIT progress(float(received) * 100.0f / float(length));
 }
 
 void BgDownloadManager::downloadFinished()
@@ -254,8 +264,10 @@ void BgDownloadManager::downloadFinished()
         problem = DownloadChecks::headProblem(*reply, maximumBytes);
     if (problem.isEmpty())
         problem = DownloadChecks::lengthProblem(*reply, received);
-    if (problem.isEmpty())
+    if (problem.isEmpty()) {
+        reportReceived();
         problem = store();
+    }
     if (!problem.isEmpty()) {
         fail(problem);
         return;
@@ -263,16 +275,6 @@ void BgDownloadManager::downloadFinished()
     reply->deleteLater();
     reply = nullptr;
     Q_EMIT done();
-}
-
-void BgDownloadManager::downloadProgress(qlonglong receivedBytes, qlonglong total)
-{
-    if (!reply)
-        return;
-    stallTimer.start();
-    if (total <= 0 || receivedBytes <= 0)
-        return;
-    Q_EMIT progress(float(receivedBytes) * 100.0f / float(total));
 }
 
 void BgDownloadManager::onDownloadError(QNetworkReply::NetworkError code)

@@ -62,22 +62,23 @@ public:
     QString errorString() const { return lastError; }
 
 Q_SIGNALS:
-    void progress(float percent);
     // The bytes of the video stored so far, each time more arrive; total is -1 when the server
-    // has not told the length.
+    // has not told the length. progress is the same as a percentage, where the length is known.
     void bytesReceived(qint64 received, qint64 total);
+    void progress(float percent);
     void done();
     // reason as errorString() gives it.
     void downloadError(const QString &reason);
 
 public Q_SLOTS:
     void downloadFinished();
-    void downloadProgress(qlonglong received, qlonglong total);
     void onDownloadError(QNetworkReply::NetworkError code);
     void onDownloadSslErrors(const QList<QSslError> &errors);
 
 private Q_SLOTS:
     void onReadyRead();
+    // Tells bytesReceived and progress what has been stored so far.
+    void reportReceived();
     void onStalled();
     void onRateWindow();
 
