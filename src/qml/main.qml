@@ -64,6 +64,8 @@ ApplicationWindow {
     // endings take camera files (IMG_0001.JPG) too.
     function pictureNameFilter(label) { return project.pictureNameFilter(label) }
     function audioNameFilter(label) { return project.audioNameFilter(label) }
+    // Bytes as megabytes with one decimal, in the reader's number format ("3,1" in German).
+    function megabytes(bytes) { return Number(bytes / 1048576).toLocaleString(Qt.locale(), "f", 1) }
     function slidesText(count) {
         return count === 1 ? qsTr("1 slide") : qsTr("%1 slides").arg(count)
     }

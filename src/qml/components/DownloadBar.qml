@@ -15,11 +15,9 @@ Control {
     readonly property alias label: label
     readonly property alias progressBar: progress
     readonly property string text: !active ? ""
-        : total > 0 ? qsTr("Downloading %1 — %2 of %3 MB").arg(bgs.downloadName).arg(megabytes(received))
-                                                           .arg(megabytes(total))
-        : qsTr("Downloading %1 — %2 MB").arg(bgs.downloadName).arg(megabytes(received))
-
-    function megabytes(bytes) { return Number(bytes / 1048576).toLocaleString(Qt.locale(), "f", 1) }
+        : total > 0 ? qsTr("Downloading %1 — %2 of %3 MB").arg(bgs.downloadName).arg(appWindow.megabytes(received))
+                                                           .arg(appWindow.megabytes(total))
+        : qsTr("Downloading %1 — %2 MB").arg(bgs.downloadName).arg(appWindow.megabytes(received))
 
     visible: active
     padding: overPicture ? Theme.gap : 0

@@ -111,7 +111,7 @@ GridView {
     function selectAll() {
         var rows = []
         for (var i = 0; i < count; ++i)
-            if (!(hasSeparator && i === project.usedSlidesNumber))
+            if (!isSeparatorRow(i))
                 rows.push(i)
         setSelection(rows)
     }
@@ -119,7 +119,7 @@ GridView {
         if (modifiers & Qt.ShiftModifier && anchorRow >= 0) {
             var rows = []
             for (var i = Math.min(anchorRow, row); i <= Math.max(anchorRow, row); ++i)
-                if (!(hasSeparator && i === project.usedSlidesNumber))
+                if (!isSeparatorRow(i))
                     rows.push(i)
             setSelection(rows)
             cursorRow = row

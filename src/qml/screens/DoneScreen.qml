@@ -20,7 +20,7 @@ Page {
         if (bytes >= 1024 * 1024 * 1024)
             return qsTr("%1 GB").arg(Number(bytes / 1073741824).toLocaleString(Qt.locale(), "f", 1))
         if (bytes >= 1024 * 1024)
-            return qsTr("%1 MB").arg(Number(bytes / 1048576).toLocaleString(Qt.locale(), "f", 1))
+            return qsTr("%1 MB").arg(appWindow.megabytes(bytes))
         return qsTr("%1 KB").arg(Math.max(1, Math.round(bytes / 1024)))
     }
 
