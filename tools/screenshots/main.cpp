@@ -304,7 +304,8 @@ void walk(const QString &samples)
         shoot(QString::fromLatin1(screen.second));
         if (qstrcmp(screen.first, "showTheme") == 0)
             shootPopup("themePreviewPopup", QStringLiteral("popup-theme-preview"), [](QObject *p) {
-                call(p, "show", {3, QStringLiteral("Flying")});
+                // The name as the theme's card shows it, in the screens' language.
+                call(p, "show", {3, QCoreApplication::translate("ThemeScreen", "Flying")});
             });
         if (qstrcmp(screen.first, "showBackground") == 0) {
             QObject *tabs = find("backgroundTabs");
