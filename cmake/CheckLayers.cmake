@@ -1,7 +1,9 @@
 # cmake -DSOURCE_DIR=<src> [-DLAYERS_FILE=<Layers.cmake>] -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.16)
 # Fails, naming each one, on every include of a header from a layer above the including file's
-# (the layers and their order: src/Layers.cmake), and on a file no layer rule takes.
+# (the layers and their order: src/Layers.cmake), on a file no layer rule takes, and on a
+# presenter reaching another presenter through its instance() instead of through what the
+# composition root hands it.
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
@@ -31,12 +33,27 @@ foreach(file ${files})
       list(APPEND problems "${file} (${layer}) includes ${header} (${theirs}): a layer above its own")
     endif()
   endforeach()
+  if(layer IN_LIST PICTOVIA_WIRED_LAYERS)
+    get_filename_component(own ${file} NAME_WE)
+    file(STRINGS ${SOURCE_DIR}/${file} reaches REGEX "[A-Za-z_]+(Pres|Model)::instance\\(\\)")
+    foreach(line ${reaches})
+      string(REGEX MATCHALL "[A-Za-z_]+(Pres|Model)::instance\\(\\)" calls "${line}")
+      foreach(call ${calls})
+        string(REGEX REPLACE "::instance\\(\\)$" "" other "${call}")
+        if(NOT other STREQUAL own)
+          list(APPEND problems
+            "${file} (${layer}) reaches ${other} through its instance(): let app/PresenterRegistry.cpp hand it in")
+        endif()
+      endforeach()
+    endforeach()
+  endif()
 endforeach()
+list(REMOVE_DUPLICATES problems)
 
 if(problems)
   list(LENGTH problems count)
   string(REPLACE ";" "\n  " listed "${problems}")
-  message(FATAL_ERROR "${count} include(s) against the layering in src/Layers.cmake:\n  ${listed}\n"
+  message(FATAL_ERROR "${count} place(s) against the layering in src/Layers.cmake:\n  ${listed}\n"
     "A layer uses only the layers below it. Move the code to the layer where both sides may see it, "
     "or pass what is needed in from above (a signal, a narrow interface).")
 endif()

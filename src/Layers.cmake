@@ -38,12 +38,16 @@ pictovia_layer(preview DEPENDS presenters)
 # cli/) stand on it.
 pictovia_layer(app DEPENDS preview)
 
+# The layers whose presenters reach each other only through what the composition root
+# (app/PresenterRegistry.cpp) hands them: no OtherPres::instance() or OtherModel::instance() there.
+set(PICTOVIA_WIRED_LAYERS presenters preview)
+
 # regex over the path under src/ -> layer; the first match wins.
 set(PICTOVIA_LAYER_RULES
   "^app/(main|PresenterRegistry|CoreInit|TerminationNotifier|AppTranslations)\\." app
   "^cli/" app
   "^preview/" preview
-  "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\." presenters
+  "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\.|^project/I(ProjectSource|OpenProject|ProjectStyle|StyleChoices|OutputChoices|SlideRows)\\.h$" presenters
   "^project/(Slide|Project|OutputSettings|ProjectTexts)\\.|^render/MediaFileInfo\\.|^theme/StyleSettings\\.|^backgrounds/BackgroundDescriptor\\." records
   "^app/" foundation
   "^images/" images

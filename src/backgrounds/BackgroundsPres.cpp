@@ -6,7 +6,7 @@
 #include "images/ImageDecoder.h"
 #include "images/ImageLoading.h"
 #include "images/ImageProvider.h"
-#include "project/SettingsPres.h"
+#include "project/OutputSettings.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -31,9 +31,7 @@ QString registerImage(const QString &path)
 
 BackgroundsPres::BackgroundsPres()
     : BackgroundsPres(BackgroundCatalogue::instance(), BgDownloadManager::instance(),
-                      // The resolution chosen on the video settings screen: the project's own
-                      // changes only when the render starts, after the file was looked for.
-                      [] { return SettingsPres::instance()->resolution(); })
+                      [] { return OutputSettings().quality; })
 {
 }
 

@@ -44,6 +44,8 @@ public:
     // A presenter over another catalogue and downloader (tests); resolution gives the output
     // resolution (0 720p, 1 1080p, 2 2160p) whose video file selectionDone makes sure of.
     BackgroundsPres(BackgroundCatalogue *catalogue, BgDownloadManager *downloader, ResolutionSource resolution);
+    // The resolution chosen on the video settings screen (the default one until this is set).
+    void setResolutionSource(ResolutionSource resolution) { m_resolution = std::move(resolution); }
 
     QVariantList animated() const { return m_animated; }
     QVariantList standard() const { return m_standard; }

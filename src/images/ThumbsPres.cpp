@@ -3,7 +3,7 @@
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageLoading.h"
 #include "images/ImageProvider.h"
-#include "project/ProjectPres.h"
+#include "project/IProjectSource.h"
 #include "theme/SceneStyle.h"
 #include "theme/StylePreview.h"
 #include "theme/ThemeCatalogue.h"
@@ -26,9 +26,9 @@ const QString placeholderPhoto = QStringLiteral(":/assets/images/imgStyleThumbSl
 const QStringList samplePhotos = {placeholderPhoto, QStringLiteral(":/assets/images/sample2.png"),
                                   QStringLiteral(":/assets/images/sample3.png")};
 
-SlidePtr firstSlideOfType(int type)
+SlidePtr firstSlideOfType(const QVector<SlidePtr> &projectSlides, int type)
 {
-    for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
+    for (const SlidePtr &slide : projectSlides) {
         // A missing photo has nothing to show; the next one, or the sample, stands in.
         if (slide->type == type && !slide->missing)
             return slide;
@@ -37,10 +37,10 @@ SlidePtr firstSlideOfType(int type)
 }
 
 // The project's first photos that can be shown, or the sample pictures.
-QVector<Slide> themePreviewSlides()
+QVector<Slide> themePreviewSlides(const QVector<SlidePtr> &projectSlides)
 {
     QVector<Slide> slides;
-    for (const SlidePtr &slide : ProjectPres::instance()->project()->slides) {
+    for (const SlidePtr &slide : projectSlides) {
         if (slide->type == ImageSlideType && !slide->leftOut() && slides.size() < themePreviewPhotos)
             slides << *slide;
     }
@@ -126,12 +126,18 @@ QString ThumbsPres::publish(const QImage &image, const QString &previous)
     return id;
 }
 
+QVector<SlidePtr> ThumbsPres::projectSlides() const
+{
+    const ProjectPtr project = m_project ? m_project->project() : ProjectPtr();
+    return project ? project->slides : QVector<SlidePtr>();
+}
+
 void ThumbsPres::genImgStyleThumb()
 {
     const StyleSettingsPtr current = style();
     Slide slide;
     slide.content = placeholderPhoto;
-    if (const SlidePtr first = firstSlideOfType(ImageSlideType))
+    if (const SlidePtr first = firstSlideOfType(projectSlides(), ImageSlideType))
         slide = *first;
     const QImage preview = StylePreview::photoPreview(canvas(previewWidth, previewHeight),
                                                       ThemeCatalogue::instance()->templateFor(current->themeId), slide);
@@ -141,7 +147,7 @@ void ThumbsPres::genImgStyleThumb()
 void ThumbsPres::genTextStyleThumb()
 {
     const StyleSettingsPtr current = style();
-    const SlidePtr first = firstSlideOfType(TextSlideType);
+    const SlidePtr first = firstSlideOfType(projectSlides(), TextSlideType);
     const QString text = first ? first->content : QStringLiteral("Pictovia");
     SceneStyle *sceneStyle = SceneStyle::instance();
     const QImage preview = StylePreview::textPreview(canvas(previewWidth, previewHeight),
@@ -160,7 +166,7 @@ void ThumbsPres::requestThemePreview(int themeId)
     setThemePreviewBusy(true);
     // What the interface thread owns is read here; decoding and drawing happen on the pool.
     const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style()->bgId);
-    const QVector<Slide> slides = themePreviewSlides();
+    const QVector<Slide> slides = themePreviewSlides(projectSlides());
     const SceneStyleSnapshot sceneStyle = SceneStyle::instance()->snapshot();
     QtConcurrent::run(&m_themePool, [this, themeId, request, cancelled, background, slides, sceneStyle] {
         const auto deliver = [this, request, cancelled](const QImage &frame) {

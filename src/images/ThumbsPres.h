@@ -2,6 +2,7 @@
 
 #include "app/Singleton.h"
 #include "backgrounds/BackgroundDescriptor.h"
+#include "project/Slide.h"
 #include "theme/StyleSettings.h"
 
 #include <QElapsedTimer>
@@ -15,6 +16,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+
+class IProjectSource;
 
 // The style screen's two previews (a photo slide and a text slide placed in the chosen theme
 // over the chosen background) and the theme screen's looping preview, published as ids of the
@@ -55,6 +58,8 @@ public:
     // Where the current style comes from (the style settings presenter, set at start-up);
     // without one a new style record is used.
     void setStyleSource(std::function<StyleSettingsPtr()> source) { m_styleSource = std::move(source); }
+    // The open project, whose first photos and text the previews show; without one, samples.
+    void setProjectSource(const IProjectSource *project) { m_project = project; }
 
 Q_SIGNALS:
     void imgStyleThumbChanged();
@@ -68,6 +73,7 @@ private:
     ~ThumbsPres() override;
 
     StyleSettingsPtr style() const;
+    QVector<SlidePtr> projectSlides() const;
     // The chosen background covering width x height.
     QImage canvas(int width, int height) const;
     static QImage canvas(const BackgroundDescriptor &background, int width, int height);
@@ -87,6 +93,7 @@ private:
     QElapsedTimer m_themeClock;
     QTimer m_framesTimer;
     std::function<StyleSettingsPtr()> m_styleSource;
+    const IProjectSource *m_project = nullptr;
     // One thread: a preview never takes more than a core from the interface.
     QThreadPool m_themePool;
 };

@@ -2,13 +2,12 @@
 
 #include "app/Logging.h"
 #include "backgrounds/BackgroundCatalogue.h"
-#include "backgrounds/BackgroundsPres.h"
 #include "images/ImageProvider.h"
 #include "preview/PreviewPlayer.h"
-#include "project/ProjectPres.h"
+#include "project/IProjectSource.h"
+#include "project/ISlideRows.h"
+#include "project/IStyleChoices.h"
 #include "project/SlidesListModel.h"
-#include "project/StyleSettingsPres.h"
-#include "render/RenderPres.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <algorithm>
@@ -31,37 +30,30 @@ PreviewPres::PreviewPres()
     connect(m_player, &PreviewPlayer::frameShown, this, &PreviewPres::showFrame);
     connect(m_player, &PreviewPlayer::ended, this, &PreviewPres::onEnded);
 
-    ProjectPres *project = ProjectPres::instance();
-    for (auto signal : {&ProjectPres::slidesChanged, &ProjectPres::audioChanged, &ProjectPres::slideDurationChanged,
-                        &ProjectPres::usedSlidesNumberChanged})
-        connect(project, signal, this, &PreviewPres::choicesChanged);
-    // Rotations and texts change inside the grid without a project signal; thumbnails arriving
-    // change nothing in the video.
-    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this,
-            [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
-                if (!(roles.size() == 1 && roles.first() == SlidesListModel::ImgIdRole))
-                    choicesChanged();
-            });
-    followStyle();
-    // A render has the machine to itself, and nothing of the preview's is in its way.
-    connect(RenderPres::instance(), &RenderPres::isRenderingChanged, this, [this] {
-        if (RenderPres::instance()->isRendering())
-            stop();
-    });
     updateDuration();
 }
 
-void PreviewPres::followStyle()
+void PreviewPres::setChoices(const IProjectSource *project, IStyleChoices *style, const ISlideRows *rows)
 {
-    StyleSettingsPres *style = StyleSettingsPres::instance();
-    for (auto signal : {&StyleSettingsPres::themeIdChanged, &StyleSettingsPres::bgIdChanged,
-                        &StyleSettingsPres::borderSizeChanged, &StyleSettingsPres::borderColorChanged,
-                        &StyleSettingsPres::imgShadowBlurChanged, &StyleSettingsPres::textShadowBlurChanged,
-                        &StyleSettingsPres::fontFamilyChanged, &StyleSettingsPres::fontWeightChanged,
-                        &StyleSettingsPres::fontColorChanged})
-        connect(style, signal, this, &PreviewPres::choicesChanged);
-    // A video background downloaded meanwhile replaces the thumbnail that stood in for it.
-    connect(BackgroundsPres::instance(), &BackgroundsPres::backgroundDownloaded, this, &PreviewPres::choicesChanged);
+    m_project = project;
+    m_style = style;
+    m_rows = rows;
+    updateDuration();
+}
+
+void PreviewPres::slidesDataChanged(const QModelIndex &, const QModelIndex &, const QVector<int> &roles)
+{
+    // Rotations and texts change inside the grid without a project signal.
+    if (!(roles.size() == 1 && roles.first() == SlidesListModel::ImgIdRole))
+        choicesChanged();
+}
+
+void PreviewPres::setRendering(bool rendering)
+{
+    m_rendering = rendering;
+    // A render has the machine to itself, and nothing of the preview's is in its way.
+    if (rendering)
+        stop();
 }
 
 PreviewPres::~PreviewPres()
@@ -79,9 +71,10 @@ void PreviewPres::setRunSource(RunSource source)
 PreviewRun PreviewPres::currentRun(double from) const
 {
     PreviewRun run;
-    const ProjectPtr project = ProjectPres::instance()->project();
-    StyleSettingsPres *style = StyleSettingsPres::instance();
-    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
+    if (!m_project || !m_style)
+        return run;
+    const ProjectPtr project = m_project->project();
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(m_style->themeId());
     if (!project || !theme)
         return run;
     // Counted without missing photos: a project of missing photos only has nothing to play.
@@ -89,10 +82,10 @@ PreviewRun PreviewPres::currentRun(double from) const
     if (snapshot->usedSlidesNumber <= 0)
         return run;
     // As a render does: the choices are applied afresh, even before the style screens were opened.
-    style->applyStyle();
+    m_style->applyStyle();
     run.project = snapshot;
     run.theme = theme;
-    run.background = PreviewRun::backgroundFor(BackgroundCatalogue::instance()->entry(style->bgId()));
+    run.background = PreviewRun::backgroundFor(BackgroundCatalogue::instance()->entry(m_style->bgId()));
     run.from = from;
     return run;
 }
@@ -146,13 +139,10 @@ double PreviewPres::slideStart(const Project &project, int slideIndex)
 
 void PreviewPres::playFromSlide(int row)
 {
-    const SlidesListModel *model = SlidesListModel::instance();
-    if (row < 0 || row >= model->rowCount() || model->kindAt(row) == SeparatorKind)
+    const int slideIndex = m_rows ? m_rows->slideIndexAt(row) : -1;
+    if (slideIndex < 0 || !m_project)
         return;
-    int slideIndex = 0;
-    for (int r = 0; r < row; ++r)
-        slideIndex += model->kindAt(r) == SeparatorKind ? 0 : 1;
-    const double start = slideStart(*ProjectPres::instance()->project(), slideIndex);
+    const double start = slideStart(*m_project->project(), slideIndex);
     if (start >= 0.0)
         startAt(start);
 }
@@ -180,7 +170,7 @@ void PreviewPres::startAt(double from, bool playing)
     m_restart.stop();
     m_sinceStart.start();
     m_player->stop();
-    if (RenderPres::instance()->isRendering()) {
+    if (m_rendering) {
         setPlaying(false);
         return;
     }

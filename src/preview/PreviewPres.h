@@ -11,8 +11,12 @@
 
 #include <functional>
 
+class IProjectSource;
+class ISlideRows;
+class IStyleChoices;
 class ImageProvider;
 class PreviewPlayer;
+class QModelIndex;
 
 // The live preview ("preview" in QML): plays the open project with its theme, background,
 // style and music at 640 x 360, restarts from the same time when any of them changes, and
@@ -45,6 +49,9 @@ public:
     // Plays from the start of the slide in that row of the slide grid.
     Q_INVOKABLE void playFromSlide(int row);
 
+    // What the preview plays: the open project with the style, and the grid's rows for
+    // playFromSlide. The changes of either come in through the slots below.
+    void setChoices(const IProjectSource *project, IStyleChoices *style, const ISlideRows *rows);
     // Another source of runs, for tests; the default reads the open project and the style.
     void setRunSource(RunSource source);
     PreviewPlayer *player() const { return m_player; }
@@ -55,9 +62,13 @@ public:
 public Q_SLOTS:
     // Something the video is made of changed: a running preview restarts from the same time.
     void choicesChanged();
-    // A render is starting: the preview stops and lets it have the machine (it also refuses to
-    // start while a render runs).
+    // As pause.
     void stop();
+    // A render started or ended: the preview stops and lets it have the machine, and refuses
+    // to start while the render runs.
+    void setRendering(bool rendering);
+    // A slide of the grid changed (a rotation, a text); thumbnails arriving are no change.
+    void slidesDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
 
 Q_SIGNALS:
     void playingChanged();
@@ -70,8 +81,6 @@ private:
     PreviewPres();
     ~PreviewPres() override;
 
-    // Style, theme and background changes restart the preview like project changes do.
-    void followStyle();
     PreviewRun currentRun(double from) const;
     // Plays from that time on, or shows only the picture there.
     void startAt(double from, bool playing = true);
@@ -85,6 +94,10 @@ private:
     ImageProvider *m_provider;
     PreviewPlayer *m_player;
     RunSource m_source;
+    const IProjectSource *m_project = nullptr;
+    IStyleChoices *m_style = nullptr;
+    const ISlideRows *m_rows = nullptr;
+    bool m_rendering = false;
     QTimer m_restart; // gathers the bursts of change signals into one restart
     QElapsedTimer m_sinceStart; // from the start of a run to its first picture
     bool m_awaitingFirstFrame = false;

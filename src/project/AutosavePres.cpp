@@ -1,18 +1,21 @@
 #include "project/AutosavePres.h"
 
-#include "project/ProjectPres.h"
-#include "project/SavedProjectsPres.h"
-#include "project/StyleSettingsPres.h"
+#include "project/IOpenProject.h"
+#include "project/IProjectStore.h"
+#include "project/IProjectStyle.h"
 
 AutosavePres::AutosavePres()
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(defaultDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &AutosavePres::flush);
-    connect(ProjectPres::instance(), &ProjectPres::projectEdited, this, &AutosavePres::edited);
-    connect(ProjectPres::instance(), &ProjectPres::projectSaved, this, &AutosavePres::explicitlySaved);
-    connect(StyleSettingsPres::instance(), &StyleSettingsPres::styleEdited, this, &AutosavePres::edited);
-    connect(SavedProjectsPres::instance(), &SavedProjectsPres::projectDeleted, this, &AutosavePres::projectDeleted);
+}
+
+void AutosavePres::setProject(IOpenProject *project, IProjectStyle *style, IProjectStore *store)
+{
+    m_project = project;
+    m_style = style;
+    m_store = store;
 }
 
 void AutosavePres::edited()
@@ -27,50 +30,48 @@ void AutosavePres::flush()
     if (!m_pending)
         return;
     // A project with neither slides nor music is not worth a folder; its edits wait for content.
-    ProjectPres *project = ProjectPres::instance();
-    if (!project->hasContent())
+    if (!m_project->hasContent())
         return;
-    const bool written = project->saveQuietly();
+    const bool written = m_project->saveQuietly();
     if (written)
-        StyleSettingsPres::instance()->save();
+        m_style->save();
     setState(!written, written, !written);
 }
 
 void AutosavePres::explicitlySaved()
 {
     m_timer.stop();
-    StyleSettingsPres::instance()->save();
+    m_style->save();
     setState(false, true);
 }
 
 void AutosavePres::openProject(int row)
 {
     // Both read before the flush: writing the open project moves it to the top of the list.
-    SavedProjectsPres *saved = SavedProjectsPres::instance();
-    const ProjectPtr project = saved->loadProject(row);
-    const StyleSettings style = *saved->loadStyle(row);
+    const ProjectPtr project = m_store->loadProject(row);
+    const StyleSettings style = *m_store->loadStyle(row);
     // The open project itself: its edits are newer than its file.
-    if (project->id == ProjectPres::instance()->project()->id) {
+    if (project->id == m_project->project()->id) {
         flush();
         return;
     }
     flush();
-    ProjectPres::instance()->openProject(project);
-    StyleSettingsPres::instance()->setFrom(style);
+    m_project->openProject(project);
+    m_style->setFrom(style);
     setState(false, !project->id.isEmpty());
 }
 
 void AutosavePres::newProject()
 {
     flush();
-    ProjectPres::instance()->reset();
-    StyleSettingsPres::instance()->reset();
+    m_project->reset();
+    m_style->reset();
     setState(false, false);
 }
 
 void AutosavePres::projectDeleted(const QString &id)
 {
-    if (id.isEmpty() || id != ProjectPres::instance()->project()->id)
+    if (id.isEmpty() || id != m_project->project()->id)
         return;
     // Its edits go with it: a later write would bring the deleted project back.
     m_timer.stop();

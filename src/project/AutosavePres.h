@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QTimer>
 
+class IOpenProject;
+class IProjectStore;
+class IProjectStyle;
+
 // Keeps the open project saved (QML "autosave"): every edit of the slides, the music, the
 // durations, the output settings or the style is written a moment after the last one, so a
 // slider drag is one write, and at once before another project replaces it or the program
@@ -27,6 +31,9 @@ public:
     bool pending() const { return m_pending; }
     bool saved() const { return m_saved; }
     bool failed() const { return m_failed; }
+    // What is kept saved: the open project with its style, in the saved-projects list. Its
+    // edits come in through edited(), explicitlySaved() and projectDeleted().
+    void setProject(IOpenProject *project, IProjectStyle *style, IProjectStore *store);
     // How long after the last edit the project is written.
     void setDelay(int milliseconds) { m_timer.setInterval(milliseconds); }
 
@@ -38,6 +45,14 @@ public:
     // An empty project with the default style in place of the open one, which is written first.
     Q_INVOKABLE void newProject();
 
+public Q_SLOTS:
+    // The project or its style changed: written a moment after the last such change.
+    void edited();
+    // The user saved the project: its style goes with it, nothing waits.
+    void explicitlySaved();
+    // A saved project was deleted; when it is the open one, an empty project replaces it.
+    void projectDeleted(const QString &id);
+
 Q_SIGNALS:
     void pendingChanged();
     void savedChanged();
@@ -47,11 +62,11 @@ private:
     friend class Singleton<AutosavePres>;
     AutosavePres();
 
-    void edited();
-    void explicitlySaved();
-    void projectDeleted(const QString &id);
     void setState(bool pending, bool saved, bool failed = false);
 
+    IOpenProject *m_project = nullptr;
+    IProjectStyle *m_style = nullptr;
+    IProjectStore *m_store = nullptr;
     QTimer m_timer;
     bool m_pending = false;
     bool m_saved = false;

@@ -1,5 +1,5 @@
 #include "project/DialogFoldersPres.h"
-#include "project/SettingsPres.h"
+#include "project/IOutputChoices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,6 @@ static QString standardFolder(QStandardPaths::StandardLocation location)
 DialogFoldersPres::DialogFoldersPres()
     : m_settings(QSharedPointer<QSettings>::create())
 {
-    connect(SettingsPres::instance(), &SettingsPres::saveDirChanged, this, &DialogFoldersPres::resultFolderChanged);
 }
 
 QUrl DialogFoldersPres::folder(const QString &key, QStandardPaths::StandardLocation standard) const
@@ -56,7 +55,7 @@ QUrl DialogFoldersPres::audioFolder() const
 
 QUrl DialogFoldersPres::resultFolder() const
 {
-    const QString current = SettingsPres::instance()->saveDir();
+    const QString current = m_output ? m_output->saveDir() : QString();
     return isFolder(current) ? QUrl::fromLocalFile(current) : folder(resultKey, QStandardPaths::MoviesLocation);
 }
 

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+class IOutputChoices;
+
 // Where the file dialogs open (QML "dialogFolders"): where a dialog of the same kind was last left,
 // kept across restarts; before that, and once that folder is gone, in the user's folder for the
 // kind (Pictures, Music, Videos; home without it). Read as the dialog opens: a folder removed
@@ -27,6 +29,9 @@ public:
     QUrl photosFolder() const;
     QUrl audioFolder() const;
     QUrl resultFolder() const;
+    // The video settings' folder, where the result-folder chooser opens while it exists; its
+    // changes are announced as resultFolderChanged.
+    void setOutputChoices(const IOutputChoices *output) { m_output = output; }
 
 public Q_SLOTS:
     void setPhotosFolder(const QUrl &folder);
@@ -47,4 +52,5 @@ private:
     bool remember(const QString &key, const QUrl &folder);
 
     QSharedPointer<QSettings> m_settings;
+    const IOutputChoices *m_output = nullptr;
 };

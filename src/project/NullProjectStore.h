@@ -6,6 +6,11 @@
 class NullProjectStore : public IProjectStore
 {
 public:
+    // One for everyone who has no store yet.
+    static NullProjectStore *shared();
+
     QString saveProject(const ProjectPtr &project) override;
     ProjectPtr loadProject(int row) override;
+    StyleSettingsPtr loadStyle(int row) override;
+    void saveStyle(const QString &id, const StyleSettingsPtr &style) override;
 };

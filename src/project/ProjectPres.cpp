@@ -6,7 +6,7 @@
 #include "project/ImgSlidePres.h"
 #include "project/NullProjectStore.h"
 #include "project/ProjectTexts.h"
-#include "project/SettingsPres.h"
+#include "project/IOutputChoices.h"
 #include "project/SlidesListModel.h"
 #include "project/TextSlidePres.h"
 #include "render/MediaFileReader.h"
@@ -18,19 +18,22 @@
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
 
-static NullProjectStore *nullStore()
-{
-    static NullProjectStore store;
-    return &store;
-}
-
 ProjectPres::ProjectPres()
     : m_project(ProjectPtr::create())
-    , m_model(SlidesListModel::instance())
-    , m_store(nullStore())
+    , m_store(NullProjectStore::shared())
 {
-    // The video settings screen edits the open project's output settings.
-    connect(SettingsPres::instance(), &SettingsPres::outputEdited, this, &ProjectPres::takeEditedOutput);
+}
+
+ProjectPres::~ProjectPres() = default;
+
+void ProjectPres::setProjectStore(IProjectStore *store)
+{
+    m_store = store ? store : NullProjectStore::shared();
+}
+
+void ProjectPres::setSlidesModel(SlidesListModel *model)
+{
+    m_model = model;
     // Not an edit: the file is as it was, only now known to be unreadable. Many such photos
     // arriving together are counted out once.
     connect(m_model, &SlidesListModel::slideLeftOut, this, [this] {
@@ -43,13 +46,6 @@ ProjectPres::ProjectPres()
             updateTimeline();
         });
     });
-}
-
-ProjectPres::~ProjectPres() = default;
-
-void ProjectPres::setProjectStore(IProjectStore *store)
-{
-    m_store = store ? store : nullStore();
 }
 
 void ProjectPres::setDurationFixed(bool fixed)
@@ -415,17 +411,15 @@ bool ProjectPres::saveProject()
 // A project saved before its folder was ever chosen keeps the folder on screen.
 void ProjectPres::takeOutputSettings(const OutputSettings &output)
 {
-    SettingsPres *settings = SettingsPres::instance();
-    const int quality = output.quality >= 0 && output.quality <= 2 ? output.quality : settings->resolution();
-    const QString saveDir = output.saveDir.isEmpty() ? settings->saveDir() : output.saveDir;
+    const int quality = output.quality >= 0 && output.quality <= 2 ? output.quality : m_output->resolution();
+    const QString saveDir = output.saveDir.isEmpty() ? m_output->saveDir() : output.saveDir;
     m_project->setOutputSettings(quality, saveDir);
-    settings->showOutput(quality, saveDir);
+    m_output->showOutput(quality, saveDir);
 }
 
 void ProjectPres::takeEditedOutput()
 {
-    const SettingsPres *settings = SettingsPres::instance();
-    m_project->setOutputSettings(settings->resolution(), settings->saveDir());
+    m_project->setOutputSettings(m_output->resolution(), m_output->saveDir());
     Q_EMIT projectEdited();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/Singleton.h"
+#include "project/IOpenProject.h"
 #include "project/Project.h"
 
 #include <QList>
@@ -12,13 +13,14 @@
 #include <QVariant>
 #include <QVariantList>
 
+class IOutputChoices;
 class IProjectStore;
 class SlidesListModel;
 
 // The open project: keeps the slide grid and the project record in step, fits the slides to
 // the music and saves the project into the saved-projects list. Every edit is announced with
 // projectEdited, so that edits are saved however the session ends.
-class ProjectPres : public QObject
+class ProjectPres : public QObject, public IOpenProject
 {
     Q_OBJECT
     Q_PROPERTY(QString timelineText MEMBER m_timelineText NOTIFY timelineChanged)
@@ -41,7 +43,7 @@ class ProjectPres : public QObject
 public:
     static ProjectPres *instance() { return Singleton<ProjectPres>::instance(); }
 
-    ProjectPtr project() const { return m_project; }
+    ProjectPtr project() const override { return m_project; }
     bool isDurationFixed() const { return m_project->isDurationFixed; }
     void setDurationFixed(bool fixed);
     int slideDuration() const { return int(m_project->effectiveSlideDuration); }
@@ -63,15 +65,20 @@ public:
     void setPixelRatio(double ratio) { m_pixelRatio = ratio; }
     // The saved-projects list; without one, saving keeps nothing and loading gives an empty project.
     void setProjectStore(IProjectStore *store);
+    // The slide grid the project is shown in; set before the first edit.
+    void setSlidesModel(SlidesListModel *model);
+    // The video settings screen: an opened project's output is shown there, and the screen's
+    // edits (outputEdited) come back through takeEditedOutput.
+    void setOutputChoices(IOutputChoices *output) { m_output = output; }
 
     void addAudioPaths(const QStringList &paths);
     void addImagePaths(const QStringList &paths);
     // Replaces the open project's content, output settings included; saves nothing.
-    void openProject(const ProjectPtr &source);
+    void openProject(const ProjectPtr &source) override;
     // Whether there is anything to keep: a slide or a music track.
-    bool hasContent() const;
+    bool hasContent() const override;
     // Saves the project without a word to the user when it has content; false when not saved.
-    bool saveQuietly();
+    bool saveQuietly() override;
 
     // The image files directly inside the folders (".jpg", ".jpeg", ".gif", ".png" in any
     // letter case), in name order, folder after folder; missing folders are skipped.
@@ -91,7 +98,7 @@ public:
     Q_INVOKABLE void setSlideDuration(int index, int durationType, double duration);
     Q_INVOKABLE void loadPrj(int index);
     Q_INVOKABLE void save();
-    Q_INVOKABLE void reset();
+    Q_INVOKABLE void reset() override;
     // The missing photo in that grid row is the chosen file from now on.
     Q_INVOKABLE void locateSlide(int row, const QVariant &url);
     // How many missing photos the folder of the chosen file (or the chosen folder) holds under
@@ -102,6 +109,10 @@ public:
     // The folder a missing photo was in, or its nearest ancestor that still exists, as a URL;
     // empty when none does.
     Q_INVOKABLE QUrl nearestFolderOf(const QString &path) const;
+
+public Q_SLOTS:
+    // The video settings screen's resolution or folder changed: the project takes them.
+    void takeEditedOutput();
 
 Q_SIGNALS:
     void audioChanged();
@@ -140,7 +151,6 @@ private:
     void updateSeparator();
     bool saveProject();
     void takeOutputSettings(const OutputSettings &output);
-    void takeEditedOutput();
     // The grid rows of the missing photos found by file name in the folder of url, each with
     // its file there.
     QList<QPair<int, QString>> relinkable(const QVariant &url) const;
@@ -159,6 +169,7 @@ private:
     double m_pixelRatio = 1.0;
     bool m_hasTextSlide = false;
     bool m_leftOutPending = false; // a photo turned out unreadable; the slides are counted again soon
-    SlidesListModel *m_model;
+    SlidesListModel *m_model = nullptr;
     IProjectStore *m_store;
+    IOutputChoices *m_output = nullptr;
 };

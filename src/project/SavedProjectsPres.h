@@ -42,9 +42,9 @@ public:
 
     QString saveProject(const ProjectPtr &project) override;
     ProjectPtr loadProject(int row) override;
-    StyleSettingsPtr loadStyle(int row);
+    StyleSettingsPtr loadStyle(int row) override;
     // Nothing happens while the project has no id (it was never saved).
-    void saveStyle(const QString &id, const StyleSettingsPtr &style);
+    void saveStyle(const QString &id, const StyleSettingsPtr &style) override;
 
     Q_INVOKABLE bool remove(int index);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "project/IOutputChoices.h"
 
 #include <QObject>
 #include <QString>
@@ -8,7 +9,7 @@
 // The output resolution (0 720p, 1 1080p, 2 2160p) and the folder videos are written to, as the
 // settings screen shows them. They are the open project's own: opening a project shows its
 // settings here, and the user's changes go back into it (outputEdited).
-class SettingsPres : public QObject
+class SettingsPres : public QObject, public IOutputChoices
 {
     Q_OBJECT
     Q_PROPERTY(int resolution READ resolution WRITE setResolution NOTIFY resolutionChanged)
@@ -17,10 +18,10 @@ class SettingsPres : public QObject
 public:
     static SettingsPres *instance() { return Singleton<SettingsPres>::instance(); }
 
-    int resolution() const { return m_resolution; }
+    int resolution() const override { return m_resolution; }
     void setResolution(int resolution);
     // The stored folder with links and dot segments resolved; as stored while it does not exist.
-    QString saveDir() const;
+    QString saveDir() const override;
     // Always announced, even unchanged, so the screen refreshes the folder it shows.
     void setSaveDir(const QString &saveDir);
 
@@ -30,7 +31,7 @@ public:
     Q_INVOKABLE void mkSaveDir();
 
     // Shows an opened project's settings; not an edit.
-    void showOutput(int resolution, const QString &saveDir);
+    void showOutput(int resolution, const QString &saveDir) override;
 
 Q_SIGNALS:
     void resolutionChanged();

@@ -226,6 +226,16 @@ int SlidesListModel::kindAt(int row) const
     return isRow(row) ? m_items.at(row)->kind() : 0;
 }
 
+int SlidesListModel::slideIndexAt(int row) const
+{
+    if (!isRow(row) || m_items.at(row) == m_separator)
+        return -1;
+    int index = 0;
+    for (int r = 0; r < row; ++r)
+        index += m_items.at(r) == m_separator ? 0 : 1;
+    return index;
+}
+
 SlidePtr SlidesListModel::slideAt(int row) const
 {
     return isRow(row) && m_items.at(row) != m_separator ? m_items.at(row)->slide() : SlidePtr();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "project/ISlideRows.h"
 #include "project/Slide.h"
 
 #include <QAbstractListModel>
@@ -13,7 +14,7 @@ class SeparatorSlidePres;
 
 // The photo grid: one presenter per slide in display order, plus the separator where the
 // music ends. Owns every presenter in its rows except the separator, which it keeps for good.
-class SlidesListModel : public QAbstractListModel
+class SlidesListModel : public QAbstractListModel, public ISlideRows
 {
     Q_OBJECT
 
@@ -62,6 +63,7 @@ public:
     int kindAt(int row) const;
     // The slide record of that row; null for the separator or no such row.
     SlidePtr slideAt(int row) const;
+    int slideIndexAt(int row) const override;
     SeparatorSlidePres *separatorPres() const { return m_separator; }
 
 Q_SIGNALS:

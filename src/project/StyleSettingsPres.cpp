@@ -2,15 +2,21 @@
 #include "app/AppConstants.h"
 
 #include "backgrounds/BackgroundCatalogue.h"
-#include "project/ProjectPres.h"
-#include "project/SavedProjectsPres.h"
+#include "project/IProjectSource.h"
+#include "project/NullProjectStore.h"
 #include "theme/SceneStyle.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 StyleSettingsPres::StyleSettingsPres()
     : style(StyleSettingsPtr::create())
+    , m_store(NullProjectStore::shared())
 {
+}
+
+void StyleSettingsPres::setProjectStore(IProjectStore *store)
+{
+    m_store = store ? store : NullProjectStore::shared();
 }
 
 void StyleSettingsPres::storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)())
@@ -177,7 +183,7 @@ void StyleSettingsPres::applyStyle()
 void StyleSettingsPres::load(int index)
 {
     // A copy: setFrom must not read the record it is writing.
-    const StyleSettings saved = *SavedProjectsPres::instance()->loadStyle(index);
+    const StyleSettings saved = *m_store->loadStyle(index);
     setFrom(saved);
 }
 
@@ -200,7 +206,8 @@ void StyleSettingsPres::bgSelected()
 
 void StyleSettingsPres::save()
 {
-    SavedProjectsPres::instance()->saveStyle(ProjectPres::instance()->project()->id, style);
+    if (m_project)
+        m_store->saveStyle(m_project->project()->id, style);
 }
 
 void StyleSettingsPres::reset()

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "project/IProjectStyle.h"
+#include "project/IStyleChoices.h"
 #include "theme/StyleSettings.h"
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 
+class IProjectSource;
+class IProjectStore;
+
 // The look of the video as the style screens choose it (QML "styleSettings"): theme, background,
 // border, shadows, font and text colour. Keeps the style record saved with the project and
 // turns it, with the theme's and the background's defaults, into the SceneStyle renders use.
-class StyleSettingsPres : public QObject
+class StyleSettingsPres : public QObject, public IStyleChoices, public IProjectStyle
 {
     Q_OBJECT
     Q_PROPERTY(int borderSize READ borderSize WRITE setBorderSize NOTIFY borderSizeChanged)
@@ -41,30 +46,35 @@ public:
     void setBorderColor(const QColor &color);
     QColor fontColor() const;
     void setFontColor(const QColor &color);
-    int themeId() const { return style->themeId; }
+    int themeId() const override { return style->themeId; }
     void setThemeId(int id);
-    QString bgId() const { return style->bgId; }
+    QString bgId() const override { return style->bgId; }
     void setBgId(const QString &id);
     QString fontFamily() const;
     void setFontFamily(const QString &family);
     int fontWeight() const { return style->fontWeight; }
     void setFontWeight(int weight);
 
+    // Where styles are saved and read back; without one, nothing is kept and loads give the default.
+    void setProjectStore(IProjectStore *store);
+    // The open project, whose folder save() writes into.
+    void setProjectSource(const IProjectSource *project) { m_project = project; }
+
     // The current record, shared; its content changes with every write.
     StyleSettingsPtr styleSettings() const { return style; }
     // Takes over s; own colours that s lacks keep the current ones.
-    void setFrom(const StyleSettings &s);
+    void setFrom(const StyleSettings &s) override;
     // An id the background catalogue no longer holds becomes the default background.
     void checkBackground();
     // Fills SceneStyle from the record, the theme of themeId and the background of bgId.
-    void applyStyle();
+    void applyStyle() override;
 
     // The style of the saved project at that row of the saved-projects list.
     Q_INVOKABLE void load(int index);
     Q_INVOKABLE void themeSelected();
     Q_INVOKABLE void bgSelected();
     // Into the open project's folder; nothing before the project was first saved.
-    Q_INVOKABLE void save();
+    Q_INVOKABLE void save() override;
     // The background of that id is gone (a user's own picture removed from the list).
     Q_INVOKABLE void backgroundRemoved(const QString &id);
     bool hasOwnBorderColor() const { return style->hasOwnBorderColor; }
@@ -72,7 +82,7 @@ public:
     // Back to the theme's border colour and the background's text colour.
     Q_INVOKABLE void useThemeBorderColor();
     Q_INVOKABLE void useBackgroundFontColor();
-    Q_INVOKABLE void reset();
+    Q_INVOKABLE void reset() override;
 
 Q_SIGNALS:
     void borderSizeChanged();
@@ -96,4 +106,6 @@ private:
     void editedIf(bool changed);
 
     StyleSettingsPtr style;
+    IProjectStore *m_store;
+    const IProjectSource *m_project = nullptr;
 };

@@ -3,9 +3,9 @@
 #include "app/Logging.h"
 #include "backgrounds/BackgroundCatalogue.h"
 #include "images/ImageProvider.h"
-#include "project/ProjectPres.h"
-#include "project/SettingsPres.h"
-#include "project/StyleSettingsPres.h"
+#include "project/IOutputChoices.h"
+#include "project/IProjectSource.h"
+#include "project/IStyleChoices.h"
 #include "render/RenderController.h"
 #include "render/VideoFile.h"
 #include "theme/ThemeCatalogue.h"
@@ -65,6 +65,13 @@ QString RenderPres::resultPathFor(const QString &saveDir, const QDateTime &time)
     return path;
 }
 
+void RenderPres::setChoices(const IProjectSource *project, const IOutputChoices *output, IStyleChoices *style)
+{
+    m_project = project;
+    m_output = output;
+    m_style = style;
+}
+
 void RenderPres::start()
 {
     m_progress = 0;
@@ -77,9 +84,8 @@ void RenderPres::start()
     m_controller = new RenderController(this);
     connectController();
 
-    const ProjectPtr project = ProjectPres::instance()->project();
-    const SettingsPres *settings = SettingsPres::instance();
-    project->setOutputSettings(settings->resolution(), settings->saveDir());
+    const ProjectPtr project = m_project->project();
+    project->setOutputSettings(m_output->resolution(), m_output->saveDir());
     const QString saveDir = project->output.saveDir;
     // Its failure shows up as the video's open failure, with the folder named.
     QDir().mkpath(saveDir);
@@ -90,10 +96,9 @@ void RenderPres::start()
 
     // The style is applied afresh, so the video shows the choices even before the style
     // screens were opened.
-    StyleSettingsPres *style = StyleSettingsPres::instance();
-    style->applyStyle();
-    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(style->bgId());
-    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId());
+    m_style->applyStyle();
+    const BackgroundDescriptor background = BackgroundCatalogue::instance()->entry(m_style->bgId());
+    const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(m_style->themeId());
     setIsRendering(true);
     // Missing photos stay in the open project but are not in the video.
     m_controller->start(project->withoutMissingSlides(), theme, background, m_resultPath);

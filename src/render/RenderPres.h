@@ -10,6 +10,9 @@
 #include <QString>
 #include <QUrl>
 
+class IOutputChoices;
+class IProjectSource;
+class IStyleChoices;
 class RenderController;
 
 // Starts, watches and stops a render for the rendering and done screens (QML "render").
@@ -50,6 +53,10 @@ public:
     // " (2)", " (3)", ... before the extension, so an earlier video is never replaced. A file
     // that takes the name during the render moves the video on to the next free number.
     static QString resultPathFor(const QString &saveDir, const QDateTime &time);
+
+    // What a video is made of: the open project, the video settings screen's resolution and
+    // folder, and the style.
+    void setChoices(const IProjectSource *project, const IOutputChoices *output, IStyleChoices *style);
 
     // Renders the open project with the chosen style and output settings; replaces (and if
     // need be stops) the previous render.
@@ -102,6 +109,9 @@ private:
     qint64 m_resultSize = -1;
     QString m_openFailure;
     RenderController *m_controller = nullptr; // child of this presenter
+    const IProjectSource *m_project = nullptr;
+    const IOutputChoices *m_output = nullptr;
+    IStyleChoices *m_style = nullptr;
     int m_elapsed = 0;
     int m_timeLeft = -1;
     RenderEstimate m_estimate;

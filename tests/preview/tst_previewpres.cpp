@@ -2,6 +2,7 @@
 #include "support/RenderFixtures.h"
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "images/ImageProvider.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/PreviewPres.h"
@@ -37,6 +38,8 @@ class TestPreviewPres : public QObject
     QTemporaryDir dir;
 
 private Q_SLOTS:
+    void initTestCase() { PresenterRegistry::wirePreview(); }
+
     void cleanupTestCase()
     {
         PreviewPres::instance()->stop();

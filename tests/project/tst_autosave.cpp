@@ -1,6 +1,7 @@
 #include "support/SlideFixtures.h"
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
 #include "project/AutosavePres.h"
@@ -85,9 +86,9 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         photos = makeImageFiles(dir.path(), 4);
         AppPaths::projectsDir = dir.path() + "/projects/";
+        PresenterRegistry::wireAutosave();
         saved = SavedProjectsPres::instance();
         pres = ProjectPres::instance();
-        pres->setProjectStore(saved);
         style = StyleSettingsPres::instance();
         settings = SettingsPres::instance();
         autosave = AutosavePres::instance();

@@ -2,6 +2,7 @@
 // user's own folder for the kind.
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "project/DialogFoldersPres.h"
 #include "project/SettingsPres.h"
 
@@ -20,6 +21,8 @@ class TestDialogFolders : public QObject
     QUrl folder(const char *property) const { return m_folders->property(property).toUrl(); }
 
 private Q_SLOTS:
+    void initTestCase() { PresenterRegistry::wireProject(); }
+
     void init()
     {
         QSettings().remove(QStringLiteral("dialogFolders"));

@@ -1,6 +1,7 @@
 #include "support/SlideFixtures.h"
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "app/CommonError.h"
 #include "preview/PreviewPres.h"
 #include "preview/PreviewRun.h"
@@ -48,6 +49,7 @@ private:
 
 void TestMissingPhotos::initTestCase()
 {
+    PresenterRegistry::wireProject();
     QVERIFY(dir.isValid());
     present = makeImageFiles(dir.path(), 4);
     QCOMPARE(present.size(), 4);

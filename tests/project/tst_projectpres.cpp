@@ -2,7 +2,8 @@
 #include "support/SlideFixtures.h"
 #include "support/TestSupport.h"
 
-#include "project/IProjectStore.h"
+#include "app/PresenterRegistry.h"
+#include "project/NullProjectStore.h"
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
 
@@ -13,7 +14,7 @@
 #include <QUrl>
 
 // Counts saves and hands out a prepared project, in place of the saved-projects list.
-class FakeProjectStore : public IProjectStore
+class FakeProjectStore : public NullProjectStore
 {
 public:
     QString saveProject(const ProjectPtr &project) override
@@ -65,6 +66,7 @@ private:
 
 void TestProjectPres::initTestCase()
 {
+    PresenterRegistry::wireProject();
     QVERIFY(dir.isValid());
     images = makeImageFiles(dir.path(), 16);
     QCOMPARE(images.size(), 16);

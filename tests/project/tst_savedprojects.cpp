@@ -2,6 +2,7 @@
 #include "support/SlideFixtures.h"
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
 #include "images/ThumbGenerator.h"
@@ -58,6 +59,7 @@ class TestSavedProjects : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        PresenterRegistry::wireProject();
         QVERIFY(dir.isValid());
         photos = makeImageFiles(dir.path(), 6, "фото ");
         QCOMPARE(photos.size(), 6);

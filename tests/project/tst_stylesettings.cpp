@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "app/PresenterRegistry.h"
 #include "app/AppConstants.h"
 #include "app/CommonError.h"
 #include "backgrounds/BackgroundCatalogue.h"
@@ -21,7 +22,11 @@ class TestStyleSettings : public QObject
     QTemporaryDir dir;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase()
+    {
+        PresenterRegistry::wireProject();
+        QVERIFY(dir.isValid());
+    }
 
     void resetShowsWhatWillBeDrawnAndForgetsOwnColours()
     {

@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 #include "support/VideoProbe.h"
 
+#include "app/PresenterRegistry.h"
 #include "app/CommonError.h"
 #include "cli/RenderCommand.h"
 #include "images/ImageProvider.h"
@@ -72,6 +73,7 @@ class TestRenderPres : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        PresenterRegistry::wireRender();
         QVERIFY(dir.isValid());
         photo("p0.png", QColor(200, 40, 40));
         photo("p1.png", QColor(40, 200, 40));
