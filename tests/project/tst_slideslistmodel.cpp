@@ -238,6 +238,12 @@ void TestSlidesListModel::placeSeparator()
         model->placeSeparator(before, 5);
     model->placeSeparator(used, 5);
     QCOMPARE(rowNames().join(QLatin1Char(' ')), order);
+    // Each row's index among the slides skips the separator, which has none.
+    const QStringList names = rowNames();
+    for (int row = -1; row <= names.size(); ++row) {
+        const QString name = names.value(row, QStringLiteral("|"));
+        QCOMPARE(model->slideIndexAt(row), name == QLatin1String("|") ? -1 : name.toInt());
+    }
 
     // The separator is never destroyed, whether removed as a row or cleared with the rest.
     const int separatorRow = rowNames().indexOf(QStringLiteral("|"));
