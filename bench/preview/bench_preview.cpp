@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
                    .arg(QStringLiteral("peak MB"), 8);
     out.flush();
     int status = 0;
-    for (const Case &c : qAsConst(cases)) {
+    for (const Case &c : std::as_const(cases)) {
         if (onlyName.isEmpty()) {
             status |= runCaseAlone(arguments, c.name, out);
             continue;

@@ -266,7 +266,7 @@ int main(int argc, char *argv[])
                    .arg(QStringLiteral("peak MB"), 8);
     out.flush();
     int status = 0;
-    for (const Case &c : qAsConst(cases)) {
+    for (const Case &c : std::as_const(cases)) {
         if (onlyName.isEmpty()) {
             if (runRounds(arguments, c.name, rounds, out) != 0)
                 status = 1;

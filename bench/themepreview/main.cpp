@@ -7,6 +7,7 @@
 #include "../BenchSupport.h"
 #include "../StallMeter.h"
 
+#include "app/QmlScreens.h"
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
@@ -22,7 +23,6 @@
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QStandardPaths>
@@ -129,8 +129,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QSettings().setValue(QStringLiteral("dontShowTipsSetting"), true);
-    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    QmlScreens::setStyle();
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     AppPaths::setup();
     const int rounds = std::max(1, BenchSupport::optionValue(app.arguments(), QStringLiteral("--rounds")).toInt());
 
@@ -145,7 +145,7 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     PresenterRegistry::registerImageProviders(engine);
     PresenterRegistry::publishPresenters(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    engine.load(QmlScreens::mainUrl());
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window)
         return 1;

@@ -9,6 +9,7 @@
 #include "../BenchSupport.h"
 #include "../StallMeter.h"
 
+#include "app/QmlScreens.h"
 #include "app/AppPaths.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
@@ -27,7 +28,6 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QStandardPaths>
@@ -141,8 +141,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QStandardPaths::setTestModeEnabled(true);
     QSettings().setValue(QStringLiteral("dontShowTipsSetting"), true);
-    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    QmlScreens::setStyle();
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     AppPaths::setup();
 
     const int openIndex = QCoreApplication::arguments().indexOf(QStringLiteral("--open"));
@@ -159,7 +159,7 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     PresenterRegistry::registerImageProviders(engine);
     PresenterRegistry::publishPresenters(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    engine.load(QmlScreens::mainUrl());
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window)
         return 1;

@@ -40,16 +40,27 @@ static QStringList labelPatterns(const QString &label, QString *text)
 QString fileDialogNameFilter(const QString &label, const QStringList &suffixes)
 {
     QString text;
-    const QStringList patterns = labelPatterns(label, &text);
-    const auto taken = [&patterns](const QString &suffix) {
-        return QDir::match(patterns, QStringLiteral("name.") + suffix);
+    QStringList patterns = labelPatterns(label, &text);
+    const auto taken = [&patterns](const QString &name) {
+        return std::any_of(patterns.cbegin(), patterns.cend(), [&name](const QString &pattern) {
+            return QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(name).hasMatch();
+        });
     };
-    if (!patterns.isEmpty() && std::all_of(suffixes.begin(), suffixes.end(), taken))
+    QStringList missing;
+    for (const QString &suffix : suffixes) {
+        for (const QString &ending : {suffix.toLower(), suffix.toUpper()}) {
+            if (!taken(QStringLiteral("name.") + ending))
+                missing << QStringLiteral("*.") + ending;
+        }
+    }
+    if (missing.isEmpty())
         return label;
-    QStringList plain;
-    for (const QString &suffix : suffixes)
-        plain << QStringLiteral("*.") + suffix;
-    return text + QLatin1Char('(') + plain.join(QLatin1Char(' ')) + QLatin1Char(')');
+    // Lower case first, as a reader expects the list.
+    std::stable_sort(missing.begin(), missing.end(), [](const QString &a, const QString &b) {
+        return a.at(2).isLower() && b.at(2).isUpper();
+    });
+    patterns << missing;
+    return text + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 static QString settingFromEnvironment(const char *name, const char *buildDefault)

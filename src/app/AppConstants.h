@@ -38,9 +38,9 @@ QString resolutionVariantPath(const QString &path, int resolution);
 // Whether a file name ends in one of pictureSuffixes, whatever the letter case ("IMG_0001.JPG").
 bool isPictureFileName(const QString &fileName);
 // A file dialog's name filter: the translated label as the user reads it, "Import Image Files
-// (*.jpg *jpeg *.png *.gif)", kept as written when its endings take every one of suffixes, else
-// with the plain endings of suffixes in its parentheses. Plain endings are enough: Qt's own file
-// dialog, which QtQuick.Dialogs shows in a QApplication, matches them in any letter case.
+// (*.jpg *jpeg *.png *.gif)", with the endings of suffixes its own patterns leave out added in
+// its parentheses, in lower and in upper case: the dialogs match patterns letter case and all,
+// and cameras name their photos "IMG_0001.JPG".
 QString fileDialogNameFilter(const QString &label, const QStringList &suffixes);
 
 // Server addresses: the environment variable of the same name wins over the build setting.

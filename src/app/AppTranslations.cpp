@@ -7,8 +7,8 @@
 
 namespace AppTranslations {
 
-// The Qt modules whose texts the screens can show: widget file dialogs and message boxes
-// (qtbase), QtQuick.Dialogs (qtquickcontrols), QML and sound errors.
+// The Qt modules whose texts the screens can show: the platform's dialogs and standard buttons
+// (qtbase), the toolkit's own file dialogs and controls (qtdeclarative), QML and sound errors.
 static const char *const qtCatalogues[] = {"qtbase", "qtdeclarative", "qtquickcontrols", "qtquickcontrols2",
                                            "qtmultimedia"};
 
@@ -24,7 +24,7 @@ static QTranslator *installed(const QString &fileName, const QString &folder)
 QList<QTranslator *> install(const QString &language)
 {
     QList<QTranslator *> result;
-    const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char *catalogue : qtCatalogues) {
         if (QTranslator *qt = installed(QLatin1String(catalogue) + QLatin1Char('_') + language, qtFolder))
             result << qt;

@@ -19,7 +19,7 @@ CommonError::~CommonError()
 {
     QDeadlineTimer deadline(exitGraceMs);
     QMutexLocker locker(&m_threadsLock);
-    for (QThread *thread : qAsConst(m_threads)) {
+    for (QThread *thread : std::as_const(m_threads)) {
         if (!thread->wait(deadline)) {
             thread->quit();
             thread->wait();

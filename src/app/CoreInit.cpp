@@ -8,10 +8,11 @@
 #include <malloc.h>
 #endif
 
+// The pictures are compiled into a static library, which nothing else would make the linker
+// keep; the screens and translations come as objects of their own, which are kept.
 static void initResources()
 {
     Q_INIT_RESOURCE(resources);
-    Q_INIT_RESOURCE(translations);
 }
 
 void initPictoviaCore()

@@ -10,13 +10,12 @@ namespace {
 // Symbol and private fonts draw no letters: their names would be unreadable in their own face.
 QStringList writingFamilies()
 {
-    const QFontDatabase database;
     QStringList names;
-    for (const QString &family : database.families(QFontDatabase::Any)) {
-        const QList<QFontDatabase::WritingSystem> systems = database.writingSystems(family);
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Any)) {
+        const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
         const bool symbolOnly = !systems.isEmpty()
             && std::all_of(systems.cbegin(), systems.cend(), [](auto s) { return s == QFontDatabase::Symbol; });
-        if (!symbolOnly && !database.isPrivateFamily(family))
+        if (!symbolOnly && !QFontDatabase::isPrivateFamily(family))
             names << family;
     }
     return names;

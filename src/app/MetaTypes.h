@@ -8,8 +8,5 @@
 using ImageSharedPointer = QSharedPointer<QImage>;
 using PixmapSharedPointer = QSharedPointer<QPixmap>;
 
-Q_DECLARE_METATYPE(QSharedPointer<QImage>)
-Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
-
 // Registers the types that travel through queued signals (see initPictoviaCore); may be called again.
 void registerMetaTypes();

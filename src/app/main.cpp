@@ -2,6 +2,7 @@
 #include "app/AppTranslations.h"
 #include "app/CoreInit.h"
 #include "app/PresenterRegistry.h"
+#include "app/QmlScreens.h"
 #include "app/TerminationNotifier.h"
 #include "project/AutosavePres.h"
 #include "project/ProjectPres.h"
@@ -15,7 +16,6 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QQmlContext>
-#include <QQuickStyle>
 #include <QSessionManager>
 
 // Machines without OpenGL (remote desktops, virtual machines, headless runs) still get a window.
@@ -25,7 +25,7 @@ static void chooseSceneGraphBackend()
         return;
     QOpenGLContext probe;
     if (!probe.create())
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
 static constexpr int exitThumbnailWaitMs = 3000;
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
 {
     initPictoviaCore();
 
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // High-DPI scaling is always on in this toolkit version: nothing to ask for.
     QCoreApplication::setOrganizationName(QStringLiteral("OOO Velmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Pictovia"));
 
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
 
     AppTranslations::install(QLocale::system().name());
 
-    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    QmlScreens::setStyle();
     chooseSceneGraphBackend();
 
     QQmlApplicationEngine engine;
@@ -74,6 +74,6 @@ int main(int argc, char *argv[])
     TerminationNotifier termination;
     keepWorkOnExit(app, termination);
 
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    engine.load(QmlScreens::mainUrl());
     return app.exec();
 }

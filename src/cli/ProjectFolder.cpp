@@ -86,7 +86,7 @@ void dropUnreadablePhotos(Project &project, QStringList *warnings)
 {
     QVector<SlidePtr> kept;
     kept.reserve(project.slides.size());
-    for (const SlidePtr &slide : qAsConst(project.slides)) {
+    for (const SlidePtr &slide : std::as_const(project.slides)) {
         if (slide->type != ImageSlideType) {
             kept.append(slide);
         } else if (!QFileInfo::exists(slide->content)) {
@@ -120,9 +120,9 @@ ProjectPtr load(RenderOptions &options, QStringList *warnings, QString *error)
         warnings->append(QStringLiteral("The project file %1 is damaged (%2); the %3 slide(s) before the damage are used")
                              .arg(projectFile, damage)
                              .arg(project->slides.size()));
-    for (const QString &music : qAsConst(project->missingMusic))
+    for (const QString &music : std::as_const(project->missingMusic))
         warnings->append(QStringLiteral("The music %1 is missing; the video has no sound from it").arg(music));
-    for (const QString &music : qAsConst(project->unreadableMusic))
+    for (const QString &music : std::as_const(project->unreadableMusic))
         warnings->append(QStringLiteral("The music %1 cannot be read; the video has no sound from it").arg(music));
     dropUnreadablePhotos(*project, warnings);
     if (project->slides.isEmpty()) {

@@ -69,7 +69,7 @@ void RenderCommand::requestStop()
 bool RenderCommand::printReports(QMutex &lock)
 {
     QMutexLocker locker(&lock);
-    for (const QString &message : qAsConst(m_errors))
+    for (const QString &message : std::as_const(m_errors))
         printError(message);
     return !m_errors.isEmpty();
 }
@@ -217,14 +217,14 @@ void RenderCommand::dropUnsavableNames(Project &project)
                        .arg(names.shownFor(path)));
     };
     QVector<SlidePtr> kept;
-    for (const SlidePtr &slide : qAsConst(project.slides)) {
+    for (const SlidePtr &slide : std::as_const(project.slides)) {
         if (slide->type == ImageSlideType && names.isLink(slide->content))
             warn(slide->content);
         else
             kept.append(slide);
     }
     QList<MediaFileInfoPtr> tracks;
-    for (const MediaFileInfoPtr &track : qAsConst(project.audioTracks)) {
+    for (const MediaFileInfoPtr &track : std::as_const(project.audioTracks)) {
         if (names.isLink(track->path()))
             warn(track->path());
         else
@@ -382,11 +382,11 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
     if (QFileInfo(output).isSymLink())
         output = QFileInfo(output).symLinkTarget();
     QStringList inputs;
-    for (const SlidePtr &slide : qAsConst(project->slides)) {
+    for (const SlidePtr &slide : std::as_const(project->slides)) {
         if (slide->type == ImageSlideType)
             inputs << slide->content;
     }
-    for (const MediaFileInfoPtr &track : qAsConst(project->audioTracks))
+    for (const MediaFileInfoPtr &track : std::as_const(project->audioTracks))
         inputs << track->path();
     if (!options.background.isEmpty())
         inputs << QFileInfo(options.background).absoluteFilePath();
@@ -447,7 +447,7 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
     // What went wrong without failing the render (music cut short) is said, as warnings.
     {
         QMutexLocker locker(&lock);
-        for (const QString &message : qAsConst(m_errors))
+        for (const QString &message : std::as_const(m_errors))
             printError(QStringLiteral("warning: ") + message);
         m_errors.clear();
     }

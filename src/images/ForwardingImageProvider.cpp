@@ -1,5 +1,7 @@
 #include "images/ForwardingImageProvider.h"
 
+#include <QUrl>
+
 ForwardingImageProvider::ForwardingImageProvider(Target target)
     : QQuickImageProvider(QQuickImageProvider::Image)
     , target(target)
@@ -15,5 +17,7 @@ QImage ForwardingImageProvider::requestImage(const QString &id, QSize *size, con
             *size = QSize(0, 0);
         return QImage();
     }
-    return provider->requestImage(id, size, requestedSize);
+    // The engine hands the id over as it stands in the address, "%7B...%7D" for "{...}"; the
+    // providers know their ids as they made them.
+    return provider->requestImage(QUrl::fromPercentEncoding(id.toUtf8()), size, requestedSize);
 }

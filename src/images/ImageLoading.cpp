@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ namespace {
 
 int clampedSide(qint64 side)
 {
-    return int(qBound<qint64>(1, side, INT_MAX));
+    return int(std::clamp<qint64>(side, 1, INT_MAX));
 }
 
 // The size that, once the orientation is applied, covers height x width. Compared crosswise in

@@ -11,7 +11,7 @@ ThumbGenerator::ThumbGenerator() = default;
 // At exit the event loop is gone: let running passes end, then delete their threads here.
 ThumbGenerator::~ThumbGenerator()
 {
-    for (const QPointer<QThread> &thread : qAsConst(threads)) {
+    for (const QPointer<QThread> &thread : std::as_const(threads)) {
         if (!thread)
             continue;
         thread->wait();

@@ -222,7 +222,7 @@ void ThumbsPres::releaseThemePreview()
     // Frames still on their way belong to no request now.
     ++m_themeRequest;
     m_framesTimer.stop();
-    for (const QString &id : qAsConst(m_themeFrames))
+    for (const QString &id : std::as_const(m_themeFrames))
         ImageProvider::instance()->removeImage(id);
     if (!m_themeFrames.isEmpty()) {
         m_themeFrames.clear();

@@ -3,9 +3,10 @@
 #include "app/Logging.h"
 #include "preview/PreviewAudio.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioOutput>
+#include <QAudioDevice>
 #include <QAudioFormat>
+#include <QAudioSink>
+#include <QMediaDevices>
 
 namespace {
 // Enough for the sound thread's 10 ms feeding to ride over a busy moment.
@@ -22,7 +23,7 @@ QtSoundDevice::~QtSoundDevice()
 
 bool QtSoundDevice::open()
 {
-    const QAudioDeviceInfo info = QAudioDeviceInfo::defaultOutputDevice();
+    const QAudioDevice info = QMediaDevices::defaultAudioOutput();
     if (info.isNull()) {
         qCDebug(lcPreview) << "No audio output: the preview plays silently";
         return false;
@@ -30,15 +31,12 @@ bool QtSoundDevice::open()
     QAudioFormat format;
     format.setSampleRate(PreviewAudio::sampleRate);
     format.setChannelCount(PreviewAudio::channels);
-    format.setSampleSize(16);
-    format.setCodec(QStringLiteral("audio/pcm"));
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
+    format.setSampleFormat(QAudioFormat::Int16);
     if (!info.isFormatSupported(format)) {
         qCDebug(lcPreview) << "The audio output takes no 44.1 kHz stereo sound: the preview plays silently";
         return false;
     }
-    m_output = std::make_unique<QAudioOutput>(info, format);
+    m_output = std::make_unique<QAudioSink>(info, format);
     m_output->setBufferSize(PreviewAudio::sampleRate * PreviewAudio::bytesPerFrame * bufferMilliseconds / 1000);
     m_device = m_output->start();
     if (!m_device || m_output->error() != QAudio::NoError) {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class QAudioOutput;
+class QAudioSink;
 class QIODevice;
 
 // The system's default audio output through Qt Multimedia, fed in push mode.
@@ -22,6 +22,6 @@ public:
     double playedSeconds() override;
 
 private:
-    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<QAudioSink> m_output;
     QPointer<QIODevice> m_device;
 };

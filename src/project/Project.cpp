@@ -75,7 +75,7 @@ void Project::recompute()
 {
     QVector<SlidePtr> present;
     present.reserve(slides.size());
-    for (const SlidePtr &slide : qAsConst(slides)) {
+    for (const SlidePtr &slide : std::as_const(slides)) {
         if (!slide->leftOut())
             present.append(slide);
     }

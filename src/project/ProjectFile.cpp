@@ -286,14 +286,14 @@ bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *e
             xml.writeAttribute(QStringLiteral("quality"), QString::number(project->output.quality));
             xml.writeAttribute(QStringLiteral("save-dir"), project->output.saveDir);
             xml.writeStartElement(QStringLiteral("audios"));
-            for (const MediaFileInfoPtr &track : qAsConst(project->audioTracks)) {
+            for (const MediaFileInfoPtr &track : std::as_const(project->audioTracks)) {
                 xml.writeStartElement(QStringLiteral("audio"));
                 xml.writeAttribute(QStringLiteral("path"), track->path());
                 xml.writeEndElement();
             }
             xml.writeEndElement();
             xml.writeStartElement(QStringLiteral("slides"));
-            for (const SlidePtr &slide : qAsConst(project->slides))
+            for (const SlidePtr &slide : std::as_const(project->slides))
                 writeSlide(xml, *slide);
             xml.writeEndElement();
             xml.writeEndElement();

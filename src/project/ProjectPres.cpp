@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJSValue>
+#include <QSequentialIterable>
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
@@ -81,7 +82,7 @@ QStringList ProjectPres::localPaths(const QVariant &urls)
         values.append(list);
     }
     QStringList paths;
-    for (const QVariant &value : qAsConst(values)) {
+    for (const QVariant &value : std::as_const(values)) {
         // A URL that names no local file has an empty path, which would stand for the working folder.
         const QString path = value.toUrl().toLocalFile();
         if (!path.isEmpty())

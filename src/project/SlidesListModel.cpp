@@ -14,7 +14,7 @@ SlidesListModel::SlidesListModel()
 
 SlidesListModel::~SlidesListModel()
 {
-    for (SlidePres *presenter : qAsConst(m_items))
+    for (SlidePres *presenter : std::as_const(m_items))
         dispose(presenter);
     delete m_separator;
 }
@@ -188,7 +188,7 @@ bool SlidesListModel::moveSlides(const QList<int> &rows, int to)
     if (targetMoves)
         takeRow(insertionRow);
     // Collected from the bottom up, so inserting each at the same row restores their order.
-    for (SlidePres *presenter : qAsConst(moving))
+    for (SlidePres *presenter : std::as_const(moving))
         insertRow(presenter, insertionRow);
     return true;
 }

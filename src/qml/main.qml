@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Window 2.15
-import QtQuick.Controls 2.15
-import "BTStyle"
+import QtQuick
+import QtQuick.Window
+import QtQuick.Controls
+import BTStyle
 import "components"
 
 ApplicationWindow {
@@ -149,7 +149,7 @@ ApplicationWindow {
     }
 
     // Closing never loses work: a render asks first, and waiting edits are written.
-    onClosing: {
+    onClosing: (close) => {
         if (renderPres && renderPres.isRendering) {
             close.accepted = false
             if (!quitWhenStopped)
@@ -188,6 +188,6 @@ ApplicationWindow {
     Component.onCompleted: {
         commonError.error.connect(errorPopup.show)
         commonError.appHasFailed.connect(crashPopup.offer)
-        screensLoader.source = "qrc:/Screens.qml"
+        screensLoader.source = Qt.resolvedUrl("Screens.qml")
     }
 }

@@ -60,13 +60,15 @@ int borderPixels(const QSize &photo, int reference, float fraction)
     return int(b);
 }
 
-// The picture shrunk by s on each side. Shrunk by its height as the painter would, unless that
-// leaves less than a pixel (an extreme shape): then each side alone, down to one pixel.
+// The picture shrunk by s on each side, as the painter would by its height; a side that would
+// become less than a pixel (an extreme shape) keeps one.
 QImage shrunk(const QImage &picture, double s)
 {
     const int height = int(picture.height() / s);
-    if (height >= 1)
-        return picture.scaledToHeight(height, Qt::SmoothTransformation);
+    if (height >= 1) {
+        const int width = std::max(1, qRound(picture.width() * double(height) / picture.height()));
+        return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     return picture.scaled(std::max(1, int(picture.width() / s)), 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -2,6 +2,9 @@
 
 #include "theme/SceneStyle.h"
 
+#include <array>
+#include <utility>
+
 namespace SceneStyleLevels {
 
 float borderWidth(int level, float fallback)
@@ -14,6 +17,22 @@ float shadowBlur(int level, float fallback)
 {
     static const float blurs[] = {0.0f, 0.0f, 0.055f, 0.11f, 0.22f};
     return level >= 1 && level <= 4 ? blurs[level] : fallback;
+}
+
+QFont::Weight fontWeightOf(int recordWeight)
+{
+    // The named weights on both scales: thin, extra light, light, normal, medium, demi bold,
+    // bold, extra bold, black.
+    static constexpr std::array<std::pair<int, int>, 9> named{{
+        {0, 100}, {12, 200}, {25, 300}, {50, 400}, {57, 500}, {63, 600}, {75, 700}, {81, 800}, {87, 900}}};
+    const int weight = qBound(0, recordWeight, 99);
+    for (std::size_t i = 1; i < named.size(); ++i) {
+        const auto [from, fromWeight] = named[i - 1];
+        const auto [to, toWeight] = named[i];
+        if (weight <= to)
+            return QFont::Weight(fromWeight + (weight - from) * (toWeight - fromWeight) / (to - from));
+    }
+    return QFont::Black;
 }
 
 void apply(const StyleSettings &style, const ThemeTemplate &theme, const QFont &backgroundFont,
@@ -35,7 +54,7 @@ void apply(const StyleSettings &style, const ThemeTemplate &theme, const QFont &
     scene->setTextColor(style.hasOwnFontColor ? style.fontColor : inherited);
     QFont font(style.fontFamily.isEmpty() ? backgroundFont.family() : style.fontFamily);
     font.setItalic(false);
-    font.setWeight(qBound(0, style.fontWeight, 99)); // the toolkit asserts outside its scale
+    font.setWeight(fontWeightOf(style.fontWeight));
     scene->setTextFont(font);
 }
 

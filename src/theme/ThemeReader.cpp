@@ -16,12 +16,12 @@ const QString frameTag = QStringLiteral("frame");
 constexpr int cornerValues = 8;
 
 // QString's number conversions use the C locale and give 0 for anything unparsable.
-double toDouble(const QStringRef &text)
+double toDouble(const QStringView &text)
 {
     return text.trimmed().toDouble();
 }
 
-int toInt(const QStringRef &text)
+int toInt(const QStringView &text)
 {
     return text.trimmed().toInt();
 }
@@ -144,7 +144,7 @@ ThemeScenePtr readScene(QXmlStreamReader &xml, int type)
 
 void readSceneInto(QXmlStreamReader &xml, ThemeTemplate &tpl)
 {
-    const QStringRef type = xml.attributes().value(QLatin1String("type"));
+    const QStringView type = xml.attributes().value(QLatin1String("type"));
     if (type.isNull())
         return;
     const int sceneType = toInt(type);

@@ -76,11 +76,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QStringList pictures = AppConstants::pictureSuffixes;
         const QString images = QStringLiteral("Import Image Files (*.jpg *jpeg *.png *.gif)");
-        QTest::newRow("label as written") << images << pictures << images;
+        const QString upper = QStringLiteral(" *.JPG *.JPEG *.PNG *.GIF)");
+        QTest::newRow("label as written, camera endings added")
+            << images << pictures << "Import Image Files (*.jpg *jpeg *.png *.gif" + upper;
         QTest::newRow("music") << "Open Audio File (*.mp3 *.m4a)" << AppConstants::audioSuffixes
-                               << "Open Audio File (*.mp3 *.m4a)";
-        QTest::newRow("no endings") << "Images" << pictures << "Images (*.jpg *.jpeg *.png *.gif)";
-        QTest::newRow("endings left out") << "Bilder (*.jpg)" << pictures << "Bilder (*.jpg *.jpeg *.png *.gif)";
+                               << "Open Audio File (*.mp3 *.m4a *.MP3 *.M4A)";
+        QTest::newRow("no endings") << "Images" << pictures << "Images (*.jpg *.jpeg *.png *.gif" + upper;
+        QTest::newRow("endings left out") << "Bilder (*.jpg)" << pictures << "Bilder (*.jpg *.jpeg *.png *.gif" + upper;
+        QTest::newRow("every case written") << "Musik (*.mp3 *.MP3 *.m4a *.M4A)" << AppConstants::audioSuffixes
+                                            << "Musik (*.mp3 *.MP3 *.m4a *.M4A)";
     }
 
     void fileDialogNameFilter()

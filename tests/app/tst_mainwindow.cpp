@@ -1,11 +1,11 @@
 #include "support/TestSupport.h"
 
+#include "app/QmlScreens.h"
 #include "app/CommonError.h"
 #include "app/PresenterRegistry.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QQuickStyle>
 #include <QQuickWindow>
 
 class TestMainWindow : public QObject
@@ -15,8 +15,8 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-        QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        QmlScreens::setStyle();
     }
 
     void loadsWithoutQmlErrorsAndShowsReportedErrors()
@@ -30,7 +30,7 @@ private Q_SLOTS:
                                                  QCoreApplication::applicationDirPath());
         PresenterRegistry::registerImageProviders(engine);
         PresenterRegistry::publishPresenters(engine);
-        engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+        engine.load(QmlScreens::mainUrl());
         QCOMPARE(engine.rootObjects().size(), 1);
 
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());

@@ -118,10 +118,10 @@ private Q_SLOTS:
         client.settle();
         QCOMPARE(client.done.count(), 1);
         // Only the reply's last report, when the length is finally known, gives a percentage.
-        for (const QList<QVariant> &report : qAsConst(client.progress))
+        for (const QList<QVariant> &report : std::as_const(client.progress))
             QCOMPARE(report.at(0).toFloat(), 100.0f);
         QVERIFY(!client.bytes.isEmpty());
-        for (const QList<QVariant> &report : qAsConst(client.bytes))
+        for (const QList<QVariant> &report : std::as_const(client.bytes))
             QCOMPARE(report.at(1).toLongLong(), -1);
         QCOMPARE(client.bytes.last().at(0).toLongLong(), qint64(video.size()));
         QCOMPARE(fileContent(dir.filePath("nolength.mp4")), video);

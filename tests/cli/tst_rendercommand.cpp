@@ -368,7 +368,7 @@ private Q_SLOTS:
             QList<QByteArray> names;
             ~Unlinked()
             {
-                for (const QByteArray &name : qAsConst(names))
+                for (const QByteArray &name : std::as_const(names))
                     ::unlink(name.constData());
             }
         } cleanup{{odd, dashed}};

@@ -198,7 +198,7 @@ private Q_SLOTS:
         waitUntilIdle();
         QCOMPARE(spy.count(), 14);
         QMap<QString, int> perPath;
-        for (const QList<QVariant> &arguments : qAsConst(spy))
+        for (const QList<QVariant> &arguments : std::as_const(spy))
             ++perPath[arguments.at(0).value<ThumbGeneratorTask>().path];
         QCOMPARE(perPath.value(exifPhotos[0]), 2);
         QCOMPARE(perPath.value(exifPhotos[7]), 0);
@@ -239,7 +239,7 @@ private Q_SLOTS:
         // are also told as failed: nothing more comes for them.
         QCOMPARE(spy.count(), files.size());
         QCOMPARE(failed.count(), 3);
-        for (const QList<QVariant> &arguments : qAsConst(spy)) {
+        for (const QList<QVariant> &arguments : std::as_const(spy)) {
             const auto image = arguments.at(1).value<ImageSharedPointer>();
             QVERIFY(image);
             const QString name = QFileInfo(arguments.at(0).value<ThumbGeneratorTask>().path).fileName();

@@ -85,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(ended.wait(30000));
         QCOMPARE(shown.first().second.size(), QSize(160, 90));
         QVERIFY2(shown.size() >= 10, qPrintable(QString::number(shown.size())));
-        for (const auto &picture : qAsConst(shown)) {
+        for (const auto &picture : std::as_const(shown)) {
             const int index = qRound(picture.first * 30);
             QVERIFY(index >= 0 && index < rendered.size());
             const double difference = meanDifference(picture.second, rendered.at(index));

@@ -166,7 +166,7 @@ void TestSlidesListModel::editsByKind()
     QCOMPARE(textChanged.count(), 1);
     QVERIFY(text->imgId() != oldId);
     QVector<QVector<int>> rolesSeen;
-    for (const QList<QVariant> &args : qAsConst(changed))
+    for (const QList<QVariant> &args : std::as_const(changed))
         rolesSeen.append(args.at(2).value<QVector<int>>());
     QCOMPARE(rolesSeen, (QVector<QVector<int>>{{SlidesListModel::ImgIdRole}, {SlidesListModel::TextRole}}));
 }
@@ -427,7 +427,7 @@ void TestSlidesListModel::generatorResultsReachTheirRowsOnly()
     QVERIFY(copy->imgId() != AppConstants::slideStubId);
     QCOMPARE(other->imgId(), AppConstants::slideStubId);
     QList<int> rows;
-    for (const QList<QVariant> &signal : qAsConst(changed))
+    for (const QList<QVariant> &signal : std::as_const(changed))
         rows << signal.at(0).toModelIndex().row();
     std::sort(rows.begin(), rows.end());
     QCOMPARE(rows, (QList<int>{0, 1}));

@@ -1,4 +1,4 @@
-// Drives the real screens (qrc:/main.qml) by object name with mouse clicks and key presses.
+// Drives the real screens (the main window) by object name with mouse clicks and key presses.
 #include "support/MediaFixtures.h"
 #include "support/QmlDriver.h"
 #include "support/SlideFixtures.h"
@@ -14,9 +14,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QListView>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -47,24 +44,28 @@ class TestScreens : public QObject
         return context ? context->contextProperty(QString::fromLatin1(name)).value<QObject *>() : nullptr;
     }
 
-    // The widget file dialog a FileDialog of the screens shows in a QApplication.
-    static QFileDialog *shownFileDialog()
+    // The file names the toolkit's own file dialog lists, drawn in the window where the
+    // platform has no dialog of its own (as offscreen has none).
+    // Every item of the window, popups' included, as the scene draws them.
+    static void collectItems(QQuickItem *item, QList<QQuickItem *> &items)
     {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            auto *dialog = qobject_cast<QFileDialog *>(widget);
-            if (dialog && dialog->isVisible())
-                return dialog;
-        }
-        return nullptr;
+        items << item;
+        for (QQuickItem *child : item->childItems())
+            collectItems(child, items);
     }
 
-    static QStringList listedFiles(QFileDialog *dialog)
+    // The rows the file dialog lists, by file name.
+    QMap<QString, QQuickItem *> listedFiles() const
     {
-        auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
-        QStringList names;
-        for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
-            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
-        return names;
+        QList<QQuickItem *> items;
+        QQuickItem *root = m_ui.window()->contentItem();
+        collectItems(root->parentItem() ? root->parentItem() : root, items);
+        QMap<QString, QQuickItem *> rows;
+        for (QQuickItem *row : std::as_const(items)) {
+            if (row->objectName().startsWith(QLatin1String("fileDialogDelegate")) && row->isVisible())
+                rows.insert(QFileInfo(row->property("file").toUrl().toLocalFile()).fileName(), row);
+        }
+        return rows;
     }
 
     // Removes the first animated background's video from disk; video is where it belongs, path
@@ -358,11 +359,8 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->property("visible").toBool());
         QCOMPARE(dialog->property("title").toString(), QStringLiteral("Locate lost.png"));
-        // The desktop's dialog takes the focus once shown; the window takes it back after.
-        QTRY_VERIFY(QGuiApplication::focusWindow() != m_ui.window());
         QMetaObject::invokeMethod(dialog, "reject");
-        m_ui.window()->requestActivate();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), m_ui.window());
+        QTRY_VERIFY(!dialog->property("visible").toBool());
 
         // The file chosen as the dialog would hand it over: the other photo there is offered too.
         QVERIFY(QMetaObject::invokeMethod(m_ui.object(QStringLiteral("locatePhotoDialogs")), "located",
@@ -386,26 +384,26 @@ private Q_SLOTS:
         folders->setProperty("photosFolder", QUrl::fromLocalFile(last));
 
         QVERIFY(m_ui.click(QStringLiteral("addImagesButton")));
+        QObject *dialog = m_ui.object(QStringLiteral("imagesDialog"));
+        QVERIFY(dialog);
         // A dialog left open would take the input of every test after this one.
-        const auto closeDialog = qScopeGuard([] {
-            if (QFileDialog *shown = shownFileDialog())
-                shown->reject();
+        const auto closeDialog = qScopeGuard([dialog] {
+            if (dialog->property("visible").toBool())
+                QMetaObject::invokeMethod(dialog, "reject");
         });
-        QFileDialog *dialog = nullptr;
-        QTRY_VERIFY((dialog = shownFileDialog()));
-        QCOMPARE(QFileInfo(dialog->directory().path()).canonicalFilePath(), QFileInfo(last).canonicalFilePath());
-        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Import Image Files (*.jpg *jpeg *.png *.gif)")});
-        dialog->setDirectory(camera);
-        QTRY_COMPARE(listedFiles(dialog), QStringList{QStringLiteral("PHOTO.JPG")});
-        // Typed into the file name box, as the box has the focus.
-        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(fileName);
-        fileName->setText(QStringLiteral("PHOTO.JPG"));
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        QCOMPARE(QFileInfo(dialog->property("currentFolder").toUrl().toLocalFile()).canonicalFilePath(),
+                 QFileInfo(last).canonicalFilePath());
+        QCOMPARE(dialog->property("nameFilters").toStringList(),
+                 QStringList{QStringLiteral("Import Image Files (*.jpg *jpeg *.png *.gif *.JPG *.JPEG *.PNG *.GIF)")});
+        dialog->setProperty("currentFolder", QUrl::fromLocalFile(camera));
+        QTRY_COMPARE(listedFiles().keys(), QStringList{QStringLiteral("PHOTO.JPG")});
+        QQuickItem *row = listedFiles().value(QStringLiteral("PHOTO.JPG"));
+        QTest::mouseClick(m_ui.window(), Qt::LeftButton, {},
+                          row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint());
         QMetaObject::invokeMethod(dialog, "accept");
         QTRY_COMPARE(m_project->property("slidesNumber").toInt(), 1);
         QCOMPARE(folders->property("photosFolder").toUrl().toLocalFile(), QFileInfo(camera).absoluteFilePath());
-        m_ui.window()->requestActivate();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), m_ui.window());
     }
 
     void addTextSlideByClicks()

@@ -219,7 +219,7 @@ private Q_SLOTS:
         LibavRender render(project, threeScenes(10), BackgroundDescriptor::ofColor(backdrop), dir.filePath("cut.mp4"));
         QVERIFY(render.render());
         QStringList said;
-        for (const QList<QVariant> &m : qAsConst(messages))
+        for (const QList<QVariant> &m : std::as_const(messages))
             said << m.at(0).toString();
         if (message.isEmpty()) {
             QCOMPARE(said, QStringList());

@@ -393,7 +393,7 @@ private Q_SLOTS:
         const QString longest = QString(125, QChar(0xe9)) + "l.mp4";
         const QString numbered = VideoFile::numbered("/tmp/" + longest, 10);
         QCOMPARE(QFile::encodeName(QFileInfo(numbered).fileName()).size(), 255);
-        QVERIFY(numbered.endsWith(QString(0xe9) + " (10).mp4"));
+        QVERIFY(numbered.endsWith(QString(QChar(0xe9)) + " (10).mp4"));
     }
 };
 

@@ -1,17 +1,17 @@
 #include "support/QmlDriver.h"
+#include "app/QmlScreens.h"
 #include "app/PresenterRegistry.h"
 
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
 
 bool QmlDriver::load()
 {
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QmlScreens::setStyle();
     QSettings().setValue(QStringLiteral("dontShowTipsSetting"), true);
     QObject::connect(&m_engine, &QQmlApplicationEngine::warnings, [this](const QList<QQmlError> &list) {
         for (const QQmlError &e : list)
@@ -20,7 +20,7 @@ bool QmlDriver::load()
     m_engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
     PresenterRegistry::registerImageProviders(m_engine);
     PresenterRegistry::publishPresenters(m_engine);
-    m_engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    m_engine.load(QmlScreens::mainUrl());
     if (m_engine.rootObjects().isEmpty())
         return false;
     m_window = qobject_cast<QQuickWindow *>(m_engine.rootObjects().first());

@@ -7,7 +7,7 @@
 class QQuickItem;
 class QQuickWindow;
 
-// Loads the application's real "qrc:/main.qml" with the published presenters and drives it
+// Loads the application's real main window (QmlScreens::mainUrl()) with the published presenters and drives it
 // the way a user would: items found by object name, clicked with the mouse, keys pressed.
 class QmlDriver
 {

@@ -41,7 +41,7 @@ void settle(Project &project)
 {
     project.usedSlidesNumber = project.slides.size();
     project.totalDuration = 0.0;
-    for (const SlidePtr &s : qAsConst(project.slides))
+    for (const SlidePtr &s : std::as_const(project.slides))
         project.totalDuration += s->durationType == CommonDuration ? project.effectiveSlideDuration : s->duration;
 }
 

@@ -1,6 +1,7 @@
 // pictovia-screenshots OUTDIR [--size WxH] [--lang xx]
 // Loads the application's own screens with sample photos, walks through every screen and popup
 // and saves one PNG of each. Run it under a virtual display: tools/screenshots/take.sh.
+#include "app/QmlScreens.h"
 #include "app/AppPaths.h"
 #include "app/AppTranslations.h"
 #include "app/CommonError.h"
@@ -26,7 +27,6 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -362,8 +362,8 @@ int main(int argc, char *argv[])
         AppTranslations::install(parser.value(QStringLiteral("lang")));
 
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    QQuickStyle::setStyle(QStringLiteral("qrc:/BTStyle"));
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    QmlScreens::setStyle();
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     AppPaths::setup();
     QTemporaryDir samples;
     TestHttpServer content;
@@ -376,7 +376,7 @@ int main(int argc, char *argv[])
     engine.rootContext()->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
     PresenterRegistry::registerImageProviders(engine);
     PresenterRegistry::publishPresenters(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    engine.load(QmlScreens::mainUrl());
     if (engine.rootObjects().isEmpty())
         return 1;
     window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());

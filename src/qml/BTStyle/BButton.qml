@@ -1,5 +1,5 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
+import QtQuick
+import QtQuick.Controls
 
 // The big accent button of a screen's main action (Done, MAKE VIDEO, Play Video).
 Button {

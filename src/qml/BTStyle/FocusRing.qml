@@ -1,4 +1,4 @@
-import QtQuick 2.15
+import QtQuick
 
 // The keyboard focus outline drawn around a control.
 Rectangle {

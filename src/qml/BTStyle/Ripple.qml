@@ -1,4 +1,4 @@
-import QtQuick 2.15
+import QtQuick
 
 // A soft circle growing from the press point; clipped by the control's background.
 Item {

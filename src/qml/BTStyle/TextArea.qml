@@ -1,5 +1,5 @@
-import QtQuick 2.15
-import QtQuick.Templates 2.15 as T
+import QtQuick
+import QtQuick.Templates as T
 
 T.TextArea {
     id: control

@@ -1,5 +1,5 @@
 pragma Singleton
-import QtQuick 2.15
+import QtQuick
 
 // Every colour, size, font and duration of the interface, so all screens share one look.
 QtObject {

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // The music tracks in play order, with reordering and removal.
 BasePopup {

@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // A card of the choice screens: the picture first, the name under it, accent outline and a
 // check mark when chosen.

@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // A row of colour chips; the one matching the current colour is ringed.
 Flow {

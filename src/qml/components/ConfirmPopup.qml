@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // A question with two answers, optionally with "Don’t ask again". The accepting answer is the
 // default (the one Enter gives) unless the action destroys work: then the safe answer is.

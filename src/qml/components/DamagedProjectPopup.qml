@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // Said once when a project opens from a damaged file: what could be read is open, and the file
 // itself is kept before it is ever saved over.

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // The running download of a video background: its name, the megabytes received and of the
 // whole, and a thin bar. Over a picture (overPicture) it sits on a dark translucent chip.

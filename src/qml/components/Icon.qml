@@ -1,5 +1,5 @@
-import QtQuick 2.15
-import "../BTStyle"
+import QtQuick
+import BTStyle
 
 // Line icons drawn in one stroke weight, so the tool bar reads as one family.
 Canvas {

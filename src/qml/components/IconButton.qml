@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // A round icon-only button with its tooltip.
 AbstractButton {

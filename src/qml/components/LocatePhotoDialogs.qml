@@ -1,5 +1,5 @@
-import QtQuick 2.15
-import "../BTStyle"
+import QtQuick
+import BTStyle
 
 // Finds a missing photo: a file dialog for it, then an offer to relink the other missing photos
 // that the same folder holds under their own names.
@@ -36,7 +36,7 @@ Item {
         objectName: "locatePhotoDialog"
         title: qsTr("Locate %1").arg(dialogs.fileName)
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
-        onAccepted: dialogs.located(fileUrl)
+        onAccepted: dialogs.located(selectedFile)
     }
     ConfirmPopup {
         id: relinkConfirm

@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // A 16:9 dark frame with one picture letterboxed in it, from the image provider by id or any
 // other source; a spinner while there is none yet, when asked for.

@@ -1,9 +1,9 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
 // After QtQuick, so that Binding is the one with restoreMode.
-import QtQml 2.15
-import "../BTStyle"
+import QtQml
+import BTStyle
 
 // The live preview of the slideshow: its picture, Play/Pause and a seek bar with the time
 // reached and the length. Everything it shows comes from the "preview" presenter.

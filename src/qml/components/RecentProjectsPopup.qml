@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // Saved projects, newest first: open one, or remove it after asking.
 BasePopup {

@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // Whether the open project is on disk as it stands: "Saving…" while edits wait to be written,
 // "Saved" once they are, "Not saved" when writing failed. Automatic saves show here only; the

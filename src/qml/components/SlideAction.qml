@@ -1,5 +1,5 @@
-import QtQuick 2.15
-import "../BTStyle"
+import QtQuick
+import BTStyle
 
 // A small action button over a picture.
 IconButton {

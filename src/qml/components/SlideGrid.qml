@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // The photo grid: click selects, Ctrl toggles, Shift extends; the arrow keys, Home and End move
 // the selection (Shift extends it); dragging moves the selected slides, with a marker where
@@ -46,7 +46,7 @@ GridView {
         var rows = selectedRows()
         playRequested(rows.length ? rows[0] : -1, true)
     }
-    Keys.onPressed: {
+    Keys.onPressed: (event) => {
         var steps = {}
         steps[Qt.Key_Left] = -1
         steps[Qt.Key_Right] = 1
@@ -179,7 +179,7 @@ GridView {
             acceptedButtons: Qt.LeftButton
             property point start
             property bool moved: false
-            onPressed: {
+            onPressed: (mouse) => {
                 start = Qt.point(mouse.x, mouse.y)
                 moved = false
                 grid.forceActiveFocus()
@@ -187,7 +187,7 @@ GridView {
                     return
                 grid.clickRow(index, mouse.modifiers)
             }
-            onPositionChanged: {
+            onPositionChanged: (mouse) => {
                 if (!moved && Math.abs(mouse.x - start.x) + Math.abs(mouse.y - start.y) > 10) {
                     moved = true
                     grid.draggedRow = index
@@ -200,7 +200,7 @@ GridView {
                     autoScroll.direction = p.y < 40 ? -1 : p.y > grid.height - 40 ? 1 : 0
                 }
             }
-            onReleased: {
+            onReleased: (mouse) => {
                 autoScroll.direction = 0
                 if (moved)
                     grid.finishDrag()
@@ -235,7 +235,7 @@ GridView {
             onLocate: grid.locateRequested(index, model.fileName, model.path)
             showActions: grid.pointerRow === index
                          || (grid.pointerRow < 0 && grid.activeFocus && grid.cursorRow === index && selected)
-            onPointerMoved: grid.pointerMovedTo(index, scenePosition)
+            onPointerMoved: (scenePosition) => grid.pointerMovedTo(index, scenePosition)
             onHoveredChanged: if (!hovered && grid.pointerRow === index) grid.pointerRow = -1
         }
     }

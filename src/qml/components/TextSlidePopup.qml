@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // Adds a text slide, or edits one when opened with a row.
 BasePopup {
@@ -28,7 +28,7 @@ BasePopup {
         Layout.fillWidth: true
         Layout.preferredHeight: 120
         placeholderText: qsTr("Type your text here...")
-        Keys.onReturnPressed: if (event.modifiers & Qt.ControlModifier) popup.accept(); else event.accepted = false
+        Keys.onReturnPressed: (event) => { if (event.modifiers & Qt.ControlModifier) popup.accept(); else event.accepted = false }
     }
     buttons: [
         Button { objectName: "textSlideCancel"; text: qsTr("Cancel"); onClicked: popup.close() },

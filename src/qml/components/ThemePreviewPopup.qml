@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 
 // Plays a theme in a loop: frames drawn by the renderer's own scene code from the user's
 // first photos (or sample pictures). It opens at once over the theme's still picture and plays

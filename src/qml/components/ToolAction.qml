@@ -1,6 +1,6 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import BTStyle
 
 // A tool-bar action: an icon over a short label. The label hides on narrow windows; the
 // tooltip never does. Its widths with and without the label let the bar choose which to hide.

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 import "../components"
 
 // "Select Background": animated, standard, colour and custom backgrounds.
@@ -69,28 +69,28 @@ Page {
                 objectName: "animatedGrid"
                 model: screen.bgs ? screen.bgs.animated : []
                 selectedId: screen.bgId
-                onChosen: screen.choose(id)
+                onChosen: (id) => screen.choose(id)
             }
             BackgroundGrid {
                 objectName: "standardGrid"
                 model: screen.bgs ? screen.bgs.standard : []
                 selectedId: screen.bgId
-                onChosen: screen.choose(id)
+                onChosen: (id) => screen.choose(id)
             }
             BackgroundGrid {
                 objectName: "colorGrid"
                 model: screen.bgs ? screen.bgs.colors : []
                 selectedId: screen.bgId
-                onChosen: screen.choose(id)
+                onChosen: (id) => screen.choose(id)
             }
             BackgroundGrid {
                 objectName: "customGrid"
                 model: screen.bgs ? screen.bgs.custom : []
                 selectedId: screen.bgId
                 showAdd: true
-                onChosen: screen.choose(id)
+                onChosen: (id) => screen.choose(id)
                 onAddClicked: customDialog.start()
-                onRemoveClicked: screen.bgs.removeCustomBg(id)
+                onRemoveClicked: (id) => screen.bgs.removeCustomBg(id)
             }
         }
     }
@@ -101,10 +101,10 @@ Page {
         title: qsTr("Add Custom Background Image")
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
         onAccepted: {
-            if (screen.bgs.isNormalBgSize(fileUrl)) {
-                screen.addCustom(fileUrl)
+            if (screen.bgs.isNormalBgSize(selectedFile)) {
+                screen.addCustom(selectedFile)
             } else {
-                smallPopup.url = fileUrl
+                smallPopup.url = selectedFile
                 smallPopup.open()
             }
         }

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 import "../components"
 
 // The project: tool bar, slide grid (or the empty drop target), timeline of slides against music.
@@ -192,10 +192,10 @@ Page {
                 anchors.fill: parent
                 anchors.rightMargin: mainPreview.visible ? mainPreview.width : 0
                 visible: !screen.empty
-                onRemoveRequested: screen.removeRows(rows)
-                onDurationRequested: slideDurationPopup.openFor(row, durationType, duration, number)
-                onTextEditRequested: textPopup.openEdit(row, text)
-                onPlayRequested: screen.playFrom(row, byKey)
+                onRemoveRequested: (rows) => screen.removeRows(rows)
+                onDurationRequested: (row, durationType, duration, number) => slideDurationPopup.openFor(row, durationType, duration, number)
+                onTextEditRequested: (row, text) => textPopup.openEdit(row, text)
+                onPlayRequested: (row, byKey) => screen.playFrom(row, byKey)
             }
             // The slideshow as it will look, beside the slides it is made of.
             Rectangle {
@@ -245,7 +245,7 @@ Page {
         id: dropArea
         anchors.fill: parent
         keys: ["text/uri-list"]
-        onDropped: {
+        onDropped: (drop) => {
             if (drop.hasUrls) {
                 screen.addDropped(drop.urls)
                 drop.acceptProposedAction()
@@ -274,14 +274,13 @@ Page {
         title: qsTr("Add Images")
         selectMultiple: true
         nameFilters: [appWindow.pictureNameFilter(qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)"))]
-        onAccepted: project.addImages(fileUrls)
+        onAccepted: project.addImages(selectedFiles)
     }
-    StartFolderDialog {
+    StartFolderChooser {
         id: folderDialog
         objectName: "imagesFolderDialog"
         title: qsTr("Add Folder with Images")
-        selectFolder: true
-        onAccepted: project.addImagesFolder([fileUrl])
+        onAccepted: project.addImagesFolder([selectedFolder])
     }
     StartFolderDialog {
         id: audioDialog
@@ -290,7 +289,7 @@ Page {
         title: qsTr("Add Audio")
         selectMultiple: true
         nameFilters: [appWindow.audioNameFilter(qsTr("Open Audio File (*.mp3 *.m4a)"))]
-        onAccepted: project.addAudio(fileUrls)
+        onAccepted: project.addAudio(selectedFiles)
     }
 
     TextSlidePopup { id: textPopup; objectName: "textSlidePopup" }
@@ -300,7 +299,7 @@ Page {
     RecentProjectsPopup {
         id: recentPopup
         objectName: "recentPopup"
-        onOpenRequested: { screen.openProject(index); close() }
+        onOpenRequested: (index) => { screen.openProject(index); close() }
     }
     MissingFilesPopup { id: missingPopup; objectName: "missingFilesPopup" }
     MissingFilesPopup { id: missingMusicPopup; objectName: "missingMusicPopup"; music: true }

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 import "../components"
 
 // "Video Settings": resolution and result folder, then MAKE VIDEO.
@@ -135,12 +135,11 @@ Page {
         }
     }
 
-    StartFolderDialog {
+    StartFolderChooser {
         id: folderDialog
         objectName: "resultFolderDialog"
         kind: "result"
         title: qsTr("Result Directory")
-        selectFolder: true
-        onAccepted: screen.folderChosen(fileUrl)
+        onAccepted: screen.folderChosen(selectedFolder)
     }
 }

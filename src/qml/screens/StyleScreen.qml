@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 import "../components"
 
 // "Style Settings": border, shadows, font and colours, with the two previews beside them.
@@ -111,7 +111,7 @@ Page {
                             Layout.fillWidth: true
                             colors: screen.swatches
                             current: screen.style ? screen.style.borderColor : "white"
-                            onPicked: screen.style.borderColor = color
+                            onPicked: (color) => screen.style.borderColor = color
                         }
                         Label { text: qsTr("Shadow Blur"); font.weight: Font.DemiBold; Layout.topMargin: Theme.gap }
                         CustomSlider {
@@ -136,7 +136,7 @@ Page {
                             currentIndex: fonts.families.indexOf(shownFamily)
                             displayText: shownFamily
                             font.family: shownFamily
-                            onActivated: screen.style.fontFamily = textAt(index)
+                            onActivated: (index) => screen.style.fontFamily = textAt(index)
                             // Each family drawn in its own typeface.
                             delegate: MenuItem {
                                 width: ListView.view.width
@@ -151,7 +151,7 @@ Page {
                             Layout.fillWidth: true
                             model: screen.weights.map(function(w) { return appWindow.fontWeightName(w) })
                             currentIndex: screen.style ? screen.weights.indexOf(screen.style.fontWeight) : 3
-                            onActivated: screen.style.fontWeight = screen.weights[index]
+                            onActivated: (index) => screen.style.fontWeight = screen.weights[index]
                         }
                         RowLayout {
                             Layout.topMargin: Theme.gap
@@ -169,7 +169,7 @@ Page {
                             Layout.fillWidth: true
                             colors: screen.swatches
                             current: screen.style ? screen.style.fontColor : "white"
-                            onPicked: screen.style.fontColor = color
+                            onPicked: (color) => screen.style.fontColor = color
                         }
                         Label { text: qsTr("Text Shadow Blur"); font.weight: Font.DemiBold; Layout.topMargin: Theme.gap }
                         CustomSlider {

@@ -1,7 +1,7 @@
-import QtQuick 2.15
-import QtQuick.Controls 2.15
-import QtQuick.Layouts 1.15
-import "../BTStyle"
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import BTStyle
 import "../components"
 
 // "Select Animation": the installed themes as cards.
@@ -99,6 +99,6 @@ Page {
     ThemePreviewPopup {
         id: themePreview
         objectName: "themePreviewPopup"
-        onUseTheme: screen.choose(themeId)
+        onUseTheme: (themeId) => screen.choose(themeId)
     }
 }
