@@ -406,6 +406,25 @@ private Q_SLOTS:
         QCOMPARE(folders->property("photosFolder").toUrl().toLocalFile(), QFileInfo(camera).absoluteFilePath());
     }
 
+    // Add Folder with Images takes the folder chosen, and opens there next time.
+    void folderChooserAddsItsFolder()
+    {
+        const QString holiday = m_dir.filePath(QStringLiteral("holiday"));
+        QVERIFY(QDir().mkpath(holiday));
+        QVERIFY(makeImageFile(holiday + QStringLiteral("/a.png")) && makeImageFile(holiday + QStringLiteral("/B.JPG")));
+        const int before = m_project->property("slidesNumber").toInt();
+        QVERIFY(m_ui.click(QStringLiteral("addFolderButton")));
+        QObject *dialog = m_ui.object(QStringLiteral("imagesFolderDialog"));
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        dialog->setProperty("selectedFolder", QUrl::fromLocalFile(holiday));
+        QMetaObject::invokeMethod(dialog, "accept");
+        QTRY_COMPARE(m_project->property("slidesNumber").toInt(), before + 2);
+        QCOMPARE(presenter("dialogFolders")->property("photosFolder").toUrl().toLocalFile(),
+                 QFileInfo(holiday).absoluteFilePath());
+        QVERIFY(!dialog->property("visible").toBool());
+    }
+
     void addTextSlideByClicks()
     {
         QVERIFY(m_ui.click(QStringLiteral("addTextButton")));

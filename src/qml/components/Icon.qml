@@ -10,6 +10,10 @@ Canvas {
     implicitHeight: 22
     onNameChanged: requestPaint()
     onColorChanged: requestPaint()
+    // A canvas made while hidden or without a size has painted nothing: it paints once shown.
+    onVisibleChanged: if (visible) requestPaint()
+    onWidthChanged: requestPaint()
+    onHeightChanged: requestPaint()
 
     onPaint: {
         var c = getContext("2d")
