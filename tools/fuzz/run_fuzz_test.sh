@@ -7,7 +7,7 @@ out=$2
 seconds=${3:-60}
 cxx=$(command -v clang++ || command -v clang++-14 || true)
 [ -n "$cxx" ] || { echo "clang++ not found: skipped"; exit 77; }
-qtflags=$(pkg-config --cflags --libs Qt5Core Qt5Gui 2>/dev/null) || { echo "Qt5 pkg-config missing: skipped"; exit 77; }
+qtflags=$(pkg-config --cflags --libs Qt6Core Qt6Gui 2>/dev/null) || { echo "Qt 6 pkg-config missing: skipped"; exit 77; }
 mkdir -p "$out/corpus"
 probe="$out/probe.cpp"
 printf '#include <cstdint>\n#include <cstddef>\nextern "C" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }\n' > "$probe"
