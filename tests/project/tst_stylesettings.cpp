@@ -9,6 +9,7 @@
 #include "project/SettingsPres.h"
 #include "project/StyleSettingsPres.h"
 #include "theme/SceneStyle.h"
+#include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
 #include <QSignalSpy>
@@ -112,6 +113,34 @@ private Q_SLOTS:
         const QString file = QDir(AppPaths::projectsDir).filePath("saved-once/" + AppConstants::styleFileName);
         QCOMPARE(readStyleFile(file)->fontWeight, 75);
         project->id.clear();
+    }
+
+    // Project files keep the old 0-99 weights; the text is drawn at the same named weight.
+    void savedFontWeightsDrawAtTheirWeight_data()
+    {
+        QTest::addColumn<int>("saved");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("thin") << 0 << int(QFont::Thin);
+        QTest::newRow("light") << 25 << int(QFont::Light);
+        QTest::newRow("normal") << 50 << int(QFont::Normal);
+        QTest::newRow("demi bold") << 63 << int(QFont::DemiBold);
+        QTest::newRow("bold") << 75 << int(QFont::Bold);
+        QTest::newRow("black") << 87 << int(QFont::Black);
+        QTest::newRow("between light and normal") << 37 << 348;
+        QTest::newRow("beyond the scale") << 120 << int(QFont::Black);
+        QTest::newRow("below the scale") << -5 << int(QFont::Thin);
+    }
+
+    void savedFontWeightsDrawAtTheirWeight()
+    {
+        QFETCH(int, saved);
+        QFETCH(int, drawn);
+        QCOMPARE(int(SceneStyleLevels::fontWeightOf(saved)), drawn);
+        if (saved == 75) {
+            StyleSettingsPres::instance()->setFontWeight(saved);
+            QCOMPARE(SceneStyle::instance()->textFont().weight(), QFont::Bold);
+            StyleSettingsPres::instance()->setFontWeight(50);
+        }
     }
 
     void outputSettingsAnnounceAsTheScreenNeeds()
