@@ -142,7 +142,9 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QSettings().setValue(QStringLiteral("dontShowTipsSetting"), true);
     QmlScreens::setStyle();
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // --opengl: drawn as the program draws where it can; by default the software renderer.
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--opengl")))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     AppPaths::setup();
 
     const int openIndex = QCoreApplication::arguments().indexOf(QStringLiteral("--open"));
