@@ -126,7 +126,7 @@ Page {
                 anchors.rightMargin: Theme.gap
                 anchors.verticalCenter: parent.verticalCenter
                 // As wide for "Copied" as for "Copy", so the path does not jump.
-                width: Math.max(copiedMetrics.width, copyMetrics.width) + leftPadding + rightPadding
+                width: Math.ceil(Math.max(copiedMetrics.advanceWidth, copyMetrics.advanceWidth)) + leftPadding + rightPadding
                 text: copied ? qsTr("Copied") : qsTr("Copy")
                 onClicked: { screen.renderer.copyResultPath(); copied = true; copiedTimer.restart() }
                 TextMetrics { id: copyMetrics; font: copyButton.font; text: qsTr("Copy") }
