@@ -46,19 +46,17 @@ QString fileDialogNameFilter(const QString &label, const QStringList &suffixes)
             return QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(name).hasMatch();
         });
     };
+    // Lower case first, as a reader expects the list.
     QStringList missing;
-    for (const QString &suffix : suffixes) {
-        for (const QString &ending : {suffix.toLower(), suffix.toUpper()}) {
+    for (const bool upper : {false, true}) {
+        for (const QString &suffix : suffixes) {
+            const QString ending = upper ? suffix.toUpper() : suffix.toLower();
             if (!taken(QStringLiteral("name.") + ending))
                 missing << QStringLiteral("*.") + ending;
         }
     }
     if (missing.isEmpty())
         return label;
-    // Lower case first, as a reader expects the list.
-    std::stable_sort(missing.begin(), missing.end(), [](const QString &a, const QString &b) {
-        return a.at(2).isLower() && b.at(2).isUpper();
-    });
     patterns << missing;
     return text + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
