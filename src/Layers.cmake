@@ -47,7 +47,7 @@ set(PICTOVIA_LAYER_RULES
   "^app/(main|PresenterRegistry|CoreInit|TerminationNotifier|AppTranslations|QmlScreens)\\." app
   "^cli/" app
   "^preview/" preview
-  "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\.|^project/I(ProjectSource|OpenProject|ProjectStyle|StyleChoices|OutputChoices|SlideRows)\\.h$" presenters
+  "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\.|^project/Edit(Command|History)\\.|^project/I(ProjectSource|OpenProject|ProjectStyle|StyleChoices|OutputChoices|SlideRows)\\.h$" presenters
   "^project/(Slide|Project|OutputSettings|ProjectTexts)\\.|^render/MediaFileInfo\\.|^theme/StyleSettings\\.|^backgrounds/BackgroundDescriptor\\." records
   "^app/" foundation
   "^images/" images

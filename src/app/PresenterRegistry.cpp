@@ -16,6 +16,7 @@
 #include "project/SettingsPres.h"
 #include "project/StyleSettingsPres.h"
 #include "project/SlidesListModel.h"
+#include "project/UndoPres.h"
 #include "render/RenderPres.h"
 
 #include <QCoreApplication>
@@ -57,11 +58,15 @@ void wireProject()
         project->setProjectStore(saved);
         project->setSlidesModel(SlidesListModel::instance());
         project->setOutputChoices(settings);
+        // One history for the project and its style: Ctrl+Z undoes the last edit of either.
+        EditHistory *history = UndoPres::instance()->history();
+        project->setHistory(history);
         QObject::connect(settings, &SettingsPres::outputEdited, project, &ProjectPres::takeEditedOutput);
 
         StyleSettingsPres *style = StyleSettingsPres::instance();
         style->setProjectStore(saved);
         style->setProjectSource(project);
+        style->setHistory(history);
 
         DialogFoldersPres *folders = DialogFoldersPres::instance();
         folders->setOutputChoices(settings);
@@ -177,6 +182,7 @@ void publishPresenters(QQmlEngine &engine)
     publish<AppSettingsPres>(context, "appSettings");
     publish<SavedProjectsPres>(context, "savedProjects");
     publish<ProjectPres>(context, "project");
+    publish<UndoPres>(context, "history");
     publish<StyleSettingsPres>(context, "styleSettings");
     publish<AutosavePres>(context, "autosave");
     publish<SlidesListModel>(context, "slides");

@@ -3,6 +3,8 @@
 #include "app/CommonError.h"
 #include "app/Logging.h"
 #include "images/ThumbGenerator.h"
+#include "project/EditCommand.h"
+#include "project/EditHistory.h"
 #include "project/ImgSlidePres.h"
 #include "project/NullProjectStore.h"
 #include "project/ProjectTexts.h"
@@ -13,11 +15,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QJSValue>
 #include <QSequentialIterable>
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
 
 ProjectPres::ProjectPres()
     : m_project(ProjectPtr::create())
@@ -51,19 +56,39 @@ void ProjectPres::setSlidesModel(SlidesListModel *model)
 
 void ProjectPres::setDurationFixed(bool fixed)
 {
-    m_project->setDurationFixed(fixed);
-    updateSeparator();
-    Q_EMIT isDurationFixedChanged();
-    Q_EMIT slideDurationChanged();
-    updateTimeline();
-    Q_EMIT projectEdited();
+    editDurations(fixed, m_project->slideDuration);
 }
 
 void ProjectPres::setFixedSlideDuration(int seconds)
 {
-    m_project->setSlideDuration(double(seconds));
+    editDurations(m_project->isDurationFixed, double(seconds));
+}
+
+// Both settings in one step kind: choosing "fixed" and then counting the seconds up is one step.
+void ProjectPres::editDurations(bool fixed, double seconds)
+{
+    const bool wasFixed = m_project->isDurationFixed;
+    const double wasSeconds = m_project->slideDuration;
+    if (fixed == wasFixed && seconds == wasSeconds)
+        return;
+    EditHistory::perform(m_history,
+                         new EditCommand(tr("Change slide duration settings"),
+                                         [this, fixed, seconds] { putDurations(fixed, seconds); },
+                                         [this, wasFixed, wasSeconds] { putDurations(wasFixed, wasSeconds); },
+                                         EditCommand::DurationSettingsMerge));
+}
+
+void ProjectPres::putDurations(bool fixed, double seconds)
+{
+    const bool fixedChanges = fixed != m_project->isDurationFixed;
+    const bool secondsChange = seconds != m_project->slideDuration;
+    m_project->setDurationFixed(fixed);
+    m_project->setSlideDuration(seconds);
     updateSeparator();
-    Q_EMIT fixedSlideDurationChanged();
+    if (fixedChanges)
+        Q_EMIT isDurationFixedChanged();
+    if (secondsChange)
+        Q_EMIT fixedSlideDurationChanged();
     Q_EMIT slideDurationChanged();
     updateTimeline();
     Q_EMIT projectEdited();
@@ -115,12 +140,10 @@ void ProjectPres::addAudio(const QVariant &urls)
 void ProjectPres::removeAudio(int index)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
-    const bool removed = index >= 0 && index < tracks.size();
-    if (removed)
-        tracks.removeAt(index);
-    setAudioList(tracks);
-    if (removed)
-        Q_EMIT projectEdited();
+    if (index < 0 || index >= tracks.size())
+        return;
+    tracks.removeAt(index);
+    editTracks(tr("Remove music track"), tracks);
 }
 
 void ProjectPres::moveAudioForward(int index)
@@ -137,12 +160,23 @@ void ProjectPres::moveAudio(int from, int to)
 {
     QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
     const int count = tracks.size();
-    const bool moved = from >= 0 && from < count && to >= 0 && to < count && from != to;
-    if (moved)
-        tracks.move(from, to);
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return;
+    tracks.move(from, to);
+    editTracks(tr("Move music track"), tracks);
+}
+
+void ProjectPres::editTracks(const QString &text, const QList<MediaFileInfoPtr> &tracks)
+{
+    const QList<MediaFileInfoPtr> before = m_project->audioTracks;
+    EditHistory::perform(m_history, new EditCommand(text, [this, tracks] { putTracks(tracks); },
+                                                    [this, before] { putTracks(before); }));
+}
+
+void ProjectPres::putTracks(const QList<MediaFileInfoPtr> &tracks)
+{
     setAudioList(tracks);
-    if (moved)
-        Q_EMIT projectEdited();
+    Q_EMIT projectEdited();
 }
 
 void ProjectPres::addImages(const QVariant &urls)
@@ -160,62 +194,194 @@ void ProjectPres::addTextSlide(const QString &text)
     SlidePtr slide(new Slide);
     slide->type = TextSlideType;
     slide->content = text.trimmed();
-    m_model->appendSlide(new TextSlidePres(slide));
-    syncSlides();
-    updateTimeline();
+    editSlides(tr("Add text slide"), {}, {{int(m_project->slides.size()), slide}});
     Q_EMIT scrollToBottom();
-    if (!m_hasTextSlide) {
-        m_hasTextSlide = true;
-        Q_EMIT hasTextSlideChanged();
-    }
-    Q_EMIT projectEdited();
 }
 
-void ProjectPres::editTextSlide(int index, const QString &text)
+void ProjectPres::editTextSlide(int row, const QString &text)
 {
-    if (m_model->setSlideText(index, text))
-        Q_EMIT projectEdited();
-}
-
-void ProjectPres::removeSlide(int index)
-{
-    const int kind = m_model->removeSlideAt(index);
-    if (kind == 0)
+    if (m_model->kindAt(row) != TextKind)
         return;
-    if (kind == TextKind && !m_model->containsTextSlide()) {
-        m_hasTextSlide = false;
-        Q_EMIT hasTextSlideChanged();
-    }
-    syncSlides();
-    updateTimeline();
-    Q_EMIT projectEdited();
+    const int index = m_model->slideIndexAt(row);
+    editSlide(tr("Edit text slide"), index, m_model->slideAt(row)->content, text, &ProjectPres::putText);
 }
 
+void ProjectPres::removeSlide(int row)
+{
+    removeSlides({row});
+}
+
+void ProjectPres::removeSlides(const QList<int> &rows)
+{
+    QList<int> indices;
+    indices.reserve(rows.size());
+    for (int row : rows) {
+        const int index = m_model->slideIndexAt(row);
+        if (index >= 0)
+            indices.append(index);
+    }
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    if (indices.isEmpty())
+        return;
+    SlidePlaces out;
+    out.reserve(indices.size());
+    for (int index : std::as_const(indices))
+        out.append({index, m_project->slides.at(index)});
+    editSlides(out.size() == 1 ? tr("Remove slide") : tr("Remove %1 slides").arg(out.size()), out, {});
+}
+
+// The slides of the rows go, in their order, before the row now at `to` (the end when `to` is
+// past the last row); the separator stays out of it, it is placed anew after every change.
 void ProjectPres::move(const QList<int> &rows, int to)
 {
-    if (!m_model->moveSlides(rows, to))
+    const int rowCount = m_model->rowCount();
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
+    const bool valid = !sorted.isEmpty() && to >= 0 && sorted.first() >= 0 && sorted.last() < rowCount
+        && std::adjacent_find(sorted.cbegin(), sorted.cend()) == sorted.cend();
+    if (!valid)
         return;
-    syncSlides();
-    Q_EMIT projectEdited();
+    SlidePlaces out;
+    const int end = std::min(to, rowCount);
+    int movedBefore = 0; // moved slides in the rows before the target row
+    for (int row : std::as_const(sorted)) {
+        const int index = m_model->slideIndexAt(row);
+        if (index < 0)
+            continue;
+        out.append({index, m_project->slides.at(index)});
+        movedBefore += row < end ? 1 : 0;
+    }
+    if (out.isEmpty())
+        return;
+    // Where the block lands: after the slides that stay and stand before the target row.
+    const int separator = m_model->separatorRow();
+    const int target = end - (separator >= 0 && separator < end ? 1 : 0) - movedBefore;
+    SlidePlaces in;
+    bool moves = false;
+    for (int k = 0; k < out.size(); ++k) {
+        in.append({target + k, out.at(k).slide});
+        moves = moves || out.at(k).index != target + k;
+    }
+    if (moves)
+        editSlides(out.size() == 1 ? tr("Move slide") : tr("Move %1 slides").arg(out.size()), out, in);
 }
 
-void ProjectPres::setRotation(int index, int rotation)
+void ProjectPres::setRotation(int row, int rotation)
 {
-    if (m_model->setSlideRotation(index, rotation))
-        Q_EMIT projectEdited();
+    if (m_model->kindAt(row) != ImageKind)
+        return;
+    editSlide(tr("Rotate photo"), m_model->slideIndexAt(row), m_model->slideAt(row)->rotation, rotation,
+              &ProjectPres::putRotation);
 }
 
-void ProjectPres::setSlideDuration(int index, int durationType, double duration)
+void ProjectPres::setSlideDuration(int row, int durationType, double duration)
 {
-    if (index < 0 || index >= m_model->rowCount())
+    const SlidePtr slide = m_model->slideAt(row);
+    if (!slide)
         return;
-    m_model->setSlideDuration(index, durationType, duration);
+    editSlide(tr("Change slide duration"), m_model->slideIndexAt(row), qMakePair(slide->durationType, slide->duration),
+              qMakePair(durationType, duration), &ProjectPres::putOwnDuration);
+}
+
+template <typename Value>
+void ProjectPres::editSlide(const QString &text, int index, const Value &before, const Value &after,
+                            void (ProjectPres::*set)(int index, const Value &value))
+{
+    if (index < 0 || before == after)
+        return;
+    EditHistory::perform(m_history, new EditCommand(text, [this, index, after, set] { (this->*set)(index, after); },
+                                                    [this, index, before, set] { (this->*set)(index, before); }));
+}
+
+void ProjectPres::putRotation(int index, const int &rotation)
+{
+    m_model->setSlideRotation(m_model->rowOfSlide(index), rotation);
+    slideChanged(index);
+}
+
+void ProjectPres::putOwnDuration(int index, const QPair<int, double> &duration)
+{
+    m_model->setSlideDuration(m_model->rowOfSlide(index), duration.first, duration.second);
     m_project->recompute();
     updateSeparator();
     Q_EMIT isDurationFixedChanged();
     Q_EMIT slideDurationChanged();
     updateTimeline();
+    slideChanged(index);
+}
+
+void ProjectPres::putText(int index, const QString &text)
+{
+    m_model->setSlideText(m_model->rowOfSlide(index), text);
+    slideChanged(index);
+}
+
+void ProjectPres::slideChanged(int index)
+{
     Q_EMIT projectEdited();
+    if (EditCommand::isReplaying())
+        Q_EMIT slidesRestored({m_model->rowOfSlide(index)});
+}
+
+void ProjectPres::editSlides(const QString &text, const SlidePlaces &out, const SlidePlaces &in)
+{
+    EditHistory::perform(m_history, new EditCommand(text, [this, out, in] { spliceSlides(out, in); },
+                                                    [this, out, in] { spliceSlides(in, out); }));
+}
+
+// Presenters of slides that only move are kept, thumbnails and all; a slide that comes back
+// gets a new one.
+void ProjectPres::spliceSlides(const SlidePlaces &out, const SlidePlaces &in)
+{
+    m_model->takeOutSeparator();
+    const QVector<SlidePtr> current = m_model->slides();
+    QVector<int> leaving;
+    leaving.reserve(out.size());
+    for (const SlidePlace &place : out) {
+        // The places are exact while every change goes through the history; looked for otherwise.
+        const int index = place.index < current.size() && current.at(place.index) == place.slide
+            ? place.index
+            : int(current.indexOf(place.slide));
+        if (index >= 0)
+            leaving.append(index);
+        else
+            qCWarning(lcProject) << "A slide to take out is not in the project:" << place.slide->content;
+    }
+    std::sort(leaving.begin(), leaving.end());
+    QHash<const Slide *, SlidePres *> kept;
+    for (SlidePres *presenter : m_model->takeSlideRows(leaving))
+        kept.insert(presenter->slide().data(), presenter);
+    QList<QPair<int, SlidePres *>> arriving;
+    arriving.reserve(in.size());
+    for (const SlidePlace &place : in) {
+        SlidePres *presenter = kept.take(place.slide.data());
+        arriving.append({place.index, presenter ? presenter : presenterFor(place.slide)});
+    }
+    m_model->putSlideRows(arriving);
+    qDeleteAll(kept);
+
+    const bool hasText = m_model->containsTextSlide();
+    if (hasText != m_hasTextSlide) {
+        m_hasTextSlide = hasText;
+        Q_EMIT hasTextSlideChanged();
+    }
+    syncSlides();
+    updateTimeline();
+    Q_EMIT projectEdited();
+    if (EditCommand::isReplaying() && !in.isEmpty()) {
+        QList<int> rows;
+        for (const SlidePlace &place : in)
+            rows.append(m_model->rowOfSlide(place.index));
+        Q_EMIT slidesRestored(rows);
+    }
+}
+
+SlidePres *ProjectPres::presenterFor(const SlidePtr &slide) const
+{
+    if (slide->type == TextSlideType)
+        return new TextSlidePres(slide);
+    return new ImgSlidePres(slide, m_pixelRatio);
 }
 
 void ProjectPres::loadPrj(int index)
@@ -256,34 +422,32 @@ void ProjectPres::addAudioPaths(const QStringList &paths)
         if (const MediaFileInfoPtr track = MediaFileReader::tryRead(path))
             tracks.append(track);
     }
-    setAudioList(tracks);
-    if (tracks.size() != before)
-        Q_EMIT projectEdited();
+    const int added = int(tracks.size()) - before;
+    if (added > 0)
+        editTracks(added == 1 ? tr("Add music track") : tr("Add %1 music tracks").arg(added), tracks);
 }
 
 void ProjectPres::addImagePaths(const QStringList &paths)
 {
+    if (paths.isEmpty())
+        return;
     ThumbGenerator::instance()->suspendFullDecode();
     const int oldUsed = m_project->usedSlidesNumber;
     const int oldCount = m_project->slides.size();
-    QList<SlidePres *> added;
+    SlidePlaces added;
     added.reserve(paths.size());
     for (const QString &path : paths) {
         SlidePtr slide(new Slide);
         slide->type = ImageSlideType;
         slide->content = path;
-        added.append(new ImgSlidePres(slide, m_pixelRatio));
+        added.append({oldCount + int(added.size()), slide});
     }
-    m_model->appendSlides(added);
-    syncSlides();
-    updateTimeline();
+    editSlides(added.size() == 1 ? tr("Add photo") : tr("Add %1 photos").arg(added.size()), {}, added);
     ThumbGenerator::instance()->resumeFullDecode();
     if (oldUsed == oldCount && m_project->usedSlidesNumber != m_project->slides.size())
         Q_EMIT scrollToSeparator();
     else
         Q_EMIT scrollToBottom();
-    if (!added.isEmpty())
-        Q_EMIT projectEdited();
 }
 
 void ProjectPres::openProject(const ProjectPtr &source)
@@ -340,6 +504,9 @@ void ProjectPres::openProject(const ProjectPtr &source)
         Q_EMIT missedImageFiles(missing);
     if (!lostMusic.isEmpty())
         Q_EMIT missedMusicFiles(lostMusic);
+    // Another project, another history: the steps of the one before cannot be undone in it.
+    if (m_history)
+        m_history->clear();
 }
 
 // Every photo's file is looked for on all cores: a project of 100 000 photos opens in a
@@ -420,7 +587,24 @@ void ProjectPres::takeOutputSettings(const OutputSettings &output)
 
 void ProjectPres::takeEditedOutput()
 {
-    m_project->setOutputSettings(m_output->resolution(), m_output->saveDir());
+    const OutputSettings before = m_project->output;
+    OutputSettings after;
+    after.quality = m_output->resolution();
+    after.saveDir = m_output->saveDir();
+    m_project->setOutputSettings(after.quality, after.saveDir);
+    Q_EMIT projectEdited();
+    if (before.quality == after.quality && before.saveDir == after.saveDir)
+        return;
+    auto *step = new EditCommand(before.quality != after.quality ? tr("Change video quality") : tr("Change result directory"),
+                                 [this, after] { putOutput(after); }, [this, before] { putOutput(before); });
+    step->markDone();
+    EditHistory::perform(m_history, step);
+}
+
+void ProjectPres::putOutput(const OutputSettings &output)
+{
+    m_project->setOutputSettings(output.quality, output.saveDir);
+    m_output->showOutput(output.quality, output.saveDir);
     Q_EMIT projectEdited();
 }
 

@@ -13,13 +13,16 @@
 #include <QVariant>
 #include <QVariantList>
 
+class EditHistory;
 class IOutputChoices;
 class IProjectStore;
+class SlidePres;
 class SlidesListModel;
 
 // The open project: keeps the slide grid and the project record in step, fits the slides to
 // the music and saves the project into the saved-projects list. Every edit is announced with
-// projectEdited, so that edits are saved however the session ends.
+// projectEdited, so that edits are saved however the session ends, and is a step of the edit
+// history, so that it can be undone.
 class ProjectPres : public QObject, public IOpenProject
 {
     Q_OBJECT
@@ -70,6 +73,9 @@ public:
     // The video settings screen: an opened project's output is shown there, and the screen's
     // edits (outputEdited) come back through takeEditedOutput.
     void setOutputChoices(IOutputChoices *output) { m_output = output; }
+    // Where the edits are recorded for undo; opening a project starts it anew. Without one,
+    // edits are made without a history.
+    void setHistory(EditHistory *history) { m_history = history; }
 
     void addAudioPaths(const QStringList &paths);
     void addImagePaths(const QStringList &paths);
@@ -93,6 +99,8 @@ public:
     Q_INVOKABLE void addTextSlide(const QString &text);
     Q_INVOKABLE void editTextSlide(int index, const QString &text);
     Q_INVOKABLE void removeSlide(int index);
+    // The slides of these grid rows, as one step; the separator's row is left alone.
+    Q_INVOKABLE void removeSlides(const QList<int> &rows);
     Q_INVOKABLE void move(const QList<int> &rows, int to);
     Q_INVOKABLE void setRotation(int index, int rotation);
     Q_INVOKABLE void setSlideDuration(int index, int durationType, double duration);
@@ -136,8 +144,18 @@ Q_SIGNALS:
     // An edit by the user: slides, music, durations or output settings.
     void projectEdited();
     void videoSlidesNumberChanged();
+    // An undo or redo put back or changed the slides of these grid rows: the grid selects them.
+    void slidesRestored(const QList<int> &rows);
 
 private:
+    // A slide and its place among the slides (the separator not counted).
+    struct SlidePlace
+    {
+        int index;
+        SlidePtr slide;
+    };
+    using SlidePlaces = QVector<SlidePlace>;
+
     friend class Singleton<ProjectPres>;
     ProjectPres();
     ~ProjectPres() override;
@@ -156,6 +174,24 @@ private:
     QList<QPair<int, QString>> relinkable(const QVariant &url) const;
     void afterLocating();
 
+    // Records the step and does it: `out` leaves the slides, then `in` takes its places.
+    void editSlides(const QString &text, const SlidePlaces &out, const SlidePlaces &in);
+    void spliceSlides(const SlidePlaces &out, const SlidePlaces &in);
+    // The slide at index changes through set, a step that set(before) undoes.
+    template <typename Value>
+    void editSlide(const QString &text, int index, const Value &before, const Value &after,
+                   void (ProjectPres::*set)(int index, const Value &value));
+    void putRotation(int index, const int &rotation);
+    void putOwnDuration(int index, const QPair<int, double> &duration);
+    void putText(int index, const QString &text);
+    void slideChanged(int index);
+    SlidePres *presenterFor(const SlidePtr &slide) const;
+    void editTracks(const QString &text, const QList<MediaFileInfoPtr> &tracks);
+    void putTracks(const QList<MediaFileInfoPtr> &tracks);
+    void editDurations(bool fixed, double seconds);
+    void putDurations(bool fixed, double seconds);
+    void putOutput(const OutputSettings &output);
+
     ProjectPtr m_project;
     QVariantList m_audioFiles;
     int m_audioFilesCount = 0;
@@ -172,4 +208,5 @@ private:
     SlidesListModel *m_model = nullptr;
     IProjectStore *m_store;
     IOutputChoices *m_output = nullptr;
+    EditHistory *m_history = nullptr;
 };

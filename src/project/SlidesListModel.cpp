@@ -165,34 +165,6 @@ bool SlidesListModel::locateSlide(int row, const QString &path)
     return true;
 }
 
-bool SlidesListModel::moveSlides(const QList<int> &rows, int to)
-{
-    QList<int> sorted = rows;
-    std::sort(sorted.begin(), sorted.end());
-    const bool valid = !sorted.isEmpty() && to >= 0 && isRow(sorted.first()) && isRow(sorted.last())
-        && std::adjacent_find(sorted.cbegin(), sorted.cend()) == sorted.cend();
-    if (!valid)
-        return false;
-
-    SlidePres *target = isRow(to) ? m_items.at(to) : nullptr;
-    bool targetMoves = false;
-    QList<SlidePres *> moving;
-    for (auto row = sorted.crbegin(); row != sorted.crend(); ++row) {
-        moving.append(m_items.at(*row));
-        if (*row == to)
-            targetMoves = true;
-        else
-            takeRow(*row);
-    }
-    const int insertionRow = target ? m_items.indexOf(target) : m_items.size();
-    if (targetMoves)
-        takeRow(insertionRow);
-    // Collected from the bottom up, so inserting each at the same row restores their order.
-    for (SlidePres *presenter : std::as_const(moving))
-        insertRow(presenter, insertionRow);
-    return true;
-}
-
 void SlidesListModel::placeSeparator(int used, int count)
 {
     const int row = m_items.indexOf(m_separator);
@@ -230,10 +202,75 @@ int SlidesListModel::slideIndexAt(int row) const
 {
     if (!isRow(row) || m_items.at(row) == m_separator)
         return -1;
-    int index = 0;
-    for (int r = 0; r < row; ++r)
-        index += m_items.at(r) == m_separator ? 0 : 1;
-    return index;
+    const int separator = separatorRow();
+    return separator >= 0 && separator < row ? row - 1 : row;
+}
+
+int SlidesListModel::separatorRow() const
+{
+    return rowOf(m_separator);
+}
+
+int SlidesListModel::rowOfSlide(int index) const
+{
+    const int separator = separatorRow();
+    return separator >= 0 && separator <= index ? index + 1 : index;
+}
+
+void SlidesListModel::takeOutSeparator()
+{
+    const int row = separatorRow();
+    if (row >= 0)
+        takeRow(row);
+}
+
+// Neighbouring rows go as one block: undoing the adding of 500 photos is one notification.
+QList<SlidePres *> SlidesListModel::takeSlideRows(const QVector<int> &rows)
+{
+    QList<QList<SlidePres *>> blocks; // from the last one up
+    for (int end = int(rows.size()); end > 0;) {
+        int begin = end - 1;
+        while (begin > 0 && rows.at(begin - 1) == rows.at(begin) - 1)
+            --begin;
+        const int first = rows.at(begin), last = rows.at(end - 1);
+        if (!isRow(first) || !isRow(last)) {
+            end = begin;
+            continue;
+        }
+        m_rows.clear();
+        beginRemoveRows(QModelIndex(), first, last);
+        const QList<SlidePres *> block = m_items.mid(first, last - first + 1);
+        m_items.erase(m_items.begin() + first, m_items.begin() + last + 1);
+        endRemoveRows();
+        blocks.append(block);
+        end = begin;
+    }
+    QList<SlidePres *> taken;
+    taken.reserve(rows.size());
+    for (auto block = blocks.crbegin(); block != blocks.crend(); ++block)
+        taken.append(*block);
+    return taken;
+}
+
+void SlidesListModel::putSlideRows(const QList<QPair<int, SlidePres *>> &rows)
+{
+    for (int begin = 0; begin < rows.size();) {
+        int end = begin + 1;
+        while (end < rows.size() && rows.at(end).first == rows.at(end - 1).first + 1)
+            ++end;
+        const int first = qBound(0, rows.at(begin).first, int(m_items.size()));
+        QList<SlidePres *> block;
+        block.reserve(end - begin);
+        for (int k = begin; k < end; ++k) {
+            watch(rows.at(k).second);
+            block.append(rows.at(k).second);
+        }
+        m_rows.clear();
+        beginInsertRows(QModelIndex(), first, first + int(block.size()) - 1);
+        m_items = m_items.mid(0, first) + block + m_items.mid(first);
+        endInsertRows();
+        begin = end;
+    }
 }
 
 SlidePtr SlidesListModel::slideAt(int row) const

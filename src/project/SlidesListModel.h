@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QVector>
 
 class SlidePres;
@@ -53,9 +54,6 @@ public:
     bool setSlideText(int row, const QString &text);
     // Points a missing photo's row at path; false, with nothing changed, for any other row.
     bool locateSlide(int row, const QString &path);
-    // Moves the rows just before the row now at `to` (or to the end); false, with nothing
-    // changed, when a row is out of range or repeated or `to` is negative.
-    bool moveSlides(const QList<int> &rows, int to);
     void placeSeparator(int used, int count);
 
     QVector<SlidePtr> slides() const;
@@ -64,6 +62,16 @@ public:
     // The slide record of that row; null for the separator or no such row.
     SlidePtr slideAt(int row) const;
     int slideIndexAt(int row) const override;
+    // The grid row of the slide at that index (the separator not counted); rowCount() past the last.
+    int rowOfSlide(int index) const;
+    // -1 while every slide goes into the video.
+    int separatorRow() const;
+    // Takes the separator out until placeSeparator puts it back: rows are then slide indices.
+    void takeOutSeparator();
+    // Takes out the rows (ascending) and hands over their presenters, in the same order.
+    QList<SlidePres *> takeSlideRows(const QVector<int> &rows);
+    // Puts each presenter at its row, ascending: the rows are where they stand when all are in.
+    void putSlideRows(const QList<QPair<int, SlidePres *>> &rows);
     SeparatorSlidePres *separatorPres() const { return m_separator; }
 
 Q_SIGNALS:

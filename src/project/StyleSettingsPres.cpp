@@ -2,11 +2,15 @@
 #include "app/AppConstants.h"
 
 #include "backgrounds/BackgroundCatalogue.h"
+#include "project/EditCommand.h"
+#include "project/EditHistory.h"
 #include "project/IProjectSource.h"
 #include "project/NullProjectStore.h"
 #include "theme/SceneStyle.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
+
+#include <QCoreApplication>
 
 StyleSettingsPres::StyleSettingsPres()
     : style(StyleSettingsPtr::create())
@@ -34,34 +38,79 @@ void StyleSettingsPres::editedIf(bool changed)
         Q_EMIT styleEdited();
 }
 
+template <typename Change>
+void StyleSettingsPres::recordEdit(const QString &text, Change change, int mergeKind)
+{
+    const StyleSettings before = *style;
+    change();
+    const StyleSettings after = *style;
+    if (after == before)
+        return;
+    auto *step = new EditCommand(text, [this, after] { restore(after); }, [this, before] { restore(before); }, mergeKind);
+    step->markDone();
+    EditHistory::perform(m_history, step);
+}
+
+void StyleSettingsPres::restore(const StyleSettings &record)
+{
+    setFrom(record);
+    Q_EMIT styleEdited();
+}
+
+// The names the theme screen shows, in its own translations.
+QString StyleSettingsPres::themeName(int id)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("ThemeScreen", "Smooth"),       QT_TRANSLATE_NOOP("ThemeScreen", "Carousel"),
+        QT_TRANSLATE_NOOP("ThemeScreen", "Flying"),       QT_TRANSLATE_NOOP("ThemeScreen", "Flow"),
+        QT_TRANSLATE_NOOP("ThemeScreen", "Fade in Fade out"), QT_TRANSLATE_NOOP("ThemeScreen", "Roller"),
+        QT_TRANSLATE_NOOP("ThemeScreen", "Pan and Zoom"), QT_TRANSLATE_NOOP("ThemeScreen", "Parallax"),
+    };
+    const int count = int(sizeof names / sizeof names[0]);
+    return id >= 1 && id <= count ? QCoreApplication::translate("ThemeScreen", names[id - 1]) : QString::number(id);
+}
+
 void StyleSettingsPres::setBorderSize(int level)
 {
-    storeAndApply(style->borderSize, level, &StyleSettingsPres::borderSizeChanged);
+    recordEdit(tr("Change border size"),
+               [&] { storeAndApply(style->borderSize, level, &StyleSettingsPres::borderSizeChanged); },
+               EditCommand::BorderSizeMerge);
 }
 
 void StyleSettingsPres::setImgShadowBlur(int level)
 {
-    storeAndApply(style->imgShadowBlur, level, &StyleSettingsPres::imgShadowBlurChanged);
+    recordEdit(tr("Change shadow blur"),
+               [&] { storeAndApply(style->imgShadowBlur, level, &StyleSettingsPres::imgShadowBlurChanged); },
+               EditCommand::PhotoShadowMerge);
 }
 
 void StyleSettingsPres::setTextShadowBlur(int level)
 {
-    storeAndApply(style->textShadowBlur, level, &StyleSettingsPres::textShadowBlurChanged);
+    recordEdit(tr("Change text shadow blur"),
+               [&] { storeAndApply(style->textShadowBlur, level, &StyleSettingsPres::textShadowBlurChanged); },
+               EditCommand::TextShadowMerge);
 }
 
 void StyleSettingsPres::setThemeId(int id)
 {
-    storeAndApply(style->themeId, id, &StyleSettingsPres::themeIdChanged);
+    recordEdit(tr("Change theme to %1").arg(themeName(id)),
+               [&] { storeAndApply(style->themeId, id, &StyleSettingsPres::themeIdChanged); });
 }
 
 void StyleSettingsPres::backgroundRemoved(const QString &id)
 {
-    // A removed background cannot be rendered: the default takes its place, in view.
+    // A removed background cannot be rendered: the default takes its place, in view. Not a
+    // step: the picture is gone from the list, so undo could not bring it back.
     if (style->bgId == id)
-        setBgId(AppConstants::defaultBackgroundId);
+        putBackground(AppConstants::defaultBackgroundId);
 }
 
 void StyleSettingsPres::setBgId(const QString &id)
+{
+    recordEdit(tr("Change background"), [&] { putBackground(id); });
+}
+
+void StyleSettingsPres::putBackground(const QString &id)
 {
     const bool edited = style->bgId != id;
     style->bgId = id;
@@ -77,12 +126,14 @@ QColor StyleSettingsPres::borderColor() const
 
 void StyleSettingsPres::setBorderColor(const QColor &color)
 {
-    const bool edited = !style->hasOwnBorderColor || style->borderColor != color;
-    style->hasOwnBorderColor = true;
-    style->borderColor = color;
-    applyStyle();
-    Q_EMIT borderColorChanged();
-    editedIf(edited);
+    recordEdit(tr("Change border color"), [&] {
+        const bool edited = !style->hasOwnBorderColor || style->borderColor != color;
+        style->hasOwnBorderColor = true;
+        style->borderColor = color;
+        applyStyle();
+        Q_EMIT borderColorChanged();
+        editedIf(edited);
+    });
 }
 
 QColor StyleSettingsPres::fontColor() const
@@ -92,30 +143,36 @@ QColor StyleSettingsPres::fontColor() const
 
 void StyleSettingsPres::useThemeBorderColor()
 {
-    const bool edited = style->hasOwnBorderColor;
-    style->hasOwnBorderColor = false;
-    applyStyle();
-    Q_EMIT borderColorChanged();
-    editedIf(edited);
+    recordEdit(tr("Change border color"), [&] {
+        const bool edited = style->hasOwnBorderColor;
+        style->hasOwnBorderColor = false;
+        applyStyle();
+        Q_EMIT borderColorChanged();
+        editedIf(edited);
+    });
 }
 
 void StyleSettingsPres::useBackgroundFontColor()
 {
-    const bool edited = style->hasOwnFontColor;
-    style->hasOwnFontColor = false;
-    applyStyle();
-    Q_EMIT fontColorChanged();
-    editedIf(edited);
+    recordEdit(tr("Change text color"), [&] {
+        const bool edited = style->hasOwnFontColor;
+        style->hasOwnFontColor = false;
+        applyStyle();
+        Q_EMIT fontColorChanged();
+        editedIf(edited);
+    });
 }
 
 void StyleSettingsPres::setFontColor(const QColor &color)
 {
-    const bool edited = !style->hasOwnFontColor || style->fontColor != color;
-    style->hasOwnFontColor = true;
-    style->fontColor = color;
-    applyStyle();
-    Q_EMIT fontColorChanged();
-    editedIf(edited);
+    recordEdit(tr("Change text color"), [&] {
+        const bool edited = !style->hasOwnFontColor || style->fontColor != color;
+        style->hasOwnFontColor = true;
+        style->fontColor = color;
+        applyStyle();
+        Q_EMIT fontColorChanged();
+        editedIf(edited);
+    });
 }
 
 QString StyleSettingsPres::fontFamily() const
@@ -125,20 +182,24 @@ QString StyleSettingsPres::fontFamily() const
 
 void StyleSettingsPres::setFontFamily(const QString &family)
 {
-    const bool edited = style->fontFamily != family;
-    style->fontFamily = family;
-    applyStyle();
-    Q_EMIT fontFamilyChanged();
-    editedIf(edited);
+    recordEdit(tr("Change font"), [&] {
+        const bool edited = style->fontFamily != family;
+        style->fontFamily = family;
+        applyStyle();
+        Q_EMIT fontFamilyChanged();
+        editedIf(edited);
+    });
 }
 
 void StyleSettingsPres::setFontWeight(int weight)
 {
-    const bool edited = style->fontWeight != weight;
-    style->fontWeight = weight;
-    applyStyle();
-    Q_EMIT fontWeightChanged();
-    editedIf(edited);
+    recordEdit(tr("Change font weight"), [&] {
+        const bool edited = style->fontWeight != weight;
+        style->fontWeight = weight;
+        applyStyle();
+        Q_EMIT fontWeightChanged();
+        editedIf(edited);
+    });
 }
 
 void StyleSettingsPres::setFrom(const StyleSettings &s)

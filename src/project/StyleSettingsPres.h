@@ -9,12 +9,14 @@
 #include <QObject>
 #include <QString>
 
+class EditHistory;
 class IProjectSource;
 class IProjectStore;
 
 // The look of the video as the style screens choose it (QML "styleSettings"): theme, background,
 // border, shadows, font and text colour. Keeps the style record saved with the project and
 // turns it, with the theme's and the background's defaults, into the SceneStyle renders use.
+// Every choice is a step of the edit history.
 class StyleSettingsPres : public QObject, public IStyleChoices, public IProjectStyle
 {
     Q_OBJECT
@@ -59,6 +61,8 @@ public:
     void setProjectStore(IProjectStore *store);
     // The open project, whose folder save() writes into.
     void setProjectSource(const IProjectSource *project) { m_project = project; }
+    // Where the choices are recorded for undo; without one they are made without a history.
+    void setHistory(EditHistory *history) { m_history = history; }
 
     // The current record, shared; its content changes with every write.
     StyleSettingsPtr styleSettings() const { return style; }
@@ -104,8 +108,16 @@ private:
     // Stores a level or id, announces it, then restyles.
     void storeAndApply(int &field, int value, void (StyleSettingsPres::*changed)());
     void editedIf(bool changed);
+    // Makes the change and, when it changed the record, records it as a step named text.
+    template <typename Change>
+    void recordEdit(const QString &text, Change change, int mergeKind = -1);
+    // Puts a recorded state back, as an edit.
+    void restore(const StyleSettings &record);
+    void putBackground(const QString &id);
+    static QString themeName(int id);
 
     StyleSettingsPtr style;
     IProjectStore *m_store;
     const IProjectSource *m_project = nullptr;
+    EditHistory *m_history = nullptr;
 };

@@ -46,6 +46,23 @@ StackView {
         onActivated: if (stack.currentItem.goBack) stack.currentItem.goBack()
     }
 
+    // Undo and redo wherever the project is being edited: the main, theme, background, style and
+    // settings screens; a text field keeps the keys for its own text.
+    readonly property bool editing: !busy && !!currentItem
+        && ["mainScreen", "themeScreen", "backgroundScreen", "styleScreen", "settingsScreen"].indexOf(currentItem.objectName) >= 0
+    Shortcut {
+        objectName: "undoShortcut"
+        sequence: "Ctrl+Z"
+        enabled: stack.editing && history.canUndo
+        onActivated: history.undo()
+    }
+    Shortcut {
+        objectName: "redoShortcut"
+        sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
+        enabled: stack.editing && history.canRedo
+        onActivated: history.redo()
+    }
+
     pushEnter: Transition {
         NumberAnimation { property: "x"; from: stack.width * 0.25; to: 0; duration: Theme.normal; easing.type: Easing.OutCubic }
         NumberAnimation { property: "opacity"; from: 0; to: 1; duration: Theme.normal }

@@ -21,5 +21,8 @@ struct StyleSettings
     int themeId = 1;
     QString bgId = AppConstants::defaultBackgroundId;
     QString fontFamily; // empty: the background's font
+
+    bool operator==(const StyleSettings &other) const;
+    bool operator!=(const StyleSettings &other) const { return !(*this == other); }
 };
 using StyleSettingsPtr = QSharedPointer<StyleSettings>;

@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>Das Foto %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Einstellungen der Foliendauer ändern</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Musiktitel entfernen</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Musiktitel verschieben</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Textfolie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Textfolie bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Folie entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>%1 Folien entfernen</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Folie verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>%1 Folien verschieben</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Foto drehen</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Foliendauer ändern</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Musiktitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>%1 Musiktitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Foto hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>%1 Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Videoqualität ändern</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Speicherort ändern</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Rahmenstärke ändern</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Schatten ändern</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Textschatten ändern</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Thema zu „%1“ ändern</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Hintergrund ändern</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Rahmenfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Textfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Schrift ändern</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Schriftstärke ändern</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>OK, VERSTANDEN</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>No se puede abrir la foto %1</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Cambiar los ajustes de duración de las diapositivas</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Quitar la pista de música</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Mover la pista de música</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Añadir diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Editar la diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Quitar la diapositiva</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>Quitar %1 diapositivas</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Mover la diapositiva</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>Mover %1 diapositivas</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Girar la foto</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Cambiar la duración de la diapositiva</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Añadir pista de música</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>Añadir %1 pistas de música</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Añadir foto</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>Añadir %1 fotos</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Cambiar la calidad del vídeo</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Cambiar la carpeta de destino</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Cambiar el grosor del marco</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Cambiar la sombra</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Cambiar la sombra del texto</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Cambiar el tema a «%1»</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Cambiar el fondo</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Cambiar el color del marco</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Cambiar el color del texto</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Cambiar la fuente</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Cambiar el grosor de la fuente</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>VALE, ENTENDIDO</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

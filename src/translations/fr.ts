@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>Impossible d’ouvrir la photo %1</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Modifier les réglages de durée des diapositives</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Retirer la piste musicale</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Déplacer la piste musicale</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Ajouter une diapositive de texte</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Modifier la diapositive de texte</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Retirer la diapositive</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>Retirer %1 diapositives</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Déplacer la diapositive</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>Déplacer %1 diapositives</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Faire pivoter la photo</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Modifier la durée de la diapositive</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Ajouter une piste musicale</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>Ajouter %1 pistes musicales</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Ajouter une photo</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>Ajouter %1 photos</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Modifier la qualité vidéo</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Modifier le dossier de destination</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Modifier l&apos;épaisseur du cadre</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Modifier l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Modifier l&apos;ombre du texte</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Passer au thème « %1 »</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Modifier l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Modifier la couleur du cadre</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Modifier la couleur du texte</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Modifier la police</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Modifier la graisse de la police</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>OK, COMPRIS</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

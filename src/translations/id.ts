@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Hapus</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ulangi</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>Foto %1 tidak dapat dibuka</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Ubah pengaturan durasi slide</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Hapus trek musik</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Pindahkan trek musik</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Tambah slide teks</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Sunting slide teks</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Hapus slide</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>Hapus %1 slide</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Pindahkan slide</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>Pindahkan %1 slide</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Putar foto</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Ubah durasi slide</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Tambah trek musik</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>Tambah %1 trek musik</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Tambah foto</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>Tambah %1 foto</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Ubah kualitas video</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Ubah folder tujuan</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Ubah ketebalan bingkai</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Ubah bayangan</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Ubah bayangan teks</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Ubah tema menjadi %1</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Ubah latar</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Ubah warna bingkai</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Ubah warna teks</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Ubah fon</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Ubah ketebalan fon</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>OKE, MENGERTI</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Urungkan: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ulangi: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ulangi</translation>
     </message>
 </context>
 <context>

@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Rimuovi</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>Impossibile aprire la foto %1</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Modifica le impostazioni di durata delle diapositive</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Rimuovi la traccia musicale</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Sposta la traccia musicale</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Aggiungi diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Modifica la diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Rimuovi la diapositiva</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>Rimuovi %1 diapositive</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Sposta la diapositiva</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>Sposta %1 diapositive</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Ruota la foto</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Modifica la durata della diapositiva</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Aggiungi traccia musicale</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>Aggiungi %1 tracce musicali</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Aggiungi foto</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>Aggiungi %1 foto</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Modifica la qualità video</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Modifica la cartella di destinazione</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Modifica lo spessore della cornice</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Modifica l&apos;ombra</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Modifica l&apos;ombra del testo</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Cambia il tema in «%1»</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Cambia lo sfondo</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Modifica il colore della cornice</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Modifica il colore del testo</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Cambia il carattere</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Modifica lo spessore del carattere</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>OK, HO CAPITO</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>

@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>削除</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>写真 %1 を開けません</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>スライドの表示時間の設定を変更</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>音楽トラックを削除</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>音楽トラックを移動</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>テキストスライドを追加</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>テキストスライドを編集</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>スライドを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>%1 枚のスライドを削除</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>スライドを移動</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>%1 枚のスライドを移動</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>写真を回転</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>スライドの表示時間を変更</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>音楽トラックを追加</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>%1 曲の音楽トラックを追加</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>写真を追加</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>%1 枚の写真を追加</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>画質を変更</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>保存先フォルダーを変更</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>枠の太さを変更</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>影を変更</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>文字の影を変更</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>テーマを「%1」に変更</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>背景を変更</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>枠の色を変更</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>文字の色を変更</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>フォントを変更</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>フォントの太さを変更</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>わかりました</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>やり直す: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
     </message>
 </context>
 <context>

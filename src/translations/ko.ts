@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>삭제</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>사진 %1을(를) 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>슬라이드 재생 시간 설정 변경</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>음악 트랙 삭제</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>음악 트랙 이동</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>텍스트 슬라이드 추가</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>텍스트 슬라이드 편집</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>슬라이드 삭제</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>슬라이드 %1개 삭제</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>슬라이드 이동</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>슬라이드 %1개 이동</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>사진 회전</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>슬라이드 재생 시간 변경</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>음악 트랙 추가</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>음악 트랙 %1개 추가</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>사진 추가</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>사진 %1장 추가</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>동영상 화질 변경</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>저장 폴더 변경</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>테두리 두께 변경</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>그림자 변경</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>텍스트 그림자 변경</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>테마를 &apos;%1&apos;(으)로 변경</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>배경 변경</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>테두리 색상 변경</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>텍스트 색 변경</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>글꼴 변경</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>글꼴 굵기 변경</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>알겠습니다</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>실행 취소: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>다시 실행: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
     </message>
 </context>
 <context>

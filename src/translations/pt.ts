@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>Não é possível abrir a foto %1</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>Alterar as configurações de duração dos slides</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>Remover a faixa de música</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>Mover a faixa de música</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>Adicionar slide de texto</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>Editar slide de texto</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>Remover slide</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>Remover %1 slides</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>Mover slide</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>Mover %1 slides</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>Girar foto</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>Alterar a duração do slide</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>Adicionar faixa de música</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>Adicionar %1 faixas de música</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>Adicionar foto</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>Adicionar %1 fotos</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>Alterar a qualidade do vídeo</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>Alterar a pasta de destino</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>Alterar a espessura da borda</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>Alterar a sombra</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>Alterar a sombra do texto</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>Mudar o tema para “%1”</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>Alterar o fundo</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>Alterar a cor da borda</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Alterar a cor do texto</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>Alterar a fonte</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>Alterar o peso da fonte</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>OK, ENTENDI</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 <context>

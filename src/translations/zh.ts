@@ -518,6 +518,14 @@
         <source>Remove</source>
         <translation>移除</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>
@@ -574,6 +582,74 @@
     <message>
         <source>Cannot open the photo %1</source>
         <translation>无法打开照片 %1</translation>
+    </message>
+    <message>
+        <source>Change slide duration settings</source>
+        <translation>更改幻灯片时长设置</translation>
+    </message>
+    <message>
+        <source>Remove music track</source>
+        <translation>移除音乐曲目</translation>
+    </message>
+    <message>
+        <source>Move music track</source>
+        <translation>移动音乐曲目</translation>
+    </message>
+    <message>
+        <source>Add text slide</source>
+        <translation>添加文字幻灯片</translation>
+    </message>
+    <message>
+        <source>Edit text slide</source>
+        <translation>编辑文字幻灯片</translation>
+    </message>
+    <message>
+        <source>Remove slide</source>
+        <translation>移除幻灯片</translation>
+    </message>
+    <message>
+        <source>Remove %1 slides</source>
+        <translation>移除 %1 张幻灯片</translation>
+    </message>
+    <message>
+        <source>Move slide</source>
+        <translation>移动幻灯片</translation>
+    </message>
+    <message>
+        <source>Move %1 slides</source>
+        <translation>移动 %1 张幻灯片</translation>
+    </message>
+    <message>
+        <source>Rotate photo</source>
+        <translation>旋转照片</translation>
+    </message>
+    <message>
+        <source>Change slide duration</source>
+        <translation>更改幻灯片时长</translation>
+    </message>
+    <message>
+        <source>Add music track</source>
+        <translation>添加音乐曲目</translation>
+    </message>
+    <message>
+        <source>Add %1 music tracks</source>
+        <translation>添加 %1 首音乐曲目</translation>
+    </message>
+    <message>
+        <source>Add photo</source>
+        <translation>添加照片</translation>
+    </message>
+    <message>
+        <source>Add %1 photos</source>
+        <translation>添加 %1 张照片</translation>
+    </message>
+    <message>
+        <source>Change video quality</source>
+        <translation>更改视频画质</translation>
+    </message>
+    <message>
+        <source>Change result directory</source>
+        <translation>更改保存位置</translation>
     </message>
 </context>
 <context>
@@ -870,6 +946,45 @@
     </message>
 </context>
 <context>
+    <name>StyleSettingsPres</name>
+    <message>
+        <source>Change border size</source>
+        <translation>更改边框粗细</translation>
+    </message>
+    <message>
+        <source>Change shadow blur</source>
+        <translation>更改阴影</translation>
+    </message>
+    <message>
+        <source>Change text shadow blur</source>
+        <translation>更改文字阴影</translation>
+    </message>
+    <message>
+        <source>Change theme to %1</source>
+        <translation>将主题改为“%1”</translation>
+    </message>
+    <message>
+        <source>Change background</source>
+        <translation>更改背景</translation>
+    </message>
+    <message>
+        <source>Change border color</source>
+        <translation>更改边框颜色</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>更改文字颜色</translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation>更改字体</translation>
+    </message>
+    <message>
+        <source>Change font weight</source>
+        <translation>更改字体粗细</translation>
+    </message>
+</context>
+<context>
     <name>TextSlidePopup</name>
     <message>
         <source>Add Text Slide</source>
@@ -1014,6 +1129,25 @@
     <message>
         <source>OKAY, GOT IT</source>
         <translation>好的，知道了</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPres</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销：%1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做：%1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

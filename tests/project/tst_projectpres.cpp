@@ -6,6 +6,7 @@
 #include "project/NullProjectStore.h"
 #include "project/ProjectPres.h"
 #include "project/SlidesListModel.h"
+#include "project/UndoPres.h"
 
 #include <QAbstractItemModelTester>
 #include <QJSEngine>
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void openProjectWithMissingImage();
     void invalidIndexesChangeNothing();
     void slideDurations();
+    void moveSlides_data();
+    void moveSlides();
     void editsAreAnnouncedAndSavedOnlyWhenAsked();
     void music();
 
@@ -348,6 +351,66 @@ void TestProjectPres::slideDurations()
     QCOMPARE(separatorRow(), 2);
     QCOMPARE(pres->property("timelineText").toString(), QStringLiteral("0:50 "));
     QCOMPARE(pres->property("timelineValue").toInt(), 83);
+}
+
+void TestProjectPres::moveSlides_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("moves");
+    QTest::addColumn<QString>("order");
+
+    QTest::newRow("two rows to the top") << QList<int>{5, 2} << 0 << true << "2 5 0 1 3 4";
+    QTest::newRow("to the end") << QList<int>{1, 2} << 6 << true << "0 3 4 5 1 2";
+    QTest::newRow("far past the end") << QList<int>{2, 1} << 60 << true << "0 3 4 5 1 2";
+    QTest::newRow("onto a moving row") << QList<int>{1, 3} << 3 << true << "0 2 1 3 4 5";
+    QTest::newRow("one row down") << QList<int>{0} << 4 << true << "1 2 3 0 4 5";
+    QTest::newRow("onto itself") << QList<int>{2} << 2 << false << "0 1 2 3 4 5";
+    QTest::newRow("negative row") << QList<int>{-1, 2} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("row past the end") << QList<int>{2, 6} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("repeated row") << QList<int>{2, 2} << 0 << false << "0 1 2 3 4 5";
+    QTest::newRow("negative target") << QList<int>{2} << -1 << false << "0 1 2 3 4 5";
+    QTest::newRow("no rows") << QList<int>{} << 0 << false << "0 1 2 3 4 5";
+    // With music for four slides the separator stands at row 4; its row counts as a place to
+    // drop on, and is never moved itself.
+    QTest::newRow("onto the separator") << QList<int>{0} << 4 << true << "1 2 3 0 | 4 5";
+    QTest::newRow("past the separator") << QList<int>{1} << 6 << true << "0 2 3 4 | 1 5";
+    QTest::newRow("with the separator") << QList<int>{3, 4} << 0 << true << "3 0 1 2 | 4 5";
+}
+
+void TestProjectPres::moveSlides()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(int, to);
+    QFETCH(bool, moves);
+    QFETCH(QString, order);
+
+    const bool separated = order.contains(QLatin1Char('|'));
+    pres->openProject(projectWithImages(6, {separated ? 12.0 : 60.0}));
+    if (separated)
+    {
+        pres->setProperty("isDurationFixed", true);
+        pres->setProperty("fixedSlideDuration", 3);
+    }
+    // Moved slides keep their presenters, so their thumbnails stay as they are.
+    QHash<QString, QString> pictures;
+    for (int row = 0; row < model->rowCount(); ++row)
+        pictures.insert(model->index(row).data(SlidesListModel::PathRole).toString(),
+                        model->index(row).data(SlidesListModel::ImgIdRole).toString());
+    const int steps = UndoPres::instance()->index();
+    pres->move(rows, to);
+
+    QStringList names;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const SlidePtr slide = model->slideAt(row);
+        names.append(slide ? QString::number(images.indexOf(slide->content)) : QStringLiteral("|"));
+    }
+    QCOMPARE(names.join(QLatin1Char(' ')), order);
+    for (int row = 0; row < model->rowCount(); ++row)
+        QCOMPARE(model->index(row).data(SlidesListModel::ImgIdRole).toString(),
+                 pictures.value(model->index(row).data(SlidesListModel::PathRole).toString()));
+    // One move is one step, however many slides it takes along.
+    QCOMPARE(UndoPres::instance()->index(), steps + (moves ? 1 : 0));
 }
 
 void TestProjectPres::editsAreAnnouncedAndSavedOnlyWhenAsked()

@@ -26,8 +26,6 @@ private Q_SLOTS:
     void cleanup();
     void roles();
     void editsByKind();
-    void moveSlides_data();
-    void moveSlides();
     void placeSeparator_data();
     void placeSeparator();
     void removeAndClear();
@@ -169,47 +167,6 @@ void TestSlidesListModel::editsByKind()
     for (const QList<QVariant> &args : std::as_const(changed))
         rolesSeen.append(args.at(2).value<QVector<int>>());
     QCOMPARE(rolesSeen, (QVector<QVector<int>>{{SlidesListModel::ImgIdRole}, {SlidesListModel::TextRole}}));
-}
-
-void TestSlidesListModel::moveSlides_data()
-{
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("order");
-
-    QTest::newRow("two rows to the top") << QList<int>{5, 2} << 0 << true << "2 5 0 1 3 4";
-    QTest::newRow("to the end") << QList<int>{1, 2} << 6 << true << "0 3 4 5 1 2";
-    QTest::newRow("far past the end") << QList<int>{2, 1} << 60 << true << "0 3 4 5 1 2";
-    QTest::newRow("onto a moving row") << QList<int>{1, 3} << 3 << true << "0 2 1 3 4 5";
-    QTest::newRow("one row down") << QList<int>{0} << 4 << true << "1 2 3 0 4 5";
-    QTest::newRow("onto itself") << QList<int>{2} << 2 << true << "0 1 2 3 4 5";
-    QTest::newRow("negative row") << QList<int>{-1, 2} << 0 << false << "0 1 2 3 4 5";
-    QTest::newRow("row past the end") << QList<int>{2, 6} << 0 << false << "0 1 2 3 4 5";
-    QTest::newRow("repeated row") << QList<int>{2, 2} << 0 << false << "0 1 2 3 4 5";
-    QTest::newRow("negative target") << QList<int>{2} << -1 << false << "0 1 2 3 4 5";
-    QTest::newRow("no rows") << QList<int>{} << 0 << false << "0 1 2 3 4 5";
-}
-
-void TestSlidesListModel::moveSlides()
-{
-    QFETCH(QList<int>, rows);
-    QFETCH(int, to);
-    QFETCH(bool, accepted);
-    QFETCH(QString, order);
-
-    QList<QPointer<SlidePres>> presenters;
-    for (int n = 0; n < 6; ++n)
-        presenters.append(addNamed(QString::number(n)));
-    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
-    QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
-
-    QCOMPARE(model->moveSlides(rows, to), accepted);
-    QCOMPARE(rowNames().join(QLatin1Char(' ')), order);
-    QCOMPARE(inserted.count(), accepted ? rows.size() : 0);
-    QCOMPARE(removed.count(), inserted.count());
-    for (const QPointer<SlidePres> &presenter : presenters)
-        QVERIFY(presenter);
 }
 
 void TestSlidesListModel::placeSeparator_data()
@@ -415,7 +372,9 @@ void TestSlidesListModel::generatorResultsReachTheirRowsOnly()
     ImgSlidePres *other = photoRow(QStringLiteral("/nowhere/other.jpg"));
     ImgSlidePres *copy = photoRow(QStringLiteral("/nowhere/same.jpg"));
     photoRow(QStringLiteral("/nowhere/removed.jpg"));
-    QVERIFY(model->moveSlides({2}, 0)); // copy, first, other, removed
+    const QList<SlidePres *> moved = model->takeSlideRows({2});
+    QCOMPARE(moved, QList<SlidePres *>{copy});
+    model->putSlideRows({{0, copy}}); // copy, first, other, removed
     const ThumbGeneratorTask removedTask{QStringLiteral("/nowhere/removed.jpg"), 150, 150};
     QCOMPARE(model->removeSlideAt(3), int(ImageKind));
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);

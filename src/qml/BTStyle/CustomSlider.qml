@@ -9,6 +9,7 @@ RowLayout {
     property alias from: slider.from
     property alias to: slider.to
     property alias slider: slider
+    readonly property alias pressed: slider.pressed
     property string valueText: ""
     signal moved()
     spacing: Theme.gap

@@ -7,10 +7,11 @@ import BTStyle
 BasePopup {
     id: popup
     title: qsTr("Slide Duration Settings")
-    // The choices take effect at once, so the preview shows them; Cancel puts these back.
-    property bool openedFixed: false
-    property int openedDuration: 1
-    onAboutToShow: { openedFixed = project.isDurationFixed; openedDuration = project.fixedSlideDuration }
+    // The choices take effect at once, so the preview shows them; Cancel undoes them.
+    property int openedStep: 0
+    onAboutToShow: openedStep = history.index
+    // The next time the popup opens, its changes are a step of their own.
+    onClosed: history.closeMerging()
 
     RadioButton {
         objectName: "durationFit"
@@ -50,10 +51,7 @@ BasePopup {
             objectName: "durationCancel"
             text: qsTr("Cancel")
             onClicked: {
-                if (project.fixedSlideDuration !== popup.openedDuration)
-                    project.fixedSlideDuration = popup.openedDuration
-                if (project.isDurationFixed !== popup.openedFixed)
-                    project.isDurationFixed = popup.openedFixed
+                history.undoTo(popup.openedStep)
                 popup.close()
             }
         },

@@ -78,6 +78,14 @@ Canvas {
             c.arc(12, 13, 7, Math.PI * 2.0, Math.PI * 0.4, true)
             c.moveTo(19, 13); c.lineTo(21, 10); c.moveTo(19, 13); c.lineTo(16, 11)
             break
+        case "undo":
+            c.moveTo(8.5, 4.5); c.lineTo(4, 9); c.lineTo(8.5, 13.5); c.moveTo(4, 9); c.lineTo(14.5, 9)
+            c.bezierCurveTo(18, 9, 20.5, 11.5, 20.5, 14.5); c.bezierCurveTo(20.5, 17.5, 18, 20, 14.5, 20); c.lineTo(10, 20)
+            break
+        case "redo":
+            c.moveTo(15.5, 4.5); c.lineTo(20, 9); c.lineTo(15.5, 13.5); c.moveTo(20, 9); c.lineTo(9.5, 9)
+            c.bezierCurveTo(6, 9, 3.5, 11.5, 3.5, 14.5); c.bezierCurveTo(3.5, 17.5, 6, 20, 9.5, 20); c.lineTo(14, 20)
+            break
         case "edit":
             c.moveTo(4, 20); c.lineTo(5, 15.5); c.lineTo(15.5, 5); c.lineTo(19, 8.5); c.lineTo(8.5, 19); c.lineTo(4, 20)
             c.moveTo(13, 7.5); c.lineTo(16.5, 11)

@@ -163,6 +163,15 @@ GridView {
         function onScrollToBottom() { Qt.callLater(grid.scrollToEnd) }
         function onScrollToSeparator() { Qt.callLater(grid.scrollToSeparator) }
         function onSlidesChanged() { grid.clearSelection() }
+        // An undo or redo shows what it changed: those slides selected, the first in view.
+        function onSlidesRestored(rows) {
+            grid.setSelection(rows)
+            if (rows.length > 0) {
+                grid.anchorRow = rows[0]
+                grid.cursorRow = rows[0]
+                Qt.callLater(grid.positionViewAtIndex, rows[0], GridView.Contain)
+            }
+        }
     }
 
     delegate: Item {

@@ -63,9 +63,7 @@ Page {
         }
     }
     function removeNow(rows) {
-        rows.sort(function(a, b) { return b - a })
-        for (var i = 0; i < rows.length; ++i)
-            project.removeSlide(rows[i])
+        project.removeSlides(rows)
         grid.clearSelection()
     }
     function extensionOf(url) {
@@ -103,8 +101,9 @@ Page {
         }
         var add = [addImagesButton, addFolderButton, addTextButton, addAudioButton]
         var others = [durationButton, recentButton, saveButton, newButton]
-        var fixed = 2 * toolSeparator.implicitWidth + tipsButton.implicitWidth + doneHolder.implicitWidth
-                    + 14 * toolRow.spacing + Theme.gapLarge
+        // Undo and redo show their icons alone, as in most programs; their tooltips name the step.
+        var fixed = 3 * toolSeparator.implicitWidth + undoButton.iconOnlyWidth + redoButton.iconOnlyWidth + tipsButton.implicitWidth + doneHolder.implicitWidth
+                    + 17 * toolRow.spacing + Theme.gapLarge
         var room = toolRow.width - fixed - sum(add, true)
         // Without the other labels the save mark shows its icon alone.
         return { add: room - saveStateMark.iconOnlyWidth >= sum(others, false),
@@ -129,6 +128,27 @@ Page {
                 onClicked: screen.editAudio()
             }
             ToolSeparator { id: toolSeparator }
+            ToolAction {
+                id: undoButton
+                objectName: "undoButton"
+                iconName: "undo"
+                text: qsTr("Undo")
+                tip: history.undoTip
+                compact: true
+                enabled: history.canUndo
+                onClicked: history.undo()
+            }
+            ToolAction {
+                id: redoButton
+                objectName: "redoButton"
+                iconName: "redo"
+                text: qsTr("Redo")
+                tip: history.redoTip
+                compact: true
+                enabled: history.canRedo
+                onClicked: history.redo()
+            }
+            ToolSeparator { }
             ToolAction { id: durationButton; objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
             ToolSeparator { }
             ToolAction { id: recentButton; objectName: "recentButton"; iconName: "history"; text: qsTr("Recent Projects"); compact: screen.compact; onClicked: recentPopup.open() }

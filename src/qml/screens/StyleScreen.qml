@@ -94,6 +94,8 @@ Page {
                             value: screen.style ? screen.style.borderSize : 0
                             valueText: appWindow.borderSizeName(Math.round(value))
                             onMoved: screen.style.borderSize = Math.round(value)
+                            // One drag is one step of the history.
+                            onPressedChanged: if (!pressed) history.closeMerging()
                         }
                         RowLayout {
                             Layout.topMargin: Theme.gap
@@ -121,6 +123,8 @@ Page {
                             value: screen.style ? screen.style.imgShadowBlur : 0
                             valueText: appWindow.shadowName(Math.round(value))
                             onMoved: screen.style.imgShadowBlur = Math.round(value)
+                            // One drag is one step of the history.
+                            onPressedChanged: if (!pressed) history.closeMerging()
                         }
                         Item { Layout.fillHeight: true }
                     }
@@ -179,6 +183,8 @@ Page {
                             value: screen.style ? screen.style.textShadowBlur : 0
                             valueText: appWindow.shadowName(Math.round(value))
                             onMoved: screen.style.textShadowBlur = Math.round(value)
+                            // One drag is one step of the history.
+                            onPressedChanged: if (!pressed) history.closeMerging()
                         }
                         Item { Layout.fillHeight: true }
                     }
