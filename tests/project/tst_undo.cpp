@@ -84,6 +84,9 @@ void TestUndo::initTestCase()
     output = SettingsPres::instance();
     model = SlidesListModel::instance();
     undo = UndoPres::instance();
+    // Nothing is written anywhere: the autosave case brings a store of its own.
+    project->setProjectStore(nullptr);
+    style->setProjectStore(nullptr);
     new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, this);
 }
 

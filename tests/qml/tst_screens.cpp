@@ -322,6 +322,43 @@ private Q_SLOTS:
         QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 1);
     }
 
+    // A removal undone by the tool bar's button comes back selected; the keys redo and undo it,
+    // on the style screen too; the buttons' tooltips name the step.
+    void undoBringsBackRemovedSlides()
+    {
+        QSettings().setValue(QStringLiteral("removeSlideDlgDontShowAgain"), true);
+        m_project->addImagePaths(photos(3, QStringLiteral("undo")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 3);
+        QObject *history = presenter("history");
+        QVERIFY(m_ui.click(QStringLiteral("slide1")));
+        m_ui.key(Qt::Key_Delete);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+        QCOMPARE(m_ui.item(QStringLiteral("undoButton"))->property("tip").toString(), QStringLiteral("Undo Remove slide"));
+        QVERIFY(!m_ui.item(QStringLiteral("redoButton"))->isEnabled());
+
+        QVERIFY(m_ui.click(QStringLiteral("undoButton")));
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 3);
+        QTRY_COMPARE(m_ui.object(QStringLiteral("slideGrid"))->property("selectionVersion").toInt() > 0, true);
+        QVariant rows;
+        QMetaObject::invokeMethod(m_ui.object(QStringLiteral("slideGrid")), "selectedRows", Q_RETURN_ARG(QVariant, rows));
+        QCOMPARE(rows.toList(), QVariantList{1});
+        QCOMPARE(m_ui.item(QStringLiteral("redoButton"))->property("tip").toString(), QStringLiteral("Redo Remove slide"));
+
+        m_ui.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+        m_ui.key(Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 3);
+        m_ui.key(Qt::Key_Y, Qt::ControlModifier);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 2);
+
+        // Undo reaches the main screen's edits from the style screen as well.
+        QMetaObject::invokeMethod(m_ui.object(QStringLiteral("stack")), "showStyle");
+        QVERIFY(m_ui.waitForScreen(QStringLiteral("styleScreen")));
+        m_ui.key(Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(SlidesListModel::instance()->rowCount(), 3);
+        QCOMPARE(history->property("undoTip").toString(), QStringLiteral("Undo Add 3 photos"));
+    }
+
     // Files dropped from a file manager land where the matching tool-bar action puts them.
     void droppedFilesAreSorted()
     {
