@@ -334,7 +334,6 @@ void ProjectPres::editSlides(const QString &text, const SlidePlaces &out, const 
 // gets a new one.
 void ProjectPres::spliceSlides(const SlidePlaces &out, const SlidePlaces &in)
 {
-    m_model->takeOutSeparator();
     const QVector<SlidePtr> current = m_model->slides();
     QVector<int> leaving;
     leaving.reserve(out.size());
@@ -350,7 +349,7 @@ void ProjectPres::spliceSlides(const SlidePlaces &out, const SlidePlaces &in)
     }
     std::sort(leaving.begin(), leaving.end());
     QHash<const Slide *, SlidePres *> kept;
-    for (SlidePres *presenter : m_model->takeSlideRows(leaving))
+    for (SlidePres *presenter : m_model->takeSlides(leaving))
         kept.insert(presenter->slide().data(), presenter);
     QList<QPair<int, SlidePres *>> arriving;
     arriving.reserve(in.size());
@@ -358,7 +357,7 @@ void ProjectPres::spliceSlides(const SlidePlaces &out, const SlidePlaces &in)
         SlidePres *presenter = kept.take(place.slide.data());
         arriving.append({place.index, presenter ? presenter : presenterFor(place.slide)});
     }
-    m_model->putSlideRows(arriving);
+    m_model->putSlides(arriving);
     qDeleteAll(kept);
 
     const bool hasText = m_model->containsTextSlide();

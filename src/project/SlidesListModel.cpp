@@ -217,32 +217,27 @@ int SlidesListModel::rowOfSlide(int index) const
     return separator >= 0 && separator <= index ? index + 1 : index;
 }
 
-void SlidesListModel::takeOutSeparator()
-{
-    const int row = separatorRow();
-    if (row >= 0)
-        takeRow(row);
-}
-
 // Neighbouring rows go as one block: undoing the adding of 500 photos is one notification.
-QList<SlidePres *> SlidesListModel::takeSlideRows(const QVector<int> &rows)
+QList<SlidePres *> SlidesListModel::takeSlides(const QVector<int> &indices)
 {
+    QVector<int> rows;
+    rows.reserve(indices.size());
+    for (int index : indices) {
+        const int row = rowOfSlide(index);
+        if (isRow(row) && m_items.at(row) != m_separator)
+            rows.append(row);
+    }
     QList<QList<SlidePres *>> blocks; // from the last one up
     for (int end = int(rows.size()); end > 0;) {
         int begin = end - 1;
         while (begin > 0 && rows.at(begin - 1) == rows.at(begin) - 1)
             --begin;
         const int first = rows.at(begin), last = rows.at(end - 1);
-        if (!isRow(first) || !isRow(last)) {
-            end = begin;
-            continue;
-        }
         m_rows.clear();
         beginRemoveRows(QModelIndex(), first, last);
-        const QList<SlidePres *> block = m_items.mid(first, last - first + 1);
+        blocks.append(m_items.mid(first, last - first + 1));
         m_items.erase(m_items.begin() + first, m_items.begin() + last + 1);
         endRemoveRows();
-        blocks.append(block);
         end = begin;
     }
     QList<SlidePres *> taken;
@@ -252,23 +247,30 @@ QList<SlidePres *> SlidesListModel::takeSlideRows(const QVector<int> &rows)
     return taken;
 }
 
-void SlidesListModel::putSlideRows(const QList<QPair<int, SlidePres *>> &rows)
+void SlidesListModel::putSlides(const QList<QPair<int, SlidePres *>> &slides)
 {
-    for (int begin = 0; begin < rows.size();) {
+    // Followed here rather than looked up after each block: each look-up would index every row.
+    int separator = separatorRow();
+    for (int begin = 0; begin < slides.size();) {
         int end = begin + 1;
-        while (end < rows.size() && rows.at(end).first == rows.at(end - 1).first + 1)
+        while (end < slides.size() && slides.at(end).first == slides.at(end - 1).first + 1)
             ++end;
-        const int first = qBound(0, rows.at(begin).first, int(m_items.size()));
+        // After the separator when it stands at the place: adding at the end leaves it alone.
+        const int index = slides.at(begin).first;
+        const int first = qBound(0, separator >= 0 && separator <= index ? index + 1 : index, int(m_items.size()));
         QList<SlidePres *> block;
         block.reserve(end - begin);
         for (int k = begin; k < end; ++k) {
-            watch(rows.at(k).second);
-            block.append(rows.at(k).second);
+            watch(slides.at(k).second);
+            block.append(slides.at(k).second);
         }
         m_rows.clear();
         beginInsertRows(QModelIndex(), first, first + int(block.size()) - 1);
-        m_items = m_items.mid(0, first) + block + m_items.mid(first);
+        m_items.insert(first, block.size(), nullptr);
+        std::copy(block.cbegin(), block.cend(), m_items.begin() + first);
         endInsertRows();
+        if (separator >= first)
+            separator += int(block.size());
         begin = end;
     }
 }

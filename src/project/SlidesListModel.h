@@ -66,12 +66,12 @@ public:
     int rowOfSlide(int index) const;
     // -1 while every slide goes into the video.
     int separatorRow() const;
-    // Takes the separator out until placeSeparator puts it back: rows are then slide indices.
-    void takeOutSeparator();
-    // Takes out the rows (ascending) and hands over their presenters, in the same order.
-    QList<SlidePres *> takeSlideRows(const QVector<int> &rows);
-    // Puts each presenter at its row, ascending: the rows are where they stand when all are in.
-    void putSlideRows(const QList<QPair<int, SlidePres *>> &rows);
+    // Takes out the slides at these indices (ascending, the separator not counted) and hands
+    // over their presenters, in the same order. The separator stays; placeSeparator moves it.
+    QList<SlidePres *> takeSlides(const QVector<int> &indices);
+    // Puts each presenter at its index among the slides, ascending: the indices are where they
+    // stand once all are in.
+    void putSlides(const QList<QPair<int, SlidePres *>> &slides);
     SeparatorSlidePres *separatorPres() const { return m_separator; }
 
 Q_SIGNALS:

@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

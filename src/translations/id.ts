@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Hapus</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Urungkan</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Ulangi</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

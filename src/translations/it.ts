@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Rimuovi</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Ripeti</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>削除</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>元に戻す</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>やり直す</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>삭제</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>실행 취소</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>다시 실행</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

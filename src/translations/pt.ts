@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>Desfazer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Refazer</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

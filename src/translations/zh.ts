@@ -518,14 +518,6 @@
         <source>Remove</source>
         <translation>移除</translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
 </context>
 <context>
     <name>MissingFilesPopup</name>

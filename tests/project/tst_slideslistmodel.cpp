@@ -372,9 +372,9 @@ void TestSlidesListModel::generatorResultsReachTheirRowsOnly()
     ImgSlidePres *other = photoRow(QStringLiteral("/nowhere/other.jpg"));
     ImgSlidePres *copy = photoRow(QStringLiteral("/nowhere/same.jpg"));
     photoRow(QStringLiteral("/nowhere/removed.jpg"));
-    const QList<SlidePres *> moved = model->takeSlideRows({2});
+    const QList<SlidePres *> moved = model->takeSlides({2});
     QCOMPARE(moved, QList<SlidePres *>{copy});
-    model->putSlideRows({{0, copy}}); // copy, first, other, removed
+    model->putSlides({{0, copy}}); // copy, first, other, removed
     const ThumbGeneratorTask removedTask{QStringLiteral("/nowhere/removed.jpg"), 150, 150};
     QCOMPARE(model->removeSlideAt(3), int(ImageKind));
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);

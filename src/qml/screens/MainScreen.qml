@@ -101,9 +101,8 @@ Page {
         }
         var add = [addImagesButton, addFolderButton, addTextButton, addAudioButton]
         var others = [durationButton, recentButton, saveButton, newButton]
-        // Undo and redo show their icons alone, as in most programs; their tooltips name the step.
-        var fixed = 3 * toolSeparator.implicitWidth + undoButton.iconOnlyWidth + redoButton.iconOnlyWidth + tipsButton.implicitWidth + doneHolder.implicitWidth
-                    + 17 * toolRow.spacing + Theme.gapLarge
+        var fixed = 2 * toolSeparator.implicitWidth + undoButton.implicitWidth + redoButton.implicitWidth + tipsButton.implicitWidth + doneHolder.implicitWidth
+                    + 16 * toolRow.spacing + Theme.gap + Theme.gapLarge
         var room = toolRow.width - fixed - sum(add, true)
         // Without the other labels the save mark shows its icon alone.
         return { add: room - saveStateMark.iconOnlyWidth >= sum(others, false),
@@ -128,33 +127,16 @@ Page {
                 onClicked: screen.editAudio()
             }
             ToolSeparator { id: toolSeparator }
-            ToolAction {
-                id: undoButton
-                objectName: "undoButton"
-                iconName: "undo"
-                text: qsTr("Undo")
-                tip: history.undoTip
-                compact: true
-                enabled: history.canUndo
-                onClicked: history.undo()
-            }
-            ToolAction {
-                id: redoButton
-                objectName: "redoButton"
-                iconName: "redo"
-                text: qsTr("Redo")
-                tip: history.redoTip
-                compact: true
-                enabled: history.canRedo
-                onClicked: history.redo()
-            }
-            ToolSeparator { }
             ToolAction { id: durationButton; objectName: "durationButton"; iconName: "clock"; text: qsTr("Slide Duration Settings"); compact: screen.compact; onClicked: durationPopup.open() }
             ToolSeparator { }
             ToolAction { id: recentButton; objectName: "recentButton"; iconName: "history"; text: qsTr("Recent Projects"); compact: screen.compact; onClicked: recentPopup.open() }
             ToolAction { id: saveButton; objectName: "saveButton"; iconName: "save"; text: qsTr("Save Project"); compact: screen.compact; enabled: !screen.empty; onClicked: screen.saveProject() }
             ToolAction { id: newButton; objectName: "newButton"; iconName: "new"; text: qsTr("New Project"); compact: screen.compact; onClicked: screen.newProject() }
             Item { Layout.fillWidth: true }
+            // Undo and redo beside the save state, their icons alone as in most programs; the
+            // tooltips name the step.
+            IconButton { id: undoButton; objectName: "undoButton"; iconName: "undo"; tip: history.undoTip; enabled: history.canUndo; onClicked: history.undo() }
+            IconButton { id: redoButton; objectName: "redoButton"; Layout.rightMargin: Theme.gap; iconName: "redo"; tip: history.redoTip; enabled: history.canRedo; onClicked: history.redo() }
             SaveStateMark { id: saveStateMark; objectName: "saveStateMark"; visible: !screen.empty; compact: screen.compact }
             IconButton { id: tipsButton; objectName: "tipsButton"; iconName: "help"; tip: qsTr("How to use Pictovia"); onClicked: tips.open() }
             Item {
