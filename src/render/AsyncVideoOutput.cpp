@@ -2,6 +2,7 @@
 
 #include "app/CommonError.h"
 #include "render/OutputTask.h"
+#include "render/VideoColour.h"
 #include "render/VideoOutputWorker.h"
 
 extern "C" {
@@ -50,6 +51,7 @@ void AsyncVideoOutput::writeFrame(const FramePoolPtr &pool, AVFrame *frame, int 
     while (!encoderFrames->waitBelow(this, QueuedFrames, 10)) {
     }
     AVFrame *converted = encoderFrames->acquire(this, true);
+    VideoColour::forVideo(converted->width, converted->height).tag(converted);
     const bool ok = convert(*pool, frame, converted);
     pool->release(frame);
     OutputTaskPtr task(new FrameTask(encoderFrames, converted, timeBaseNum, timeBaseDen, time));

@@ -2,6 +2,7 @@
 
 #include "render/FrameAreas.h"
 #include "render/FrameScaling.h"
+#include "render/VideoColour.h"
 
 #include <libyuv/convert_argb.h>
 
@@ -33,15 +34,16 @@ bool BgraConverter::convertAround(const AVFrame *picture, AVFrame *target, const
 }
 
 // The usual case, 4:2:0 video of the output's size, on libyuv's SIMD rows: about a fifth less
-// time than the scaler. The scaler's own matrix is kept (BT.601; full range for "J" formats).
+// time than the scaler.
 BgraConverter::Conversion BgraConverter::sameSizeConversion(const AVFrame *picture, const AVFrame *target)
 {
-    if (picture->width != target->width || picture->height != target->height || target->format != AV_PIX_FMT_BGRA)
+    if (picture->width != target->width || picture->height != target->height || target->format != AV_PIX_FMT_BGRA
+        || (picture->format != AV_PIX_FMT_YUV420P && picture->format != AV_PIX_FMT_YUVJ420P))
         return nullptr;
-    // libyuv names formats by their 32-bit word: its "ARGB" is the B, G, R, A byte order.
-    return picture->format == AV_PIX_FMT_YUV420P    ? libyuv::I420ToARGB
-           : picture->format == AV_PIX_FMT_YUVJ420P ? libyuv::J420ToARGB
-                                                    : nullptr;
+    const VideoColour colour = VideoColour::of(picture);
+    if (colour.matrix() == VideoColour::Bt709)
+        return colour.fullRange() ? &libyuv::kYuvF709Constants : &libyuv::kYuvH709Constants;
+    return colour.fullRange() ? &libyuv::kYuvJPEGConstants : &libyuv::kYuvI601Constants;
 }
 
 bool BgraConverter::convertArea(Conversion conversion, const AVFrame *picture, AVFrame *target, const QRect &area)
@@ -49,8 +51,10 @@ bool BgraConverter::convertArea(Conversion conversion, const AVFrame *picture, A
     if (area.isEmpty())
         return true;
     const int x = area.x(), y = area.y();
-    return conversion(planeAt(picture, 0, x, y), picture->linesize[0], planeAt(picture, 1, x / 2, y / 2),
-                      picture->linesize[1], planeAt(picture, 2, x / 2, y / 2), picture->linesize[2],
-                      planeAt(target, 0, 4 * x, y), target->linesize[0], area.width(), area.height())
+    // libyuv names formats by their 32-bit word: its "ARGB" is the B, G, R, A byte order.
+    return libyuv::I420ToARGBMatrix(planeAt(picture, 0, x, y), picture->linesize[0], planeAt(picture, 1, x / 2, y / 2),
+                                    picture->linesize[1], planeAt(picture, 2, x / 2, y / 2), picture->linesize[2],
+                                    planeAt(target, 0, 4 * x, y), target->linesize[0], conversion, area.width(),
+                                    area.height())
            == 0;
 }

@@ -4,7 +4,12 @@
 
 #include <QRect>
 
-// Turns decoded video pictures of any size and format into BGRA frames of the target's size.
+namespace libyuv {
+struct YuvConstants;
+}
+
+// Turns decoded video pictures of any size and format into BGRA frames of the target's size,
+// in the matrix and range the picture is tagged with.
 class BgraConverter
 {
 public:
@@ -20,9 +25,8 @@ public:
     bool convertAround(const AVFrame *picture, AVFrame *target, const QRect &hidden);
 
 private:
-    using Conversion = int (*)(const uint8_t *, int, const uint8_t *, int, const uint8_t *, int, uint8_t *, int, int,
-                               int);
-    // libyuv's conversion for a 4:2:0 picture of the target's size, or none.
+    // libyuv's matrix for a 4:2:0 picture of the target's size, or none.
+    using Conversion = const struct libyuv::YuvConstants *;
     static Conversion sameSizeConversion(const AVFrame *picture, const AVFrame *target);
     // area's corner must be at even coordinates, where 4:2:0 chroma samples begin.
     static bool convertArea(Conversion conversion, const AVFrame *picture, AVFrame *target, const QRect &area);

@@ -15,9 +15,10 @@ public:
     EncoderFrameConverter &operator=(const EncoderFrameConverter &) = delete;
 
     // Fills target (its size and format set, buffers allocated) from the BGRA frame and takes
-    // over its number; false when the pair of formats cannot be converted.
+    // over its number, in the matrix and range target is tagged with (untagged: those of a
+    // video of its size); false when the pair of formats cannot be converted.
     bool convert(const AVFrame *bgra, AVFrame *target);
-    // Whether convertArea can take the pair: the same even size, into planar 4:2:0.
+    // Whether convertArea can take the pair: the same even size, into limited-range planar 4:2:0.
     static bool convertsByArea(const AVFrame *bgra, const AVFrame *target);
     // Converts only area, widened to whole 2 x 2 chroma blocks: exactly the bytes convert gives
     // there. Call only for a pair convertsByArea takes.

@@ -1,5 +1,7 @@
 #include "render/VideoEncoder.h"
 
+#include "render/VideoColour.h"
+
 extern "C" {
 #include <libavutil/opt.h>
 }
@@ -54,9 +56,8 @@ AVCodecContextPtr VideoEncoder::openCodec(const AVCodec *codec, int width, int h
     c->framerate = AVRational{timeBaseDen, timeBaseNum};
     c->pix_fmt = static_cast<AVPixelFormat>(pixelFormat);
     c->thread_count = 4;
-    // Say which matrix the pixels were converted with, so players do not guess BT.709 for HD.
-    c->colorspace = AVCOL_SPC_SMPTE170M;
-    c->color_range = AVCOL_RANGE_MPEG;
+    // The colour the frames are converted to for this size, said in the stream for every player.
+    VideoColour::forVideo(width, height).tag(c);
     if (globalHeader)
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 

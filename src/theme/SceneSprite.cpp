@@ -60,16 +60,14 @@ int borderPixels(const QSize &photo, int reference, float fraction)
     return int(b);
 }
 
-// The picture shrunk by s on each side, as the painter would by its height; a side that would
+// The size shrunk by s on each side, as the painter would by its height; a side that would
 // become less than a pixel (an extreme shape) keeps one.
-QImage shrunk(const QImage &picture, double s)
+QSize shrunkSize(const QSize &size, double s)
 {
-    const int height = int(picture.height() / s);
-    if (height >= 1) {
-        const int width = std::max(1, qRound(picture.width() * double(height) / picture.height()));
-        return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    return picture.scaled(std::max(1, int(picture.width() / s)), 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int height = int(size.height() / s);
+    if (height >= 1)
+        return QSize(std::max(1, qRound(size.width() * double(height) / size.height())), height);
+    return QSize(std::max(1, int(size.width() / s)), 1);
 }
 
 QImage withBorder(const QImage &photo, int b, const QColor &color)
@@ -91,6 +89,15 @@ QImage withBorder(const QImage &photo, int b, const QColor &color)
     painter.fillRect(0, b + photo.height(), w, b, color);
     painter.drawImage(b, b, photo);
     return bordered;
+}
+
+// Keyframes fainter than this are not looked at for the size a photo is drawn at.
+constexpr float visibleOpacity = 0.3f;
+
+bool isUpright(const Keyframe &k)
+{
+    return k.topLeft.y() == k.topRight.y() && k.bottomLeft.y() == k.bottomRight.y() && k.topLeft.x() == k.bottomLeft.x()
+           && k.topRight.x() == k.bottomRight.x() && k.topRight.x() > k.topLeft.x() && k.bottomLeft.y() > k.topLeft.y();
 }
 
 QPointF blend(const QPointF &a, const QPointF &b, double t)
@@ -214,8 +221,15 @@ void SceneSprite::preparePhoto(const QImage &photo, float ratio, int outputWidth
     const double sx = picture.width() / (m_object->maxWidth * outputWidth);
     const double sy = picture.height() / (m_object->maxHeight * outputHeight);
     const double s = std::max(sx, sy);
-    if (s > 1.0)
-        picture = shrunk(picture, s);
+    QSize size = s > 1.0 ? shrunkSize(picture.size(), s) : picture.size();
+    // Within the theme's cap, an upright picture is made the size it is drawn at where it is
+    // largest (in Smooth, the top of its breath), so that there it is copied as it is.
+    const QSize largest =
+        largestUprightSize(float(picture.width()) / float(picture.height()), QSize(outputWidth, outputHeight));
+    if (!largest.isEmpty() && largest.width() <= size.width() && largest.height() <= size.height())
+        size = largest;
+    if (size != picture.size())
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_noted = picture.size();
     const ShadowSpec shadow = style.photoShadow;
@@ -283,7 +297,44 @@ std::optional<QTransform> SceneSprite::transformFor(const Keyframe &keyframe, co
     if (m_pictureQuad.size() != 4
         || !QTransform::quadToQuad(QPolygonF(m_pictureQuad), fitted(keyframe, imageSize, m_wide, m_margin), transform))
         return std::nullopt;
-    return transform;
+    return snapped(transform);
+}
+
+QTransform SceneSprite::snapped(const QTransform &transform) const
+{
+    if (transform.type() != QTransform::TxScale && transform.type() != QTransform::TxTranslate)
+        return transform;
+    const QRectF own = QPolygonF(m_pictureQuad).boundingRect();
+    const QRectF drawn = transform.mapRect(own);
+    const QPointF corner(std::round(drawn.left()), std::round(drawn.top()));
+    const QRectF copied(corner, own.size());
+    constexpr double half = 0.5;
+    if (std::abs(corner.x() - drawn.left()) > half || std::abs(corner.y() - drawn.top()) > half
+        || std::abs(copied.right() - drawn.right()) > half || std::abs(copied.bottom() - drawn.bottom()) > half)
+        return transform;
+    return QTransform::fromTranslate(corner.x() - own.left(), corner.y() - own.top());
+}
+
+QSize SceneSprite::largestUprightSize(float q, const QSize &output) const
+{
+    if (fillsFrame(*m_object))
+        return QSize();
+    bool wide = false;
+    float margin = 0.0f;
+    edgeMargins(q, m_object->aspect, false, wide, margin);
+    QSize largest;
+    for (const Keyframe &k : m_object->keyframes) {
+        if (k.opacity < visibleOpacity)
+            continue;
+        if (!isUpright(k))
+            return QSize();
+        const QRectF box = fitted(k, output, wide, margin).boundingRect();
+        const QSize size(int(std::round(box.right()) - std::round(box.left())),
+                         int(std::round(box.bottom()) - std::round(box.top())));
+        if (size.width() * qint64(size.height()) > largest.width() * qint64(largest.height()))
+            largest = size;
+    }
+    return largest;
 }
 
 QTransform SceneSprite::uprightTransform(const QPolygonF &quad, const QSize &imageSize) const

@@ -90,6 +90,12 @@ private:
     static bool covers(const QTransform &transform, const QRectF &opaque, const QSize &imageSize);
     void preparePhoto(const QImage &photo, float ratio, int outputWidth, int outputHeight,
                       const SceneStyleSnapshot &style);
+    // The size, in whole pixels, of a picture of proportion q where an upright object is drawn
+    // largest while in view; empty when it turns, tilts or fills the frame.
+    QSize largestUprightSize(float q, const QSize &output) const;
+    // A picture drawn upright within half a pixel of its own size, moved to whole pixels at
+    // scale 1: copied, not resampled (a resample that close to 1 blurs the finest detail).
+    QTransform snapped(const QTransform &transform) const;
     void prepareText(const QImage &text, float ratio, const ShadowSpec &shadow);
 
     SceneObjectPtr m_object;

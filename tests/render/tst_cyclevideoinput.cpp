@@ -17,6 +17,7 @@ extern "C" {
 }
 
 #include <atomic>
+#include <cstring>
 
 namespace {
 // 'R', 'G' or 'B' for the strongest channel in the middle of a BGRA frame.
@@ -181,6 +182,51 @@ private Q_SLOTS:
                 if (!hidden.contains(x, y))
                     QCOMPARE(seen.pixel(x, y), expected.pixel(x, y));
         QCOMPARE(seen.pixelColor(15, 10), QColor(Qt::magenta));
+    }
+
+    void pictureIsConvertedInTheMatrixItIsTaggedWith_data()
+    {
+        QTest::addColumn<int>("colorspace");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<bool>("bt709");
+        QTest::newRow("BT.709") << int(AVCOL_SPC_BT709) << QSize(40, 30) << QSize(40, 30) << true;
+        QTest::newRow("BT.601") << int(AVCOL_SPC_SMPTE170M) << QSize(1280, 720) << QSize(1280, 720) << false;
+        QTest::newRow("untagged HD") << int(AVCOL_SPC_UNSPECIFIED) << QSize(1280, 720) << QSize(1280, 720) << true;
+        QTest::newRow("untagged SD") << int(AVCOL_SPC_UNSPECIFIED) << QSize(40, 30) << QSize(40, 30) << false;
+        QTest::newRow("BT.709 scaled") << int(AVCOL_SPC_BT709) << QSize(40, 30) << QSize(20, 16) << true;
+    }
+
+    void pictureIsConvertedInTheMatrixItIsTaggedWith()
+    {
+        QFETCH(int, colorspace);
+        QFETCH(QSize, size);
+        QFETCH(QSize, target);
+        QFETCH(bool, bt709);
+        const auto frameOf = [](int format, QSize frameSize) {
+            AVFramePtr frame(av_frame_alloc());
+            frame->format = format;
+            frame->width = frameSize.width();
+            frame->height = frameSize.height();
+            return av_frame_get_buffer(frame.get(), 32) >= 0 ? std::move(frame) : AVFramePtr();
+        };
+        AVFramePtr picture = frameOf(AV_PIX_FMT_YUV420P, size), bgra = frameOf(AV_PIX_FMT_BGRA, target);
+        QVERIFY(picture && bgra);
+        picture->colorspace = AVColorSpace(colorspace);
+        const QColor colour(200, 60, 30);
+        const double kr = bt709 ? 0.2126 : 0.299, kb = bt709 ? 0.0722 : 0.114;
+        const double l = kr * colour.red() + (1 - kr - kb) * colour.green() + kb * colour.blue();
+        const int values[] = {qRound(16 + 219 * l / 255), qRound(128 + 112 * (colour.blue() - l) / (1 - kb) / 255),
+                              qRound(128 + 112 * (colour.red() - l) / (1 - kr) / 255)};
+        for (int plane = 0; plane < 3; ++plane)
+            std::memset(picture->data[plane], values[plane],
+                        size_t(picture->linesize[plane]) * (plane ? size.height() / 2 : size.height()));
+        BgraConverter converter;
+        QVERIFY(converter.convert(picture.get(), bgra.get()));
+        const QColor seen = FramePool::imageOf(bgra.get()).pixelColor(target.width() / 2, target.height() / 2);
+        QVERIFY2(qAbs(seen.red() - colour.red()) <= 3 && qAbs(seen.green() - colour.green()) <= 3
+                     && qAbs(seen.blue() - colour.blue()) <= 3,
+                 qPrintable(seen.name()));
     }
 
     void truncatedVideoLoopsOverWhatItHas()

@@ -10,12 +10,16 @@
 #include "render/FFmpegPtr.h"
 #include "render/MediaFileReader.h"
 #include "render/VideoEncoder.h"
+#include "render/VideoColour.h"
 #include "render/VideoFile.h"
 
+#include <QPainter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -77,52 +81,132 @@ private Q_SLOTS:
         QCOMPARE(VideoEncoder::rescale(-7, 1, 30, 1, 1000), int64_t(-233));
     }
 
-    void conversionFollowsBt601LimitedRange()
+    void conversionFollowsTheMatrix_data()
     {
+        QTest::addColumn<int>("matrix");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("kr");
+        QTest::addColumn<double>("kb");
         // Odd sizes too: the last column and row have no neighbours to average with.
         for (const QSize size : {QSize(64, 48), QSize(33, 17)}) {
-            QImage image(size, QImage::Format_RGB32);
-            const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 255, 255),
-                                      QColor(0, 0, 0), QColor(123, 45, 210)};
-            for (const QColor &colour : colours) {
-                image.fill(colour);
-                AVFramePtr yuv(av_frame_alloc());
-                yuv->format = AV_PIX_FMT_YUV420P;
-                yuv->width = size.width();
-                yuv->height = size.height();
-                QVERIFY(av_frame_get_buffer(yuv.get(), 32) >= 0);
-                convertBgraToYuv420(image.constBits(), image.bytesPerLine(), yuv->data[0], yuv->linesize[0],
-                                    yuv->data[1], yuv->linesize[1], yuv->data[2], yuv->linesize[2], size.width(),
-                                    size.height());
-                const double r = colour.red(), g = colour.green(), b = colour.blue();
-                const double expected[] = {16 + 219 * (0.299 * r + 0.587 * g + 0.114 * b) / 255,
-                                           128 + 224 * (-0.168736 * r - 0.331264 * g + 0.5 * b) / 255,
-                                           128 + 224 * (0.5 * r - 0.418688 * g - 0.081312 * b) / 255};
-                for (int plane = 0; plane < 3; ++plane) {
-                    const int w = plane ? (size.width() + 1) / 2 : size.width();
-                    const int h = plane ? (size.height() + 1) / 2 : size.height();
-                    for (int y = 0; y < h; ++y)
-                        for (int x = 0; x < w; ++x) {
-                            const int value = yuv->data[plane][y * yuv->linesize[plane] + x];
-                            QVERIFY2(qAbs(value - expected[plane]) <= 1.5,
-                                     qPrintable(QStringLiteral("%1 plane %2 at %3,%4: %5")
-                                                    .arg(colour.name()).arg(plane).arg(x).arg(y).arg(value)));
+            QTest::addRow("BT.601 %dx%d", size.width(), size.height()) << int(VideoColour::Bt601) << size << 0.299 << 0.114;
+            QTest::addRow("BT.709 %dx%d", size.width(), size.height()) << int(VideoColour::Bt709) << size << 0.2126 << 0.0722;
+        }
+    }
+
+    // Pixels of random colours, so that a sample taken from the wrong pixel shows too.
+    void conversionFollowsTheMatrix()
+    {
+        QFETCH(int, matrix);
+        QFETCH(QSize, size);
+        QFETCH(double, kr);
+        QFETCH(double, kb);
+        QImage image(size, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, random.generate() | 0xff000000u);
+        AVFramePtr yuv(av_frame_alloc());
+        yuv->format = AV_PIX_FMT_YUV420P;
+        yuv->width = size.width();
+        yuv->height = size.height();
+        QVERIFY(av_frame_get_buffer(yuv.get(), 32) >= 0);
+        convertBgraToYuv420(image.constBits(), image.bytesPerLine(), yuv->data[0], yuv->linesize[0], yuv->data[1],
+                            yuv->linesize[1], yuv->data[2], yuv->linesize[2], size.width(), size.height(),
+                            VideoColour::Matrix(matrix));
+        const double kg = 1 - kr - kb;
+        // Luma, blue and red difference of a colour, limited range.
+        const auto expected = [&](double r, double g, double b) {
+            const double l = kr * r + kg * g + kb * b;
+            return std::array<double, 3>{16 + 219 * l / 255, 128 + 224 * (b - l) / (2 * (1 - kb)) / 255,
+                                         128 + 224 * (r - l) / (2 * (1 - kr)) / 255};
+        };
+        for (int plane = 0; plane < 3; ++plane) {
+            const int w = plane ? (size.width() + 1) / 2 : size.width();
+            const int h = plane ? (size.height() + 1) / 2 : size.height();
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    // A chroma sample stands for the mean of its 2 x 2 pixels.
+                    const QRect block = plane ? QRect(2 * x, 2 * y, 2, 2) & image.rect() : QRect(x, y, 1, 1);
+                    double r = 0, g = 0, b = 0;
+                    for (int by = block.top(); by <= block.bottom(); ++by)
+                        for (int bx = block.left(); bx <= block.right(); ++bx) {
+                            const QRgb pixel = image.pixel(bx, by);
+                            r += qRed(pixel), g += qGreen(pixel), b += qBlue(pixel);
                         }
+                    const int n = block.width() * block.height();
+                    const double want = expected(r / n, g / n, b / n)[plane];
+                    const int value = yuv->data[plane][y * yuv->linesize[plane] + x];
+                    QVERIFY2(qAbs(value - want) <= (plane ? 2.0 : 1.0),
+                             qPrintable(QStringLiteral("plane %1 at %2,%3: %4, expected %5")
+                                            .arg(plane).arg(x).arg(y).arg(value).arg(want)));
                 }
+        }
+    }
+
+    void videoIsTaggedAndDecodesToItsColours_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("SD") << QSize(320, 180) << QStringLiteral("smpte170m");
+        QTest::newRow("720p") << QSize(1280, 720) << QStringLiteral("bt709");
+    }
+
+    // A player that reads the tags gets back the colours drawn (the other matrix would be off by
+    // 10 levels and more in these colours).
+    void videoIsTaggedAndDecodesToItsColours()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, tag);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("colours.mp4"));
+        auto pool = FramePoolPtr::create(size.width(), size.height());
+        int owner = 0;
+        const QColor colours[] = {QColor(200, 60, 30), QColor(40, 170, 90), QColor(70, 80, 220)};
+        {
+            AsyncVideoOutput output;
+            output.open(path, mp4(), size.height(), size.width(), 1, 30, 0, false, ProjectPtr());
+            for (int i = 0; i < 3; ++i) {
+                AVFrame *frame = pool->acquire(&owner);
+                QImage image = FramePool::imageOf(frame);
+                QPainter painter(&image);
+                for (int band = 0; band < 3; ++band)
+                    painter.fillRect(band * size.width() / 3, 0, size.width() / 3, size.height(), colours[band]);
+                frame->pts = i - 1;
+                output.writeFrame(pool, frame, 1, 30, (i + 1) / 30.0);
             }
         }
+        const QJsonObject video = VideoProbe::stream(VideoProbe::probe(path), QStringLiteral("video"));
+        for (const char *key : {"color_space", "color_primaries", "color_transfer"})
+            QCOMPARE(video.value(QLatin1String(key)).toString(), tag);
+        QCOMPARE(video.value(QStringLiteral("color_range")).toString(), QStringLiteral("tv"));
+        const QImage decoded = VideoProbe::decodeFrame(path, 1);
+        for (int band = 0; band < 3; ++band) {
+            const QRgb seen = decoded.pixel(band * size.width() / 3 + size.width() / 6, size.height() / 2);
+            QVERIFY2(near(seen, colours[band], 3), qPrintable(QColor(seen).name() + " for " + colours[band].name()));
+        }
+    }
+
+    void areaConversionMatchesTheWholeOne_data()
+    {
+        QTest::addColumn<int>("matrix");
+        QTest::newRow("BT.601") << int(VideoColour::Bt601);
+        QTest::newRow("BT.709") << int(VideoColour::Bt709);
     }
 
     // Converting a part gives exactly the bytes of the whole conversion there, widened to whole
     // 2 x 2 chroma blocks, and touches nothing else.
     void areaConversionMatchesTheWholeOne()
     {
+        QFETCH(int, matrix);
         FramePool bgraPool(34, 20), yuvPool(34, 20, AV_PIX_FMT_YUV420P);
         AVFrame *bgra = bgraPool.acquire(this);
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 4 * 34; ++x)
                 bgra->data[0][y * bgra->linesize[0] + x] = uint8_t((x * 37 + y * 101) % 251);
         AVFrame *whole = yuvPool.acquire(this), *part = yuvPool.acquire(this);
+        for (AVFrame *frame : {whole, part})
+            VideoColour(VideoColour::Matrix(matrix)).tag(frame);
         EncoderFrameConverter converter;
         QVERIFY(converter.convert(bgra, whole));
         QVERIFY(EncoderFrameConverter::convertsByArea(bgra, part));

@@ -210,6 +210,30 @@ private Q_SLOTS:
         QCOMPARE(capped.picture().format(), QImage::Format_ARGB32_Premultiplied);
     }
 
+    // Prepared at the size of its largest keyframe, a photo is copied there pixel for pixel: a
+    // resample at a scale near 1 would blur its finest detail. Nearer to half a pixel off its
+    // own size (here 479.6 px wide, edges a fifth of a pixel off) it is still copied, moved to
+    // whole pixels.
+    void uprightPhotoIsCopiedWhereItIsDrawnLargest()
+    {
+        const QString path = saveImage(gradient(1200, 800), m_dir.path(), "largest.png");
+        auto object = SceneObjectPtr::create();
+        object->aspect = 1.5f;
+        object->keyframes.insert(0, rect(0.2, 0.2, 0.8, 0.8));
+        object->keyframes.insert(5, rect(0.1003, 0.1004, 0.8997, 0.8996));
+        object->keyframes.insert(10, rect(0.1, 0.1, 0.9, 0.9));
+        const SceneSprite sprite(object, photoSlide(path), 600, 400);
+        const QRect own = QPolygonF(sprite.pictureQuad()).boundingRect().toRect();
+        QCOMPARE(own.size(), QSize(480, 320));
+        for (const double position : {10.0, 5.0}) {
+            QImage frame = solid(600, 400, Qt::black);
+            sprite.drawAt(position, frame, 1.0);
+            QCOMPARE(maxChannelDifference(frame.copy(60, 40, 480, 320),
+                                          sprite.picture().copy(own).convertToFormat(QImage::Format_RGB32)),
+                     0);
+        }
+    }
+
     void rotationCountsQuarterTurnsClockwise()
     {
         const QString path = saveImage(gradient(60, 40), m_dir.path(), "turn.png");
