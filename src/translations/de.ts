@@ -1127,7 +1127,7 @@
     <name>UndoPres</name>
     <message>
         <source>Undo %1</source>
-        <translation>%1 rückgängig machen</translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1135,7 +1135,7 @@
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Redo</source>
