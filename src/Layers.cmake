@@ -48,7 +48,7 @@ set(PICTOVIA_LAYER_RULES
   "^cli/" app
   "^preview/" preview
   "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\.|^project/Edit(Command|History)\\.|^project/I(ProjectSource|OpenProject|ProjectStyle|StyleChoices|OutputChoices|SlideRows)\\.h$" presenters
-  "^project/(Slide|Project|OutputSettings|ProjectTexts)\\.|^render/MediaFileInfo\\.|^theme/StyleSettings\\.|^backgrounds/BackgroundDescriptor\\." records
+  "^project/(Slide|Project|OutputSettings|ProjectTexts|BeatFit)\\.|^render/(MediaFileInfo|BeatGrid)\\.|^theme/StyleSettings\\.|^backgrounds/BackgroundDescriptor\\." records
   "^app/" foundation
   "^images/" images
   "^render/(LibavRender|RenderController|RenderWorker|ScenePlan)\\." render

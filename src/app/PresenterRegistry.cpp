@@ -18,6 +18,8 @@
 #include "project/SlidesListModel.h"
 #include "project/UndoPres.h"
 #include "render/RenderPres.h"
+#include "render/ScenePlan.h"
+#include "theme/ThemeCatalogue.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -67,6 +69,13 @@ void wireProject()
         style->setProjectStore(saved);
         style->setProjectSource(project);
         style->setHistory(history);
+        // Hand-overs on the beat allow for where the chosen theme changes scenes.
+        auto followTheme = [project, style] {
+            if (const ThemeTemplatePtr theme = ThemeCatalogue::instance()->templateFor(style->themeId()))
+                project->setRhythm(SceneScheduler::rhythmOf(*theme));
+        };
+        QObject::connect(style, &StyleSettingsPres::themeIdChanged, project, followTheme);
+        followTheme();
 
         DialogFoldersPres *folders = DialogFoldersPres::instance();
         folders->setOutputChoices(settings);

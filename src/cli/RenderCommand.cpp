@@ -12,6 +12,7 @@
 #include "render/LibavRender.h"
 #include "render/MediaFileInfo.h"
 #include "render/MediaFileReader.h"
+#include "render/ScenePlan.h"
 #include "render/VideoFile.h"
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
@@ -320,6 +321,23 @@ QString RenderCommand::outputProblem(const QString &output, const QString &shown
     return {};
 }
 
+void RenderCommand::fitToBeats(Project &project, const ThemeTemplate &theme, bool asked)
+{
+    if (asked)
+        project.beatSync = true;
+    if (project.beatSync) {
+        for (const MediaFileInfoPtr &track : std::as_const(project.audioTracks)) {
+            if (track->beatGrid().source != BeatGrid::sourceOf(track->path()))
+                track->setBeatGrid(MediaFileReader::tryTrackBeats(track->path()));
+        }
+    }
+    project.setRhythm(SceneScheduler::rhythmOf(theme));
+    if (!project.beatSync)
+        return;
+    for (const QString &name : project.tracksWithoutBeat())
+        printError(QStringLiteral("warning: no steady beat found in %1; its slides keep even durations").arg(name));
+}
+
 QString RenderCommand::leftOutWarning(const Project &project)
 {
     const int count = project.slides.size();
@@ -410,6 +428,7 @@ int RenderCommand::render(const RenderOptions &options, const ProjectPtr &loaded
         printError(QStringLiteral("Theme %1 is not installed").arg(options.themeId));
         return done(Failure);
     }
+    fitToBeats(*project, *theme, options.beat);
     BackgroundDescriptor background;
     if (!BackgroundArgument(m_err, m_errIsTerminal, s_stopRequested)
              .resolve(options.background, options.quality, &background, &error)) {

@@ -2,6 +2,7 @@
 
 #include "cli/RenderOptions.h"
 #include "project/Project.h"
+#include "theme/ThemeTemplate.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,9 @@ public:
     // UTF-8 (which the application cannot list), through RawFileNames.
     static QStringList folderPictures(const QString &folder);
     // How many slides the music leaves out and how to keep them; empty when all are used.
+    // Beats for the tracks that have none yet (when slides change on them), the theme's rhythm,
+    // and a warning for music without a steady beat.
+    void fitToBeats(Project &project, const ThemeTemplate &theme, bool asked);
     static QString leftOutWarning(const Project &project);
     // Why the video may not be written at output: a folder, something that is not a regular
     // file (a device, a named pipe), or one of the inputs under any name (the same file by

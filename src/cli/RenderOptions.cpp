@@ -57,6 +57,10 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error, const Pa
             list = true;
             return true;
         }
+        if (argument == QLatin1String("--beat")) {
+            beat = true;
+            continue;
+        }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
             items.append(Item{Item::Picture, path(i)});
             continue;
@@ -171,6 +175,10 @@ QString RenderOptions::helpText()
         "  --quality Q          0 = 1280x720, 1 = 1920x1080 (default), 2 = 3840x2160\n"
         "  --duration SECONDS   every slide lasts this long (up to 6000); without it the slides\n"
         "                       fit the music (5 s each when there is no music)\n"
+        "  --beat               slides change on the beat of the music: fitted durations end\n"
+        "                       on its beats (on bar lines when long enough), a --duration is\n"
+        "                       rounded to whole beats; music without a steady beat keeps even\n"
+        "                       durations, with a warning\n"
         "  --background BG      an installed background's id (see --list), a colour #rrggbb,\n"
         "                       a still picture or a looping .mp4 video (default animated00001,\n"
         "                       the application's default; a missing video is downloaded)\n"

@@ -125,15 +125,12 @@ void PreviewPres::seek(double seconds)
 double PreviewPres::slideStart(const Project &project, int slideIndex)
 {
     if (slideIndex < 0 || slideIndex >= project.usedSlidesNumber || slideIndex >= project.slides.size()
-        || project.slides.at(slideIndex)->missing)
+        || project.slides.at(slideIndex)->leftOut())
         return -1.0;
     double start = 0.0;
-    for (int i = 0; i < slideIndex; ++i) {
-        const Slide &slide = *project.slides.at(i);
-        // Missing photos are not in the video and take none of its time.
-        if (!slide.missing)
-            start += slide.durationType == CommonDuration ? project.effectiveSlideDuration : slide.duration;
-    }
+    // Missing and unreadable photos are not in the video and take none of its time.
+    for (int i = 0; i < slideIndex; ++i)
+        start += project.lengthOf(i);
     return start;
 }
 

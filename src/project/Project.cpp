@@ -46,6 +46,18 @@ void Project::setDurationFixed(bool fixed)
     recompute();
 }
 
+void Project::setBeatSync(bool on)
+{
+    beatSync = on;
+    recompute();
+}
+
+void Project::setRhythm(const SceneRhythm &sceneRhythm)
+{
+    rhythm = sceneRhythm;
+    recompute();
+}
+
 void Project::setOutputSettings(int quality, const QString &saveDir)
 {
     output.quality = quality;
@@ -81,6 +93,65 @@ void Project::recompute()
     }
     videoSlidesNumber = fitDurations(present);
     usedSlidesNumber = slidesHoldingPresent(videoSlidesNumber);
+    measureSlides();
+}
+
+QStringList Project::tracksWithoutBeat() const
+{
+    QStringList names;
+    for (const MediaFileInfoPtr &track : audioTracks) {
+        if (track->beatGrid().isTracked() && !track->beatGrid().isSteady())
+            names.append(track->songName());
+    }
+    return names;
+}
+
+double Project::usedFixedDuration() const
+{
+    const double fixed = slideDuration > 0.0 ? slideDuration : smallestFixedDuration;
+    if (!beatSync)
+        return fixed;
+    for (const MediaFileInfoPtr &track : audioTracks) {
+        if (track->beatGrid().isSteady())
+            return BeatFit::roundToBeats(fixed, track->beatGrid().period());
+    }
+    return fixed;
+}
+
+void Project::measureSlides()
+{
+    slideLengths.resize(slides.size());
+    QVector<int> used;
+    for (int i = 0; i < slides.size(); ++i) {
+        const Slide &slide = *slides.at(i);
+        slideLengths[i] = slide.leftOut() ? 0.0 : slideLength(slide, effectiveSlideDuration);
+        if (!slide.leftOut() && used.size() < videoSlidesNumber)
+            used.append(i);
+    }
+    if (beatSync && !isDurationFixed && !audioTracks.isEmpty())
+        fitToBeats(used);
+}
+
+void Project::fitToBeats(const QVector<int> &usedIndices)
+{
+    const QVector<BeatFit::Beat> beats = BeatFit::timeline(audioTracks);
+    if (beats.isEmpty() || usedIndices.isEmpty())
+        return;
+    QVector<int> types;
+    BeatFit::Request request;
+    for (int index : usedIndices) {
+        const Slide &slide = *slides.at(index);
+        types.append(slide.type);
+        request.ownLengths.append(slide.durationType == OwnDuration ? slide.duration : -1.0);
+    }
+    const QVector<bool> sceneEnds = rhythm.sceneEnds(types);
+    for (bool end : sceneEnds)
+        request.handOverDelays.append(end ? rhythm.overlapSeconds / 2 : 0.0);
+    request.end = totalDuration;
+    request.shortest = qMin(shortestAutomaticDuration, effectiveSlideDuration);
+    const QVector<double> lengths = BeatFit::fit(request, beats);
+    for (int i = 0; i < usedIndices.size(); ++i)
+        slideLengths[usedIndices.at(i)] = lengths.at(i);
 }
 
 ProjectPtr Project::withoutMissingSlides() const
@@ -111,7 +182,7 @@ int Project::fitDurations(const QVector<SlidePtr> &present)
     const double g = double(n - ownCount);
 
     if (isDurationFixed) {
-        const double fixed = slideDuration > 0.0 ? slideDuration : smallestFixedDuration;
+        const double fixed = usedFixedDuration();
         effectiveSlideDuration = fixed;
         const double length = fixed * g + ownSum;
         if (hasMusic && length > music) {

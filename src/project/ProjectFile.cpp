@@ -71,9 +71,53 @@ bool openForReading(QFile &file)
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
 }
 
+// Beats kept for a track: only for the file as it still is, and only when every time is a
+// number that rises; anything else is listened for again.
+BeatGrid readBeats(const QXmlStreamAttributes &attrs, const QString &path)
+{
+    BeatGrid grid;
+    const QString source = attrs.value(QLatin1String("beats-of")).toString();
+    if (source.isEmpty() || source != BeatGrid::sourceOf(path))
+        return grid;
+    constexpr int mostBeats = 100000; // beats of hours of music
+    const QStringList times = attrs.value(QLatin1String("beats")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (times.size() > mostBeats)
+        return grid;
+    for (const QString &text : times) {
+        bool ok = false;
+        const double at = text.toDouble(&ok);
+        if (!ok || !std::isfinite(at) || at < 0.0 || (!grid.beats.isEmpty() && at <= grid.beats.last()))
+            return BeatGrid();
+        grid.beats.append(at);
+    }
+    bool ok = false;
+    const double tempo = attrs.value(QLatin1String("tempo")).toDouble(&ok);
+    grid.tempo = ok && std::isfinite(tempo) && tempo > 0.0 && tempo < 1000.0 && grid.beats.size() >= 2 ? tempo : 0.0;
+    if (grid.tempo == 0.0)
+        grid.beats.clear();
+    grid.source = source;
+    return grid;
+}
+
+void writeBeats(QXmlStreamWriter &xml, const BeatGrid &grid)
+{
+    if (!grid.isTracked())
+        return;
+    xml.writeAttribute(QStringLiteral("beats-of"), grid.source);
+    if (!grid.isSteady())
+        return;
+    xml.writeAttribute(QStringLiteral("tempo"), number(grid.tempo));
+    QStringList times;
+    times.reserve(grid.beats.size());
+    for (double at : grid.beats)
+        times.append(QString::number(at, 'f', 3));
+    xml.writeAttribute(QStringLiteral("beats"), times.join(QLatin1Char(' ')));
+}
+
 void readProjectAttributes(const QXmlStreamAttributes &attrs, Project &project)
 {
     project.setDurationFixed(attrs.hasAttribute(QLatin1String("slide-duration-fixed")));
+    project.setBeatSync(attrs.value(QLatin1String("slides-on-beat")) == QLatin1String("1"));
     project.setSlideDuration(durationAttribute(attrs, QStringLiteral("slide-duration"), 4.0));
     int quality = intAttribute(attrs, QStringLiteral("quality"), 0);
     if (quality < 0 || quality > 2)
@@ -98,6 +142,7 @@ MediaFileInfoPtr readTrack(const QXmlStreamAttributes &attrs, Project &project)
         project.unreadableMusic.append(path);
         return {};
     }
+    track->setBeatGrid(readBeats(attrs, path));
     return track;
 }
 
@@ -282,6 +327,8 @@ bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *e
             xml.writeStartElement(rootElement);
             if (project->isDurationFixed)
                 xml.writeAttribute(QStringLiteral("slide-duration-fixed"), QStringLiteral("1"));
+            if (project->beatSync)
+                xml.writeAttribute(QStringLiteral("slides-on-beat"), QStringLiteral("1"));
             xml.writeAttribute(QStringLiteral("slide-duration"), number(project->slideDuration));
             xml.writeAttribute(QStringLiteral("quality"), QString::number(project->output.quality));
             xml.writeAttribute(QStringLiteral("save-dir"), project->output.saveDir);
@@ -289,6 +336,7 @@ bool writeProjectFile(const QString &path, const ProjectPtr &project, QString *e
             for (const MediaFileInfoPtr &track : std::as_const(project->audioTracks)) {
                 xml.writeStartElement(QStringLiteral("audio"));
                 xml.writeAttribute(QStringLiteral("path"), track->path());
+                writeBeats(xml, track->beatGrid());
                 xml.writeEndElement();
             }
             xml.writeEndElement();

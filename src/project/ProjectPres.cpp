@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -28,6 +29,7 @@ ProjectPres::ProjectPres()
     : m_project(ProjectPtr::create())
     , m_store(NullProjectStore::shared())
 {
+    m_musicPool.setMaxThreadCount(1);
 }
 
 ProjectPres::~ProjectPres() = default;
@@ -56,42 +58,91 @@ void ProjectPres::setSlidesModel(SlidesListModel *model)
 
 void ProjectPres::setDurationFixed(bool fixed)
 {
-    editDurations(fixed, m_project->slideDuration);
+    editDurations(fixed, m_project->slideDuration, m_project->beatSync);
 }
 
 void ProjectPres::setFixedSlideDuration(int seconds)
 {
-    editDurations(m_project->isDurationFixed, double(seconds));
+    editDurations(m_project->isDurationFixed, double(seconds), m_project->beatSync);
 }
 
-// Both settings in one step kind: choosing "fixed" and then counting the seconds up is one step.
-void ProjectPres::editDurations(bool fixed, double seconds)
+void ProjectPres::setBeatSync(bool on)
+{
+    editDurations(m_project->isDurationFixed, m_project->slideDuration, on);
+}
+
+// The settings in one step kind: choosing "fixed" and then counting the seconds up is one step.
+void ProjectPres::editDurations(bool fixed, double seconds, bool beat)
 {
     const bool wasFixed = m_project->isDurationFixed;
     const double wasSeconds = m_project->slideDuration;
-    if (fixed == wasFixed && seconds == wasSeconds)
+    const bool wasBeat = m_project->beatSync;
+    if (fixed == wasFixed && seconds == wasSeconds && beat == wasBeat)
         return;
     EditHistory::perform(m_history,
                          new EditCommand(tr("Change slide duration settings"),
-                                         [this, fixed, seconds] { putDurations(fixed, seconds); },
-                                         [this, wasFixed, wasSeconds] { putDurations(wasFixed, wasSeconds); },
+                                         [this, fixed, seconds, beat] { putDurations(fixed, seconds, beat); },
+                                         [this, wasFixed, wasSeconds, wasBeat] {
+                                             putDurations(wasFixed, wasSeconds, wasBeat);
+                                         },
                                          EditCommand::DurationSettingsMerge));
 }
 
-void ProjectPres::putDurations(bool fixed, double seconds)
+void ProjectPres::putDurations(bool fixed, double seconds, bool beat)
 {
     const bool fixedChanges = fixed != m_project->isDurationFixed;
     const bool secondsChange = seconds != m_project->slideDuration;
-    m_project->setDurationFixed(fixed);
-    m_project->setSlideDuration(seconds);
+    const bool beatChanges = beat != m_project->beatSync;
+    m_project->isDurationFixed = fixed;
+    m_project->slideDuration = seconds;
+    m_project->setBeatSync(beat);
     updateSeparator();
     if (fixedChanges)
         Q_EMIT isDurationFixedChanged();
     if (secondsChange)
         Q_EMIT fixedSlideDurationChanged();
+    if (beatChanges) {
+        Q_EMIT beatSyncChanged();
+        updateBeatNotice();
+    }
     Q_EMIT slideDurationChanged();
     updateTimeline();
     Q_EMIT projectEdited();
+}
+
+void ProjectPres::setRhythm(const SceneRhythm &rhythm)
+{
+    m_project->setRhythm(rhythm);
+    if (m_project->beatSync)
+        durationsRecomputed();
+}
+
+// Durations that follow from something other than an edit: found beats, another theme.
+void ProjectPres::durationsRecomputed()
+{
+    updateSeparator();
+    Q_EMIT slideDurationChanged();
+    updateTimeline();
+}
+
+void ProjectPres::setMusicReads(int count)
+{
+    const bool was = musicReading();
+    m_musicReads = count;
+    if (was != musicReading())
+        Q_EMIT musicReadingChanged();
+}
+
+void ProjectPres::updateBeatNotice()
+{
+    const QStringList names = m_project->beatSync ? m_project->tracksWithoutBeat() : QStringList();
+    const QString notice = names.isEmpty()
+        ? QString()
+        : tr("No steady beat found in %1: its slides keep even durations.").arg(names.join(QStringLiteral(", ")));
+    if (notice == m_beatNotice)
+        return;
+    m_beatNotice = notice;
+    Q_EMIT beatNoticeChanged();
 }
 
 QStringList ProjectPres::localPaths(const QVariant &urls)
@@ -414,16 +465,77 @@ void ProjectPres::reset()
 
 void ProjectPres::addAudioPaths(const QStringList &paths)
 {
-    QList<MediaFileInfoPtr> tracks = m_project->audioTracks;
-    const int before = tracks.size();
-    for (const QString &path : paths) {
-        // Unreadable files are reported by the reader; the other files are still added.
-        if (const MediaFileInfoPtr track = MediaFileReader::tryRead(path))
+    if (paths.isEmpty())
+        return;
+    setMusicReads(m_musicReads + 1);
+    QThread *home = thread();
+    const int generation = m_generation;
+    QtConcurrent::run(&m_musicPool,
+                      [paths, home] {
+                          QList<MediaFileInfoPtr> read;
+                          for (const QString &path : paths) {
+                              // Unreadable files are reported by the reader; the others are still added.
+                              if (const MediaFileInfoPtr track = MediaFileReader::tryRead(path, MediaFileReader::WithBeats)) {
+                                  track->moveToThread(home);
+                                  read.append(track);
+                              }
+                          }
+                          return read;
+                      })
+        .then(this, [this, generation](const QList<MediaFileInfoPtr> &read) { tracksRead(read, generation); });
+}
+
+void ProjectPres::tracksRead(const QList<MediaFileInfoPtr> &read, int generation)
+{
+    setMusicReads(m_musicReads - 1);
+    if (generation != m_generation || read.isEmpty())
+        return;
+    const int added = int(read.size());
+    editTracks(added == 1 ? tr("Add music track") : tr("Add %1 music tracks").arg(added),
+               m_project->audioTracks + read);
+}
+
+void ProjectPres::trackMissingBeats()
+{
+    QList<MediaFileInfoPtr> tracks;
+    for (const MediaFileInfoPtr &track : std::as_const(m_project->audioTracks)) {
+        if (track->beatGrid().source != BeatGrid::sourceOf(track->path()))
             tracks.append(track);
     }
-    const int added = int(tracks.size()) - before;
-    if (added > 0)
-        editTracks(added == 1 ? tr("Add music track") : tr("Add %1 music tracks").arg(added), tracks);
+    if (tracks.isEmpty())
+        return;
+    setMusicReads(m_musicReads + 1);
+    QStringList paths;
+    for (const MediaFileInfoPtr &track : std::as_const(tracks))
+        paths.append(track->path());
+    const int generation = m_generation;
+    QtConcurrent::run(&m_musicPool,
+                      [paths] {
+                          QList<BeatGrid> grids;
+                          for (const QString &path : paths)
+                              grids.append(MediaFileReader::tryTrackBeats(path));
+                          return grids;
+                      })
+        .then(this, [this, tracks, generation](const QList<BeatGrid> &grids) {
+            QList<QPair<MediaFileInfoPtr, BeatGrid>> found;
+            for (int i = 0; i < tracks.size() && i < grids.size(); ++i)
+                found.append({tracks.at(i), grids.at(i)});
+            beatsFound(found, generation);
+        });
+}
+
+// Not an edit: the music is what it was, only now listened to. The beats are saved with the
+// project's next save.
+void ProjectPres::beatsFound(const QList<QPair<MediaFileInfoPtr, BeatGrid>> &found, int generation)
+{
+    setMusicReads(m_musicReads - 1);
+    if (generation != m_generation)
+        return;
+    for (const auto &[track, grid] : found)
+        track->setBeatGrid(grid);
+    m_project->recompute();
+    durationsRecomputed();
+    updateBeatNotice();
 }
 
 void ProjectPres::addImagePaths(const QStringList &paths)
@@ -458,11 +570,13 @@ void ProjectPres::openProject(const ProjectPtr &source)
     const QList<MediaFileInfoPtr> tracks = source->audioTracks;
     const bool fixed = source->isDurationFixed;
     const double fixedDuration = source->slideDuration;
+    const bool beat = source->beatSync;
     const OutputSettings output = source->output;
     const QString damage = source->damage;
     const QStringList lostMusic = source->missingMusic + source->unreadableMusic;
     m_project->id = source->id;
     m_project->damage = damage;
+    ++m_generation;
     takeOutputSettings(output);
 
     m_model->clear();
@@ -493,6 +607,8 @@ void ProjectPres::openProject(const ProjectPtr &source)
     Q_EMIT isDurationFixedChanged();
     m_project->setSlideDuration(fixedDuration);
     Q_EMIT fixedSlideDurationChanged();
+    m_project->setBeatSync(beat);
+    Q_EMIT beatSyncChanged();
     Q_EMIT slideDurationChanged();
 
     syncSlides();
@@ -503,6 +619,8 @@ void ProjectPres::openProject(const ProjectPtr &source)
         Q_EMIT missedImageFiles(missing);
     if (!lostMusic.isEmpty())
         Q_EMIT missedMusicFiles(lostMusic);
+    updateBeatNotice();
+    trackMissingBeats();
     // Another project, another history: the steps of the one before cannot be undone in it.
     if (m_history)
         m_history->clear();
@@ -534,6 +652,7 @@ void ProjectPres::setAudioList(const QList<MediaFileInfoPtr> &tracks)
     updateSeparator();
     m_audioTracksText = ProjectTexts::audioTracksText(tracks, m_audioTotal);
     Q_EMIT audioTracksTextChanged();
+    updateBeatNotice();
 }
 
 void ProjectPres::syncSlides()
@@ -556,6 +675,7 @@ void ProjectPres::updateTimeline()
 void ProjectPres::updateSeparator()
 {
     m_model->placeSeparator(m_project->usedSlidesNumber, m_project->slides.size());
+    m_model->setSlideLengths(m_project->slideLengths);
     if (m_project->usedSlidesNumber != m_usedSlidesNumber) {
         m_usedSlidesNumber = m_project->usedSlidesNumber;
         Q_EMIT usedSlidesNumberChanged();

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 #include <QPair>
 #include <QStringList>
 #include <QUrl>
@@ -42,6 +43,12 @@ class ProjectPres : public QObject, public IOpenProject
     Q_PROPERTY(int fixedSlideDuration READ fixedSlideDuration WRITE setFixedSlideDuration NOTIFY
                    fixedSlideDurationChanged)
     Q_PROPERTY(bool hasTextSlide READ hasTextSlide NOTIFY hasTextSlideChanged)
+    // "Change slides on the beat": hand-overs fall on the music's beats.
+    Q_PROPERTY(bool beatSync READ beatSync WRITE setBeatSync NOTIFY beatSyncChanged)
+    // Why some slides cannot change on the beat ("No steady beat found in …"); empty when all can.
+    Q_PROPERTY(QString beatNotice READ beatNotice NOTIFY beatNoticeChanged)
+    // Music being read (measured and listened to for its beat) on a worker thread.
+    Q_PROPERTY(bool musicReading READ musicReading NOTIFY musicReadingChanged)
 
 public:
     static ProjectPres *instance() { return Singleton<ProjectPres>::instance(); }
@@ -55,6 +62,12 @@ public:
     void setFixedSlideDuration(int seconds);
     bool hasTextSlide() const { return m_hasTextSlide; }
     int videoSlidesNumber() const { return m_videoSlidesNumber; }
+    bool beatSync() const { return m_project->beatSync; }
+    void setBeatSync(bool on);
+    QString beatNotice() const { return m_beatNotice; }
+    bool musicReading() const { return m_musicReads > 0; }
+    // The chosen theme's scene changes, which the hand-overs on the beat allow for.
+    void setRhythm(const SceneRhythm &rhythm);
     // The photo and music file dialogs' name filter for a translated label: see fileDialogNameFilter.
     Q_INVOKABLE QString pictureNameFilter(const QString &label) const
     {
@@ -77,6 +90,7 @@ public:
     // edits are made without a history.
     void setHistory(EditHistory *history) { m_history = history; }
 
+    // Read on a worker thread; the tracks join the project, as one step, when all are read.
     void addAudioPaths(const QStringList &paths);
     void addImagePaths(const QStringList &paths);
     // Replaces the open project's content, output settings included; saves nothing.
@@ -146,6 +160,9 @@ Q_SIGNALS:
     void videoSlidesNumberChanged();
     // An undo or redo put back or changed the slides of these grid rows: the grid selects them.
     void slidesRestored(const QList<int> &rows);
+    void beatSyncChanged();
+    void beatNoticeChanged();
+    void musicReadingChanged();
 
 private:
     // A slide and its place among the slides (the separator not counted).
@@ -188,8 +205,15 @@ private:
     SlidePres *presenterFor(const SlidePtr &slide) const;
     void editTracks(const QString &text, const QList<MediaFileInfoPtr> &tracks);
     void putTracks(const QList<MediaFileInfoPtr> &tracks);
-    void editDurations(bool fixed, double seconds);
-    void putDurations(bool fixed, double seconds);
+    void editDurations(bool fixed, double seconds, bool beat);
+    void putDurations(bool fixed, double seconds, bool beat);
+    void tracksRead(const QList<MediaFileInfoPtr> &read, int generation);
+    // Listens for the beats of the tracks that have none, or whose file changed since.
+    void trackMissingBeats();
+    void beatsFound(const QList<QPair<MediaFileInfoPtr, BeatGrid>> &found, int generation);
+    void durationsRecomputed();
+    void setMusicReads(int count);
+    void updateBeatNotice();
     void putOutput(const OutputSettings &output);
 
     ProjectPtr m_project;
@@ -209,4 +233,10 @@ private:
     IProjectStore *m_store;
     IOutputChoices *m_output = nullptr;
     EditHistory *m_history = nullptr;
+    QString m_beatNotice;
+    int m_musicReads = 0;
+    // Counts the projects opened: music read for an earlier one does not join this one.
+    int m_generation = 0;
+    // One track at a time, so that reading music takes one core and leaves the other to the screens.
+    QThreadPool m_musicPool;
 };

@@ -52,6 +52,8 @@ QVariant SlidesListModel::data(const QModelIndex &index, int role) const
         return presenter->kind() == ImageKind ? QVariant(slide.content) : QVariant();
     case UnreadableRole:
         return presenter->kind() == ImageKind && slide.unreadable;
+    case LengthRole:
+        return m_lengths.value(slideIndexAt(index.row()), 0.0);
     default:
         return QVariant();
     }
@@ -70,6 +72,7 @@ QHash<int, QByteArray> SlidesListModel::roleNames() const
         {FileNameRole, "fileName"},
         {PathRole, "path"},
         {UnreadableRole, "unreadable"},
+        {LengthRole, "length"},
     };
 }
 
@@ -126,6 +129,26 @@ void SlidesListModel::clear()
     endResetModel();
     for (SlidePres *presenter : items)
         dispose(presenter);
+}
+
+void SlidesListModel::setSlideLengths(const QVector<double> &lengths)
+{
+    if (lengths == m_lengths)
+        return;
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < qMax(lengths.size(), m_lengths.size()); ++i) {
+        if (lengths.value(i, -1.0) == m_lengths.value(i, -1.0))
+            continue;
+        const int row = rowOfSlide(i);
+        if (row < 0)
+            continue;
+        first = first < 0 ? row : qMin(first, row);
+        last = qMax(last, row);
+    }
+    m_lengths = lengths;
+    if (first >= 0)
+        Q_EMIT dataChanged(index(first), index(last), {LengthRole});
 }
 
 void SlidesListModel::setSlideDuration(int row, int durationType, double duration)

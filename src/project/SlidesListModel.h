@@ -31,6 +31,7 @@ public:
         FileNameRole, // a photo's file name, without its folder
         PathRole,     // a photo's full path
         UnreadableRole, // a photo that is there but cannot be read
+        LengthRole,     // seconds the slide lasts in the video
     };
 
     static SlidesListModel *instance() { return Singleton<SlidesListModel>::instance(); }
@@ -49,6 +50,8 @@ public:
     // Removes every row; slide presenters are destroyed, the separator is kept.
     void clear();
     void setSlideDuration(int row, int durationType, double duration);
+    // Seconds each slide lasts in the video, by slide index; rows whose length changed are told.
+    void setSlideLengths(const QVector<double> &lengths);
     // Both false, with nothing changed, for a row of another kind or no such row.
     bool setSlideRotation(int row, int rotation);
     bool setSlideText(int row, const QString &text);
@@ -97,4 +100,5 @@ private:
     SeparatorSlidePres *m_separator;
     QList<SlidePres *> m_items;
     mutable QHash<const SlidePres *, int> m_rows; // row of each presenter; empty when stale
+    QVector<double> m_lengths; // by slide index
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/BeatGrid.h"
+
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
@@ -28,11 +30,16 @@ public:
     static QString lengthText(double seconds);
     QVariantMap description() const;
 
+    // Found on a worker thread, set on the interface thread; empty until then.
+    const BeatGrid &beatGrid() const { return m_beatGrid; }
+    void setBeatGrid(const BeatGrid &grid) { m_beatGrid = grid; }
+
 private:
     float m_duration;
     QString m_artist;
     QString m_title;
     QString m_fileName;
     QString m_path;
+    BeatGrid m_beatGrid;
 };
 using MediaFileInfoPtr = QSharedPointer<MediaFileInfo>;

@@ -2,6 +2,9 @@
 
 #include "app/Logging.h"
 #include "render/AudioInput.h"
+#include "render/BeatTracker.h"
+
+#include <optional>
 
 #include <exception>
 
@@ -13,9 +16,13 @@ QString tag(AVDictionary *metadata, const char *key)
 }
 } // namespace
 
-MediaFileInfoPtr MediaFileReader::read(const QString &path)
+MediaFileInfoPtr MediaFileReader::read(const QString &path, Listening listening)
 {
+    const QString source = BeatGrid::sourceOf(path);
     AudioInput input(path);
+    std::optional<BeatTracker> tracker;
+    if (listening == WithBeats)
+        tracker.emplace();
     AVFramePtr frame(av_frame_alloc());
     if (!frame)
         throw std::bad_alloc();
@@ -25,17 +32,35 @@ MediaFileInfoPtr MediaFileReader::read(const QString &path)
         const int rate = frame->sample_rate ? frame->sample_rate : input.codecContext()->sample_rate;
         if (rate > 0)
             duration += double(frame->nb_samples) / rate;
+        if (tracker)
+            tracker->feed(frame.get());
         av_frame_unref(frame.get());
     }
     AVDictionary *metadata = input.formatContext()->metadata;
-    return QSharedPointer<MediaFileInfo>::create(float(duration), tag(metadata, "artist"), tag(metadata, "title"),
-                                                 tag(metadata, "filename"), path);
+    auto info = QSharedPointer<MediaFileInfo>::create(float(duration), tag(metadata, "artist"), tag(metadata, "title"),
+                                                      tag(metadata, "filename"), path);
+    if (tracker) {
+        BeatGrid grid = tracker->finish(duration);
+        grid.source = source;
+        info->setBeatGrid(grid);
+    }
+    return info;
 }
 
-MediaFileInfoPtr MediaFileReader::tryRead(const QString &path)
+BeatGrid MediaFileReader::tryTrackBeats(const QString &path)
+{
+    const MediaFileInfoPtr info = tryRead(path, WithBeats);
+    BeatGrid grid = info ? info->beatGrid() : BeatGrid();
+    // An unreadable file is not tried again until it changes.
+    if (!grid.isTracked())
+        grid.source = BeatGrid::sourceOf(path);
+    return grid;
+}
+
+MediaFileInfoPtr MediaFileReader::tryRead(const QString &path, Listening listening)
 {
     try {
-        return read(path);
+        return read(path, listening);
     } catch (int code) {
         // Already reported by the reader.
         qCDebug(lcRender) << "unreadable music" << path << code;

@@ -34,10 +34,6 @@ bool SceneScheduler::findScene(const QList<ThemeScenePtr> &scenes, int &cursor, 
     return false;
 }
 
-double SceneScheduler::slideSeconds(const Slide &slide) const
-{
-    return slide.durationType == CommonDuration ? m_project.effectiveSlideDuration : slide.duration;
-}
 
 QVector<ScenePlan> SceneScheduler::plan()
 {
@@ -79,7 +75,7 @@ QVector<ScenePlan> SceneScheduler::plan()
             scene.slidesLeft = remaining;
             scene.overlap = remaining > 0 && m_theme.sceneOverflow >= 1;
             for (int i = 0; i < scene.slideCount; ++i) {
-                const double seconds = slideSeconds(*m_project.slides.at(slide + i));
+                const double seconds = m_project.lengthOf(slide + i);
                 scene.length += seconds;
                 scene.slotLengths.append(seconds * framesPerSecond);
             }
@@ -97,4 +93,15 @@ QVector<ScenePlan> SceneScheduler::plan()
         }
     }
     return scenes;
+}
+
+SceneRhythm SceneScheduler::rhythmOf(const ThemeTemplate &theme)
+{
+    SceneRhythm rhythm;
+    for (const ThemeScenePtr &scene : theme.photoScenes)
+        rhythm.photoSceneSizes.append(scene->objects.size());
+    for (const ThemeScenePtr &scene : theme.textScenes)
+        rhythm.textSceneSizes.append(scene->objects.size());
+    rhythm.overlapSeconds = qMax(0, theme.sceneOverflow) / framesPerSecond;
+    return rhythm;
 }

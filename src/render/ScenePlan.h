@@ -33,6 +33,8 @@ public:
     SceneScheduler(const Project &project, const ThemeTemplate &theme);
 
     QVector<ScenePlan> plan();
+    // What the project needs to know of a theme to put its hand-overs on the beat.
+    static SceneRhythm rhythmOf(const ThemeTemplate &theme);
     QString errorText() const { return m_error; }
 
 private:
@@ -46,7 +48,6 @@ private:
     QVector<Group> groups() const;
     // Moves the cursor of that scene list to the next scene that fits; false when none does.
     bool findScene(const QList<ThemeScenePtr> &scenes, int &cursor, int slidesLeft) const;
-    double slideSeconds(const Slide &slide) const;
 
     const Project &m_project;
     const ThemeTemplate &m_theme;

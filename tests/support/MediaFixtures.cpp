@@ -1,10 +1,13 @@
 #include "support/MediaFixtures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QtEndian>
 #include <QtGlobal>
+
+#include <cmath>
 
 bool runFfmpeg(const QStringList &arguments)
 {
@@ -32,6 +35,50 @@ bool makeTone(const QString &path, double seconds, int rate, int channels, const
                                  QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2").arg(rate).arg(seconds),
                                  QStringLiteral("-ac"), QString::number(channels)}
                      + extra + QStringList{path});
+}
+
+bool writeClickTrack(const QString &path, const QVector<double> &clicks, double seconds)
+{
+    constexpr int rate = 44100;
+    const int count = int(seconds * rate);
+    QVector<float> samples(count, 0.0f);
+    for (double at : clicks) {
+        const int first = int(at * rate);
+        for (int i = 0; i < rate / 10 && first + i < count; ++i) {
+            const double t = double(i) / rate;
+            const double thump = std::sin(2 * M_PI * 60 * t) * std::exp(-t * 40);
+            const double tick = std::sin(2 * M_PI * 2500 * t) * std::exp(-t * 300);
+            samples[first + i] += float(0.6 * thump + 0.3 * tick);
+        }
+    }
+    QByteArray data;
+    data.reserve(44 + count * 2);
+    auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
+    auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
+    data.append("RIFF");
+    put32(36 + count * 2);
+    data.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate * 2);
+    put16(2);
+    put16(16);
+    data.append("data");
+    put32(count * 2);
+    for (float sample : samples)
+        put16(quint16(qint16(qBound(-1.0f, sample, 1.0f) * 32767)));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QVector<double> clicksAt(double bpm, double start, double end)
+{
+    QVector<double> times;
+    for (double at = start; at < end - 1e-9; at += 60.0 / bpm)
+        times.append(at);
+    return times;
 }
 
 QByteArray encodedPicture(int width, int height, const char *format)

@@ -46,6 +46,43 @@ BasePopup {
         }
         Label { text: qsTr("seconds per slide"); color: Theme.textMuted }
     }
+    Rectangle { Layout.fillWidth: true; Layout.topMargin: Theme.gap; height: 1; color: Theme.line }
+    CheckBox {
+        objectName: "durationBeat"
+        text: qsTr("Change slides on the beat")
+        checked: project.beatSync
+        onClicked: project.beatSync = checked
+    }
+    Label {
+        Layout.fillWidth: true
+        Layout.leftMargin: 34
+        text: project.isDurationFixed
+              ? qsTr("The duration is rounded to a whole number of beats.")
+              : qsTr("Each slide ends on a beat of its song, on a bar line when slides are long enough.")
+        color: Theme.textMuted
+        font.pixelSize: Theme.captionSize
+        wrapMode: Text.Wrap
+    }
+    RowLayout {
+        Layout.leftMargin: 34
+        Layout.fillWidth: true
+        spacing: Theme.gap
+        visible: project.beatSync && (project.musicReading || project.beatNotice !== "")
+        BusyIndicator {
+            visible: project.musicReading
+            running: visible
+            implicitWidth: 18
+            implicitHeight: 18
+        }
+        Label {
+            objectName: "durationBeatNotice"
+            Layout.fillWidth: true
+            text: project.musicReading ? qsTr("Listening for the beat…") : project.beatNotice
+            color: project.musicReading ? Theme.textMuted : Theme.danger
+            font.pixelSize: Theme.captionSize
+            wrapMode: Text.Wrap
+        }
+    }
     buttons: [
         Button {
             objectName: "durationCancel"

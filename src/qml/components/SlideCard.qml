@@ -11,6 +11,8 @@ Item {
     property string slideText: ""
     property int rotation90: 0
     property int durationType: 1
+    // Seconds the slide lasts in the video: its own, or its share of the music.
+    property real length: 0
     property real ownDuration: 0
 
     // Whole seconds as they are, others to a tenth, so the labels add up to the video's length.
@@ -181,7 +183,7 @@ Item {
             Label {
                 id: durationLabel
                 anchors.centerIn: parent
-                text: qsTr("%1 s").arg(card.secondsText(card.durationType === 2 ? card.ownDuration : project.exactSlideDuration))
+                text: qsTr("%1 s").arg(card.secondsText(card.length))
                 color: Theme.textOnDark
                 font.pixelSize: Theme.captionSize
             }

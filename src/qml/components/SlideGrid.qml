@@ -228,6 +228,7 @@ GridView {
             rotation90: slideRotation
             durationType: model.durationType
             ownDuration: model.duration
+            length: model.length
             number: cell.past ? index : index + 1
             selected: grid.isSelected(index)
             excluded: cell.past

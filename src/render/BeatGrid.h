@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The beats of one music track, found once and kept with the project.
+struct BeatGrid
+{
+    QVector<double> beats; // seconds from the track's start, rising
+    double tempo = 0.0;    // beats a minute; 0 when the track has no steady beat
+    QString source;        // the file as it was when tracked (sourceOf); empty: not tracked yet
+
+    bool isTracked() const { return !source.isEmpty(); }
+    bool isSteady() const { return tempo > 0.0 && beats.size() >= 2; }
+    // Seconds between beats; 0 without a steady beat.
+    double period() const { return tempo > 0.0 ? 60.0 / tempo : 0.0; }
+    // Size and time of the last change: beats kept for a file that changed since are tracked again.
+    static QString sourceOf(const QString &path);
+
+    bool operator==(const BeatGrid &other) const
+    {
+        return beats == other.beats && tempo == other.tempo && source == other.source;
+    }
+};
