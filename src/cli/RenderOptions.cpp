@@ -57,6 +57,10 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error, const Pa
             list = true;
             return true;
         }
+        if (argument == QLatin1String("--version")) {
+            version = true;
+            return true;
+        }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
             items.append(Item{Item::Picture, path(i)});
             continue;
@@ -191,6 +195,7 @@ QString RenderOptions::helpText()
         "                       the application's projects folder appears in Recent Projects\n"
         "  --list               print the installed themes and backgrounds with their ids\n"
         "  -h, --help           show this help\n"
+        "  --version            show the program's version\n"
         "  --                   every argument after it is an ITEM, even one that begins with -\n"
         "\n"
         "Durations: without --duration the slides share the music's length equally, but last\n"

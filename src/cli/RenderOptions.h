@@ -35,6 +35,7 @@ struct RenderOptions
     QString output;
     bool help = false;
     bool list = false;
+    bool version = false;
     QString projectDir;     // --project: render this saved-project folder
     QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
     StyleSettingsPtr style; // a saved project's style, for what the options above cannot say
