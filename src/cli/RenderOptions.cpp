@@ -159,8 +159,8 @@ QString RenderOptions::helpText()
 {
     return QStringLiteral(
         "Usage: pictovia-render [options] ITEM... -o OUT.mp4\n"
-        "       pictovia-render --project DIR [-o OUT.mp4] [options]\n"
-        "       pictovia-render --save-project DIR [options] ITEM...\n"
+        "   or: pictovia-render --project DIR [-o OUT.mp4] [options]\n"
+        "   or: pictovia-render --save-project DIR [options] ITEM...\n"
         "Renders a slideshow video without a window.\n"
         "\n"
         "Each ITEM, in order, is a slide or several:\n"
