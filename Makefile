@@ -13,7 +13,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=86 \
 # Backgrounds drawn by an earlier `make build` are copied, not drawn again under the sanitizers.
 ASAN_BACKGROUNDS = $(if $(wildcard $(BUILD_DIR)/bggen.stamp),-DPICTOVIA_BACKGROUNDS_FROM=$(abspath $(BUILD_DIR)),-UPICTOVIA_BACKGROUNDS_FROM)
 
-.PHONY: all deps configure build run test test-asan clean
+.PHONY: all deps configure build run test test-asan deb clean
 
 all: build
 
@@ -40,6 +40,10 @@ test-asan: deps
 	@$(SANITIZER_ENV) cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j $(JOBS) -E '^fuzz_'
+
+# The Debian package of the installed tree: $(BUILD_DIR)/pictovia_<version>_<architecture>.deb.
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -44,7 +44,7 @@ set(PICTOVIA_WIRED_LAYERS presenters preview)
 
 # regex over the path under src/ -> layer; the first match wins.
 set(PICTOVIA_LAYER_RULES
-  "^app/(main|PresenterRegistry|CoreInit|TerminationNotifier|AppTranslations|QmlScreens)\\." app
+  "^app/(main|PresenterRegistry|CoreInit|TerminationNotifier|AppTranslations|QmlScreens|LaunchFiles)\\." app
   "^cli/" app
   "^preview/" preview
   "Pres\\.(h|cpp)$|Model\\.(h|cpp)$|^project/SlideThumbRouter\\.|^project/Edit(Command|History)\\.|^project/I(ProjectSource|OpenProject|ProjectStyle|StyleChoices|OutputChoices|SlideRows)\\.h$" presenters

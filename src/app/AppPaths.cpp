@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace AppPaths {
 
+QString dataDir;
 QString templatesDir;
 QString projectsDir;
 QString appDataDir;
@@ -25,14 +28,33 @@ bool hasInstalledData(const QString &dir)
         || d.exists(QStringLiteral("backgrounds_animated"));
 }
 
+QString findDataDir(const QString &workingDir, const QString &programDir)
+{
+    QStringList candidates{workingDir};
+    if (!programDir.isEmpty())
+        candidates << programDir + QStringLiteral("/../share/pictovia") << programDir;
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (!candidate.isEmpty() && hasInstalledData(candidate))
+            return QDir::cleanPath(QDir(candidate).absolutePath());
+    }
+    return {};
+}
+
+// Everything else reads the data relative to the working directory.
 static void moveToInstalledData()
 {
-    if (hasInstalledData(QDir::currentPath()) || !QCoreApplication::instance())
+    const QString here = QDir::currentPath();
+    const QString programDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString found = findDataDir(here, programDir);
+    if (found.isEmpty()) {
+        qCWarning(lcApp) << "No installed themes or backgrounds in" << here << "nor beside" << programDir;
+        dataDir = QDir(here).absolutePath();
         return;
-    const QString appDir = QCoreApplication::applicationDirPath();
-    if (hasInstalledData(appDir)) {
-        qCInfo(lcApp) << "Working directory has no installed data; using" << appDir;
-        QDir::setCurrent(appDir);
+    }
+    dataDir = found;
+    if (QDir(found) != QDir(here)) {
+        qCInfo(lcApp) << "Working directory has no installed data; using" << found;
+        QDir::setCurrent(found);
     }
 }
 

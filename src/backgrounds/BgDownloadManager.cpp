@@ -1,6 +1,7 @@
 #include "backgrounds/BgDownloadManager.h"
 
 #include "app/AppConstants.h"
+#include "app/AppPaths.h"
 #include "app/Logging.h"
 #include "backgrounds/DownloadChecks.h"
 
@@ -43,8 +44,11 @@ BgDownloadManager::~BgDownloadManager()
 QString BgDownloadManager::backgroundBaseUrl()
 {
     QString address = contentServerUrl();
-    if (address.isEmpty())
-        address = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/content")).toString();
+    if (address.isEmpty()) {
+        // The content folder is installed with the themes, wherever AppPaths found those.
+        const QString data = AppPaths::dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : AppPaths::dataDir;
+        address = QUrl::fromLocalFile(data + QStringLiteral("/content")).toString();
+    }
     while (address.endsWith(QLatin1Char('/')))
         address.chop(1);
     return address + AppConstants::backgroundPackagesPath;

@@ -39,7 +39,7 @@ public:
     ~BgDownloadManager() override;
 
     // The content server's "<address>/app/2/"; with no address configured, the "content" folder
-    // installed next to the program as a file:// address.
+    // installed with the themes (AppPaths::dataDir) as a file:// address.
     static QString backgroundBaseUrl();
     // True when localPath holds a video that opens; a file there that does not open is deleted,
     // so that it is fetched again.

@@ -17,6 +17,8 @@
 #include "theme/SceneStyleLevels.h"
 #include "theme/ThemeCatalogue.h"
 
+#include "BuildConfig.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,6 +141,10 @@ int RenderCommand::execute(const RenderOptions &options)
     }
     if (options.list) {
         BackgroundArgument::printList(m_out);
+        return Success;
+    }
+    if (options.version) {
+        std::fputs("pictovia-render " PICTOVIA_VERSION "\n", m_out);
         return Success;
     }
     av_log_set_level(AV_LOG_ERROR);

@@ -61,6 +61,10 @@ bool RenderOptions::parse(const QStringList &arguments, QString *error, const Pa
             beat = true;
             continue;
         }
+        if (argument == QLatin1String("--version")) {
+            version = true;
+            return true;
+        }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
             items.append(Item{Item::Picture, path(i)});
             continue;
@@ -159,8 +163,8 @@ QString RenderOptions::helpText()
 {
     return QStringLiteral(
         "Usage: pictovia-render [options] ITEM... -o OUT.mp4\n"
-        "       pictovia-render --project DIR [-o OUT.mp4] [options]\n"
-        "       pictovia-render --save-project DIR [options] ITEM...\n"
+        "   or: pictovia-render --project DIR [-o OUT.mp4] [options]\n"
+        "   or: pictovia-render --save-project DIR [options] ITEM...\n"
         "Renders a slideshow video without a window.\n"
         "\n"
         "Each ITEM, in order, is a slide or several:\n"
@@ -199,6 +203,7 @@ QString RenderOptions::helpText()
         "                       the application's projects folder appears in Recent Projects\n"
         "  --list               print the installed themes and backgrounds with their ids\n"
         "  -h, --help           show this help\n"
+        "  --version            show the program's version\n"
         "  --                   every argument after it is an ITEM, even one that begins with -\n"
         "\n"
         "Durations: without --duration the slides share the music's length equally, but last\n"

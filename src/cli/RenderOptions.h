@@ -36,6 +36,7 @@ struct RenderOptions
     bool help = false;
     bool list = false;
     bool beat = false; // slides change on the beat; with --project, turns it on
+    bool version = false;
     QString projectDir;     // --project: render this saved-project folder
     QString saveProjectDir; // --save-project: write the project into this folder instead of rendering
     StyleSettingsPtr style; // a saved project's style, for what the options above cannot say

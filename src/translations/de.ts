@@ -410,6 +410,17 @@
     </message>
 </context>
 <context>
+    <name>LaunchFiles</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Not a photo, music or folder Pictovia can open: %1</source>
+        <translation>Kein Foto, keine Musik und kein Ordner, den Pictovia öffnen kann: %1</translation>
+    </message>
+</context>
+<context>
     <name>LocatePhotoDialogs</name>
     <message>
         <source>Locate %1</source>

@@ -410,6 +410,17 @@
     </message>
 </context>
 <context>
+    <name>LaunchFiles</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Not a photo, music or folder Pictovia can open: %1</source>
+        <translation>Ni une photo, ni une musique, ni un dossier que Pictovia peut ouvrir : %1</translation>
+    </message>
+</context>
+<context>
     <name>LocatePhotoDialogs</name>
     <message>
         <source>Locate %1</source>

@@ -410,6 +410,17 @@
     </message>
 </context>
 <context>
+    <name>LaunchFiles</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>찾을 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Not a photo, music or folder Pictovia can open: %1</source>
+        <translation>Pictovia에서 열 수 있는 사진, 음악 또는 폴더가 아닙니다: %1</translation>
+    </message>
+</context>
+<context>
     <name>LocatePhotoDialogs</name>
     <message>
         <source>Locate %1</source>

@@ -410,6 +410,17 @@
     </message>
 </context>
 <context>
+    <name>LaunchFiles</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>找不到：%1</translation>
+    </message>
+    <message>
+        <source>Not a photo, music or folder Pictovia can open: %1</source>
+        <translation>不是 Pictovia 可以打开的照片、音乐或文件夹：%1</translation>
+    </message>
+</context>
+<context>
     <name>LocatePhotoDialogs</name>
     <message>
         <source>Locate %1</source>

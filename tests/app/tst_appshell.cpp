@@ -125,6 +125,31 @@ private Q_SLOTS:
         QVERIFY(AppPaths::hasInstalledData(after));
     }
 
+    // The working directory first (make run), then an installed prefix, then the build folder.
+    void findsTheDataWhereverItIsInstalled_data()
+    {
+        QTest::addColumn<QStringList>("dataFolders");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("working directory first") << QStringList{"here", "usr/share/pictovia", "usr/bin"} << "here";
+        QTest::newRow("installed prefix") << QStringList{"usr/share/pictovia", "usr/bin"} << "usr/share/pictovia";
+        QTest::newRow("build folder") << QStringList{"usr/bin"} << "usr/bin";
+        QTest::newRow("nowhere") << QStringList{} << "";
+    }
+
+    void findsTheDataWhereverItIsInstalled()
+    {
+        QFETCH(QStringList, dataFolders);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        QDir top(root.path());
+        for (const char *folder : {"here", "usr/bin", "usr/share/pictovia"})
+            QVERIFY(top.mkpath(QLatin1String(folder)));
+        for (const QString &folder : dataFolders)
+            QVERIFY(top.mkpath(folder + QStringLiteral("/templates")));
+        const QString found = AppPaths::findDataDir(top.filePath("here"), top.filePath("usr/bin"));
+        QCOMPARE(found, expected.isEmpty() ? QString() : top.filePath(expected));
+    }
+
     void settingsFlagsPersist()
     {
         AppSettingsPres *settings = AppSettingsPres::instance();

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(options.help);
         const QString help = RenderOptions::helpText();
         for (const char *option : {"--text", "-o", "--music", "--theme", "--quality", "--duration", "--background",
-                                   "--border", "--shadow", "--text-shadow", "--font", "--font-color", "--help"})
+                                   "--border", "--shadow", "--text-shadow", "--font", "--font-color", "--help", "--version"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
