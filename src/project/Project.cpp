@@ -96,6 +96,16 @@ void Project::recompute()
     measureSlides();
 }
 
+double Project::lengthOf(int index) const
+{
+    if (index < 0 || index >= slides.size())
+        return 0.0;
+    if (slideLengths.size() == slides.size())
+        return slideLengths.at(index);
+    const Slide &slide = *slides.at(index);
+    return slide.leftOut() ? 0.0 : slideLength(slide, effectiveSlideDuration);
+}
+
 QStringList Project::tracksWithoutBeat() const
 {
     QStringList names;

@@ -63,8 +63,9 @@ public:
     ProjectPtr withoutMissingSlides() const;
     // Seconds of all music tracks together.
     double musicLength() const;
-    // Seconds the slide at that index lasts in the video.
-    double lengthOf(int index) const { return slideLengths.value(index, 0.0); }
+    // Seconds the slide at that index lasts in the video; from its own settings when the slides
+    // were set without a recompute.
+    double lengthOf(int index) const;
     // The song names of tracks whose beats were looked for and not found steady.
     QStringList tracksWithoutBeat() const;
     // The fixed duration as the video uses it: rounded to whole beats when slides change on them.

@@ -141,7 +141,8 @@ void SlidesListModel::setSlideLengths(const QVector<double> &lengths)
         if (lengths.value(i, -1.0) == m_lengths.value(i, -1.0))
             continue;
         const int row = rowOfSlide(i);
-        if (row < 0)
+        // Slides the grid does not show yet are told when their rows come.
+        if (row < 0 || row >= m_items.size())
             continue;
         first = first < 0 ? row : qMin(first, row);
         last = qMax(last, row);

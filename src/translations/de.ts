@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Folien im Takt wechseln</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>Die Dauer wird auf ganze Schläge gerundet.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Jede Folie endet auf einem Schlag ihres Lieds, bei genügend langen Folien auf einem Taktanfang.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Takt wird erkannt …</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Speicherort ändern</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>Kein gleichmäßiger Takt in %1 gefunden: Seine Folien behalten gleiche Dauern.</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Cambiar las diapositivas al ritmo</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>La duración se redondea a un número entero de tiempos.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Cada diapositiva termina en un tiempo de su canción, al inicio de un compás si son bastante largas.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Detectando el ritmo…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Cambiar la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>No se encontró un ritmo constante en %1: sus diapositivas mantienen duraciones iguales.</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Changer de diapositive sur le temps</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>La durée est arrondie à un nombre entier de temps.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Chaque diapositive se termine sur un temps de sa chanson, sur une barre de mesure si elles sont assez longues.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Détection du tempo…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Modifier le dossier de destination</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>Aucun tempo régulier trouvé dans %1 : ses diapositives gardent des durées égales.</translation>
     </message>
 </context>
 <context>

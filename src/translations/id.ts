@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Batal</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Ganti slide sesuai ketukan</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>Durasi dibulatkan ke jumlah ketukan yang utuh.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Setiap slide berakhir pada ketukan lagunya, pada awal birama jika slide cukup panjang.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Mendeteksi ketukan…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Ubah folder tujuan</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>Tidak ada ketukan tetap di %1: slide-nya tetap berdurasi sama.</translation>
     </message>
 </context>
 <context>

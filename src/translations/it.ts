@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Cambia le diapositive a tempo</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>La durata viene arrotondata a un numero intero di battiti.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Ogni diapositiva finisce su un battito del suo brano, su una stanghetta di battuta se è abbastanza lunga.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Rilevamento del tempo…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Modifica la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>Nessun tempo regolare trovato in %1: le sue diapositive mantengono durate uguali.</translation>
     </message>
 </context>
 <context>

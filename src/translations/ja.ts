@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>ビートに合わせてスライドを切り替える</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>長さは拍の整数倍に丸められます。</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>各スライドは曲の拍で終わります。十分に長い場合は小節の頭で終わります。</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>ビートを検出中…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>保存先フォルダーを変更</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>%1 に一定のビートが見つかりません。そのスライドは均等な長さのままです。</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>박자에 맞춰 슬라이드 전환</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>길이는 박자의 정수배로 반올림됩니다.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>각 슬라이드는 곡의 박자에서 끝나며, 충분히 길면 마디 시작에서 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>박자를 찾는 중…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>저장 폴더 변경</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>%1에서 일정한 박자를 찾지 못했습니다. 해당 슬라이드는 같은 길이를 유지합니다.</translation>
     </message>
 </context>
 <context>

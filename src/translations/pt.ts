@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>Trocar os slides na batida</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>A duração é arredondada para um número inteiro de batidas.</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>Cada slide termina em uma batida da sua música, no início de um compasso quando os slides são longos o bastante.</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>Detectando a batida…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>Alterar a pasta de destino</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>Nenhuma batida constante encontrada em %1: seus slides mantêm durações iguais.</translation>
     </message>
 </context>
 <context>

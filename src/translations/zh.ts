@@ -343,6 +343,22 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Change slides on the beat</source>
+        <translation>随节拍切换幻灯片</translation>
+    </message>
+    <message>
+        <source>The duration is rounded to a whole number of beats.</source>
+        <translation>时长取整为整数个节拍。</translation>
+    </message>
+    <message>
+        <source>Each slide ends on a beat of its song, on a bar line when slides are long enough.</source>
+        <translation>每张幻灯片在其歌曲的节拍上结束；足够长时在小节线上结束。</translation>
+    </message>
+    <message>
+        <source>Listening for the beat…</source>
+        <translation>正在检测节拍…</translation>
+    </message>
 </context>
 <context>
     <name>EmptyState</name>
@@ -653,6 +669,10 @@
     <message>
         <source>Change result directory</source>
         <translation>更改保存位置</translation>
+    </message>
+    <message>
+        <source>No steady beat found in %1: its slides keep even durations.</source>
+        <translation>%1 中未找到稳定的节拍：其幻灯片保持均等时长。</translation>
     </message>
 </context>
 <context>

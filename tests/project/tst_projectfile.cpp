@@ -131,6 +131,35 @@ private Q_SLOTS:
         QVERIFY(readAll(path("style-1.xml")).contains("border-color=\"1,2,3\" font-color=\"200,100,0\""));
     }
 
+    // Beats come back for the file as it was tracked, and are listened for again once it changed;
+    // a file from before beats reads with the option off and no beats.
+    void beatsAreKeptForTheFileAsItIs()
+    {
+        const QString song = path("beat song.wav");
+        QVERIFY(makeTone(song, 6.0));
+        auto project = ProjectPtr::create();
+        const MediaFileInfoPtr track = MediaFileReader::read(song);
+        BeatGrid grid;
+        grid.beats = {0.5, 1.0, 1.5, 2.0};
+        grid.tempo = 120;
+        grid.source = BeatGrid::sourceOf(song);
+        track->setBeatGrid(grid);
+        project->setAudioTracks({track});
+        project->setBeatSync(true);
+        QVERIFY(writeProjectFile(path("beats.xml"), project));
+        const ProjectPtr back = readProjectFile(path("beats.xml"));
+        QVERIFY(back->beatSync);
+        QCOMPARE(back->audioTracks.first()->beatGrid(), grid);
+
+        QVERIFY(writeProjectFile(path("no-beats.xml"), ProjectPtr::create()));
+        QVERIFY(!readAll(path("no-beats.xml")).contains("beat"));
+        QVERIFY(!readProjectFile(path("no-beats.xml"))->beatSync);
+
+        QTest::qWait(20);
+        QVERIFY(makeTone(song, 7.0));
+        QVERIFY(!readProjectFile(path("beats.xml"))->audioTracks.first()->beatGrid().isTracked());
+    }
+
     // Damaged and foreign files read what they can and take the defaults for the rest.
     void readingRules_data()
     {

@@ -460,6 +460,9 @@ void TestProjectPres::music()
     QSignalSpy audio(pres, &ProjectPres::audioChanged);
     QSignalSpy text(pres, &ProjectPres::audioTracksTextChanged);
     pres->addAudio(urls({first, broken, second}));
+    // Read on a worker thread: the interface goes on meanwhile.
+    QVERIFY(pres->musicReading());
+    QTRY_VERIFY(!pres->musicReading());
     QCOMPARE(saved.count(), 0);
     QCOMPARE(audio.count(), 1);
     QCOMPARE(text.count(), 1);
@@ -473,6 +476,7 @@ void TestProjectPres::music()
     QCOMPARE(edited.count(), 1);
     pres->addAudioPaths({first});
     pres->addAudioPaths({broken});
+    QTRY_VERIFY(!pres->musicReading());
     QCOMPARE(edited.count(), 2);
     QCOMPARE(pres->project()->audioTracks.size(), 3);
 

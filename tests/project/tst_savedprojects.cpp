@@ -270,6 +270,7 @@ private Q_SLOTS:
         pres->addImagePaths(photos.mid(0, 3));
         pres->addTextSlide("  Summer 2026 ");
         pres->addAudioPaths({tone});
+        QTRY_VERIFY(!pres->musicReading());
         pres->setRotation(1, 3);
         pres->setSlideDuration(2, OwnDuration, 6.5);
         pres->setProperty("fixedSlideDuration", 4);

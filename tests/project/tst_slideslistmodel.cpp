@@ -120,7 +120,7 @@ void TestSlidesListModel::roles()
 
     QCOMPARE(roleAt(0, SlidesListModel::MissingRole).toBool(), false);
     QCOMPARE(roleAt(0, SlidesListModel::UnreadableRole).toBool(), false);
-    QVERIFY(!roleAt(0, SlidesListModel::UnreadableRole + 1).isValid());
+    QVERIFY(!roleAt(0, SlidesListModel::LengthRole + 1).isValid());
     QVERIFY(!model->data(model->index(-1), 257).isValid());
     QVERIFY(!model->data(model->index(3), 257).isValid());
     QCOMPARE(model->slides().size(), 2);

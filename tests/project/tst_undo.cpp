@@ -192,7 +192,7 @@ void TestUndo::everyEditUndoesAndRedoesExactly()
         {"add photos", [&] { project->addImages(urls(photos.mid(4, 2))); }},
         {"add folder", [&] { project->addImagesFolder(urls({folder})); }},
         {"add text slide", [&] { project->addTextSlide(QStringLiteral("The end")); }},
-        {"add music", [&] { project->addAudio(urls({tone})); }},
+        {"add music", [&] { project->addAudio(urls({tone})); QTRY_VERIFY(!project->musicReading()); }},
         {"remove slides", [&] { project->removeSlides({1, 2, 4}); }},
         {"remove track", [&] { project->removeAudio(0); }},
         {"move three slides", [&] { project->move({0, 2, 4}, model->rowCount()); }},

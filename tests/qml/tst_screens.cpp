@@ -97,6 +97,7 @@ class TestScreens : public QObject
         const QString song = m_dir.filePath(QStringLiteral("song.m4a"));
         QVERIFY(makeTone(song, 14));
         m_project->addAudioPaths({song});
+        QTRY_VERIFY(!m_project->musicReading());
         QVERIFY(m_ui.click(QStringLiteral("doneButton")));
         QVERIFY(m_ui.waitForScreen(QStringLiteral("themeScreen")));
         QVERIFY(m_ui.click(QStringLiteral("theme2")));
