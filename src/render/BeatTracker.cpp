@@ -25,6 +25,22 @@ double median(QVector<double> values)
     return *middle;
 }
 
+// The tracker reports beats on its 11.6 ms steps, so single gaps are off by up to a step: the
+// mean of the gaps near the median is the tempo's own.
+double typicalGap(const QVector<double> &gaps)
+{
+    const double middle = median(gaps);
+    double sum = 0.0;
+    int count = 0;
+    for (double gap : gaps) {
+        if (std::abs(gap - middle) < 0.1 * middle) {
+            sum += gap;
+            ++count;
+        }
+    }
+    return count > 0 ? sum / count : middle;
+}
+
 QVector<double> intervals(const QVector<double> &beats)
 {
     QVector<double> result;
@@ -232,7 +248,7 @@ BeatGrid BeatTracker::finish(double seconds)
     const QVector<double> beats = filledBeats();
     if (seconds < shortestTrack || confidence < leastConfidence || !isSteady(beats))
         return grid;
-    grid.tempo = 60.0 / median(intervals(beats));
+    grid.tempo = 60.0 / typicalGap(intervals(beats));
     grid.beats = heardBeats(beats);
     return grid;
 }

@@ -489,6 +489,16 @@ void TestProjectPres::music()
     QCOMPARE(edited.count(), 4);
     QCOMPARE(saved.count(), 0);
 
+    // A held tone has no beat to change slides on: the settings say so, by the song's name.
+    QVERIFY(left->beatGrid().isTracked() && !left->beatGrid().isSteady());
+    QSignalSpy notice(pres, &ProjectPres::beatNoticeChanged);
+    pres->setProperty("beatSync", true);
+    QCOMPARE(notice.count(), 1);
+    QVERIFY2(pres->beatNotice().startsWith(QStringLiteral("No steady beat found in ") + left->songName()),
+             qPrintable(pres->beatNotice()));
+    pres->setProperty("beatSync", false);
+    QCOMPARE(pres->beatNotice(), QString());
+
     pres->removeAudio(0);
     QCOMPARE(pres->property("audioTracksText").toString(), QString());
     QCOMPARE(pres->property("audioFilesCount").toInt(), 0);
