@@ -133,7 +133,8 @@ void SlidesListModel::clear()
 
 void SlidesListModel::setSlideLengths(const QVector<double> &lengths)
 {
-    if (lengths == m_lengths)
+    // Qt 6.4 compares two empty lists through memcmp on null pointers.
+    if (lengths.size() == m_lengths.size() && (lengths.isEmpty() || lengths == m_lengths))
         return;
     int first = -1;
     int last = -1;

@@ -19,6 +19,8 @@ struct BeatGrid
 
     bool operator==(const BeatGrid &other) const
     {
-        return beats == other.beats && tempo == other.tempo && source == other.source;
+        // Qt 6.4 compares two empty lists through memcmp on null pointers.
+        const bool sameBeats = beats.size() == other.beats.size() && (beats.isEmpty() || beats == other.beats);
+        return sameBeats && tempo == other.tempo && source == other.source;
     }
 };
