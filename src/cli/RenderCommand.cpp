@@ -286,7 +286,9 @@ ProjectPtr RenderCommand::buildProject(const RenderOptions &options, QString *er
     QList<MediaFileInfoPtr> tracks;
     for (const QString &path : options.music) {
         try {
-            tracks.append(MediaFileReader::read(path));
+            // Listened to in the same pass when the slides are to change on the beat.
+            tracks.append(MediaFileReader::read(path, options.beat ? MediaFileReader::WithBeats
+                                                                   : MediaFileReader::WithoutBeats));
         } catch (...) {
             *error = QStringLiteral("Cannot read the music file %1").arg(path);
             return {};
@@ -333,7 +335,7 @@ void RenderCommand::fitToBeats(Project &project, const ThemeTemplate &theme, boo
         project.beatSync = true;
     if (project.beatSync) {
         for (const MediaFileInfoPtr &track : std::as_const(project.audioTracks)) {
-            if (track->beatGrid().source != BeatGrid::sourceOf(track->path()))
+            if (!track->beatGrid().isFor(track->path()))
                 track->setBeatGrid(MediaFileReader::tryTrackBeats(track->path()));
         }
     }

@@ -499,7 +499,7 @@ void ProjectPres::trackMissingBeats()
 {
     QList<MediaFileInfoPtr> tracks;
     for (const MediaFileInfoPtr &track : std::as_const(m_project->audioTracks)) {
-        if (track->beatGrid().source != BeatGrid::sourceOf(track->path()))
+        if (!track->beatGrid().isFor(track->path()))
             tracks.append(track);
     }
     if (tracks.isEmpty())

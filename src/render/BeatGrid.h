@@ -16,6 +16,8 @@ struct BeatGrid
     double period() const { return tempo > 0.0 ? 60.0 / tempo : 0.0; }
     // Size and time of the last change: beats kept for a file that changed since are tracked again.
     static QString sourceOf(const QString &path);
+    // Tracked from the file as it is now.
+    bool isFor(const QString &path) const { return source == sourceOf(path); }
 
     bool operator==(const BeatGrid &other) const
     {
